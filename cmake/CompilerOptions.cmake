@@ -1,0 +1,13 @@
+# Warning and sanitizer flags shared by every target of the project.
+add_compile_options(-Wall -Wextra)
+if(OSKEL_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(OSKEL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(OSKEL_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -61,7 +61,10 @@ std::optional<std::string> read(const Path& path) {
 
 bool writeAtomically(const Path& path, std::string_view bytes, mode_t mode) {
   const Path dir = path.parent_path();
-  std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string name = path.filename().string();
+  name.insert(0, 1, '.');
+  name.append(".XXXXXX");
+  std::string temp = (dir / name).string();
   int fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return false;
   bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;

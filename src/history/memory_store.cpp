@@ -103,12 +103,29 @@ void MemoryStore::recount() {
 }
 
 void MemoryStore::save() {
-  ClipList snapshot = clips_;
-  const DataPaths paths = paths_;
-  const bool keepOld = keepUnreadableFile_;
-  const Timestamp now = clock_();
+  // Saves that pile up while the writer is busy are coalesced: a waiting task always
+  // writes the newest snapshot, so the file still ends up holding the last state.
+  bool schedule;
+  {
+    std::lock_guard lock(pending_->mutex);
+    pending_->snapshot = clips_;
+    pending_->keepUnreadableFile = pending_->keepUnreadableFile || keepUnreadableFile_;
+    schedule = !pending_->scheduled;
+    pending_->scheduled = true;
+  }
   keepUnreadableFile_ = false;
-  queue_.async([snapshot = std::move(snapshot), paths, keepOld, now] {
+  if (!schedule) return;
+  queue_.async([pending = pending_, paths = paths_, now = clock_()] {
+    ClipList snapshot;
+    bool keepOld;
+    {
+      std::lock_guard lock(pending->mutex);
+      snapshot = std::move(*pending->snapshot);
+      pending->snapshot.reset();
+      keepOld = pending->keepUnreadableFile;
+      pending->keepUnreadableFile = false;
+      pending->scheduled = false;
+    }
     if (keepOld && files::exists(paths.file)) {
       // The old file could not be read: keep it beside the new one rather than
       // overwrite what may be the user's whole history.

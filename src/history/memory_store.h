@@ -3,12 +3,15 @@
 //
 // Main thread only. Every change hands a snapshot of the list to a serial background
 // writer that rewrites the history file atomically; the snapshot shares the clips with
-// the list, so handing it over costs the same however long the history is.
+// the list, so handing it over costs the same however long the history is. Snapshots
+// that wait while the writer is busy are replaced by newer ones.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -84,6 +87,15 @@ class MemoryStore {
   ClipList clips_;
   std::size_t textClipCount_ = 0;
   bool keepUnreadableFile_ = false;
+
+  // The newest snapshot waiting for the writer, shared with its task.
+  struct PendingSave {
+    std::mutex mutex;
+    std::optional<ClipList> snapshot;
+    bool keepUnreadableFile = false;
+    bool scheduled = false;
+  };
+  std::shared_ptr<PendingSave> pending_ = std::make_shared<PendingSave>();
   SerialQueue queue_;
 };
 

@@ -1,0 +1,144 @@
+#include "engine/answer_engine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "engine/candidate_context.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+// A candidate must fit at least this well to be chosen at all.
+constexpr double kChooseFloor = 0.5;
+// Candidates below this fit are left out of the ranking.
+constexpr double kRankFloor = 0.3;
+// Two fits this close count as equally good; the newer candidate wins.
+constexpr double kTie = 0.05;
+
+// Kinds whose values have a shape of their own; a label in front of a value
+// cannot make, say, a word into an e-mail address.
+bool hasStrongShape(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::kEmail:
+    case FieldKind::kPhone:
+    case FieldKind::kUrl:
+    case FieldKind::kPostalCode:
+    case FieldKind::kBirthDate:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Whether a value labelled as `labelled` answers a field of kind `field`.
+bool labelAnswers(FieldKind labelled, FieldKind field) {
+  if (labelled == field) return true;
+  if (field == FieldKind::kUsernameOrEmail) return labelled == FieldKind::kEmail || labelled == FieldKind::kUsername;
+  if (field == FieldKind::kStreetAddress) return labelled == FieldKind::kStreetAddress;
+  return false;
+}
+
+}  // namespace
+
+FieldReading AnswerEngine::readField(const FieldInput& field) const {
+  FieldReading reading = labels_.read(field.label);
+  if (reading.kind != FieldKind::kUnknown) return reading;
+  // A label that is itself an example value: "you@example.com", "+1 555 0100", "http://".
+  std::string_view label = trimText(field.label);
+  if (values_.email(label) > 0.0) return {FieldKind::kEmail, 0.85};
+  if (values_.phone(label) >= 0.85) return {FieldKind::kPhone, 0.85};
+  if (label == "http://" || label == "https://" || values_.url(label) >= 0.85) return {FieldKind::kUrl, 0.85};
+  return reading;
+}
+
+Answer AnswerEngine::answer(const FieldInput& field, const std::vector<CandidateInput>& candidates) const {
+  Answer result;
+  FieldReading reading = readField(field);
+  result.kind = reading.kind;
+  if (!isAnswerable(reading.kind)) {
+    result.confidence = reading.kind == FieldKind::kUnknown ? 0.6 : reading.certainty;
+    result.reason = reading.kind == FieldKind::kUnknown ? "the label names no kind of value that a saved clip answers"
+                                                        : std::string(fieldKindName(reading.kind)) +
+                                                              " field: never filled from the history";
+    return result;
+  }
+  const FieldKind kind = reading.kind;
+  std::vector<std::string_view> ids;
+  std::vector<std::string_view> texts;
+  ids.reserve(candidates.size());
+  texts.reserve(candidates.size());
+  for (const CandidateInput& c : candidates) {
+    ids.push_back(c.id);
+    texts.push_back(c.text);
+  }
+  CandidateContext context(ids, texts, labels_);
+
+  std::vector<RankedCandidate> scored;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    std::string_view text = texts[i];
+    // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
+    if (text.empty() || trimText(text).size() != text.size()) continue;
+    double fit = values_.score(kind, text);
+    std::optional<FieldReading> labelled = context.labelledAs(i);
+    if (labelled) {
+      if (labelAnswers(labelled->kind, kind)) {
+        if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * labelled->certainty);
+      } else if (labelled->kind != FieldKind::kUnknown) {
+        fit *= 0.35;  // labelled as something else: "Fax", "Order number", "Company"
+      }
+    } else if (fit > 0.0) {
+      switch (kind) {
+        case FieldKind::kGivenName:
+          if (context.startsSomeName(i)) fit = std::max(fit, 0.9);
+          else if (context.endsSomeName(i)) fit *= 0.3;
+          break;
+        case FieldKind::kFamilyName:
+          if (context.endsSomeName(i)) fit = std::max(fit, 0.9);
+          else if (context.startsSomeName(i)) fit *= 0.3;
+          break;
+        case FieldKind::kCity:
+          if (context.isCityPartOfLocality(i)) fit = std::max(fit, 0.9);
+          break;
+        case FieldKind::kPostalCode:
+          if (context.isPostalPartOfLocality(i)) fit = std::max(fit, 0.95);
+          break;
+        default:
+          break;
+      }
+      // A value pulled out of a message or signature is more likely someone else's.
+      if (context.fromProse(i)) fit *= 0.85;
+    }
+    if (fit >= kRankFloor) scored.push_back({i, fit});
+  }
+  // Best first; among equally good candidates the newer (earlier in the list) first.
+  std::stable_sort(scored.begin(), scored.end(), [](const RankedCandidate& a, const RankedCandidate& b) {
+    if (std::fabs(a.fit - b.fit) > kTie) return a.fit > b.fit;
+    return a.index < b.index;
+  });
+  result.ranked = scored;
+  if (scored.empty() || scored.front().fit < kChooseFloor) {
+    result.confidence = reading.certainty * (scored.empty() ? 0.9 : 0.6);
+    result.reason = std::string(fieldKindName(kind)) + " field: no saved value clearly fits";
+    return result;
+  }
+  const RankedCandidate& best = scored.front();
+  // Other distinct values that fit about as well make the choice less certain.
+  std::unordered_set<std::string> rivals;
+  std::string bestFolded = foldText(texts[best.index]);
+  for (std::size_t r = 1; r < scored.size(); ++r) {
+    if (scored[r].fit + kTie < best.fit) break;
+    std::string folded = foldText(texts[scored[r].index]);
+    if (folded != bestFolded) rivals.insert(std::move(folded));
+  }
+  double confidence = reading.certainty * best.fit;
+  if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
+  result.chosen = best.index;
+  result.confidence = std::clamp(confidence, 0.0, 1.0);
+  result.reason = std::string(fieldKindName(kind)) + " field" +
+                  (rivals.empty() ? ": one saved value fits" : ": the newest of several fitting values");
+  return result;
+}
+
+}  // namespace oskel::answer

@@ -1,0 +1,169 @@
+#include "engine/candidate_context.h"
+
+#include <algorithm>
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+constexpr int kMaxLabelReads = 64;
+constexpr std::size_t kMaxLabelledText = 8000;
+
+bool startsWithLetter(std::string_view text) {
+  UChar32 c = 0;
+  int32_t i = 0;
+  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
+  return c > 0 && u_isalpha(c);
+}
+
+bool hasDigit(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The rest of a locality line after the postal code is the town: letters, no digits.
+bool looksLikeTown(std::string_view text) {
+  text = trimText(text);
+  return !text.empty() && text.size() <= 40 && !hasDigit(text) && startsWithLetter(text) &&
+         text.find('\n') == std::string_view::npos;
+}
+
+bool looksLikePostal(std::string_view text) {
+  text = trimText(text);
+  return text.size() >= 3 && text.size() <= 10 && hasDigit(text) && text.find(' ') == std::string_view::npos;
+}
+
+}  // namespace
+
+CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& texts,
+                                   const LabelReader& labels)
+    : ids_(ids), texts_(texts) {
+  int reads = 0;
+  for (std::size_t i = 0; i < texts_.size(); ++i) {
+    std::string_view clip = clipOf(i);
+    std::size_t& longest = longestInClip_[clip];
+    longest = std::max(longest, i);
+    if (texts_[longest].size() < texts_[i].size()) longest = i;
+  }
+  for (std::size_t i = 0; i < texts_.size() && reads < kMaxLabelReads; ++i) {
+    std::string_view text = texts_[i];
+    if (text.size() > kMaxLabelledText || text.find_first_of(":\t") == std::string_view::npos) continue;
+    std::string clip(clipOf(i));
+    std::size_t start = 0;
+    while (start <= text.size() && reads < kMaxLabelReads) {
+      std::size_t end = text.find('\n', start);
+      std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+      start = end == std::string_view::npos ? text.size() + 1 : end + 1;
+      std::string_view label;
+      std::vector<std::string_view> values;
+      if (line.find('\t') != std::string_view::npos) {
+        std::vector<std::string_view> cells;
+        std::size_t at = 0;
+        while (at <= line.size()) {
+          std::size_t tab = line.find('\t', at);
+          std::string_view cell = trimText(line.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
+          if (!cell.empty()) cells.push_back(cell);
+          at = tab == std::string_view::npos ? line.size() + 1 : tab + 1;
+        }
+        if (cells.size() < 2) continue;
+        label = cells[0];
+        values.assign(cells.begin() + 1, cells.end());
+      } else {
+        std::size_t colon = line.find(':');
+        if (colon == std::string_view::npos) continue;
+        label = trimText(line.substr(0, colon));
+        std::string_view value = trimText(line.substr(colon + 1));
+        if (value.empty() || value.starts_with("//")) continue;
+        values.push_back(value);
+      }
+      std::size_t labelLength = countGraphemes(label);
+      if (labelLength < 2 || labelLength > 40 || !startsWithLetter(label)) continue;
+      FieldReading reading = labels.read(label);
+      ++reads;
+      if (reading.kind == FieldKind::kUnknown) continue;
+      for (std::string_view value : values) {
+        labelled_.emplace(clip + "\n" + std::string(value), reading);
+      }
+    }
+  }
+}
+
+std::string_view CandidateContext::clipOf(std::size_t i) const {
+  std::string_view id = ids_[i];
+  std::size_t at = id.rfind(":index");
+  return at == std::string_view::npos ? id : id.substr(0, at);
+}
+
+std::optional<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
+  if (labelled_.empty()) return std::nullopt;
+  auto it = labelled_.find(std::string(clipOf(i)) + "\n" + std::string(texts_[i]));
+  if (it == labelled_.end()) return std::nullopt;
+  return it->second;
+}
+
+bool CandidateContext::fromProse(std::size_t i) const {
+  auto it = longestInClip_.find(clipOf(i));
+  if (it == longestInClip_.end() || it->second == i) return false;
+  std::string_view whole = texts_[it->second];
+  if (whole.size() < 120) return false;
+  return whole.find(". ") != std::string_view::npos || whole.find(", ") != std::string_view::npos ||
+         whole.find("! ") != std::string_view::npos || whole.find("? ") != std::string_view::npos;
+}
+
+bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int maxWords) const {
+  std::string_view needle = texts_[i];
+  if (needle.empty() || needle.find(' ') != std::string_view::npos) return false;
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    std::string_view other = texts_[j];
+    if (j == i || other.size() > 80 || other.size() <= needle.size() || other.find('\n') != std::string_view::npos) {
+      continue;
+    }
+    bool edge = first ? (other.starts_with(needle) && other[needle.size()] == ' ')
+                      : (other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ');
+    if (!edge || hasDigit(other)) continue;
+    int words = 1 + static_cast<int>(std::count(other.begin(), other.end(), ' '));
+    if (words >= minWords && words <= maxWords) return true;
+  }
+  return false;
+}
+
+bool CandidateContext::startsSomeName(std::size_t i) const { return wordPosition(i, true, 2, 4); }
+
+bool CandidateContext::endsSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4); }
+
+bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {
+  std::string_view code = texts_[i];
+  if (!looksLikePostal(code)) return false;
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    std::string_view other = texts_[j];
+    if (j == i || other.size() > 60 || other.size() <= code.size() + 1) continue;
+    if (other.starts_with(code) && other[code.size()] == ' ' && looksLikeTown(other.substr(code.size()))) return true;
+    if (other.ends_with(code) && other[other.size() - code.size() - 1] == ' ' &&
+        looksLikeTown(other.substr(0, other.size() - code.size()))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
+  std::string_view town = texts_[i];
+  if (!looksLikeTown(town)) return false;
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    std::string_view other = texts_[j];
+    if (j == i || other.size() > 60 || other.size() <= town.size() + 1) continue;
+    if (other.ends_with(town) && other[other.size() - town.size() - 1] == ' ' &&
+        looksLikePostal(other.substr(0, other.size() - town.size()))) {
+      return true;
+    }
+    if (other.starts_with(town) && other[town.size()] == ' ' && looksLikePostal(other.substr(town.size()))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace oskel::answer

@@ -1,0 +1,53 @@
+// CandidateContext: what the other candidates of one request say about a
+// candidate.
+//
+// Candidate ids are "<clip id>:index<k>", so values of the same copied clip
+// can be grouped. A clip that was a labelled note ("City: Berlin",
+// "Name<TAB>Anna") tells what its values are; a full name elsewhere in the
+// list tells that "Anna" is a given name; a line "10115 Berlin" tells that
+// "10115" is a postal code and "Berlin" a city. Built per request; the
+// label lines read are bounded so that a large request stays cheap.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/label_reader.h"
+
+namespace oskel::answer {
+
+class CandidateContext {
+ public:
+  // `texts` and `ids` are parallel; both must outlive the context.
+  CandidateContext(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& texts,
+                   const LabelReader& labels);
+
+  // The kind named by the label in front of candidate i in its own clip.
+  std::optional<FieldReading> labelledAs(std::size_t i) const;
+  // True when candidate i was pulled out of a longer text of prose (a
+  // message or a signature) rather than copied or labelled on its own.
+  bool fromProse(std::size_t i) const;
+  // Another candidate is a name of two to four words that begins (ends) with candidate i.
+  bool startsSomeName(std::size_t i) const;
+  bool endsSomeName(std::size_t i) const;
+  // Another candidate is a line "<postal code> <city>" or "<city> <postal code>"
+  // in which candidate i is the postal code (the city).
+  bool isPostalPartOfLocality(std::size_t i) const;
+  bool isCityPartOfLocality(std::size_t i) const;
+
+ private:
+  std::string_view clipOf(std::size_t i) const;
+  // Another short line of words, without digits, begins (first) or ends with candidate i.
+  bool wordPosition(std::size_t i, bool first, int minWords, int maxWords) const;
+
+  const std::vector<std::string_view>& ids_;
+  const std::vector<std::string_view>& texts_;
+  // (clip id + '\n' + value) -> label reading.
+  std::unordered_map<std::string, FieldReading> labelled_;
+  std::unordered_map<std::string_view, std::size_t> longestInClip_;
+};
+
+}  // namespace oskel::answer

@@ -1,0 +1,231 @@
+#include "engine/label_lexicon.h"
+
+namespace oskel::answer {
+namespace {
+
+// Grouped by kind, several languages per group. Accents and case do not
+// matter (labels and keywords are both folded), so most entries are written
+// without them. Words are separated by "|".
+constexpr LabelKeywordGroup kGroups[] = {
+    {FieldKind::kEmail, 22, KeywordMatch::kWord,
+     "email|e mail|mail|e post|epost|email address|emailadres|e mailadres|e mailadresse|"
+     "correo|correo electronico|courriel|adresse mail|adresse email|adresse electronique|"
+     "posta elettronica|indirizzo email|poczta|adres e mail|почта|электронная почта|емейл|"
+     "мейл|имейл|sahkoposti|sahkopostiosoite|ایمیل"},
+    {FieldKind::kEmail, 22, KeywordMatch::kPrefix,
+     "email|e mail|sähköpost|e post"},
+    {FieldKind::kEmail, 22, KeywordMatch::kAnywhere,
+     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편"},
+    {FieldKind::kPhone, 22, KeywordMatch::kWord,
+     "phone|telephone|tel|tel nr|telefon|telefono|telefone|telefoon|mobile|mobil|mobiel|cell|"
+     "cellphone|handy|portable|celular|cellulare|movil|numer telefonu|телефон|мобильный|"
+     "sotovyi|puhelin|matkapuhelin|gsm|whatsapp|phone number|mobile number|telefonnummer|"
+     "numero de telephone|telephone number|daytime phone|evening phone|home phone|work phone"},
+    {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
+     "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
+    {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
+     "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처"},
+    {FieldKind::kUrl, 22, KeywordMatch::kWord,
+     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
+     "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
+     "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside"},
+    {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
+     "ホームページ|网站|网址|網站|웹사이트|홈페이지"},
+    {FieldKind::kFullName, 10, KeywordMatch::kWord,
+     "name|nom complet|nombre|nome|navn|naam|namn|nimi|név|neved|imie i nazwisko|jmeno|имя|"
+     "ваше имя|как вас зовут|name des ansprechpartners|contact name|contact person"},
+    {FieldKind::kFullName, 26, KeywordMatch::kWord,
+     "full name|your name|ihr name|vollstandiger name|dein name|nombre completo|nome completo|"
+     "nom complet|votre nom complet|volledige naam|imie i nazwisko|jmeno a prijmeni|фио|"
+     "фамилия имя отчество|имя и фамилия|фамилия и имя|dit navn|ditt navn|ditt namn|seu nome|"
+     "tu nombre|il tuo nome|uw naam|twoje imie|votre nom et prenom|nom et prenom|"
+     "name and surname|first and last name|vor und nachname|vor und zuname"},
+    {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
+     "お名前|氏名|名前|姓名|이름|성명"},
+    {FieldKind::kGivenName, 30, KeywordMatch::kWord,
+     "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
+     "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
+     "fornavn|fornamn|förnamn|etunimi|keresztnev|krestni jmeno|krstne meno|meno|jmeno krestni|"
+     "имя собственное|first|名|下の名前|メイ"},
+    {FieldKind::kGivenName, 30, KeywordMatch::kPrefix,
+     "vorname|fornavn|förnamn|etunimi|keresztn"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kWord,
+     "last name|lastname|surname|surnames|surname s|family name|familyname|nachname|"
+     "familienname|zuname|nom de famille|nom|apellido|apellidos|primer apellido|cognome|"
+     "sobrenome|achternaam|nazwisko|prijmeni|priezvisko|efternavn|etternavn|efternamn|"
+     "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏|last"},
+    {FieldKind::kFamilyName, 12, KeywordMatch::kWord,
+     "nom|votre nom"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
+     "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
+    {FieldKind::kMiddleName, 32, KeywordMatch::kWord,
+     "middle name|middle initial|middle names|zweiter vorname|second name|otchestvo|отчество|"
+     "segundo nombre|deuxieme prenom"},
+    {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
+     "company|company name|organisation|organization|organisation name|organization name|org|"
+     "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"
+     "empresa|nombre de la empresa|azienda|societa|ragione sociale|bedrijf|bedrijfsnaam|"
+     "nazwa firmy|компания|организация|название компании|employer|institution|"
+     "company organisation|company organization|business name|firmanavn|yritys|cég|cegnev|"
+     "cég neve|school name|department"},
+    {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
+     "会社名|会社|企業名|公司|单位|회사|회사명|소속"},
+    {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
+     "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
+     "osoite|anschrift|postal address|postadresse|postanschrift"},
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
+     "street|street address|street name|address line 1|address 1|address1|addressline1|"
+     "strasse|straße|strasse und hausnummer|strasse hausnummer|strasse nr|rue|numero et rue|"
+     "calle|via|rua|straat|straatnaam|ulica|ulica i nr domu|улица|gata|gatuadress|katuosoite|"
+     "utca|street no|street and number|house number and street|адрес доставки"},
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
+     "strasse|straße|straat|gatuadr|katuos"},
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
+     "住所|地址|주소|番地"},
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
+     "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
+     "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
+     "apartamento|wohnung|c o|care of"},
+    {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
+     "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
+     "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"
+     "psc|почтовый индекс|индекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
+     "zip postal|postal zip"},
+    {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
+     "postleitz|postnumm|postinum|zip|iranyitosz"},
+    {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
+     "郵便番号|邮编|邮政编码|우편번호"},
+    {FieldKind::kCity, 28, KeywordMatch::kWord,
+     "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
+     "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|"
+     "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|by|city town|location city"},
+    {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
+     "市区町村|城市|도시|시군구"},
+    {FieldKind::kRegion, 26, KeywordMatch::kWord,
+     "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
+     "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
+     "state region|lan|megye"},
+    {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
+     "都道府県|省|시도"},
+    {FieldKind::kCountry, 26, KeywordMatch::kWord,
+     "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
+     "country region|country of residence"},
+    {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
+     "国|国家|국가|国名"},
+    {FieldKind::kUsername, 30, KeywordMatch::kWord,
+     "username|user name|user id|userid|user|login|login name|login id|loginname|benutzername|"
+     "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"
+     "usuario|nombre de usuario|nome de usuario|nome de utilizador|nome utente|"
+     "nom d utilisateur|identifiant|pseudo|pseudonyme|nick|nickname|nick name|display name|"
+     "screen name|nazwa uzytkownika|login uzytkownika|имя пользователя|логин|ник|"
+     "prihlasovaci jmeno|uzivatelske jmeno|felhasznalonev|nimimerkki|member id|account name|"
+     "account id|handle|apelido"},
+    {FieldKind::kUsername, 30, KeywordMatch::kAnywhere,
+     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임"},
+    {FieldKind::kBirthDate, 27, KeywordMatch::kWord,
+     "date of birth|birth date|birthdate|birthday|dob|geburtsdatum|geburtstag|"
+     "date de naissance|fecha de nacimiento|data di nascita|data de nascimento|geboortedatum|"
+     "data urodzenia|дата рождения|datum narozeni|fodselsdato|födelsedatum|syntymaaika|"
+     "szuletesi datum|born"},
+    {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,
+     "生年月日|出生日期|생년월일"},
+    {FieldKind::kSearch, 40, KeywordMatch::kWord,
+     "search|search for|search term|search terms|keyword|keywords|key word|find|suche|suchen|"
+     "suchbegriff|recherche|rechercher|recherchez|chercher|buscar|busca|busqueda|cerca|"
+     "ricerca|cerca nel sito|pesquisar|pesquisa|zoeken|zoek|zoekterm|szukaj|wyszukaj|"
+     "szukana fraza|поиск|найти|искать|ключевые слова|søg|sog|sok|hledat|hladat|hledany vyraz|"
+     "haku|hae|keresés|kereses|keresel|what are you looking for|looking for|i want to find|"
+     "quiero encontrar|que estas buscando|type here to search|what do you need help with|"
+     "търсене|q"},
+    {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
+     "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
+    {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
+     "検索|探しもの|搜索|搜尋|검색|찾기"},
+    {FieldKind::kCaptcha, 50, KeywordMatch::kWord,
+     "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|security check|"
+     "verification image|code in the image|characters in the image|letters|"
+     "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
+     "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|ellenorzo kod|"
+     "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},
+    {FieldKind::kCaptcha, 50, KeywordMatch::kPrefix,
+     "captcha|tarkiste|antispam"},
+    {FieldKind::kCaptcha, 50, KeywordMatch::kAnywhere,
+     "画像認証|验证码|자동입력 방지"},
+    {FieldKind::kComment, 35, KeywordMatch::kWord,
+     "message|messages|comment|comments|your comment|your message|nachricht|ihre nachricht|"
+     "mitteilung|anmerkung|anmerkungen|bemerkung|kommentar|commentaire|commentaires|"
+     "votre message|votre demande|mensaje|comentario|comentarios|messaggio|commento|note|"
+     "notes|mensagem|comentário|bericht|opmerking|opmerkingen|wiadomosc|tresc|komentarz|"
+     "сообщение|комментарий|ваш вопрос|vase zprava|zprava|sprava|viesti|uzenet|üzenet|melding|"
+     "meddelelse|meddelande|besked|henvendelse|beskriv|beskrivelse|description|descripcion|"
+     "descrizione|descricao|omschrijving|opis|описание|review|feedback|enquiry|inquiry|"
+     "how can we help|how may we help you|question|questions|question or comment|about me|"
+     "about you|bio|testo|text|details|other information|anything else|tell us"},
+    {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
+     "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의"},
+    {FieldKind::kSubject, 36, KeywordMatch::kWord,
+     "subject|betreff|sujet|sujet du message|asunto|oggetto|assunto|onderwerp|temat|тема|emne|"
+     "aihe|targy|title|titel|titre|titolo|titulo|headline|topic|motivo|henvendelsen gjelder"},
+    {FieldKind::kSubject, 36, KeywordMatch::kAnywhere,
+     "件名|主题|제목"},
+    {FieldKind::kPassword, 60, KeywordMatch::kWord,
+     "password|passwort|kennwort|mot de passe|contrasena|contraseña|senha|wachtwoord|haslo|"
+     "пароль|salasana|jelszo|heslo|adgangskode|passord|losenord|passphrase|recovery word|pin|"
+     "passcode|secure|security answer|secret answer|answer|challenge answer|security question|"
+     "secret question"},
+    {FieldKind::kPassword, 60, KeywordMatch::kPrefix,
+     "passw|kennw|salasan|jelsz"},
+    {FieldKind::kPassword, 60, KeywordMatch::kAnywhere,
+     "パスワード|密码|密碼|비밀번호|암호"},
+    {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kWord,
+     "card number|credit card|creditcard|kartennummer|numero de carte|numero de tarjeta|"
+     "numero della carta|cvv|cvc|cvv2|csc|security code|card security code|cardholder|"
+     "card holder|cardholder name|name on card|iban|expiry|expiration|card verification|"
+     "sort code|account number|konto|kontonummer|routing number|bic|swift"},
+    {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kAnywhere,
+     "カード番号|卡号|카드번호"},
+    {FieldKind::kOneTimeCode, 58, KeywordMatch::kWord,
+     "one time code|one time password|otp|verification code|sms code|code|confirmation code|"
+     "bestatigungscode|verifizierungscode|code de verification|codigo de verificacion|"
+     "codice di verifica|kod weryfikacyjny|код подтверждения|код|kod|token|2fa|two factor|"
+     "authenticator|increase your account safety|auth code|pin code"},
+    {FieldKind::kOneTimeCode, 58, KeywordMatch::kAnywhere,
+     "認証コード|确认码|驗證碼|인증번호"},
+    {FieldKind::kQuantity, 45, KeywordMatch::kWord,
+     "quantity|qty|menge|anzahl|stuckzahl|quantite|cantidad|quantita|quantidade|aantal|ilosc|"
+     "количество|kolicina|mnozstvo|mnozstvi|maara|mennyiseg|antall|antal|how many|pieces|"
+     "stuck|добавить"},
+    {FieldKind::kQuantity, 45, KeywordMatch::kAnywhere,
+     "数量|수량"},
+    {FieldKind::kFax, 40, KeywordMatch::kWord,
+     "fax|telefax|fax number|faxnummer|факс"},
+    {FieldKind::kFax, 40, KeywordMatch::kAnywhere,
+     "ファックス|ファクス|传真|팩스"},
+    {FieldKind::kDatePart, 40, KeywordMatch::kWord,
+     "dd|mm|yyyy|yy|jj|aaaa|day|month|year|tag|monat|jahr|jour|mois|annee|dia|mes|ano|giorno|"
+     "mese|anno|dag|maand|jaar|dzien|miesiac|rok|день|месяц|год|year of birth|day of birth|"
+     "month of birth|birth year|geburtsjahr"},
+    {FieldKind::kDatePart, 40, KeywordMatch::kAnywhere,
+     "年|月|日"},
+    {FieldKind::kPromoCode, 45, KeywordMatch::kWord,
+     "promo|promo code|promotional code|coupon|coupon code|voucher|gift certificate|gift card|"
+     "gutschein|gutscheincode|code promo|codigo promocional|codice sconto|kod rabatowy|"
+     "промокод|referral|referrer|referred by|empfohlen von|referido por|реферер|"
+     "invitation code|invite code|rabattkode|discount code"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
+     "order number|order|order no|order nr|booking|booking reference|bookingnr|"
+     "bookingreference|reference|reference number|customer number|customer id|kundennummer|"
+     "kd nr|kundenummer|member number|numero de membre|membership number|age|alter|edad|eta|"
+     "idade|возраст|latitude|longitude|price|prix|preis|precio|prezzo|amount|betrag|montant|"
+     "nip|vat|vat number|ust id|tax id|ssn|invoice|rechnungsnummer|номер заказа|tracking|"
+     "tracking number|sendungsnummer|minutes|hours|m2|from|to|check in|check out|departure|"
+     "arrival|date|datum|fecha|data|дата"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
+     "注文番号|订单号"},
+};
+
+}  // namespace
+
+std::span<const LabelKeywordGroup> labelKeywordGroups() { return kGroups; }
+
+}  // namespace oskel::answer

@@ -1,0 +1,29 @@
+// The keyword table that maps words of a field label to a field kind.
+//
+// Keywords are written naturally ("E-Mail", "Prénom") and folded with
+// foldText() before matching. A keyword matches as a whole word, as the
+// start of a word (German and Nordic compounds, inflections), or anywhere
+// (scripts written without spaces). The weight says how specific the
+// keyword is: "first name" (30) beats "name" (10).
+#pragma once
+
+#include <span>
+
+#include "engine/field_kind.h"
+
+namespace oskel::answer {
+
+enum class KeywordMatch { kWord, kPrefix, kAnywhere };
+
+// One group of keywords of the same kind, weight and matching rule;
+// `words` holds the keywords separated by "|".
+struct LabelKeywordGroup {
+  FieldKind kind;
+  int weight;
+  KeywordMatch match;
+  const char* words;
+};
+
+std::span<const LabelKeywordGroup> labelKeywordGroups();
+
+}  // namespace oskel::answer

@@ -1,0 +1,179 @@
+#include "engine/label_reader.h"
+
+#include <algorithm>
+
+#include <unicode/regex.h>
+
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+constexpr std::string_view kSeparator = " \xC2\xB7 ";  // " · "
+
+bool isRefusing(FieldKind kind) { return !isAnswerable(kind) && kind != FieldKind::kUnknown; }
+
+// Refusals that no other part of the label can outweigh.
+bool isHardRefusal(FieldKind kind) {
+  return kind == FieldKind::kPassword || kind == FieldKind::kCardOrSecurityCode ||
+         kind == FieldKind::kOneTimeCode || kind == FieldKind::kCaptcha;
+}
+
+double certaintyForWeight(int weight) {
+  if (weight >= 26) return 0.95;
+  if (weight >= 22) return 0.92;
+  if (weight >= 15) return 0.8;
+  return 0.7;
+}
+
+// "7 + 10 ?" and "6 + = 12": arithmetic questions are captchas.
+bool looksLikeArithmetic(std::string_view label) {
+  static const icu::RegexPattern* pattern = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    return icu::RegexPattern::compile(u"\\d\\s*[+*x\\u00D7-]\\s*\\d*\\s*[=?]", 0, status);
+  }();
+  if (pattern == nullptr) return false;
+  UErrorCode status = U_ZERO_ERROR;
+  icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(label.data(), static_cast<int32_t>(label.size())));
+  std::unique_ptr<icu::RegexMatcher> matcher(pattern->matcher(text, status));
+  return U_SUCCESS(status) && matcher->find(status) && U_SUCCESS(status);
+}
+
+// "Email or customer number", "E-Mail oder Kundennummer".
+bool hasDisjunction(const std::string& folded) {
+  static constexpr std::string_view kWords[] = {" or ", " oder ", " ou ", " o ", " или ", " eller ",
+                                                " lub ", " of ", " vagy ", " tai ", " oppure ", " nebo "};
+  for (std::string_view w : kWords) {
+    if (folded.find(w) != std::string::npos) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+LabelReader::LabelReader() {
+  for (const LabelKeywordGroup& group : labelKeywordGroups()) {
+    std::string_view words = group.words;
+    while (!words.empty()) {
+      std::size_t bar = words.find('|');
+      std::string_view word = words.substr(0, bar);
+      words = bar == std::string_view::npos ? std::string_view() : words.substr(bar + 1);
+      std::string folded = foldText(word);  // " e mail "
+      if (folded.size() < 3) continue;
+      Keyword keyword{folded, group.kind, group.weight, group.match};
+      if (group.match == KeywordMatch::kWord) {
+        std::size_t firstEnd = folded.find(' ', 1);
+        byFirstWord_[folded.substr(1, firstEnd - 1)].push_back(std::move(keyword));
+      } else {
+        keyword.needle = group.match == KeywordMatch::kPrefix ? folded.substr(0, folded.size() - 1)
+                                                              : folded.substr(1, folded.size() - 2);
+        scanned_.push_back(std::move(keyword));
+      }
+    }
+  }
+}
+
+void LabelReader::collect(const std::string& folded, std::vector<Match>* matches) const {
+  // Whole-word keywords, looked up by the word they start with.
+  for (std::size_t pos = 0; pos + 1 < folded.size();) {
+    std::size_t wordEnd = folded.find(' ', pos + 1);
+    if (wordEnd == std::string::npos) break;
+    auto it = byFirstWord_.find(folded.substr(pos + 1, wordEnd - pos - 1));
+    if (it != byFirstWord_.end()) {
+      for (const Keyword& k : it->second) {
+        if (folded.compare(pos, k.needle.size(), k.needle) == 0) {
+          matches->push_back({k.kind, k.weight, pos, pos + k.needle.size()});
+        }
+      }
+    }
+    pos = wordEnd;
+  }
+  bool ascii = std::all_of(folded.begin(), folded.end(), [](char c) { return (c & 0x80) == 0; });
+  for (const Keyword& k : scanned_) {
+    if (ascii && k.match == KeywordMatch::kAnywhere) continue;
+    for (std::size_t at = folded.find(k.needle); at != std::string::npos; at = folded.find(k.needle, at + 1)) {
+      matches->push_back({k.kind, k.weight, at, at + k.needle.size()});
+    }
+  }
+}
+
+FieldReading LabelReader::readFolded(const std::string& folded) const {
+  std::vector<Match> matches;
+  collect(folded, &matches);
+  if (matches.empty()) return {};
+  // Drop a match that lies inside a longer one: "code" in "postal code".
+  std::vector<Match> kept;
+  for (const Match& m : matches) {
+    bool inside = std::any_of(matches.begin(), matches.end(), [&](const Match& o) {
+      return o.begin <= m.begin && m.end <= o.end && (o.end - o.begin) > (m.end - m.begin);
+    });
+    if (!inside) kept.push_back(m);
+  }
+  // Best weight per kind, remembering where it was first seen.
+  int bestWeight[kFieldKindCount] = {};
+  std::size_t firstAt[kFieldKindCount];
+  std::fill(std::begin(firstAt), std::end(firstAt), std::string::npos);
+  for (const Match& m : kept) {
+    int k = static_cast<int>(m.kind);
+    bestWeight[k] = std::max(bestWeight[k], m.weight);
+    firstAt[k] = std::min(firstAt[k], m.begin);
+  }
+  const int email = bestWeight[static_cast<int>(FieldKind::kEmail)];
+  const int username = bestWeight[static_cast<int>(FieldKind::kUsername)];
+  if (email > 0 && username > 0) return {FieldKind::kUsernameOrEmail, 0.9};
+
+  auto pick = [&](bool answerableOnly) {
+    FieldKind best = FieldKind::kUnknown;
+    for (int k = 1; k < kFieldKindCount; ++k) {
+      if (bestWeight[k] == 0) continue;
+      if (answerableOnly && !isAnswerable(static_cast<FieldKind>(k))) continue;
+      int b = static_cast<int>(best);
+      if (best == FieldKind::kUnknown || bestWeight[k] > bestWeight[b] ||
+          (bestWeight[k] == bestWeight[b] && firstAt[k] < firstAt[b])) {
+        best = static_cast<FieldKind>(k);
+      }
+    }
+    return best;
+  };
+  FieldKind best = pick(false);
+  // "Email or customer number": an answerable alternative is enough.
+  if (isRefusing(best) && !isHardRefusal(best) && hasDisjunction(folded)) {
+    FieldKind answerable = pick(true);
+    if (answerable != FieldKind::kUnknown) best = answerable;
+  }
+  double certainty = certaintyForWeight(bestWeight[static_cast<int>(best)]);
+  // Another answerable kind of nearly the same weight makes the reading doubtful.
+  for (int k = 1; k < kFieldKindCount; ++k) {
+    if (k == static_cast<int>(best) || bestWeight[k] == 0) continue;
+    if (isAnswerable(static_cast<FieldKind>(k)) && bestWeight[k] + 4 >= bestWeight[static_cast<int>(best)]) {
+      certainty *= 0.75;
+      break;
+    }
+  }
+  return {best, certainty};
+}
+
+FieldReading LabelReader::read(std::string_view label) const {
+  if (looksLikeArithmetic(label)) return {FieldKind::kCaptcha, 0.9};
+  FieldReading decided;
+  bool haveDecision = false;
+  std::string_view rest = label;
+  while (true) {
+    std::size_t sep = rest.find(kSeparator);
+    std::string_view part = rest.substr(0, sep);
+    FieldReading reading = readFolded(foldText(part));
+    if (reading.kind != FieldKind::kUnknown) {
+      if (isHardRefusal(reading.kind)) return reading;
+      if (!haveDecision) {
+        decided = reading;
+        haveDecision = true;
+      }
+    }
+    if (sep == std::string_view::npos) break;
+    rest = rest.substr(sep + kSeparator.size());
+  }
+  return decided;
+}
+
+}  // namespace oskel::answer

@@ -1,0 +1,55 @@
+// LabelReader: turns the label of a focused field into a field kind.
+//
+// Oskel's labels join the field's title, description, help text,
+// placeholder and title element with " · ". Each part is folded (case,
+// accents, punctuation) and matched against the keyword table; the most
+// specific keyword wins, a keyword inside a longer one is ignored ("code" in
+// "postal code"), and a label that is itself a value ("you@example.com")
+// reads as that value's kind. Safe to share between threads once built.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/field_kind.h"
+#include "engine/label_lexicon.h"
+
+namespace oskel::answer {
+
+struct FieldReading {
+  FieldKind kind = FieldKind::kUnknown;
+  double certainty = 0.0;  // 0..1: how sure the label reading is
+};
+
+class LabelReader {
+ public:
+  LabelReader();
+
+  FieldReading read(std::string_view label) const;
+
+  // Reads one part (no " · " splitting) that has already been folded.
+  FieldReading readFolded(const std::string& folded) const;
+
+ private:
+  struct Keyword {
+    std::string needle;  // folded, with the spaces that its match rule needs
+    FieldKind kind;
+    int weight;
+    KeywordMatch match;
+  };
+  struct Match {
+    FieldKind kind;
+    int weight;
+    std::size_t begin;
+    std::size_t end;
+  };
+
+  void collect(const std::string& folded, std::vector<Match>* matches) const;
+
+  std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
+  std::vector<Keyword> scanned_;  // prefix and anywhere keywords
+};
+
+}  // namespace oskel::answer

@@ -1,0 +1,180 @@
+#include "engine/lexicon.h"
+
+#include <memory>
+
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+// Common given names across the languages the service reads.
+constexpr const char* kGivenNames =
+    "james|john|robert|michael|william|david|richard|joseph|thomas|charles|christopher|daniel|matthew|"
+    "anthony|mark|donald|steven|paul|andrew|joshua|kevin|brian|george|edward|ronald|timothy|jason|"
+    "jeffrey|ryan|jacob|gary|nicholas|eric|jonathan|stephen|larry|justin|scott|brandon|benjamin|"
+    "samuel|frank|gregory|alexander|patrick|jack|dennis|jerry|tyler|aaron|henry|adam|peter|nathan|"
+    "zachary|kyle|noah|ethan|jeremy|oliver|harry|charlie|oscar|leo|lucas|liam|mason|logan|emma|"
+    "olivia|ava|isabella|sophia|mia|charlotte|amelia|harper|evelyn|abigail|emily|elizabeth|sofia|"
+    "ella|madison|scarlett|victoria|aria|grace|chloe|camila|penelope|riley|layla|lillian|nora|zoey|"
+    "mary|patricia|jennifer|linda|barbara|susan|jessica|sarah|karen|nancy|lisa|betty|margaret|"
+    "sandra|ashley|kimberly|donna|michelle|dorothy|carol|amanda|melissa|deborah|stephanie|rebecca|"
+    "laura|sharon|cynthia|kathleen|amy|shirley|angela|helen|anna|brenda|pamela|nicole|samantha|"
+    "katherine|christine|debra|rachel|catherine|carolyn|janet|ruth|maria|heather|diane|virginia|"
+    "julie|joyce|victoria|kelly|christina|lauren|joan|evelyn|olga|judith|megan|cheryl|andrea|hannah|"
+    "jacqueline|martha|gloria|teresa|sara|janice|julia|kathryn|lucy|alice|jane|kate|sophie|jessica|"
+    "lukas|leon|finn|jonas|felix|maximilian|paul|elias|ben|luis|noah|tim|jan|tobias|moritz|niklas|"
+    "stefan|thomas|andreas|wolfgang|klaus|jurgen|dieter|uwe|frank|bernd|markus|matthias|sebastian|"
+    "florian|christian|martin|michael|hans|karl|heinz|helmut|gunter|werner|horst|anja|petra|sabine|"
+    "monika|ursula|claudia|susanne|andrea|birgit|katrin|stefanie|julia|lena|lea|hannah|marie|laura|"
+    "mia|lina|emilia|johanna|greta|clara|paula|charlotte|ida|frieda|mathilde|jean|pierre|michel|"
+    "philippe|alain|nicolas|francois|jacques|bernard|eric|laurent|christophe|julien|antoine|"
+    "guillaume|thomas|hugo|louis|gabriel|arthur|raphael|jules|marie|nathalie|isabelle|sylvie|"
+    "catherine|francoise|christine|monique|valerie|sandrine|camille|manon|chloe|ines|lea|jade|"
+    "louise|alice|juliette|claire|amelie|jose|antonio|manuel|francisco|juan|javier|carlos|miguel|"
+    "alejandro|rafael|pedro|pablo|sergio|jorge|luis|alberto|fernando|diego|alvaro|adrian|mario|"
+    "carmen|maria|ana|isabel|lucia|laura|marta|cristina|paula|elena|raquel|sofia|valentina|"
+    "daniela|gabriela|camila|mariana|giuseppe|giovanni|francesco|marco|alessandro|andrea|luca|"
+    "matteo|lorenzo|davide|stefano|roberto|paolo|giorgio|riccardo|giulia|francesca|chiara|sara|"
+    "alessia|martina|elisa|federica|silvia|valentina|alice|aurora|beatrice|joao|jose|antonio|"
+    "francisco|pedro|tiago|rui|miguel|goncalo|rodrigo|afonso|duarte|ana|beatriz|mariana|ines|"
+    "catarina|rita|joana|leonor|matilde|jan|pieter|willem|hendrik|johannes|kees|bram|daan|sem|"
+    "thijs|lotte|sanne|anouk|femke|fleur|eva|sophie|piotr|krzysztof|andrzej|tomasz|pawel|marcin|"
+    "michal|jakub|kamil|lukasz|mateusz|anna|katarzyna|malgorzata|agnieszka|barbara|ewa|magdalena|"
+    "joanna|aleksandra|zofia|natalia|ivan|dmitry|sergey|alexey|andrey|vladimir|nikolai|mikhail|"
+    "иван|дмитрий|сергей|алексей|андрей|владимир|николай|михаил|александр|анна|мария|елена|ольга|"
+    "наталья|екатерина|татьяна|ирина|светлана|юлия|анастасия|lars|anders|nils|erik|olof|henrik|"
+    "mette|kirsten|ingrid|astrid|sigrid|freja|mikko|juha|timo|jukka|laszlo|istvan|zoltan|peter|"
+    "taro|hiroshi|takeshi|kenji|yuki|haruto|sota|yui|hina|sakura|aoi|wei|jing|li|ming|hua|min|"
+    "jun|yan|민준|서준|지훈|서연|지우|하은|ahmed|mohammed|mohamed|ali|omar|fatima|aisha|raj|amit|"
+    "priya|ananya|rahul|arjun|sanjay|deepak";
+
+// Major cities, with their names in the local language and in English.
+constexpr const char* kCities =
+    "new york|los angeles|chicago|houston|phoenix|philadelphia|san antonio|san diego|dallas|austin|"
+    "san francisco|seattle|boston|denver|washington|miami|atlanta|detroit|portland|las vegas|"
+    "toronto|montreal|vancouver|ottawa|calgary|london|manchester|birmingham|leeds|glasgow|"
+    "edinburgh|liverpool|bristol|dublin|paris|marseille|lyon|toulouse|nice|nantes|strasbourg|"
+    "bordeaux|lille|berlin|hamburg|munchen|munich|koln|cologne|frankfurt|frankfurt am main|"
+    "stuttgart|dusseldorf|dortmund|essen|leipzig|bremen|dresden|hannover|nurnberg|nuremberg|wien|"
+    "vienna|graz|zurich|genf|geneva|geneve|basel|bern|madrid|barcelona|valencia|sevilla|seville|"
+    "zaragoza|malaga|bilbao|roma|rome|milano|milan|napoli|naples|torino|turin|palermo|genova|"
+    "bologna|firenze|florence|venezia|venice|lisboa|lisbon|porto|amsterdam|rotterdam|den haag|"
+    "the hague|utrecht|eindhoven|bruxelles|brussels|brussel|antwerpen|antwerp|gent|warszawa|"
+    "warsaw|krakow|lodz|wroclaw|poznan|gdansk|praha|prague|brno|bratislava|budapest|bucuresti|"
+    "bucharest|sofia|athens|athina|kobenhavn|copenhagen|aarhus|oslo|bergen|stockholm|goteborg|"
+    "gothenburg|helsinki|tampere|reykjavik|moskva|moscow|москва|санкт петербург|saint petersburg|"
+    "новосибирск|екатеринбург|казань|kyiv|kiev|київ|киев|minsk|минск|istanbul|ankara|tokyo|東京|"
+    "osaka|大阪|kyoto|京都|yokohama|横浜|nagoya|名古屋|sapporo|札幌|beijing|北京|shanghai|上海|"
+    "guangzhou|广州|shenzhen|深圳|hong kong|香港|taipei|台北|seoul|서울|busan|부산|incheon|인천|"
+    "singapore|bangkok|jakarta|manila|kuala lumpur|mumbai|delhi|new delhi|bangalore|bengaluru|"
+    "chennai|kolkata|hyderabad|dubai|abu dhabi|tel aviv|cairo|lagos|nairobi|johannesburg|"
+    "cape town|sydney|melbourne|brisbane|perth|auckland|wellington|sao paulo|rio de janeiro|"
+    "buenos aires|santiago|lima|bogota|mexico city|ciudad de mexico|guadalajara|monterrey";
+
+constexpr const char* kRegions =
+    "alabama|alaska|arizona|arkansas|california|colorado|connecticut|delaware|florida|georgia|"
+    "hawaii|idaho|illinois|indiana|iowa|kansas|kentucky|louisiana|maine|maryland|massachusetts|"
+    "michigan|minnesota|mississippi|missouri|montana|nebraska|nevada|new hampshire|new jersey|"
+    "new mexico|north carolina|north dakota|ohio|oklahoma|oregon|pennsylvania|rhode island|"
+    "south carolina|south dakota|tennessee|texas|utah|vermont|virginia|west virginia|wisconsin|"
+    "wyoming|district of columbia|ontario|quebec|british columbia|alberta|manitoba|saskatchewan|"
+    "nova scotia|new brunswick|bayern|bavaria|baden wurttemberg|nordrhein westfalen|hessen|"
+    "niedersachsen|sachsen|thuringen|brandenburg|schleswig holstein|rheinland pfalz|saarland|"
+    "mecklenburg vorpommern|sachsen anhalt|new south wales|victoria|queensland|tasmania|"
+    "western australia|south australia|ile de france|provence alpes cote d azur|occitanie|"
+    "bretagne|normandie|catalunya|cataluna|andalucia|madrid|galicia|lombardia|lazio|toscana|"
+    "veneto|sicilia|mazowieckie|malopolskie|slaskie|england|scotland|wales|northern ireland|"
+    "tokyo to|東京都|大阪府|北海道|神奈川県|广东|广东省|浙江省|江苏省|경기도|"
+    "al|ak|az|ar|ca|co|ct|de|fl|ga|hi|id|il|in|ia|ks|ky|la|me|md|ma|mi|mn|ms|mo|mt|ne|nv|nh|nj|"
+    "nm|ny|nc|nd|oh|ok|or|pa|ri|sc|sd|tn|tx|ut|vt|va|wa|wv|wi|wy|dc|on|qc|bc|ab|mb|sk|ns|nb|nsw|"
+    "vic|qld|tas";
+
+constexpr const char* kLegalForms =
+    "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
+    "co|sa|sarl|sas|sasu|srl|spa|bv|nv|vof|ab|as|asa|aps|oy|oyj|kft|zrt|nyrt|sro|spzoo|zoo|ltda|"
+    "sl|pty|gk|kk|ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|有限公司|股份有限公司|公司|"
+    "주식회사|유한회사";
+
+constexpr const char* kOrganisationWords =
+    "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
+    "studios|agency|partners|associates|university|universitat|universite|universidad|universita|"
+    "uniwersytet|университет|college|school|hochschule|institute|institut|instituto|foundation|"
+    "stiftung|fondation|hospital|klinik|bank|insurance|versicherung|software|media|services|"
+    "industries|international|ventures|capital|enterprises|company|gesellschaft|verein|大学|銀行";
+
+constexpr const char* kStreetWords =
+    "street|st|avenue|ave|av|road|rd|lane|ln|drive|dr|boulevard|blvd|bd|way|court|ct|place|pl|"
+    "square|sq|terrace|crescent|close|highway|hwy|parkway|pkwy|strasse|str|weg|allee|platz|gasse|"
+    "ring|damm|ufer|chaussee|steig|rue|chemin|impasse|allee|quai|route|calle|avenida|avda|paseo|"
+    "plaza|carrera|camino|via|viale|corso|piazza|largo|vicolo|rua|travessa|praca|estrada|straat|"
+    "laan|gracht|plein|kade|singel|dreef|ulica|ul|aleja|al|plac|osiedle|os|улица|ул|проспект|"
+    "пр|переулок|пер|шоссе|бульвар|площадь|vej|gade|gata|gatan|vagen|veien|gate|katu|tie|utca|"
+    "ut|ter|namesti|trida";
+
+constexpr const char* kStreetEndings = "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gatan|vagen|veien|katu|tie|utca";
+
+constexpr const char* kParticles = "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|al|el|ten|ter|zu|mc|st";
+
+void addWords(std::unordered_set<std::string>* set, const char* words) {
+  std::string_view rest = words;
+  while (!rest.empty()) {
+    std::size_t bar = rest.find('|');
+    std::string_view word = rest.substr(0, bar);
+    rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+    std::string folded = foldText(word);
+    if (folded.size() > 2) set->insert(folded.substr(1, folded.size() - 2));
+  }
+}
+
+}  // namespace
+
+const Lexicon& Lexicon::instance() {
+  static const Lexicon* lexicon = new Lexicon();
+  return *lexicon;
+}
+
+Lexicon::Lexicon() {
+  addWords(&givenNames_, kGivenNames);
+  addWords(&cities_, kCities);
+  addWords(&regions_, kRegions);
+  addWords(&legalForms_, kLegalForms);
+  addWords(&orgWords_, kOrganisationWords);
+  addWords(&streetWords_, kStreetWords);
+  addWords(&particles_, kParticles);
+  // Country names as ICU writes them in the languages we read labels in.
+  static const char* kDisplayLocales[] = {"en", "de", "fr", "es", "it", "pt", "nl", "pl", "ru",
+                                          "ja", "zh", "ko", "da", "sv", "nb", "fi", "cs", "hu"};
+  for (const char* const* country = icu::Locale::getISOCountries(); *country != nullptr; ++country) {
+    icu::Locale region("", *country);
+    for (const char* display : kDisplayLocales) {
+      icu::UnicodeString name;
+      region.getDisplayCountry(icu::Locale(display), name);
+      std::string utf8;
+      name.toUTF8String(utf8);
+      std::string folded = foldText(utf8);
+      if (folded.size() > 2) countries_.insert(folded.substr(1, folded.size() - 2));
+    }
+  }
+  for (const char* extra : {"usa", "u s a", "us", "uk", "united states of america", "great britain",
+                            "deutschland", "brd", "россия", "中国", "日本", "한국", "대한민국", "holland"}) {
+    std::string folded = foldText(extra);
+    countries_.insert(folded.substr(1, folded.size() - 2));
+  }
+}
+
+bool Lexicon::endsWithStreetWord(std::string_view word) const {
+  static const std::unordered_set<std::string> endings = [] {
+    std::unordered_set<std::string> set;
+    addWords(&set, kStreetEndings);
+    return set;
+  }();
+  for (const std::string& ending : endings) {
+    if (word.size() > ending.size() + 2 && word.ends_with(ending)) return true;
+  }
+  return false;
+}
+
+}  // namespace oskel::answer

@@ -1,0 +1,44 @@
+// Lexicon: small word lists that tell what a short value names.
+//
+// Given names, major cities, regions, countries (from ICU's display names in
+// many languages), organisation suffixes, street words and name particles.
+// Every lookup takes text folded with foldText() but without its padding
+// spaces ("anna", "new york"). Built once; read-only and thread-safe after.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+namespace oskel::answer {
+
+class Lexicon {
+ public:
+  static const Lexicon& instance();
+
+  bool isGivenName(std::string_view word) const { return givenNames_.contains(std::string(word)); }
+  bool isCity(std::string_view phrase) const { return cities_.contains(std::string(phrase)); }
+  bool isRegion(std::string_view phrase) const { return regions_.contains(std::string(phrase)); }
+  bool isCountry(std::string_view phrase) const { return countries_.contains(std::string(phrase)); }
+  // Legal-form suffixes ("gmbh", "inc", "株式会社") and organisation words ("university").
+  bool isLegalForm(std::string_view word) const { return legalForms_.contains(std::string(word)); }
+  bool isOrganisationWord(std::string_view word) const { return orgWords_.contains(std::string(word)); }
+  // Whole street words ("street", "rue") and street-word endings of compounds ("strasse").
+  bool isStreetWord(std::string_view word) const { return streetWords_.contains(std::string(word)); }
+  bool endsWithStreetWord(std::string_view word) const;
+  bool isNameParticle(std::string_view word) const { return particles_.contains(std::string(word)); }
+
+ private:
+  Lexicon();
+
+  std::unordered_set<std::string> givenNames_;
+  std::unordered_set<std::string> cities_;
+  std::unordered_set<std::string> regions_;
+  std::unordered_set<std::string> countries_;
+  std::unordered_set<std::string> legalForms_;
+  std::unordered_set<std::string> orgWords_;
+  std::unordered_set<std::string> streetWords_;
+  std::unordered_set<std::string> particles_;
+};
+
+}  // namespace oskel::answer

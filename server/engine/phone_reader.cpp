@@ -1,0 +1,64 @@
+#include "engine/phone_reader.h"
+
+#include <string>
+
+#include <phonenumbers/phonenumber.pb.h>
+#include <phonenumbers/phonenumberutil.h>
+
+namespace oskel::answer {
+namespace {
+
+using i18n::phonenumbers::PhoneNumber;
+using i18n::phonenumbers::PhoneNumberUtil;
+
+// Regions tried, in order, for numbers written without a country code.
+constexpr const char* kRegions[] = {"US", "GB", "DE", "FR", "ES", "IT", "PT", "NL", "PL", "RU", "JP", "CN",
+                                    "KR", "BR", "IN", "CA", "AU", "CH", "AT", "BE", "SE", "DK", "NO", "FI",
+                                    "CZ", "HU"};
+
+}  // namespace
+
+double phoneScore(std::string_view text) {
+  if (text.size() < 7 || text.size() > 32) return 0.0;
+  int digits = 0;
+  int separators = 0;
+  bool plus = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '+' && i == 0) {
+      plus = true;
+    } else if (c == ' ' || c == '-' || c == '(' || c == ')' || c == '.' || c == '/') {
+      ++separators;
+    } else {
+      return 0.0;
+    }
+  }
+  if (digits < 7 || digits > 15) return 0.0;
+  std::string number(text);
+  if (!plus && number.rfind("00", 0) == 0) {
+    number = "+" + number.substr(2);
+    plus = true;
+  }
+  const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+  PhoneNumber parsed;
+  if (plus) {
+    if (util.Parse(number, "ZZ", &parsed) != PhoneNumberUtil::NO_PARSING_ERROR) return 0.0;
+    if (util.IsValidNumber(parsed)) return 1.0;
+    return util.IsPossibleNumber(parsed) ? 0.55 : 0.0;
+  }
+  bool trunkPrefix = number[0] == '0' || number[0] == '(';
+  bool possible = false;
+  for (const char* region : kRegions) {
+    if (util.Parse(number, region, &parsed) != PhoneNumberUtil::NO_PARSING_ERROR) continue;
+    if (util.IsValidNumber(parsed)) {
+      if (trunkPrefix || separators > 0) return 0.85;
+      return 0.6;  // a bare digit run: could as well be an order number
+    }
+    possible = possible || util.IsPossibleNumber(parsed);
+  }
+  return possible ? 0.35 : 0.0;
+}
+
+}  // namespace oskel::answer

@@ -1,0 +1,18 @@
+// Phone-number reading with libphonenumber.
+//
+// phoneScore() says how surely a whole text is one telephone number:
+// 1.0 for a number in international form ("+49 30 1234567", "0049...")
+// that libphonenumber finds valid; 0.85 for a national number with a
+// trunk prefix or separators that is valid in one of the common regions;
+// lower for bare digit runs that only some region accepts; 0 otherwise.
+// Texts that cannot be a phone number are rejected before libphonenumber is
+// asked, so the call is cheap for ordinary text. Thread-safe.
+#pragma once
+
+#include <string_view>
+
+namespace oskel::answer {
+
+double phoneScore(std::string_view text);
+
+}  // namespace oskel::answer

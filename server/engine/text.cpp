@@ -1,0 +1,146 @@
+#include "engine/text.h"
+
+#include <memory>
+
+#include <unicode/brkiter.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/uscript.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+namespace oskel::answer {
+namespace {
+
+const icu::Normalizer2* nfkcCasefold() {
+  static const icu::Normalizer2* instance = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* n = icu::Normalizer2::getNFKCCasefoldInstance(status);
+    return U_SUCCESS(status) ? n : nullptr;
+  }();
+  return instance;
+}
+
+const icu::Normalizer2* nfd() {
+  static const icu::Normalizer2* instance = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* n = icu::Normalizer2::getNFDInstance(status);
+    return U_SUCCESS(status) ? n : nullptr;
+  }();
+  return instance;
+}
+
+icu::UnicodeString fromUtf8(std::string_view utf8) {
+  return icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+}
+
+}  // namespace
+
+std::string foldText(std::string_view utf8) {
+  icu::UnicodeString text = fromUtf8(utf8);
+  UErrorCode status = U_ZERO_ERROR;
+  if (const icu::Normalizer2* fold = nfkcCasefold()) {
+    icu::UnicodeString folded = fold->normalize(text, status);
+    if (U_SUCCESS(status)) text = folded;
+  }
+  status = U_ZERO_ERROR;
+  if (const icu::Normalizer2* decompose = nfd()) {
+    icu::UnicodeString decomposed = decompose->normalize(text, status);
+    if (U_SUCCESS(status)) text = decomposed;
+  }
+  icu::UnicodeString out;
+  out.append(static_cast<UChar32>(' '));
+  bool lastWasSpace = true;
+  for (int32_t i = 0; i < text.length();) {
+    UChar32 c = text.char32At(i);
+    i += U16_LENGTH(c);
+    int8_t type = u_charType(c);
+    if (type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK) continue;
+    bool keep = u_isalnum(c) || type == U_COMBINING_SPACING_MARK;
+    if (keep) {
+      out.append(c);
+      lastWasSpace = false;
+    } else if (!lastWasSpace) {
+      out.append(static_cast<UChar32>(' '));
+      lastWasSpace = true;
+    }
+  }
+  if (!lastWasSpace) out.append(static_cast<UChar32>(' '));
+  std::string result;
+  out.toUTF8String(result);
+  return result;
+}
+
+std::size_t countGraphemes(std::string_view utf8) {
+  thread_local std::unique_ptr<icu::BreakIterator> iterator = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::BreakIterator> it(icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    if (U_FAILURE(status)) it.reset();
+    return it;
+  }();
+  icu::UnicodeString text = fromUtf8(utf8);
+  if (!iterator) return static_cast<std::size_t>(text.countChar32());
+  iterator->setText(text);
+  std::size_t count = 0;
+  iterator->first();
+  while (iterator->next() != icu::BreakIterator::DONE) ++count;
+  return count;
+}
+
+std::string_view trimText(std::string_view utf8) {
+  auto isSpaceAt = [&](std::size_t pos, std::size_t* len) {
+    UChar32 c = 0;
+    int32_t i = static_cast<int32_t>(pos);
+    U8_NEXT(utf8.data(), i, static_cast<int32_t>(utf8.size()), c);
+    *len = static_cast<std::size_t>(i) - pos;
+    return c >= 0 && (u_isUWhiteSpace(c) || c == 0xFEFF);
+  };
+  std::size_t start = 0;
+  std::size_t len = 0;
+  while (start < utf8.size() && isSpaceAt(start, &len)) start += len;
+  std::size_t end = utf8.size();
+  while (end > start) {
+    std::size_t back = end - 1;
+    while (back > start && (static_cast<unsigned char>(utf8[back]) & 0xC0) == 0x80) --back;
+    if (!isSpaceAt(back, &len) || back + len != end) break;
+    end = back;
+  }
+  return utf8.substr(start, end - start);
+}
+
+CharStats charStats(std::string_view utf8) {
+  CharStats stats;
+  int32_t i = 0;
+  const int32_t length = static_cast<int32_t>(utf8.size());
+  while (i < length) {
+    UChar32 c = 0;
+    U8_NEXT(utf8.data(), i, length, c);
+    ++stats.total;
+    if (c < 0) {
+      ++stats.other;
+      continue;
+    }
+    if (c == '\n' || c == '\r' || c == 0x2028 || c == 0x2029) {
+      ++stats.lineBreaks;
+    } else if (u_isUWhiteSpace(c)) {
+      ++stats.spaces;
+    } else if (u_isdigit(c)) {
+      ++stats.digits;
+    } else if (u_isalpha(c)) {
+      ++stats.letters;
+      if (u_isupper(c)) ++stats.upperLetters;
+      if (u_islower(c)) ++stats.lowerLetters;
+      UErrorCode status = U_ZERO_ERROR;
+      UScriptCode script = uscript_getScript(c, &status);
+      if (script == USCRIPT_HAN) ++stats.han;
+      else if (script == USCRIPT_HIRAGANA || script == USCRIPT_KATAKANA) ++stats.kana;
+      else if (script == USCRIPT_HANGUL) ++stats.hangul;
+      else if (script == USCRIPT_CYRILLIC) ++stats.cyrillic;
+    } else {
+      ++stats.other;
+    }
+  }
+  return stats;
+}
+
+}  // namespace oskel::answer

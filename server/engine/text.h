@@ -1,0 +1,42 @@
+// Text helpers over ICU shared by the field and value readers.
+//
+// All functions take and return UTF-8, are stateless and safe to call from
+// any thread. Invalid UTF-8 sequences are treated as U+FFFD.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace oskel::answer {
+
+// Folds text for keyword matching: NFKC case folding, accents removed,
+// every character that is not a letter or digit turned into one space,
+// runs of spaces collapsed, and one space added at each end
+// (" e mail adresse "). Keywords folded the same way match with find().
+std::string foldText(std::string_view utf8);
+
+// Number of user-perceived characters (extended grapheme clusters).
+std::size_t countGraphemes(std::string_view utf8);
+
+// Trims Unicode white space at both ends.
+std::string_view trimText(std::string_view utf8);
+
+// Counts of character classes in a text.
+struct CharStats {
+  int letters = 0;
+  int upperLetters = 0;
+  int lowerLetters = 0;
+  int digits = 0;
+  int spaces = 0;
+  int lineBreaks = 0;
+  int han = 0;       // CJK ideographs
+  int kana = 0;      // Hiragana and Katakana
+  int hangul = 0;
+  int cyrillic = 0;
+  int other = 0;     // punctuation, symbols, anything else
+  int total = 0;     // code points
+};
+CharStats charStats(std::string_view utf8);
+
+}  // namespace oskel::answer

@@ -1,0 +1,420 @@
+#include "engine/value_reader.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <unicode/idna.h>
+#include <unicode/regex.h>
+#include <unicode/uchar.h>
+
+#include "engine/lexicon.h"
+#include "engine/phone_reader.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+icu::UnicodeString unicode(std::string_view text) {
+  return icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+}
+
+const icu::RegexPattern* compile(const char16_t* pattern) {
+  UErrorCode status = U_ZERO_ERROR;
+  icu::RegexPattern* compiled = icu::RegexPattern::compile(icu::UnicodeString(pattern), 0, status);
+  return U_SUCCESS(status) ? compiled : nullptr;
+}
+
+// Words split at white space, as written.
+std::vector<std::string_view> words(std::string_view text) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::size_t start = i;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+    if (i > start) out.push_back(text.substr(start, i - start));
+  }
+  return out;
+}
+
+// The folded form of one word or phrase without its padding.
+std::string folded(std::string_view text) {
+  std::string f = foldText(text);
+  return f.size() > 2 ? f.substr(1, f.size() - 2) : std::string();
+}
+
+std::vector<std::string> foldedWords(std::string_view text) {
+  std::vector<std::string> out;
+  std::string f = foldText(text);
+  std::size_t pos = 1;
+  while (pos < f.size()) {
+    std::size_t end = f.find(' ', pos);
+    if (end == std::string::npos) break;
+    if (end > pos) out.push_back(f.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return out;
+}
+
+UChar32 firstCodePoint(std::string_view word) {
+  UChar32 c = 0;
+  int32_t i = 0;
+  U8_NEXT(word.data(), i, static_cast<int32_t>(word.size()), c);
+  return c;
+}
+
+// Letters with inner hyphens or apostrophes only ("Anna-Lena", "O'Brien").
+bool isNameWord(std::string_view word) {
+  CharStats s = charStats(word);
+  if (s.letters == 0 || s.digits > 0) return false;
+  for (char c : word) {
+    if ((c & 0x80) == 0 && !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'' || c == '.')) {
+      return false;
+    }
+  }
+  return s.other <= 2;
+}
+
+bool isCased(UChar32 c) { return u_isupper(c) || u_islower(c); }
+
+}  // namespace
+
+struct ValueReader::Patterns {
+  const icu::RegexPattern* email = compile(u"^[\\p{L}\\p{N}._%+'\\-]+@([\\p{L}\\p{N}.\\-]+\\.\\p{L}{2,})$");
+  const icu::RegexPattern* url = compile(u"^(?i:https?)://([^/\\s?#:@]+)(?::\\d{1,5})?(?:[/?#]\\S*)?$");
+  const icu::RegexPattern* www = compile(u"^(?i:www)\\.([\\p{L}\\p{N}\\-]+(?:\\.[\\p{L}\\p{N}\\-]+)*\\.\\p{L}{2,})(?:[/?#]\\S*)?$");
+  const icu::RegexPattern* bareDomain = compile(u"^([\\p{L}\\p{N}\\-]+(?:\\.[\\p{L}\\p{N}\\-]+)*\\.[a-z]{2,})(?:/\\S*)?$");
+  struct Postal {
+    const icu::RegexPattern* pattern;
+    double score;
+  };
+  std::vector<Postal> postal = {
+      {compile(u"^\\d{5}-\\d{4}$"), 0.95},                                         // US ZIP+4
+      {compile(u"^\\d{4}\\s?[A-Za-z]{2}$"), 0.95},                                 // NL
+      {compile(u"^[A-Za-z]{1,2}\\d[A-Za-z\\d]?\\s?\\d[A-Za-z]{2}$"), 0.95},       // GB
+      {compile(u"^[A-Za-z]\\d[A-Za-z]\\s?\\d[A-Za-z]\\d$"), 0.95},                // CA
+      {compile(u"^\\u3012?\\s?\\d{3}-\\d{4}$"), 0.9},                              // JP
+      {compile(u"^\\d{2}-\\d{3}$"), 0.9},                                          // PL
+      {compile(u"^\\d{4}-\\d{3}$"), 0.9},                                          // PT
+      {compile(u"^\\d{5}-\\d{3}$"), 0.9},                                          // BR
+      {compile(u"^\\d{3}\\s\\d{2}$"), 0.85},                                       // CZ, SK, SE, GR
+      {compile(u"^[A-Z]{1,2}-\\d{4,5}$"), 0.85},                                   // D-10115, CH-8001
+      {compile(u"^\\d{5}$"), 0.8},                                                 // US, DE, FR, ES, IT ...
+      {compile(u"^\\d{6}$"), 0.55},                                                // RU, CN, IN
+      {compile(u"^(?!19\\d\\d$|20\\d\\d$)\\d{4}$"), 0.6},                          // AT, CH, DK, BE, AU ...
+      {compile(u"^(?:19|20)\\d\\d$"), 0.3},                                        // a year, or a postal code
+  };
+  const icu::RegexPattern* isoDate = compile(u"^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})$");
+  const icu::RegexPattern* dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})$");
+  const icu::RegexPattern* cjkDate = compile(u"^(\\d{4})\\s?[\\u5E74\\uB144]\\s?(\\d{1,2})\\s?[\\u6708\\uC6D4]\\s?(\\d{1,2})\\s?[\\u65E5\\uC77C]?$");
+  const icu::RegexPattern* wordDate = compile(u"^(?:(\\d{1,2})\\.?\\s+\\p{L}+\\.?,?\\s+(\\d{4})|\\p{L}+\\.?\\s+(\\d{1,2}),?\\s+(\\d{4}))$");
+  const icu::RegexPattern* usernameShape = compile(u"^[\\p{L}\\p{N}._\\-]{3,32}$");
+};
+
+ValueReader::ValueReader() : patterns_(std::make_unique<Patterns>()) {
+  UErrorCode status = U_ZERO_ERROR;
+  icu::IDNA* idna = icu::IDNA::createUTS46Instance(UIDNA_NONTRANSITIONAL_TO_ASCII | UIDNA_CHECK_BIDI, status);
+  if (U_SUCCESS(status)) idna_ = idna;
+}
+
+ValueReader::~ValueReader() { delete idna_; }
+
+bool ValueReader::matches(const icu::RegexPattern* pattern, std::string_view text) const {
+  if (pattern == nullptr) return false;
+  UErrorCode status = U_ZERO_ERROR;
+  icu::UnicodeString u = unicode(text);
+  std::unique_ptr<icu::RegexMatcher> m(pattern->matcher(u, status));
+  return U_SUCCESS(status) && m->matches(status) && U_SUCCESS(status);
+}
+
+bool ValueReader::validHost(std::string_view host) const {
+  if (host.empty() || host.size() > 253) return false;
+  if (host == "localhost") return true;
+  if (host.find('.') == std::string_view::npos) return false;
+  if (idna_ == nullptr) return true;
+  UErrorCode status = U_ZERO_ERROR;
+  icu::IDNAInfo info;
+  icu::UnicodeString ascii;
+  idna_->nameToASCII(unicode(host), ascii, info, status);
+  return U_SUCCESS(status) && !info.hasErrors();
+}
+
+double ValueReader::score(FieldKind kind, std::string_view text) const {
+  switch (kind) {
+    case FieldKind::kEmail: return email(text);
+    case FieldKind::kPhone: return phone(text);
+    case FieldKind::kUrl: return url(text);
+    case FieldKind::kFullName: return fullName(text);
+    case FieldKind::kGivenName: return givenName(text);
+    case FieldKind::kFamilyName: return familyName(text);
+    case FieldKind::kOrganisation: return organisation(text);
+    case FieldKind::kStreetAddress: return street(text);
+    case FieldKind::kAddressLine2: return 0.0;  // no shape of its own; only a labelled value answers
+    case FieldKind::kPostalCode: return postalCode(text);
+    case FieldKind::kCity: return city(text);
+    case FieldKind::kRegion: return region(text);
+    case FieldKind::kCountry: return country(text);
+    case FieldKind::kUsername: return username(text);
+    case FieldKind::kUsernameOrEmail: return std::max(email(text), 0.9 * username(text));
+    case FieldKind::kBirthDate: return birthDate(text);
+    default: return 0.0;
+  }
+}
+
+double ValueReader::email(std::string_view text) const {
+  if (text.size() < 6 || text.size() > 254) return 0.0;
+  if (std::count(text.begin(), text.end(), '@') != 1) return 0.0;
+  if (text.find_first_of(" \t\n<>,;") != std::string_view::npos) return 0.0;
+  if (!matches(patterns_->email, text)) return 0.0;
+  std::string_view host = text.substr(text.find('@') + 1);
+  return validHost(host) ? 1.0 : 0.3;
+}
+
+double ValueReader::url(std::string_view text) const {
+  if (text.size() < 4 || text.size() > 2048) return 0.0;
+  if (text.find_first_of(" \t\n") != std::string_view::npos || text.find('@') != std::string_view::npos) {
+    if (text.find("://") == std::string_view::npos) return 0.0;
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  icu::UnicodeString u = unicode(text);
+  for (auto [pattern, good] : {std::pair{patterns_->url, 1.0}, std::pair{patterns_->www, 0.85},
+                               std::pair{patterns_->bareDomain, 0.5}}) {
+    if (pattern == nullptr) continue;
+    std::unique_ptr<icu::RegexMatcher> m(pattern->matcher(u, status));
+    if (U_FAILURE(status)) return 0.0;
+    if (m->matches(status) && U_SUCCESS(status)) {
+      std::string host;
+      m->group(1, status).toUTF8String(host);
+      return validHost(host) ? good : 0.2;
+    }
+  }
+  return 0.0;
+}
+
+double ValueReader::phone(std::string_view text) const {
+  if (date(text) > 0.0) return 0.0;
+  return phoneScore(text);
+}
+
+double ValueReader::postalCode(std::string_view text) const {
+  if (text.size() < 3 || text.size() > 12) return 0.0;
+  for (const Patterns::Postal& p : patterns_->postal) {
+    if (matches(p.pattern, text)) return p.score;
+  }
+  return 0.0;
+}
+
+double ValueReader::fullName(std::string_view text) const {
+  if (text.size() > 80 || text.find('\n') != std::string_view::npos) return 0.0;
+  CharStats s = charStats(text);
+  if (s.digits > 0 || s.letters < 2) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string_view> ws = words(text);
+  std::vector<std::string> fws = foldedWords(text);
+  for (const std::string& w : fws) {
+    if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isStreetWord(w)) return 0.0;
+  }
+  if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
+    if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
+    if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
+    return 0.0;
+  }
+  if (ws.size() < 2 || ws.size() > 5) return 0.0;
+  int capitalised = 0;
+  int nameWords = 0;
+  for (std::size_t i = 0; i < ws.size(); ++i) {
+    if (!isNameWord(ws[i])) return 0.0;
+    if (i < fws.size() && lex.isNameParticle(fws[i]) && i > 0 && i + 1 < ws.size()) continue;
+    ++nameWords;
+    UChar32 first = firstCodePoint(ws[i]);
+    if (!isCased(first) || u_isupper(first)) ++capitalised;
+  }
+  if (nameWords < 2 || capitalised < nameWords) return 0.25;
+  if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
+  if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
+  if (lex.isCity(folded(text)) || lex.isCountry(folded(text)) || lex.isRegion(folded(text))) return 0.2;
+  return 0.7;
+}
+
+bool ValueReader::isCapitalisedWord(std::string_view text) const {
+  if (text.empty() || text.size() > 40 || !isNameWord(text)) return false;
+  if (text.find_first_of(" \t\n") != std::string_view::npos) return false;
+  UChar32 first = firstCodePoint(text);
+  return u_isupper(first) || !isCased(first);
+}
+
+double ValueReader::givenName(std::string_view text) const {
+  if (!isCapitalisedWord(text)) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::string f = folded(text);
+  if (lex.isGivenName(f)) return 0.9;
+  std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
+  if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
+  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
+  return 0.4;
+}
+
+double ValueReader::familyName(std::string_view text) const {
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string> fws = foldedWords(text);
+  std::vector<std::string_view> ws = words(text);
+  if (ws.size() >= 2 && ws.size() <= 3) {  // "de Vries", "van der Berg", "García López"
+    bool particle = lex.isNameParticle(fws.front());
+    bool allNames = std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); });
+    if (allNames && particle) return 0.8;
+    if (allNames && !lex.isGivenName(fws.front()) && fullName(text) > 0.5) return 0.45;
+    return 0.0;
+  }
+  if (!isCapitalisedWord(text)) return 0.0;
+  std::string f = folded(text);
+  if (lex.isGivenName(f)) return 0.2;
+  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
+  return 0.5;
+}
+
+double ValueReader::organisation(std::string_view text) const {
+  if (text.size() > 120 || text.find('\n') != std::string_view::npos) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string> fws = foldedWords(text);
+  if (fws.empty() || fws.size() > 8) return 0.0;
+  if (text.find('@') != std::string_view::npos || text.find("://") != std::string_view::npos) return 0.0;
+  // Legal forms close the name ("Acme GmbH", "Acme Co., Ltd."); "sp. z o.o." folds to several words.
+  std::size_t n = fws.size();
+  for (std::size_t i = n >= 3 ? n - 3 : 0; i < n; ++i) {
+    if (i > 0 && lex.isLegalForm(fws[i])) return 0.95;
+  }
+  std::string joined;
+  for (const std::string& w : fws) joined += w;
+  if (n >= 2 && (joined.ends_with("spzoo") || joined.ends_with("sro"))) return 0.95;
+  CharStats s = charStats(text);
+  if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
+  for (const std::string& w : fws) {
+    if (lex.isOrganisationWord(w)) return n >= 2 ? 0.75 : 0.3;
+    for (const char* cjk : {"株式会社", "有限公司", "公司", "주식회사", "大学"}) {
+      if (w.find(cjk) != std::string::npos) return 0.95;
+    }
+  }
+  return 0.0;
+}
+
+double ValueReader::street(std::string_view text) const {
+  if (text.size() > 200) return 0.0;
+  CharStats s = charStats(text);
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string> fws = foldedWords(text);
+  if (fws.empty() || fws.size() > 10 || text.find('@') != std::string_view::npos) return 0.0;
+  bool streetWord = false;
+  for (const std::string& w : fws) {
+    if (lex.isStreetWord(w) || lex.endsWithStreetWord(w)) streetWord = true;
+  }
+  if (!streetWord && s.han + s.kana + s.hangul > 0 && s.digits > 0) {
+    for (const char* mark : {"丁目", "番地", "号", "路", "街", "로", "길", "번지"}) {
+      if (text.find(mark) != std::string_view::npos) streetWord = true;
+    }
+  }
+  if (!streetWord) return 0.0;
+  double score = s.digits > 0 ? 0.92 : 0.45;
+  if (s.lineBreaks > 0) score *= 0.5;
+  if (s.digits > 8) score *= 0.5;
+  return score;
+}
+
+double ValueReader::city(std::string_view text) const {
+  if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  CharStats s = charStats(text);
+  if (s.digits > 0 || s.letters < 2) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::string f = folded(text);
+  if (lex.isCity(f)) return 0.92;
+  if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f)) return 0.1;
+  std::vector<std::string_view> ws = words(text);
+  if (ws.size() > 3) return 0.0;
+  for (std::string_view w : ws) {
+    if (!isNameWord(w)) return 0.0;
+  }
+  UChar32 first = firstCodePoint(text);
+  return u_isupper(first) || !isCased(first) ? 0.4 : 0.0;
+}
+
+double ValueReader::region(std::string_view text) const {
+  if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  std::string f = folded(text);
+  if (f.empty() || !Lexicon::instance().isRegion(f)) return 0.0;
+  if (f.size() <= 3) {  // a code such as "CA" or "NSW" must be written in capitals
+    bool upper = std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return upper ? 0.6 : 0.0;
+  }
+  return 0.9;
+}
+
+double ValueReader::country(std::string_view text) const {
+  if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  std::string f = folded(text);
+  if (f.empty() || !Lexicon::instance().isCountry(f)) return 0.0;
+  return f.size() <= 3 ? 0.5 : 0.95;
+}
+
+double ValueReader::username(std::string_view text) const {
+  if (text.size() < 3 || text.size() > 64 || !matches(patterns_->usernameShape, text)) return 0.0;
+  CharStats s = charStats(text);
+  if (s.letters == 0) return 0.0;
+  if (url(text) > 0.0 || postalCode(text) > 0.0) return 0.0;
+  bool marks = text.find_first_of("._-") != std::string_view::npos;
+  if (s.digits > 0 || marks) return 0.75;
+  if (s.upperLetters == 0 && s.lowerLetters > 0) return 0.6;
+  return 0.25;
+}
+
+double ValueReader::date(std::string_view text) const { return dateYear(text) > 0 ? 0.9 : 0.0; }
+
+int ValueReader::dateYear(std::string_view text) const {
+  if (text.size() < 6 || text.size() > 30) return 0;
+  UErrorCode status = U_ZERO_ERROR;
+  icu::UnicodeString u = unicode(text);
+  auto number = [&](icu::RegexMatcher& m, int group) {
+    icu::UnicodeString g = m.group(group, status);
+    int value = 0;
+    for (int32_t i = 0; i < g.length(); ++i) value = value * 10 + (g.charAt(i) - u'0');
+    return value;
+  };
+  auto valid = [](int y, int m, int d) { return y >= 1900 && y <= 2100 && m >= 1 && m <= 12 && d >= 1 && d <= 31; };
+  int year = 0;
+  bool ok = false;
+  for (const icu::RegexPattern* p : {patterns_->isoDate, patterns_->cjkDate}) {
+    if (p == nullptr || ok) continue;
+    std::unique_ptr<icu::RegexMatcher> m(p->matcher(u, status));
+    if (U_SUCCESS(status) && m->matches(status)) {
+      year = number(*m, 1);
+      ok = valid(year, number(*m, 2), number(*m, 3));
+    }
+  }
+  if (!ok && patterns_->dmyDate != nullptr) {
+    std::unique_ptr<icu::RegexMatcher> m(patterns_->dmyDate->matcher(u, status));
+    if (U_SUCCESS(status) && m->matches(status)) {
+      year = number(*m, 3);
+      int a = number(*m, 1);
+      int b = number(*m, 2);
+      ok = valid(year, b, a) || valid(year, a, b);  // day first, or month first
+    }
+  }
+  if (!ok && patterns_->wordDate != nullptr) {
+    std::unique_ptr<icu::RegexMatcher> m(patterns_->wordDate->matcher(u, status));
+    if (U_SUCCESS(status) && m->matches(status)) {
+      bool dayFirst = m->start(1, status) >= 0;
+      year = number(*m, dayFirst ? 2 : 4);
+      int day = number(*m, dayFirst ? 1 : 3);
+      ok = valid(year, 1, day);
+    }
+  }
+  if (!ok || U_FAILURE(status)) return 0;
+  return year;
+}
+
+double ValueReader::birthDate(std::string_view text) const {
+  int year = dateYear(text);
+  if (year == 0) return 0.0;
+  // A birth date lies well in the past; a recent date is an appointment or a deadline.
+  return year <= 2012 ? 0.85 : 0.15;
+}
+
+}  // namespace oskel::answer

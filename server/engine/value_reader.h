@@ -1,0 +1,64 @@
+// ValueReader: how well one candidate text, on its own, fits a field kind.
+//
+// score() returns 0..1 for the one kind asked about and computes nothing
+// else, so a request pays only for the kind of its field. Shapes are read
+// with ICU (regular expressions, IDNA host validation, character classes)
+// and libphonenumber; word lists come from the Lexicon. A value is never
+// changed: the reader only looks at it. Thread-safe; build once and share.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "engine/field_kind.h"
+
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
+class IDNA;
+class RegexPattern;
+U_NAMESPACE_END
+
+namespace oskel::answer {
+
+class ValueReader {
+ public:
+  ValueReader();
+  ~ValueReader();
+  ValueReader(const ValueReader&) = delete;
+  ValueReader& operator=(const ValueReader&) = delete;
+
+  double score(FieldKind kind, std::string_view text) const;
+
+  double email(std::string_view text) const;
+  double url(std::string_view text) const;
+  double phone(std::string_view text) const;
+  double postalCode(std::string_view text) const;
+  double fullName(std::string_view text) const;
+  double givenName(std::string_view text) const;
+  double familyName(std::string_view text) const;
+  double organisation(std::string_view text) const;
+  double street(std::string_view text) const;
+  double city(std::string_view text) const;
+  double region(std::string_view text) const;
+  double country(std::string_view text) const;
+  double username(std::string_view text) const;
+  double birthDate(std::string_view text) const;
+  // Any calendar date (birth dates included).
+  double date(std::string_view text) const;
+  // A single capitalised word of letters ("Anna", "Berlin"), the raw shape
+  // shared by given names, family names and cities.
+  bool isCapitalisedWord(std::string_view text) const;
+
+ private:
+  bool matches(const icu::RegexPattern* pattern, std::string_view text) const;
+  bool validHost(std::string_view host) const;
+  // The year of a calendar date written in one of the common forms, or 0.
+  int dateYear(std::string_view text) const;
+
+  struct Patterns;
+  std::unique_ptr<Patterns> patterns_;
+  const icu::IDNA* idna_ = nullptr;
+};
+
+}  // namespace oskel::answer

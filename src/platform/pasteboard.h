@@ -72,7 +72,7 @@ class Pasteboard {
   // clipboard could not be taken.
   virtual bool clearContents() = 0;
   virtual bool writeString(std::string_view text) = 0;
-  virtual bool writeImage(std::string_view pngBytes) = 0;  // offered as "image/png" (and converted forms)
+  virtual bool writeImage(std::string_view pngBytes) = 0;  // offered as "image/png"
   virtual bool writeItems(const std::vector<PasteboardItem>& items) = 0;
 
   // How many times other applications have fetched data of contents this program wrote

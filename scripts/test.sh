@@ -30,12 +30,13 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 step "fuzzing briefly"
-for target in "$build"/fuzz/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
+for target in $(find "$build/fuzz/fuzz" -type f -executable -name 'fuzz_*' | sort); do
   name=$(basename "$target")
-  corpus="$root/fuzz/corpus/${name#fuzz_}"
   work=$(mktemp -d)
-  cp -r "$corpus"/. "$work"/ 2>/dev/null || true
+  # Seeds live in fuzz/corpus/<name> or, for a subsystem's target, fuzz/<subsystem>/corpus.
+  for corpus in "$root/fuzz/corpus/${name#fuzz_}" "$root/fuzz/$(basename "$(dirname "$target")")/corpus"; do
+    [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
+  done
   echo "-- $name"
   "$target" -max_total_time="${OSKEL_FUZZ_SECONDS:-20}" -print_final_stats=0 "$work" 2>&1 | tail -n 2
   rm -rf "$work"

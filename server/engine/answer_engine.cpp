@@ -76,6 +76,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   CandidateContext context(ids, texts, labels_);
 
   std::vector<RankedCandidate> scored;
+  std::vector<bool> embedded(candidates.size(), false);
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
@@ -85,19 +86,24 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
     if (labelled) {
       if (labelAnswers(labelled->kind, kind)) {
         if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * labelled->certainty);
-      } else if (labelled->kind != FieldKind::kUnknown) {
-        fit *= 0.35;  // labelled as something else: "Fax", "Order number", "Company"
+      } else {
+        fit *= 0.35;  // labelled as something else: "Fax", "Order number", "Wi-Fi"
       }
     } else if (fit > 0.0) {
       switch (kind) {
         case FieldKind::kGivenName:
-          if (context.startsSomeName(i)) fit = std::max(fit, 0.9);
-          else if (context.endsSomeName(i)) fit *= 0.3;
+        case FieldKind::kFamilyName: {
+          // Names in Chinese, Japanese and Korean put the family name first.
+          CharStats s = charStats(text);
+          bool familyFirst = s.han + s.hangul + s.kana > 0;
+          bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
+          bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
+          bool wanted = kind == FieldKind::kGivenName ? given : family;
+          bool other = kind == FieldKind::kGivenName ? family : given;
+          if (wanted) fit = std::max(fit, 0.9);
+          else if (other) fit *= 0.3;
           break;
-        case FieldKind::kFamilyName:
-          if (context.endsSomeName(i)) fit = std::max(fit, 0.9);
-          else if (context.startsSomeName(i)) fit *= 0.3;
-          break;
+        }
         case FieldKind::kCity:
           if (context.isCityPartOfLocality(i)) fit = std::max(fit, 0.9);
           break;
@@ -107,8 +113,11 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
         default:
           break;
       }
-      // A value pulled out of a message or signature is more likely someone else's.
-      if (context.fromProse(i)) fit *= 0.85;
+      // A value pulled out of a message or a signature is as likely someone else's.
+      if (context.fromProse(i)) {
+        fit *= 0.8;
+        embedded[i] = true;
+      }
     }
     if (fit >= kRankFloor) scored.push_back({i, fit});
   }
@@ -134,6 +143,8 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   }
   double confidence = reading.certainty * best.fit;
   if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
+  // Not sure enough to insert on its own: the value may belong to the sender of a message.
+  if (embedded[best.index]) confidence = std::min(confidence, 0.35);
   result.chosen = best.index;
   result.confidence = std::clamp(confidence, 0.0, 1.0);
   result.reason = std::string(fieldKindName(kind)) + " field" +

@@ -44,9 +44,8 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
   int reads = 0;
   for (std::size_t i = 0; i < texts_.size(); ++i) {
     std::string_view clip = clipOf(i);
-    std::size_t& longest = longestInClip_[clip];
-    longest = std::max(longest, i);
-    if (texts_[longest].size() < texts_[i].size()) longest = i;
+    auto [it, added] = longestInClip_.emplace(clip, i);
+    if (!added && texts_[it->second].size() < texts_[i].size()) it->second = i;
   }
   for (std::size_t i = 0; i < texts_.size() && reads < kMaxLabelReads; ++i) {
     std::string_view text = texts_[i];
@@ -81,9 +80,9 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       }
       std::size_t labelLength = countGraphemes(label);
       if (labelLength < 2 || labelLength > 40 || !startsWithLetter(label)) continue;
+      // A label that names no kind still says the value is something else ("Wi-Fi: CafeGuest").
       FieldReading reading = labels.read(label);
       ++reads;
-      if (reading.kind == FieldKind::kUnknown) continue;
       for (std::string_view value : values) {
         labelled_.emplace(clip + "\n" + std::string(value), reading);
       }
@@ -108,9 +107,19 @@ bool CandidateContext::fromProse(std::size_t i) const {
   auto it = longestInClip_.find(clipOf(i));
   if (it == longestInClip_.end() || it->second == i) return false;
   std::string_view whole = texts_[it->second];
-  if (whole.size() < 120) return false;
-  return whole.find(". ") != std::string_view::npos || whole.find(", ") != std::string_view::npos ||
-         whole.find("! ") != std::string_view::npos || whole.find("? ") != std::string_view::npos;
+  if (whole.size() < 30) return false;
+  // Sentences, or a greeting or closing line: a message or a signature.
+  if (whole.find(". ") != std::string_view::npos || whole.find("! ") != std::string_view::npos ||
+      whole.find("? ") != std::string_view::npos || whole.find(",\n") != std::string_view::npos) {
+    return true;
+  }
+  std::string folded = foldText(whole.substr(0, 400));
+  for (const char* word : {" regards ", " thanks ", " thank you ", " cheers ", " hi ", " hello ", " dear ", " grusse ",
+                           " gruss ", " hallo ", " cordialement ", " bonjour ", " saludos ", " hola ", " saluti ",
+                           " ciao ", " groeten ", " pozdrawiam ", " с уважением ", " best ", " sincerely "}) {
+    if (folded.find(word) != std::string::npos) return true;
+  }
+  return false;
 }
 
 bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int maxWords) const {

@@ -7,6 +7,11 @@ namespace {
 // matter (labels and keywords are both folded), so most entries are written
 // without them. Words are separated by "|".
 constexpr LabelKeywordGroup kGroups[] = {
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
+     "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
+     "store name|shop name|butikk navn|file name|item number|article number|artikelnummer"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
+     "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "email|e mail|mail|e post|epost|email address|emailadres|e mailadres|e mailadresse|"
      "correo|correo electronico|courriel|adresse mail|adresse email|adresse electronique|"
@@ -46,14 +51,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
      "fornavn|fornamn|förnamn|etunimi|keresztnev|krestni jmeno|krstne meno|meno|jmeno krestni|"
-     "имя собственное|first|名|下の名前|メイ"},
+     "имя собственное|名|下の名前|メイ"},
     {FieldKind::kGivenName, 30, KeywordMatch::kPrefix,
      "vorname|fornavn|förnamn|etunimi|keresztn"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord,
      "last name|lastname|surname|surnames|surname s|family name|familyname|nachname|"
      "familienname|zuname|nom de famille|nom|apellido|apellidos|primer apellido|cognome|"
      "sobrenome|achternaam|nazwisko|prijmeni|priezvisko|efternavn|etternavn|efternamn|"
-     "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏|last"},
+     "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏"},
     {FieldKind::kFamilyName, 12, KeywordMatch::kWord,
      "nom|votre nom"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
@@ -98,7 +103,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kCity, 28, KeywordMatch::kWord,
      "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
      "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|"
-     "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|by|city town|location city"},
+     "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|city town|location city"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
      "市区町村|城市|도시|시군구"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
@@ -159,7 +164,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "сообщение|комментарий|ваш вопрос|vase zprava|zprava|sprava|viesti|uzenet|üzenet|melding|"
      "meddelelse|meddelande|besked|henvendelse|beskriv|beskrivelse|description|descripcion|"
      "descrizione|descricao|omschrijving|opis|описание|review|feedback|enquiry|inquiry|"
-     "how can we help|how may we help you|question|questions|question or comment|about me|"
+     "how can we help|how may we help you|question or comment|about me|"
      "about you|bio|testo|text|details|other information|anything else|tell us"},
     {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
      "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의"},
@@ -181,7 +186,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "card number|credit card|creditcard|kartennummer|numero de carte|numero de tarjeta|"
      "numero della carta|cvv|cvc|cvv2|csc|security code|card security code|cardholder|"
      "card holder|cardholder name|name on card|iban|expiry|expiration|card verification|"
-     "sort code|account number|konto|kontonummer|routing number|bic|swift"},
+     "sort code|konto|kontonummer|routing number|bic|swift"},
     {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kAnywhere,
      "カード番号|卡号|카드번호"},
     {FieldKind::kOneTimeCode, 58, KeywordMatch::kWord,
@@ -218,7 +223,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "kd nr|kundenummer|member number|numero de membre|membership number|age|alter|edad|eta|"
      "idade|возраст|latitude|longitude|price|prix|preis|precio|prezzo|amount|betrag|montant|"
      "nip|vat|vat number|ust id|tax id|ssn|invoice|rechnungsnummer|номер заказа|tracking|"
-     "tracking number|sendungsnummer|minutes|hours|m2|from|to|check in|check out|departure|"
+     "tracking number|sendungsnummer|minutes|hours|m2|check in|check out|departure|"
      "arrival|date|datum|fecha|data|дата"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
      "注文番号|订单号"},

@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::string_view kSeparator = " \xC2\xB7 ";  // " · "
 
-bool isRefusing(FieldKind kind) { return !isAnswerable(kind) && kind != FieldKind::kUnknown; }
-
 // Refusals that no other part of the label can outweigh.
 bool isHardRefusal(FieldKind kind) {
   return kind == FieldKind::kPassword || kind == FieldKind::kCardOrSecurityCode ||
@@ -138,7 +136,7 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   };
   FieldKind best = pick(false);
   // "Email or customer number": an answerable alternative is enough.
-  if (isRefusing(best) && !isHardRefusal(best) && hasDisjunction(folded)) {
+  if (best == FieldKind::kOtherNumber && hasDisjunction(folded)) {
     FieldKind answerable = pick(true);
     if (answerable != FieldKind::kUnknown) best = answerable;
   }

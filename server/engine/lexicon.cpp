@@ -90,7 +90,8 @@ constexpr const char* kRegions =
     "tokyo to|東京都|大阪府|北海道|神奈川県|广东|广东省|浙江省|江苏省|경기도|"
     "al|ak|az|ar|ca|co|ct|de|fl|ga|hi|id|il|in|ia|ks|ky|la|me|md|ma|mi|mn|ms|mo|mt|ne|nv|nh|nj|"
     "nm|ny|nc|nd|oh|ok|or|pa|ri|sc|sd|tn|tx|ut|vt|va|wa|wv|wi|wy|dc|on|qc|bc|ab|mb|sk|ns|nb|nsw|"
-    "vic|qld|tas";
+    "vic|qld|tas|noord holland|zuid holland|utrecht|서울특별시|경기도|москва|московская область|lisboa|berlin|"
+    "hamburg|wien|ile de france|lombardia|mazowieckie|england|california|東京都";
 
 constexpr const char* kLegalForms =
     "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
@@ -111,10 +112,10 @@ constexpr const char* kStreetWords =
     "ring|damm|ufer|chaussee|steig|rue|chemin|impasse|allee|quai|route|calle|avenida|avda|paseo|"
     "plaza|carrera|camino|via|viale|corso|piazza|largo|vicolo|rua|travessa|praca|estrada|straat|"
     "laan|gracht|plein|kade|singel|dreef|ulica|ul|aleja|al|plac|osiedle|os|улица|ул|проспект|"
-    "пр|переулок|пер|шоссе|бульвар|площадь|vej|gade|gata|gatan|vagen|veien|gate|katu|tie|utca|"
-    "ut|ter|namesti|trida";
+    "пр|переулок|пер|шоссе|бульвар|площадь|vej|gade|gata|gatan|vagen|veien|katu|utca|"
+    "namesti|trida";
 
-constexpr const char* kStreetEndings = "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gatan|vagen|veien|katu|tie|utca";
+constexpr const char* kStreetEndings = "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gatan|vagen|veien|katu|utca";
 
 constexpr const char* kParticles = "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|al|el|ten|ter|zu|mc|st";
 

@@ -357,8 +357,11 @@ double ValueReader::country(std::string_view text) const {
 double ValueReader::username(std::string_view text) const {
   if (text.size() < 3 || text.size() > 64 || !matches(patterns_->usernameShape, text)) return 0.0;
   CharStats s = charStats(text);
-  if (s.letters == 0) return 0.0;
-  if (url(text) > 0.0 || postalCode(text) > 0.0) return 0.0;
+  bool asciiLetter = std::any_of(text.begin(), text.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
+  if (!asciiLetter || s.letters == 0) return 0.0;
+  if (url(text) > 0.0 || postalCode(text) > 0.0 || dateYear(text) > 0) return 0.0;
+  // Capitals and digits only: a tracking number, a product code.
+  if (s.lowerLetters == 0) return 0.15;
   bool marks = text.find_first_of("._-") != std::string_view::npos;
   if (s.digits > 0 || marks) return 0.75;
   if (s.upperLetters == 0 && s.lowerLetters > 0) return 0.6;

@@ -1,0 +1,114 @@
+// answer_eval: runs the answer engine over the evaluation set and prints
+// top-1 accuracy per field kind, wrong fills on fields that must get no
+// answer, and calibration of the confidence.
+//
+//   answer_eval [--split tune|held|all] [--labels FILE] [--misses]
+//   answer_eval --label TEXT     (prints how one label reads)
+//
+// "held" is the part kept aside for checking; tune on "tune" only.
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "engine/answer_engine.h"
+#include "eval_set.h"
+
+namespace {
+
+struct Tally {
+  int cases = 0;
+  int right = 0;     // top-1 is a right id (answerable cases)
+  int filled = 0;    // answered with confidence >= 0.4
+  int filledRight = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string split = "held";
+  std::string labels = OSKEL_EVAL_LABELS;
+  bool misses = false;
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--split") && i + 1 < argc) split = argv[++i];
+    else if (!std::strcmp(argv[i], "--labels") && i + 1 < argc) labels = argv[++i];
+    else if (!std::strcmp(argv[i], "--misses")) misses = true;
+    else if (!std::strcmp(argv[i], "--label") && i + 1 < argc) {
+      oskel::answer::AnswerEngine probe;
+      oskel::answer::FieldReading r = probe.labels().read(argv[++i]);
+      std::printf("%s %.2f\n", std::string(oskel::answer::fieldKindName(r.kind)).c_str(), r.certainty);
+      return 0;
+    }
+    else {
+      std::fprintf(stderr, "usage: answer_eval [--split tune|held|all] [--labels FILE] [--misses]\n");
+      return 2;
+    }
+  }
+  std::vector<oskel::eval::EvalCase> cases = oskel::eval::buildEvalSet(labels);
+  if (cases.empty()) {
+    std::fprintf(stderr, "answer_eval: cannot read %s\n", labels.c_str());
+    return 1;
+  }
+  oskel::answer::AnswerEngine engine;
+  std::map<std::string, Tally> byGroup;
+  Tally noAnswer;       // fields that must not be filled (by type, or value absent)
+  Tally answerable;
+  int bins[5] = {};
+  int binsRight[5] = {};
+  double totalMicros = 0;
+  int evaluated = 0;
+  for (const oskel::eval::EvalCase& c : cases) {
+    if (split == "tune" && c.heldAside) continue;
+    if (split == "held" && !c.heldAside) continue;
+    ++evaluated;
+    auto start = std::chrono::steady_clock::now();
+    oskel::answer::Answer a = engine.answer({c.label, "AXTextField", "Firefox"}, c.candidates);
+    totalMicros += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+    bool chose = a.chosen.has_value();
+    bool right = chose && c.rightIds.count(c.candidates[*a.chosen].id) > 0;
+    bool fill = chose && a.confidence >= oskel::answer::AnswerEngine::kClientThreshold;
+    if (chose) {
+      int bin = std::min(4, static_cast<int>(a.confidence * 5));
+      ++bins[bin];
+      binsRight[bin] += right;
+    }
+    Tally& t = c.rightIds.empty() ? noAnswer : byGroup[c.group];
+    ++t.cases;
+    t.right += c.rightIds.empty() ? !chose : right;
+    t.filled += fill;
+    t.filledRight += fill && right;
+    if (!c.rightIds.empty()) {
+      ++answerable.cases;
+      answerable.right += right;
+      answerable.filled += fill;
+      answerable.filledRight += fill && right;
+    }
+    if (misses && (c.rightIds.empty() ? fill : !right)) {
+      std::printf("MISS [%s] %-40.40s kind=%-16s chose=%-30.30s conf=%.2f\n", c.group.c_str(), c.label.c_str(),
+                  std::string(oskel::answer::fieldKindName(a.kind)).c_str(),
+                  chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence);
+    }
+  }
+  std::printf("answer engine evaluation, split=%s, %d fields\n\n", split.c_str(), evaluated);
+  std::printf("%-18s %6s %9s %9s %14s\n", "kind", "fields", "top-1", "filled", "fill precision");
+  for (const auto& [group, t] : byGroup) {
+    std::printf("%-18s %6d %9.3f %9.3f %14.3f\n", group.c_str(), t.cases, t.cases ? double(t.right) / t.cases : 0.0,
+                t.cases ? double(t.filled) / t.cases : 0.0, t.filled ? double(t.filledRight) / t.filled : 1.0);
+  }
+  std::printf("%-18s %6d %9.3f %9.3f %14.3f\n", "all answerable", answerable.cases,
+              double(answerable.right) / std::max(1, answerable.cases), double(answerable.filled) / std::max(1, answerable.cases),
+              answerable.filled ? double(answerable.filledRight) / answerable.filled : 1.0);
+  std::printf("\nno-answer fields: %d, wrong fills (confidence >= 0.4): %d = %.2f%%, any candidate chosen: %.2f%%\n",
+              noAnswer.cases, noAnswer.filled, 100.0 * noAnswer.filled / std::max(1, noAnswer.cases),
+              100.0 * (noAnswer.cases - noAnswer.right) / std::max(1, noAnswer.cases));
+  int filled = answerable.filled + noAnswer.filled;
+  std::printf("precision of fills (confidence >= 0.4): %d / %d = %.3f\n\ncalibration (chosen answers):\n",
+              answerable.filledRight, filled, filled ? double(answerable.filledRight) / filled : 1.0);
+  for (int b = 0; b < 5; ++b) {
+    std::printf("  confidence %.1f-%.1f: %5d answers, %.3f right\n", b * 0.2, b * 0.2 + 0.2, bins[b],
+                bins[b] ? double(binsRight[b]) / bins[b] : 0.0);
+  }
+  std::printf("\nengine time: %.1f us per field on average\n", totalMicros / std::max(1, evaluated));
+  return 0;
+}

@@ -1,0 +1,39 @@
+// The evaluation set of the answer engine.
+//
+// Fields come from real form labels with human-annotated types
+// (../shared/answer-eval/form-labels.json). Each field gets a realistic
+// clipboard history, made deterministically from a hash of its page: one
+// person's own details (copied alone, in a labelled note, or in an address
+// block), other people's details inside signatures and messages, and noise
+// (notes, code, links, numbers, dates). The history goes through the same
+// value extraction and candidate selection as the client's, and the case
+// records which candidate ids are right answers (none for fields that must
+// not be filled, or when the person's value was left out of the history).
+// Pages whose hash falls in the held-aside tenth-buckets 0..2 are kept for
+// checking and never used for tuning.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/answer_engine.h"
+
+namespace oskel::eval {
+
+struct EvalCase {
+  std::string label;
+  std::string expectedType;  // the annotation
+  std::string group;         // the kind the harness reports it under
+  bool heldAside = false;
+  std::vector<answer::CandidateInput> candidates;
+  std::set<std::string> rightIds;  // empty: the right answer is no match
+};
+
+// Reads the label file; an empty result means it could not be read.
+std::vector<EvalCase> buildEvalSet(const std::string& labelsPath);
+
+std::uint64_t fnv1a(const std::string& text);
+
+}  // namespace oskel::eval

@@ -30,10 +30,12 @@ int main(int argc, char** argv) {
   std::string split = "held";
   std::string labels = OSKEL_EVAL_LABELS;
   bool misses = false;
+  std::string dump;  // print the candidates of fields whose label contains this
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--split") && i + 1 < argc) split = argv[++i];
     else if (!std::strcmp(argv[i], "--labels") && i + 1 < argc) labels = argv[++i];
     else if (!std::strcmp(argv[i], "--misses")) misses = true;
+    else if (!std::strcmp(argv[i], "--dump") && i + 1 < argc) dump = argv[++i];
     else if (!std::strcmp(argv[i], "--label") && i + 1 < argc) {
       oskel::answer::AnswerEngine probe;
       oskel::answer::FieldReading r = probe.labels().read(argv[++i]);
@@ -83,6 +85,13 @@ int main(int argc, char** argv) {
       answerable.right += right;
       answerable.filled += fill;
       answerable.filledRight += fill && right;
+    }
+    if (!dump.empty() && c.label.find(dump) != std::string::npos) {
+      std::printf("DUMP %s (%s) chose=%s conf=%.2f\n", c.label.c_str(), c.expectedType.c_str(),
+                  chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence);
+      for (const auto& cand : c.candidates) {
+        std::printf("   %s %-50.50s\n", c.rightIds.count(cand.id) ? "*" : " ", cand.text.c_str());
+      }
     }
     if (misses && (c.rightIds.empty() ? fill : !right)) {
       std::printf("MISS [%s] %-40.40s kind=%-16s chose=%-30.30s conf=%.2f\n", c.group.c_str(), c.label.c_str(),

@@ -114,7 +114,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
           break;
       }
       // A value pulled out of a message or a signature is as likely someone else's.
-      if (context.fromProse(i)) {
+      if (context.fromProse(i) || context.mentionedInProse(i)) {
         fit *= 0.8;
         embedded[i] = true;
       }

@@ -103,10 +103,7 @@ std::optional<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
   return it->second;
 }
 
-bool CandidateContext::fromProse(std::size_t i) const {
-  auto it = longestInClip_.find(clipOf(i));
-  if (it == longestInClip_.end() || it->second == i) return false;
-  std::string_view whole = texts_[it->second];
+bool CandidateContext::isProse(std::string_view whole) {
   if (whole.size() < 30) return false;
   // Sentences, or a greeting or closing line: a message or a signature.
   if (whole.find(". ") != std::string_view::npos || whole.find("! ") != std::string_view::npos ||
@@ -122,9 +119,26 @@ bool CandidateContext::fromProse(std::size_t i) const {
   return false;
 }
 
+bool CandidateContext::fromProse(std::size_t i) const {
+  auto it = longestInClip_.find(clipOf(i));
+  if (it == longestInClip_.end() || it->second == i) return false;
+  return isProse(texts_[it->second]);
+}
+
+bool CandidateContext::mentionedInProse(std::size_t i) const {
+  std::string_view needle = texts_[i];
+  if (needle.size() < 5) return false;
+  for (const auto& [clip, longest] : longestInClip_) {
+    if (longest == i || clip == clipOf(i)) continue;
+    std::string_view whole = texts_[longest];
+    if (whole.size() > needle.size() && whole.find(needle) != std::string_view::npos && isProse(whole)) return true;
+  }
+  return false;
+}
+
 bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int maxWords) const {
   std::string_view needle = texts_[i];
-  if (needle.empty() || needle.find(' ') != std::string_view::npos) return false;
+  if (needle.empty() || needle.size() > 60) return false;
   for (std::size_t j = 0; j < texts_.size(); ++j) {
     std::string_view other = texts_[j];
     if (j == i || other.size() > 80 || other.size() <= needle.size() || other.find('\n') != std::string_view::npos) {

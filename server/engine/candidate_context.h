@@ -30,6 +30,9 @@ class CandidateContext {
   // True when candidate i was pulled out of a longer text of prose (a
   // message or a signature) rather than copied or labelled on its own.
   bool fromProse(std::size_t i) const;
+  // True when candidate i also occurs inside a message or signature of
+  // another clip: someone else's address that was also copied alone.
+  bool mentionedInProse(std::size_t i) const;
   // Another candidate is a name of two to four words that begins (ends) with candidate i.
   bool startsSomeName(std::size_t i) const;
   bool endsSomeName(std::size_t i) const;
@@ -40,6 +43,8 @@ class CandidateContext {
 
  private:
   std::string_view clipOf(std::size_t i) const;
+  // Sentences, or a greeting or closing: the text of a message or a signature.
+  static bool isProse(std::string_view whole);
   // Another short line of words, without digits, begins (first) or ends with candidate i.
   bool wordPosition(std::size_t i, bool first, int minWords, int maxWords) const;
 

@@ -53,7 +53,7 @@ double phoneScore(std::string_view text) {
   for (const char* region : kRegions) {
     if (util.Parse(number, region, &parsed) != PhoneNumberUtil::NO_PARSING_ERROR) continue;
     if (util.IsValidNumber(parsed)) {
-      if (trunkPrefix || separators > 0) return 0.85;
+      if (trunkPrefix || (separators > 0 && digits >= 9)) return 0.85;
       return 0.6;  // a bare digit run: could as well be an order number
     }
     possible = possible || util.IsPossibleNumber(parsed);

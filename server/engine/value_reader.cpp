@@ -362,6 +362,8 @@ double ValueReader::username(std::string_view text) const {
   if (url(text) > 0.0 || postalCode(text) > 0.0 || dateYear(text) > 0) return 0.0;
   // Capitals and digits only: a tracking number, a product code.
   if (s.lowerLetters == 0) return 0.15;
+  // A capitalised word without digits or underscores reads as a name or a place.
+  if (s.digits == 0 && text.find('_') == std::string_view::npos && u_isupper(firstCodePoint(text))) return 0.25;
   bool marks = text.find_first_of("._-") != std::string_view::npos;
   if (s.digits > 0 || marks) return 0.75;
   if (s.upperLetters == 0 && s.lowerLetters > 0) return 0.6;

@@ -4,6 +4,7 @@
 #include <QColorSpace>
 #include <QImageReader>
 #include <QImageWriter>
+#include <algorithm>
 
 namespace oskel {
 namespace {
@@ -47,11 +48,13 @@ std::optional<std::vector<PixelSize>> QtImageCodec::sizes(std::string_view bytes
   if (bytes.empty()) return std::nullopt;
   Reader r(bytes);
   if (!r.reader.canRead()) return std::nullopt;
-  std::vector<PixelSize> out{headerSize(r.reader)};
-  if (r.isTiff()) {
-    const int pages = std::min(r.reader.imageCount(), kMaximumPages);
-    for (int page = 1; page < pages && r.reader.jumpToImage(page); ++page) out.push_back(headerSize(r.reader));
-  }
+  if (!r.isTiff()) return std::vector<PixelSize>{headerSize(r.reader)};
+  // Page by page, jumping to each before asking its size (the size of page 0 must not be
+  // asked first: the reader would then not move on to the other pages).
+  std::vector<PixelSize> out;
+  const int pages = std::clamp(r.reader.imageCount(), 1, kMaximumPages);
+  for (int page = 0; page < pages && r.reader.jumpToImage(page); ++page) out.push_back(headerSize(r.reader));
+  if (out.empty()) return std::nullopt;
   return out;
 }
 

@@ -3,6 +3,9 @@
 //   oskelctl values                 values extracted from standard input, as a JSON array
 //   oskelctl sensitive              whether standard input looks sensitive: true or false
 //   oskelctl history [--data-dir D] the history as loaded, as one line of JSON (read-only)
+//   oskelctl candidates             the values Smart Paste would offer, as one line of JSON
+//   oskelctl suggest --label L [--role R] [--app A]
+//                                   one suggestion from the chosen backend, as one line of JSON
 //
 // Bad usage or unreadable input: a one-line message on standard error, exit status 2.
 #include <cstdio>
@@ -19,6 +22,7 @@
 #include "history/sensitive_filter.h"
 #include "history/value_indexer.h"
 #include "platform/environment.h"
+#include "suggest_commands.h"
 
 namespace {
 
@@ -82,5 +86,7 @@ int main(int argc, char** argv) {
   if (command == "values" && args.empty()) return printValues();
   if (command == "sensitive" && args.empty()) return printSensitive();
   if (command == "history") return printHistory(args);
+  if (command == "candidates" && args.empty()) return oskelctl::printCandidates();
+  if (command == "suggest") return oskelctl::suggest(args, argc, argv);
   return usage("unknown command or arguments: " + command);
 }

@@ -146,15 +146,15 @@ constexpr LabelKeywordGroup kGroups[] = {
      "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
      "検索|探しもの|搜索|搜尋|검색|찾기"},
-    {FieldKind::kCaptcha, 50, KeywordMatch::kWord,
+    {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|security check|"
      "verification image|code in the image|characters in the image|letters|"
      "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
      "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|ellenorzo kod|"
      "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},
-    {FieldKind::kCaptcha, 50, KeywordMatch::kPrefix,
+    {FieldKind::kCaptcha, 60, KeywordMatch::kPrefix,
      "captcha|tarkiste|antispam"},
-    {FieldKind::kCaptcha, 50, KeywordMatch::kAnywhere,
+    {FieldKind::kCaptcha, 60, KeywordMatch::kAnywhere,
      "画像認証|验证码|자동입력 방지"},
     {FieldKind::kComment, 35, KeywordMatch::kWord,
      "message|messages|comment|comments|your comment|your message|nachricht|ihre nachricht|"
@@ -165,7 +165,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "meddelelse|meddelande|besked|henvendelse|beskriv|beskrivelse|description|descripcion|"
      "descrizione|descricao|omschrijving|opis|описание|review|feedback|enquiry|inquiry|"
      "how can we help|how may we help you|question or comment|about me|"
-     "about you|bio|testo|text|details|other information|anything else|tell us"},
+     "about you|bio|testo|details|other information|anything else|tell us"},
     {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
      "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의"},
     {FieldKind::kSubject, 36, KeywordMatch::kWord,

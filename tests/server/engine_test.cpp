@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/answer_engine.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+const AnswerEngine& engine() {
+  static AnswerEngine e;
+  return e;
+}
+
+FieldKind kindOf(const std::string& label) { return engine().labels().read(label).kind; }
+
+std::vector<CandidateInput> list(std::initializer_list<std::pair<const char*, const char*>> items) {
+  std::vector<CandidateInput> out;
+  for (auto [id, text] : items) out.push_back({id, text});
+  return out;
+}
+
+TEST(LabelReader, ReadsLabelsInManyLanguages) {
+  EXPECT_EQ(kindOf("E-Mail-Adresse *"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Adresse e-mail :"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Correo electrónico"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Адрес email:"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("メールアドレス"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("电子邮件"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("이메일"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Telefonnummer"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("Numer telefonu"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("電話番号"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("Vorname:*"), FieldKind::kGivenName);
+  EXPECT_EQ(kindOf("Prénom"), FieldKind::kGivenName);
+  EXPECT_EQ(kindOf("Apellidos"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Cognome *"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Achternaam"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Imię i nazwisko:"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("Full Name (optional)"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("お名前"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("Postleitzahl"), FieldKind::kPostalCode);
+  EXPECT_EQ(kindOf("Code postal"), FieldKind::kPostalCode);
+  EXPECT_EQ(kindOf("郵便番号"), FieldKind::kPostalCode);
+  EXPECT_EQ(kindOf("Ort:"), FieldKind::kCity);
+  EXPECT_EQ(kindOf("Город:"), FieldKind::kCity);
+  EXPECT_EQ(kindOf("Straße und Hausnummer"), FieldKind::kStreetAddress);
+  EXPECT_EQ(kindOf("Address line 2"), FieldKind::kAddressLine2);
+  EXPECT_EQ(kindOf("Company name"), FieldKind::kOrganisation);
+  EXPECT_EQ(kindOf("Website"), FieldKind::kUrl);
+  EXPECT_EQ(kindOf("Benutzername"), FieldKind::kUsername);
+  EXPECT_EQ(kindOf("Username or E-mail:"), FieldKind::kUsernameOrEmail);
+  EXPECT_EQ(kindOf("Date of birth"), FieldKind::kBirthDate);
+  EXPECT_EQ(kindOf("Land"), FieldKind::kCountry);
+  EXPECT_EQ(kindOf("State / Province:"), FieldKind::kRegion);
+}
+
+TEST(LabelReader, RefusesFieldsThatMustNotBeFilled) {
+  EXPECT_EQ(kindOf("Search..."), FieldKind::kSearch);
+  EXPECT_EQ(kindOf("Suchbegriff eingeben"), FieldKind::kSearch);
+  EXPECT_EQ(kindOf("検索"), FieldKind::kSearch);
+  EXPECT_EQ(kindOf("Captcha code"), FieldKind::kCaptcha);
+  EXPECT_EQ(kindOf("Hvor mye er: 7 + 10 ?"), FieldKind::kCaptcha);
+  EXPECT_EQ(kindOf("Your Message *"), FieldKind::kComment);
+  EXPECT_EQ(kindOf("Passwort"), FieldKind::kPassword);
+  EXPECT_EQ(kindOf("Card number"), FieldKind::kCardOrSecurityCode);
+  EXPECT_EQ(kindOf("Verification code"), FieldKind::kOneTimeCode);
+  EXPECT_EQ(kindOf("Qty:"), FieldKind::kQuantity);
+  EXPECT_EQ(kindOf("Promo code"), FieldKind::kPromoCode);
+  EXPECT_EQ(kindOf("Year of birth"), FieldKind::kDatePart);
+  EXPECT_EQ(kindOf("Fax"), FieldKind::kFax);
+  EXPECT_EQ(kindOf("Something entirely different"), FieldKind::kUnknown);
+  // "code" inside "postal code" does not make a one-time-code field.
+  EXPECT_EQ(kindOf("Postal code"), FieldKind::kPostalCode);
+}
+
+TEST(LabelReader, JoinedPartsAndDecorations) {
+  // The first part that names a kind decides; a password anywhere refuses.
+  EXPECT_EQ(kindOf("Email · Work address · Required"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Text field · Email"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Name · Password"), FieldKind::kPassword);
+  EXPECT_EQ(kindOf("Enter your e-mail address *"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Your Phone (optional):"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf(""), FieldKind::kUnknown);
+}
+
+TEST(ValueReader, ShapesOfValues) {
+  const ValueReader& v = engine().values();
+  EXPECT_EQ(v.email("anna.mueller@posteo.de"), 1.0);
+  EXPECT_EQ(v.email("anna@posteo"), 0.0);
+  EXPECT_EQ(v.email("write to anna@posteo.de"), 0.0);
+  EXPECT_EQ(v.email("a@b@c.de"), 0.0);
+  EXPECT_GE(v.phone("+49 30 12345678"), 0.85);
+  EXPECT_GE(v.phone("(415) 555-0132"), 0.85);
+  EXPECT_EQ(v.phone("2026-03-14"), 0.0);
+  EXPECT_EQ(v.phone("call me"), 0.0);
+  EXPECT_EQ(v.url("https://example.org/path?q=1"), 1.0);
+  EXPECT_EQ(v.url("www.example.org"), 0.85);
+  EXPECT_EQ(v.url("not a link"), 0.0);
+  EXPECT_GE(v.postalCode("10115"), 0.8);
+  EXPECT_GE(v.postalCode("NW1 6XE"), 0.95);
+  EXPECT_GE(v.postalCode("1015 CJ"), 0.95);
+  EXPECT_GE(v.postalCode("00-238"), 0.9);
+  EXPECT_LT(v.postalCode("2024"), 0.5);
+  EXPECT_EQ(v.postalCode("hello"), 0.0);
+  EXPECT_GE(v.fullName("Anna Müller"), 0.9);
+  EXPECT_GE(v.fullName("Daan de Vries"), 0.9);
+  EXPECT_EQ(v.fullName("Müller & Partner GmbH"), 0.0);
+  EXPECT_EQ(v.fullName("Hauptstraße 12"), 0.0);
+  EXPECT_GE(v.organisation("Müller & Partner GmbH"), 0.95);
+  EXPECT_GE(v.organisation("Nowak Software Sp. z o.o."), 0.95);
+  EXPECT_GE(v.street("Hauptstraße 12"), 0.9);
+  EXPECT_GE(v.street("221B Baker Street"), 0.9);
+  EXPECT_GE(v.street("12 rue de la Paix"), 0.9);
+  EXPECT_GE(v.country("Deutschland"), 0.95);
+  EXPECT_GE(v.country("日本"), 0.95);
+  EXPECT_GE(v.city("Berlin"), 0.9);
+  EXPECT_GE(v.birthDate("14.03.1988"), 0.85);
+  EXPECT_LT(v.birthDate("2026-04-01"), 0.5);
+  EXPECT_EQ(v.date("31.02.x"), 0.0);
+  EXPECT_GE(v.username("anna_mueller88"), 0.75);
+  EXPECT_LT(v.username("1Z999AA10123456784"), 0.5);
+}
+
+TEST(AnswerEngine, ChoosesOnlyAmongCandidatesAndPrefersTheNewer) {
+  std::vector<CandidateInput> candidates =
+      list({{"A:index0", "Meeting at 5"}, {"B:index0", "first@example.com"}, {"C:index0", "second@example.com"}});
+  Answer a = engine().answer({"Email", "AXTextField", "Firefox"}, candidates);
+  ASSERT_TRUE(a.chosen.has_value());
+  EXPECT_EQ(*a.chosen, 1u);  // both fit equally: the newer wins
+  ASSERT_EQ(a.ranked.size(), 2u);
+  EXPECT_EQ(a.ranked[0].index, 1u);
+  EXPECT_EQ(a.ranked[1].index, 2u);
+  // Two different addresses: less sure than with one.
+  Answer single = engine().answer({"Email", "AXTextField", "Firefox"}, list({{"B:index0", "first@example.com"}}));
+  EXPECT_GT(single.confidence, a.confidence);
+  EXPECT_GE(single.confidence, AnswerEngine::kClientThreshold);
+}
+
+TEST(AnswerEngine, AnswersNoMatchWhenNothingFitsOrTheFieldIsRefused) {
+  std::vector<CandidateInput> candidates = list({{"A:index0", "anna@example.com"}, {"B:index0", "+49 30 12345678"}});
+  EXPECT_FALSE(engine().answer({"Search", "AXTextField", "x"}, candidates).chosen);
+  EXPECT_FALSE(engine().answer({"Postleitzahl", "AXTextField", "x"}, candidates).chosen);
+  EXPECT_FALSE(engine().answer({"Text field", "AXTextField", "x"}, candidates).chosen);
+  EXPECT_FALSE(engine().answer({"Email", "AXTextField", "x"}, {}).chosen);
+  // A value with surrounding spaces is not exact; the engine never trims it for the user.
+  EXPECT_FALSE(engine().answer({"Email", "AXTextField", "x"}, list({{"A:index0", " anna@example.com "}})).chosen);
+}
+
+TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
+  // A copied note "Vorname: Anna / Nachname: Müller / Ort: Berlin" gives its labelled values.
+  std::vector<CandidateInput> note = list({{"N:index0", "Vorname: Anna\nNachname: Müller\nOrt: Potsdam"},
+                                           {"N:index1", "Anna"},
+                                           {"N:index2", "Müller"},
+                                           {"N:index3", "Potsdam"}});
+  Answer family = engine().answer({"Nachname", "AXTextField", "x"}, note);
+  ASSERT_TRUE(family.chosen);
+  EXPECT_EQ(*family.chosen, 2u);
+  Answer city = engine().answer({"City", "AXTextField", "x"}, note);
+  ASSERT_TRUE(city.chosen);
+  EXPECT_EQ(*city.chosen, 3u);
+  // "Smith" ends the name "Oliver Smith": a family name, not a given name.
+  std::vector<CandidateInput> names = list({{"A:index0", "Smith"}, {"B:index0", "Oliver"}, {"C:index0", "Oliver Smith"}});
+  Answer given = engine().answer({"First name", "AXTextField", "x"}, names);
+  ASSERT_TRUE(given.chosen);
+  EXPECT_EQ(*given.chosen, 1u);
+}
+
+TEST(AnswerEngine, ValuesFromSomeoneElsesMessageAreNotInsertedOnTheirOwn) {
+  std::vector<CandidateInput> candidates =
+      list({{"M:index0", "Hi, could you send the contract to mark@supplier.com before Friday? Thanks, Mark"},
+            {"M:index1", "mark@supplier.com"}});
+  Answer a = engine().answer({"Email", "AXTextField", "x"}, candidates);
+  ASSERT_TRUE(a.chosen);
+  EXPECT_EQ(*a.chosen, 1u);
+  EXPECT_LT(a.confidence, AnswerEngine::kClientThreshold);
+}
+
+TEST(Text, FoldingAndCounting) {
+  EXPECT_EQ(foldText("E-Mail-Adresse:"), " e mail adresse ");
+  EXPECT_EQ(foldText("Prénom *"), " prenom ");
+  EXPECT_EQ(foldText("STRASSE"), foldText("Straße"));
+  EXPECT_EQ(countGraphemes("a\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"), 2u);  // "a" and a thumbs-up with skin tone
+  EXPECT_EQ(trimText("  x y \n"), "x y");
+  EXPECT_EQ(trimText(" \t"), "");
+}
+
+}  // namespace
+}  // namespace oskel::answer

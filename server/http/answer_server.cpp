@@ -79,6 +79,7 @@ void AnswerServer::routes() {
   s.new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<std::size_t>(threads)); };
   s.set_payload_max_length(config_.maxBodyBytes);
   s.set_keep_alive_max_count(1000);
+  s.set_tcp_nodelay(true);
   s.set_read_timeout(10, 0);
   s.set_write_timeout(10, 0);
   s.set_pre_routing_handler([](const httplib::Request&, httplib::Response&) {

@@ -18,10 +18,12 @@ icu::UnicodeString unicode(std::string_view text) {
   return icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
 }
 
-const icu::RegexPattern* compile(const char16_t* pattern) {
+using Pattern = std::unique_ptr<icu::RegexPattern>;
+
+Pattern compile(const char16_t* pattern) {
   UErrorCode status = U_ZERO_ERROR;
-  icu::RegexPattern* compiled = icu::RegexPattern::compile(icu::UnicodeString(pattern), 0, status);
-  return U_SUCCESS(status) ? compiled : nullptr;
+  Pattern compiled(icu::RegexPattern::compile(icu::UnicodeString(pattern), 0, status));
+  return U_SUCCESS(status) ? std::move(compiled) : nullptr;
 }
 
 // Words split at white space, as written.
@@ -80,35 +82,42 @@ bool isCased(UChar32 c) { return u_isupper(c) || u_islower(c); }
 }  // namespace
 
 struct ValueReader::Patterns {
-  const icu::RegexPattern* email = compile(u"^[\\p{L}\\p{N}._%+'\\-]+@([\\p{L}\\p{N}.\\-]+\\.\\p{L}{2,})$");
-  const icu::RegexPattern* url = compile(u"^(?i:https?)://([^/\\s?#:@]+)(?::\\d{1,5})?(?:[/?#]\\S*)?$");
-  const icu::RegexPattern* www = compile(u"^(?i:www)\\.([\\p{L}\\p{N}\\-]+(?:\\.[\\p{L}\\p{N}\\-]+)*\\.\\p{L}{2,})(?:[/?#]\\S*)?$");
-  const icu::RegexPattern* bareDomain = compile(u"^([\\p{L}\\p{N}\\-]+(?:\\.[\\p{L}\\p{N}\\-]+)*\\.[a-z]{2,})(?:/\\S*)?$");
+  Pattern email = compile(u"^[\\p{L}\\p{N}._%+'\\-]+@([\\p{L}\\p{N}.\\-]+\\.\\p{L}{2,})$");
+  Pattern url = compile(u"^(?i:https?)://([^/\\s?#:@]+)(?::\\d{1,5})?(?:[/?#]\\S*)?$");
+  Pattern www = compile(u"^(?i:www)\\.([\\p{L}\\p{N}\\-]+(?:\\.[\\p{L}\\p{N}\\-]+)*\\.\\p{L}{2,})(?:[/?#]\\S*)?$");
+  Pattern bareDomain = compile(u"^([\\p{L}\\p{N}\\-]+(?:\\.[\\p{L}\\p{N}\\-]+)*\\.[a-z]{2,})(?:/\\S*)?$");
   struct Postal {
-    const icu::RegexPattern* pattern;
+    Pattern pattern;
     double score;
   };
-  std::vector<Postal> postal = {
-      {compile(u"^\\d{5}-\\d{4}$"), 0.95},                                         // US ZIP+4
-      {compile(u"^\\d{4}\\s?[A-Za-z]{2}$"), 0.95},                                 // NL
-      {compile(u"^[A-Za-z]{1,2}\\d[A-Za-z\\d]?\\s?\\d[A-Za-z]{2}$"), 0.95},       // GB
-      {compile(u"^[A-Za-z]\\d[A-Za-z]\\s?\\d[A-Za-z]\\d$"), 0.95},                // CA
-      {compile(u"^\\u3012?\\s?\\d{3}-\\d{4}$"), 0.9},                              // JP
-      {compile(u"^\\d{2}-\\d{3}$"), 0.9},                                          // PL
-      {compile(u"^\\d{4}-\\d{3}$"), 0.9},                                          // PT
-      {compile(u"^\\d{5}-\\d{3}$"), 0.9},                                          // BR
-      {compile(u"^\\d{3}\\s\\d{2}$"), 0.85},                                       // CZ, SK, SE, GR
-      {compile(u"^[A-Z]{1,2}-\\d{4,5}$"), 0.85},                                   // D-10115, CH-8001
-      {compile(u"^\\d{5}$"), 0.8},                                                 // US, DE, FR, ES, IT ...
-      {compile(u"^\\d{6}$"), 0.55},                                                // RU, CN, IN
-      {compile(u"^(?!19\\d\\d$|20\\d\\d$)\\d{4}$"), 0.6},                          // AT, CH, DK, BE, AU ...
-      {compile(u"^(?:19|20)\\d\\d$"), 0.3},                                        // a year, or a postal code
-  };
-  const icu::RegexPattern* isoDate = compile(u"^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})$");
-  const icu::RegexPattern* dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})$");
-  const icu::RegexPattern* cjkDate = compile(u"^(\\d{4})\\s?[\\u5E74\\uB144]\\s?(\\d{1,2})\\s?[\\u6708\\uC6D4]\\s?(\\d{1,2})\\s?[\\u65E5\\uC77C]?$");
-  const icu::RegexPattern* wordDate = compile(u"^(?:(\\d{1,2})\\.?\\s+\\p{L}+\\.?,?\\s+(\\d{4})|\\p{L}+\\.?\\s+(\\d{1,2}),?\\s+(\\d{4}))$");
-  const icu::RegexPattern* usernameShape = compile(u"^[\\p{L}\\p{N}._\\-]{3,32}$");
+  std::vector<Postal> postal = makePostal();
+  static std::vector<Postal> makePostal() {
+    std::vector<Postal> list;
+    for (auto& [pattern, score] : std::initializer_list<std::pair<const char16_t*, double>>{
+      {u"^\\d{5}-\\d{4}$", 0.95},                                         // US ZIP+4
+      {u"^\\d{4}\\s?[A-Za-z]{2}$", 0.95},                                 // NL
+      {u"^[A-Za-z]{1,2}\\d[A-Za-z\\d]?\\s?\\d[A-Za-z]{2}$", 0.95},       // GB
+      {u"^[A-Za-z]\\d[A-Za-z]\\s?\\d[A-Za-z]\\d$", 0.95},                // CA
+      {u"^\\u3012?\\s?\\d{3}-\\d{4}$", 0.9},                              // JP
+      {u"^\\d{2}-\\d{3}$", 0.9},                                          // PL
+      {u"^\\d{4}-\\d{3}$", 0.9},                                          // PT
+      {u"^\\d{5}-\\d{3}$", 0.9},                                          // BR
+      {u"^\\d{3}\\s\\d{2}$", 0.85},                                       // CZ, SK, SE, GR
+      {u"^[A-Z]{1,2}-\\d{4,5}$", 0.85},                                   // D-10115, CH-8001
+      {u"^\\d{5}$", 0.8},                                                 // US, DE, FR, ES, IT ...
+      {u"^\\d{6}$", 0.55},                                                // RU, CN, IN
+      {u"^(?!19\\d\\d$|20\\d\\d$)\\d{4}$", 0.6},                          // AT, CH, DK, BE, AU ...
+      {u"^(?:19|20)\\d\\d$", 0.3},                                        // a year, or a postal code
+    }) {
+      list.push_back({compile(pattern), score});
+    }
+    return list;
+  }
+  Pattern isoDate = compile(u"^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})$");
+  Pattern dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})$");
+  Pattern cjkDate = compile(u"^(\\d{4})\\s?[\\u5E74\\uB144]\\s?(\\d{1,2})\\s?[\\u6708\\uC6D4]\\s?(\\d{1,2})\\s?[\\u65E5\\uC77C]?$");
+  Pattern wordDate = compile(u"^(?:(\\d{1,2})\\.?\\s+\\p{L}+\\.?,?\\s+(\\d{4})|\\p{L}+\\.?\\s+(\\d{1,2}),?\\s+(\\d{4}))$");
+  Pattern usernameShape = compile(u"^[\\p{L}\\p{N}._\\-]{3,32}$");
 };
 
 ValueReader::ValueReader() : patterns_(std::make_unique<Patterns>()) {
@@ -165,7 +174,7 @@ double ValueReader::email(std::string_view text) const {
   if (text.size() < 6 || text.size() > 254) return 0.0;
   if (std::count(text.begin(), text.end(), '@') != 1) return 0.0;
   if (text.find_first_of(" \t\n<>,;") != std::string_view::npos) return 0.0;
-  if (!matches(patterns_->email, text)) return 0.0;
+  if (!matches(patterns_->email.get(), text)) return 0.0;
   std::string_view host = text.substr(text.find('@') + 1);
   return validHost(host) ? 1.0 : 0.3;
 }
@@ -177,8 +186,8 @@ double ValueReader::url(std::string_view text) const {
   }
   UErrorCode status = U_ZERO_ERROR;
   icu::UnicodeString u = unicode(text);
-  for (auto [pattern, good] : {std::pair{patterns_->url, 1.0}, std::pair{patterns_->www, 0.85},
-                               std::pair{patterns_->bareDomain, 0.5}}) {
+  for (auto [pattern, good] : {std::pair{patterns_->url.get(), 1.0}, std::pair{patterns_->www.get(), 0.85},
+                               std::pair{patterns_->bareDomain.get(), 0.5}}) {
     if (pattern == nullptr) continue;
     std::unique_ptr<icu::RegexMatcher> m(pattern->matcher(u, status));
     if (U_FAILURE(status)) return 0.0;
@@ -199,7 +208,7 @@ double ValueReader::phone(std::string_view text) const {
 double ValueReader::postalCode(std::string_view text) const {
   if (text.size() < 3 || text.size() > 12) return 0.0;
   for (const Patterns::Postal& p : patterns_->postal) {
-    if (matches(p.pattern, text)) return p.score;
+    if (matches(p.pattern.get(), text)) return p.score;
   }
   return 0.0;
 }
@@ -355,7 +364,7 @@ double ValueReader::country(std::string_view text) const {
 }
 
 double ValueReader::username(std::string_view text) const {
-  if (text.size() < 3 || text.size() > 64 || !matches(patterns_->usernameShape, text)) return 0.0;
+  if (text.size() < 3 || text.size() > 64 || !matches(patterns_->usernameShape.get(), text)) return 0.0;
   CharStats s = charStats(text);
   bool asciiLetter = std::any_of(text.begin(), text.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
   if (!asciiLetter || s.letters == 0) return 0.0;
@@ -385,7 +394,7 @@ int ValueReader::dateYear(std::string_view text) const {
   auto valid = [](int y, int m, int d) { return y >= 1900 && y <= 2100 && m >= 1 && m <= 12 && d >= 1 && d <= 31; };
   int year = 0;
   bool ok = false;
-  for (const icu::RegexPattern* p : {patterns_->isoDate, patterns_->cjkDate}) {
+  for (const icu::RegexPattern* p : {patterns_->isoDate.get(), patterns_->cjkDate.get()}) {
     if (p == nullptr || ok) continue;
     std::unique_ptr<icu::RegexMatcher> m(p->matcher(u, status));
     if (U_SUCCESS(status) && m->matches(status)) {

@@ -82,10 +82,14 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
     double fit = values_.score(kind, text);
-    std::optional<FieldReading> labelled = context.labelledAs(i);
-    if (labelled) {
-      if (labelAnswers(labelled->kind, kind)) {
-        if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * labelled->certainty);
+    std::vector<FieldReading> labels = context.labelledAs(i);
+    if (!labels.empty()) {
+      const FieldReading* answering = nullptr;
+      for (const FieldReading& l : labels) {
+        if (labelAnswers(l.kind, kind)) answering = &l;
+      }
+      if (answering != nullptr) {
+        if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
       } else {
         fit *= 0.35;  // labelled as something else: "Fax", "Order number", "Wi-Fi"
       }
@@ -115,7 +119,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
       }
       // A value pulled out of a message or a signature is as likely someone else's.
       if (context.fromProse(i) || context.mentionedInProse(i)) {
-        fit *= 0.8;
+        fit *= 0.7;
         embedded[i] = true;
       }
     }

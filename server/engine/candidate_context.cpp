@@ -5,6 +5,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include "engine/lexicon.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -84,7 +85,7 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       FieldReading reading = labels.read(label);
       ++reads;
       for (std::string_view value : values) {
-        labelled_.emplace(clip + "\n" + std::string(value), reading);
+        labelled_[clip + "\n" + std::string(value)].push_back(reading);
       }
     }
   }
@@ -96,10 +97,10 @@ std::string_view CandidateContext::clipOf(std::size_t i) const {
   return at == std::string_view::npos ? id : id.substr(0, at);
 }
 
-std::optional<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
-  if (labelled_.empty()) return std::nullopt;
+std::vector<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
+  if (labelled_.empty()) return {};
   auto it = labelled_.find(std::string(clipOf(i)) + "\n" + std::string(texts_[i]));
-  if (it == labelled_.end()) return std::nullopt;
+  if (it == labelled_.end()) return {};
   return it->second;
 }
 
@@ -147,6 +148,17 @@ bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int
     bool edge = first ? (other.starts_with(needle) && other[needle.size()] == ' ')
                       : (other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ');
     if (!edge || hasDigit(other)) continue;
+    // "Smith Analytics Ltd" is a company, not a person named Smith.
+    bool organisation = false;
+    std::string folded = foldText(other);
+    const Lexicon& lex = Lexicon::instance();
+    for (std::size_t at = 1; at < folded.size();) {
+      std::size_t end = folded.find(' ', at);
+      std::string word = folded.substr(at, end - at);
+      if (lex.isLegalForm(word) || lex.isOrganisationWord(word) || lex.isStreetWord(word)) organisation = true;
+      at = end + 1;
+    }
+    if (organisation) continue;
     int words = 1 + static_cast<int>(std::count(other.begin(), other.end(), ' '));
     if (words >= minWords && words <= maxWords) return true;
   }

@@ -25,8 +25,9 @@ class CandidateContext {
   CandidateContext(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& texts,
                    const LabelReader& labels);
 
-  // The kind named by the label in front of candidate i in its own clip.
-  std::optional<FieldReading> labelledAs(std::size_t i) const;
+  // The kinds named by the labels in front of candidate i in its own clip
+  // (one value may stand under several labels: "City: Moskva", "Region: Moskva").
+  std::vector<FieldReading> labelledAs(std::size_t i) const;
   // True when candidate i was pulled out of a longer text of prose (a
   // message or a signature) rather than copied or labelled on its own.
   bool fromProse(std::size_t i) const;
@@ -51,7 +52,7 @@ class CandidateContext {
   const std::vector<std::string_view>& ids_;
   const std::vector<std::string_view>& texts_;
   // (clip id + '\n' + value) -> label reading.
-  std::unordered_map<std::string, FieldReading> labelled_;
+  std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;
 };
 

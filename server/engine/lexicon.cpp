@@ -95,7 +95,7 @@ constexpr const char* kRegions =
 
 constexpr const char* kLegalForms =
     "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
-    "co|sa|sarl|sas|sasu|srl|spa|bv|nv|vof|ab|as|asa|aps|oy|oyj|kft|zrt|nyrt|sro|spzoo|zoo|ltda|"
+    "co|sa|sarl|sas|sasu|srl|spa|bv|nv|vof|ab|as|asa|aps|oy|oyj|kft|zrt|nyrt|sro|spzoo|ltda|lda|"
     "sl|pty|gk|kk|ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|有限公司|股份有限公司|公司|"
     "주식회사|유한회사";
 

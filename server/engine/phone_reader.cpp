@@ -46,7 +46,7 @@ double phoneScore(std::string_view text) {
   if (plus) {
     if (util.Parse(number, "ZZ", &parsed) != PhoneNumberUtil::NO_PARSING_ERROR) return 0.0;
     if (util.IsValidNumber(parsed)) return 1.0;
-    return util.IsPossibleNumber(parsed) ? 0.55 : 0.0;
+    return util.IsPossibleNumber(parsed) ? 0.6 : 0.0;
   }
   bool trunkPrefix = number[0] == '0' || number[0] == '(';
   bool possible = false;
@@ -58,7 +58,9 @@ double phoneScore(std::string_view text) {
     }
     possible = possible || util.IsPossibleNumber(parsed);
   }
-  return possible ? 0.35 : 0.0;
+  // Possible but not valid anywhere (an unassigned range): written like a phone number, still likely one.
+  if (possible) return (trunkPrefix || separators > 0) && digits >= 9 ? 0.6 : 0.35;
+  return 0.0;
 }
 
 }  // namespace oskel::answer

@@ -225,6 +225,8 @@ double ValueReader::fullName(std::string_view text) const {
   }
   if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
+    // Korean names are usually written as one word of three syllables ("김민준").
+    if (ws.size() == 1 && s.hangul == s.letters && s.letters >= 2 && s.letters <= 4) return 0.8;
     if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
     return 0.0;
   }
@@ -287,14 +289,15 @@ double ValueReader::organisation(std::string_view text) const {
   std::vector<std::string> fws = foldedWords(text);
   if (fws.empty() || fws.size() > 8) return 0.0;
   if (text.find('@') != std::string_view::npos || text.find("://") != std::string_view::npos) return 0.0;
-  // Legal forms close the name ("Acme GmbH", "Acme Co., Ltd."); "sp. z o.o." folds to several words.
+  // Legal forms close the name ("Acme GmbH", "Rossi S.r.l." whose letters fold to
+  // separate words, "Nowak Sp. z o.o.") or open it ("ООО Ромашка").
   std::size_t n = fws.size();
-  for (std::size_t i = n >= 3 ? n - 3 : 0; i < n; ++i) {
-    if (i > 0 && lex.isLegalForm(fws[i])) return 0.95;
+  std::string tail;
+  for (std::size_t k = 1; k <= std::min<std::size_t>(4, n - 1); ++k) {
+    tail = fws[n - k] + tail;
+    if (lex.isLegalForm(tail)) return 0.95;
   }
-  std::string joined;
-  for (const std::string& w : fws) joined += w;
-  if (n >= 2 && (joined.ends_with("spzoo") || joined.ends_with("sro"))) return 0.95;
+  if (n >= 2 && lex.isLegalForm(fws.front())) return 0.95;
   CharStats s = charStats(text);
   if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
   for (const std::string& w : fws) {

@@ -224,6 +224,8 @@ double ValueReader::fullName(std::string_view text) const {
     if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isStreetWord(w)) return 0.0;
   }
   if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
+    std::string place = folded(text);
+    if (lex.isCity(place) || lex.isCountry(place) || lex.isRegion(place)) return 0.0;
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
     // Korean names are usually written as one word of three syllables ("김민준").
     if (ws.size() == 1 && s.hangul == s.letters && s.letters >= 2 && s.letters <= 4) return 0.8;

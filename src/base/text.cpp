@@ -1,5 +1,7 @@
 #include "base/text.h"
 
+#include "base/icu_string.h"
+
 #include <unicode/brkiter.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
@@ -10,16 +12,6 @@
 
 namespace oskel::text {
 namespace {
-
-icu::UnicodeString toUnicode(std::string_view s) {
-  return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
-}
-
-std::string toUtf8(const icu::UnicodeString& u) {
-  std::string out;
-  u.toUTF8String(out);
-  return out;
-}
 
 // Break iterators are expensive to create and not thread-safe: one per thread.
 icu::BreakIterator* characterIterator() {

@@ -7,6 +7,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include "base/icu_string.h"
 #include "base/text.h"
 
 namespace oskel {
@@ -45,8 +46,7 @@ bool containsNumber(std::string_view text) {
   const icu::RegexPattern* pattern = numberPattern();
   if (pattern == nullptr) return false;
   UErrorCode status = U_ZERO_ERROR;
-  icu::UnicodeString input =
-      icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+  icu::UnicodeString input = text::toUnicode(text);
   std::unique_ptr<icu::RegexMatcher> matcher(pattern->matcher(input, status));
   if (U_FAILURE(status)) return false;
   const bool found = matcher->find(0, status);

@@ -7,11 +7,15 @@
 #include <unicode/regex.h>
 #include <unicode/utf8.h>
 
+#include "base/icu_string.h"
 #include "base/text.h"
 #include "history/sensitive_filter.h"
 
 namespace oskel {
 namespace {
+
+using text::toUnicode;
+using text::toUtf8;
 
 constexpr std::size_t kLongestValue = 500;
 constexpr std::size_t kMostValues = 180;
@@ -55,16 +59,6 @@ const icu::RegexPattern* labelPattern() {
     return U_SUCCESS(status) ? p : nullptr;
   }();
   return pattern;
-}
-
-icu::UnicodeString toUnicode(std::string_view s) {
-  return icu::UnicodeString::fromUTF8(icu::StringPiece(s.data(), static_cast<int32_t>(s.size())));
-}
-
-std::string toUtf8(const icu::UnicodeString& u) {
-  std::string out;
-  u.toUTF8String(out);
-  return out;
 }
 
 class Collector {

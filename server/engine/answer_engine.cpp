@@ -53,31 +53,18 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
   return reading;
 }
 
-Answer AnswerEngine::answer(const FieldInput& field, const std::vector<CandidateInput>& candidates) const {
-  Answer result;
-  FieldReading reading = readField(field);
-  result.kind = reading.kind;
-  if (!isAnswerable(reading.kind)) {
-    result.confidence = reading.kind == FieldKind::kUnknown ? 0.6 : reading.certainty;
-    result.reason = reading.kind == FieldKind::kUnknown ? "the label names no kind of value that a saved clip answers"
-                                                        : std::string(fieldKindName(reading.kind)) +
-                                                              " field: never filled from the history";
-    return result;
-  }
-  const FieldKind kind = reading.kind;
-  std::vector<std::string_view> ids;
-  std::vector<std::string_view> texts;
-  ids.reserve(candidates.size());
-  texts.reserve(candidates.size());
-  for (const CandidateInput& c : candidates) {
-    ids.push_back(c.id);
-    texts.push_back(c.text);
-  }
-  CandidateContext context(ids, texts, labels_);
+struct AnswerEngine::Scored {
+  std::vector<RankedCandidate> ranked;  // best first
+  std::vector<bool> embedded;           // by candidate: pulled out of someone's message
+  bool fits(double floor) const { return !ranked.empty() && ranked.front().fit >= floor; }
+};
 
-  std::vector<RankedCandidate> scored;
-  std::vector<bool> embedded(candidates.size(), false);
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
+AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::string_view>& texts,
+                                         const CandidateContext& context) const {
+  Scored result;
+  std::vector<RankedCandidate>& scored = result.ranked;
+  result.embedded.assign(texts.size(), false);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
@@ -120,7 +107,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
       // A value pulled out of a message or a signature is as likely someone else's.
       if (context.fromProse(i) || context.mentionedInProse(i)) {
         fit *= 0.7;
-        embedded[i] = true;
+        result.embedded[i] = true;
       }
     }
     if (fit >= kRankFloor) scored.push_back({i, fit});
@@ -130,8 +117,54 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
     if (std::fabs(a.fit - b.fit) > kTie) return a.fit > b.fit;
     return a.index < b.index;
   });
+  return result;
+}
+
+Answer AnswerEngine::answer(const FieldInput& field, const std::vector<CandidateInput>& candidates) const {
+  Answer result;
+  FieldReading reading = readField(field);
+  result.kind = reading.kind;
+  if (!isAnswerable(reading.kind)) {
+    result.confidence = reading.kind == FieldKind::kUnknown ? 0.6 : reading.certainty;
+    result.reason = reading.kind == FieldKind::kUnknown ? "the label names no kind of value that a saved clip answers"
+                                                        : std::string(fieldKindName(reading.kind)) +
+                                                              " field: never filled from the history";
+    return result;
+  }
+  FieldKind kind = reading.kind;
+  std::vector<std::string_view> ids;
+  std::vector<std::string_view> texts;
+  ids.reserve(candidates.size());
+  texts.reserve(candidates.size());
+  for (const CandidateInput& c : candidates) {
+    ids.push_back(c.id);
+    texts.push_back(c.text);
+  }
+  CandidateContext context(ids, texts, labels_);
+
+  Scored primary = score(kind, texts, context);
+  // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers
+  // only when nothing fits the usual sense, and then never on its own.
+  bool unsure = false;
+  if (reading.alternative != FieldKind::kUnknown && isAnswerable(reading.alternative)) {
+    Scored other = score(reading.alternative, texts, context);
+    if (!primary.fits(kChooseFloor) && other.fits(kChooseFloor)) {
+      std::swap(primary, other);
+      kind = reading.alternative;
+      unsure = true;
+    } else if (reading.balanced && primary.fits(kChooseFloor) && other.fits(kChooseFloor)) {
+      unsure = true;
+    }
+    for (const RankedCandidate& r : other.ranked) {
+      bool listed = std::any_of(primary.ranked.begin(), primary.ranked.end(),
+                                [&](const RankedCandidate& p) { return p.index == r.index; });
+      if (!listed) primary.ranked.push_back({r.index, r.fit * 0.5});
+    }
+  }
+  const std::vector<RankedCandidate>& scored = primary.ranked;
   result.ranked = scored;
-  if (scored.empty() || scored.front().fit < kChooseFloor) {
+  result.kind = kind;
+  if (!primary.fits(kChooseFloor)) {
     result.confidence = reading.certainty * (scored.empty() ? 0.9 : 0.6);
     result.reason = std::string(fieldKindName(kind)) + " field: no saved value clearly fits";
     return result;
@@ -147,8 +180,9 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   }
   double confidence = reading.certainty * best.fit;
   if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
-  // Not sure enough to insert on its own: the value may belong to the sender of a message.
-  if (embedded[best.index]) confidence = std::min(confidence, 0.35);
+  // Not sure enough to insert on its own: the value may belong to the sender of a message,
+  // or the label may mean the other of its two senses.
+  if (primary.embedded[best.index] || unsure) confidence = std::min(confidence, 0.35);
   result.chosen = best.index;
   result.confidence = std::clamp(confidence, 0.0, 1.0);
   result.reason = std::string(fieldKindName(kind)) + " field" +

@@ -62,6 +62,9 @@ class AnswerEngine {
 
  private:
   FieldReading readField(const FieldInput& field) const;
+  struct Scored;
+  // Every candidate that fits a field of `kind` at least a little, best first.
+  Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context) const;
 
   LabelReader labels_;
   ValueReader values_;

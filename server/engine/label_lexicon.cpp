@@ -20,47 +20,125 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 22, KeywordMatch::kPrefix,
      "email|e mail|sähköpost|e post"},
     {FieldKind::kEmail, 22, KeywordMatch::kAnywhere,
-     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편"},
+     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편|메일"},
+    {FieldKind::kEmail, 22, KeywordMatch::kWord,
+     "e posta|eposta|e posta adresi|البريد الإلكتروني|ایمیل|אימייל|דואר אלקטרוני|อีเมล|ईमेल|"
+     "adresa de email|adresa e mail|e postadress|e postadresse|sahkoposti osoite|email cim|"
+     "adres email|adres mailowy|электронный адрес|е mail|эл почта|электронной почты"},
+    // A lone text field that subscribes to news or offers takes an e-mail address.
+    {FieldKind::kEmail, 14, KeywordMatch::kWord,
+     "newsletter|newsletters|news letter|subscribe|subscribe now|mailing list|"
+     "join our mailing list|join our newsletter|sign up|signup|sign me up|get updates|stay updated|"
+     "stay in touch|keep me posted|follow|follow by email|follow via email|join the club|"
+     "latest offers|special offers|exclusive offers|latest news|"
+     "abonnieren|newsletter abonnieren|jetzt abonnieren|anmelden zum newsletter|newsletteranmeldung|"
+     "s abonner|abonnez vous|inscrivez vous|inscription newsletter|lettre d information|"
+     "dernieres offres|suscribete|suscribirse|suscripcion|boletin|boletin de noticias|"
+     "ultimas ofertas|iscriviti|iscriviti alla newsletter|iscrizione newsletter|ultime offerte|"
+     "inscreva se|assine|assinar|assine nossa newsletter|nieuwsbrief|aanmelden nieuwsbrief|"
+     "inschrijven|schrijf je in|zapisz sie|subskrybuj|zapisz sie do newslettera|подписаться|"
+     "подписка|рассылка|подпишитесь|odber noviniek|odber novinek|prihlasit k odberu|"
+     "nyhedsbrev|nyhetsbrev|tilmeld|nyeste tilbud|uutiskirje|hirlevel|feliratkozas|"
+     "bulten|abone ol"},
+    {FieldKind::kEmail, 14, KeywordMatch::kPrefix, "newsletter|nieuwsbrief|nyhetsbrev|nyhedsbrev"},
+    {FieldKind::kEmail, 14, KeywordMatch::kAnywhere, "メルマガ|メールマガジン|订阅|訂閱|뉴스레터|구독"},
+    // "Forgot your password?" over a field asks for the account, not the password.
+    {FieldKind::kUsernameOrEmail, 64, KeywordMatch::kWord,
+     "lost password|lost your password|forgot password|forgot your password|forgotten password|"
+     "forgotten your password|reset password|reset your password|password reset|recover password|"
+     "passwort vergessen|kennwort vergessen|passwort zurucksetzen|mot de passe oublie|"
+     "reinitialiser le mot de passe|olvidaste tu contrasena|olvido su contrasena|recuperar contrasena|"
+     "password dimenticata|hai dimenticato la password|esqueceu sua senha|esqueceu a senha|"
+     "esqueci a senha|recuperar senha|wachtwoord vergeten|nie pamietasz hasla|zapomniales hasla|"
+     "przypomnij haslo|забыли пароль|восстановить пароль|восстановление пароля|zapomenute heslo|"
+     "glemt adgangskode|glemt passord|glomt losenord|unohtunut salasana|elfelejtett jelszo"},
+    {FieldKind::kPassword, 66, KeywordMatch::kWord,
+     "email password|e mail password|mail password|email passwort|e mail passwort|mot de passe e mail|"
+     "new password|neues passwort|nouveau mot de passe|nueva contrasena|nuova password|nova senha|"
+     "nieuw wachtwoord|nowe haslo|новый пароль|confirm password|repeat password|passwort wiederholen|"
+     "retype password|password again"},
     {FieldKind::kPhone, 22, KeywordMatch::kWord,
      "phone|telephone|tel|tel nr|telefon|telefono|telefone|telefoon|mobile|mobil|mobiel|cell|"
      "cellphone|handy|portable|celular|cellulare|movil|numer telefonu|телефон|мобильный|"
      "sotovyi|puhelin|matkapuhelin|gsm|whatsapp|phone number|mobile number|telefonnummer|"
      "numero de telephone|telephone number|daytime phone|evening phone|home phone|work phone"},
+    // Phrases with a number word, so that "nr" and "numero" alone do not read them as another number.
+    {FieldKind::kPhone, 30, KeywordMatch::kWord,
+     "phone no|phone nr|phone num|tel no|telephone no|mobile no|mobile nr|mob no|contact no|contact number|"
+     "contact phone|your phone|your phone number|phone mobile|mobile phone|mobile phone number|"
+     "handynummer|mobilnummer|mobiltelefon|mobilfunknummer|telefonnr|rufnummer|festnetz|"
+     "numero de portable|numero de mobile|numero de tel|numero de telefono|numero de celular|"
+     "numero de movil|telefono movil|telefono fijo|numero di telefono|numero di cellulare|numero di tel|"
+     "telefono cellulare|recapito telefonico|numero de telemovel|numero de telefone|numero do celular|"
+     "telemovel|telefoonnummer|mobiel nummer|mobiele nummer|gsm nummer|numer telefonu|nr telefonu|"
+     "nr tel|numer komorkowy|telefon komorkowy|номер телефона|мобильный телефон|контактный телефон|"
+     "ваш телефон|сотовый телефон|telefonnummer|telefon nr|puhelinnumero|telefonszam|"
+     "telefonni cislo|telefon numarasi|cep telefonu|رقم الهاتف|رقم الجوال|شماره تلفن|מספר טלפון|טלפון"},
     {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
      "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
-     "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처"},
+     "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처|휴대전화"},
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
      "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside"},
     {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
      "ホームページ|网站|网址|網站|웹사이트|홈페이지"},
+    // A bare "name" mostly asks for the full name; when the history holds only
+    // a given name, that is what the person means.
     {FieldKind::kFullName, 10, KeywordMatch::kWord,
-     "name|nom complet|nombre|nome|navn|naam|namn|nimi|név|neved|imie i nazwisko|jmeno|имя|"
-     "ваше имя|как вас зовут|name des ansprechpartners|contact name|contact person"},
+     "name|navn|naam|namn|nimi|név|nev|neved|jmeno|isim|imya",
+     FieldKind::kGivenName},
     {FieldKind::kFullName, 26, KeywordMatch::kWord,
-     "full name|your name|ihr name|vollstandiger name|dein name|nombre completo|nome completo|"
-     "nom complet|votre nom complet|volledige naam|imie i nazwisko|jmeno a prijmeni|фио|"
-     "фамилия имя отчество|имя и фамилия|фамилия и имя|dit navn|ditt navn|ditt namn|seu nome|"
-     "tu nombre|il tuo nome|uw naam|twoje imie|votre nom et prenom|nom et prenom|"
-     "name and surname|first and last name|vor und nachname|vor und zuname"},
+     "your name|ihr name|uw naam|dein name|dit navn|ditt navn|ditt namn|nimesi|seu nome|tu nombre|"
+     "il tuo nome|su nombre|vostro nome|il vostro nome|jak se jmenujete|your name please|name please",
+     FieldKind::kGivenName},
+    {FieldKind::kFullName, 24, KeywordMatch::kAnywhere, "お名前|名前|이름", FieldKind::kGivenName},
+    // Words that literally name the given name but that forms use as often for the full name.
+    {FieldKind::kFullName, 10, KeywordMatch::kWord,
+     "nombre|nome|имя|ваше имя|adiniz",
+     FieldKind::kGivenName, true},
+    {FieldKind::kFullName, 20, KeywordMatch::kWord,
+     "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
+     "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
+     "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо"},
+    // French "nom" is the family name beside "prénom", and as often the whole name in a contact form.
+    {FieldKind::kFamilyName, 12, KeywordMatch::kWord, "nom", FieldKind::kFullName},
+    {FieldKind::kFullName, 12, KeywordMatch::kWord, "votre nom|ton nom", FieldKind::kFamilyName, true},
+    {FieldKind::kFullName, 26, KeywordMatch::kWord,
+     "full name|your full name|vollstandiger name|nombre completo|nome completo|"
+     "nom complet|votre nom complet|volledige naam|imie i nazwisko|jmeno a prijmeni|фио|ф и о|"
+     "фамилия имя отчество|имя и фамилия|фамилия и имя|фамилия имя|имя фамилия|twoje imie|"
+     "twoje imie i nazwisko|votre nom et prenom|nom et prenom|nom prenom|prenom nom|prenom et nom|"
+     "name and surname|first and last name|vor und nachname|vor und zuname|vorname und nachname|"
+     "vorname nachname|name vorname|nachname vorname|nome e cognome|nome cognome|cognome e nome|"
+     "nombre y apellidos|nombre y apellido|nombre apellidos|nombres y apellidos|nome e sobrenome|"
+     "nome completo|voor en achternaam|naam en achternaam|imie nazwisko|meno a priezvisko|"
+     "meno priezvisko|jmeno prijmeni|teljes nev|vezeteknev keresztnev|fullt navn|fulde navn|"
+     "fullstandigt namn|koko nimi|etu ja sukunimi|ad soyad|adi soyadi|ad soyadi|full legal name|"
+     "name surname|first name last name|your first and last name|الاسم الكامل|نام و نام خانوادگی|שם מלא"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
-     "お名前|氏名|名前|姓名|이름|성명"},
+     "氏名|姓名|성명"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
      "fornavn|fornamn|förnamn|etunimi|keresztnev|krestni jmeno|krstne meno|meno|jmeno krestni|"
-     "имя собственное|名|下の名前|メイ"},
+     "имя собственное|名|下の名前|メイ|your first name|your given name|votre prenom|ton prenom|"
+     "prenom usuel|nombres|nombre propio|tu nombre de pila|nome di battesimo|il tuo nome di battesimo|"
+     "primeiro nome|seu primeiro nome|voornamen|roepnaam|imiona|ваше имя и отчество|"
+     "krestni|keresztneved|first name s|given names s|名（漢字）|"
+     "الاسم الأول|نام کوچک|שם פרטי"},
     {FieldKind::kGivenName, 30, KeywordMatch::kPrefix,
      "vorname|fornavn|förnamn|etunimi|keresztn"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord,
      "last name|lastname|surname|surnames|surname s|family name|familyname|nachname|"
-     "familienname|zuname|nom de famille|nom|apellido|apellidos|primer apellido|cognome|"
+     "familienname|zuname|nom de famille|apellido|apellidos|primer apellido|cognome|"
      "sobrenome|achternaam|nazwisko|prijmeni|priezvisko|efternavn|etternavn|efternamn|"
-     "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏"},
-    {FieldKind::kFamilyName, 12, KeywordMatch::kWord,
-     "nom|votre nom"},
+     "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏|votre nom de famille|nom de naissance|"
+     "nom d usage|apellido paterno|apellido materno|segundo apellido|ultimo sobrenome|"
+     "geslachtsnaam|familienaam|achternamen|tussenvoegsel en achternaam|ваша фамилия|"
+     "soyad|soyadi|soyadiniz|family names|last names|your last name|"
+     "your surname|nom de famille usuel|姓（漢字）|セイ|اسم العائلة|نام خانوادگی|שם משפחה"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
      "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,
@@ -72,9 +150,19 @@ constexpr LabelKeywordGroup kGroups[] = {
      "empresa|nombre de la empresa|azienda|societa|ragione sociale|bedrijf|bedrijfsnaam|"
      "nazwa firmy|компания|организация|название компании|employer|institution|"
      "company organisation|company organization|business name|firmanavn|yritys|cég|cegnev|"
-     "cég neve|school name|department"},
+     "cég neve|school name|department|nom commercial|nom de la societe|denomination|"
+     "denomination sociale|nom de votre entreprise|votre societe|organisme|firmenbezeichnung|"
+     "firmierung|arbeitgeber|ihre firma|nombre de empresa|nombre de la compania|razon social|compania|"
+     "organizacion|nome azienda|nome dell azienda|denominazione|nome da empresa|razao social|"
+     "organizacao|instituicao|organisatie|werkgever|naam bedrijf|naam organisatie|organizacja|"
+     "nazwa organizacji|instytucja|firma instytucja|наименование организации|название организации|"
+     "место работы|работодатель|организация компания|spolecnost|nazev firmy|organizace|"
+     "yrityksen nimi|organisaatio|virksomhed|virksomhedsnavn|foretag|foretagsnamn|bedrift|"
+     "affiliation|company or organization|company organization name|organization company|"
+     "your company|your organization|your organisation|employer name|firma adi|sirket|"
+     "اسم الشركة|نام شرکت|חברה|שם החברה"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
-     "会社名|会社|企業名|公司|单位|회사|회사명|소속"},
+     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장"},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
      "osoite|anschrift|postal address|postadresse|postanschrift"},
@@ -95,7 +183,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"
      "psc|почтовый индекс|индекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
-     "zip postal|postal zip"},
+     "zip postal|postal zip|c a p|c p|npa|eircode|zip postcode|postcode zip|your zip|your postcode|"
+     "posta kodu|codice avviamento postale|numero postal|postal index|почтовый код|"
+     "الرمز البريدي|کد پستی|מיקוד"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
      "postleitz|postnumm|postinum|zip|iranyitosz"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
@@ -103,9 +193,15 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kCity, 28, KeywordMatch::kWord,
      "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
      "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|"
-     "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|city town|location city"},
+     "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|city town|location city|"
+     "town city|city or town|town or city|suburb|suburb city|suburb town|city suburb|hometown|home town|"
+     "city of residence|your city|residente a|residenza|citta di residenza|comune di residenza|"
+     "lieu de residence|ville de residence|votre ville|localite|commune|ciudad de residencia|"
+     "municipio|municipality|ciudad poblacion|cidade de residencia|gemeente|stad|plaatsnaam|"
+     "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
+     "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
-     "市区町村|城市|도시|시군구"},
+     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
@@ -121,12 +217,20 @@ constexpr LabelKeywordGroup kGroups[] = {
      "username|user name|user id|userid|user|login|login name|login id|loginname|benutzername|"
      "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"
      "usuario|nombre de usuario|nome de usuario|nome de utilizador|nome utente|"
-     "nom d utilisateur|identifiant|pseudo|pseudonyme|nick|nickname|nick name|display name|"
+     "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|display name|"
      "screen name|nazwa uzytkownika|login uzytkownika|имя пользователя|логин|ник|"
      "prihlasovaci jmeno|uzivatelske jmeno|felhasznalonev|nimimerkki|member id|account name|"
-     "account id|handle|apelido"},
+     "account id|handle|apelido|login id|member login|anmeldename|benutzerkennung|"
+     "nom de compte|nombre de cuenta|nome account|nazwa konta|учетная запись|"
+     "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập"},
     {FieldKind::kUsername, 30, KeywordMatch::kAnywhere,
-     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임"},
+     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임|会員id|ユーザーid|账户名|登录名"},
+    // A bare "ID" on a sign-in form is the user name; longer phrases ("customer ID") say otherwise.
+    {FieldKind::kUsername, 20, KeywordMatch::kWord, "id|login id"},
+    // French sites ask for "identifiant" where most people give their e-mail address.
+    {FieldKind::kUsernameOrEmail, 30, KeywordMatch::kWord,
+     "identifiant|votre identifiant|identifiant ou e mail|login ou e mail|usuario o correo|"
+     "usuario o email|utente o email|username or email|user name or email|login or email"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kWord,
      "date of birth|birth date|birthdate|birthday|dob|geburtsdatum|geburtstag|"
      "date de naissance|fecha de nacimiento|data di nascita|data de nascimento|geboortedatum|"

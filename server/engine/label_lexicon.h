@@ -22,6 +22,13 @@ struct LabelKeywordGroup {
   int weight;
   KeywordMatch match;
   const char* words;
+  // For a word that forms use in two senses (a bare "Name" is mostly the full
+  // name but sometimes the given name; "Nom" is mostly the family name), the
+  // other sense, answered when nothing fits the first.
+  FieldKind alternative = FieldKind::kUnknown;
+  // True when both senses are about equally common ("Nombre", "Имя"): with
+  // values for both in the history the choice is never sure enough to insert.
+  bool balanced = false;
 };
 
 std::span<const LabelKeywordGroup> labelKeywordGroups();

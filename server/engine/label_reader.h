@@ -21,6 +21,12 @@ namespace oskel::answer {
 struct FieldReading {
   FieldKind kind = FieldKind::kUnknown;
   double certainty = 0.0;  // 0..1: how sure the label reading is
+  // A label word used in two senses ("Name": the full name, or the given
+  // name) names the other sense here; kUnknown when the reading is plain.
+  FieldKind alternative = FieldKind::kUnknown;
+  // Both senses are about equally common: never sure enough to insert when
+  // the history holds values of both.
+  bool balanced = false;
 };
 
 class LabelReader {
@@ -38,12 +44,16 @@ class LabelReader {
     FieldKind kind;
     int weight;
     KeywordMatch match;
+    FieldKind alternative;
+    bool balanced;
   };
   struct Match {
     FieldKind kind;
     int weight;
     std::size_t begin;
     std::size_t end;
+    FieldKind alternative;
+    bool balanced;
   };
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;

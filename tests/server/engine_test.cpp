@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,100 @@ TEST(AnswerEngine, ValuesFromSomeoneElsesMessageAreNotInsertedOnTheirOwn) {
   ASSERT_TRUE(a.chosen);
   EXPECT_EQ(*a.chosen, 1u);
   EXPECT_LT(a.confidence, AnswerEngine::kClientThreshold);
+}
+
+TEST(LabelReader, BroaderLabelsInManyLanguages) {
+  struct Case {
+    const char* label;
+    FieldKind kind;
+  };
+  const Case cases[] = {
+      // Subscription boxes take an e-mail address.
+      {"NEWSLETTER", FieldKind::kEmail},
+      {"Newsletter abonnieren", FieldKind::kEmail},
+      {"Inscrivez-vous à notre newsletter", FieldKind::kEmail},
+      {"Suscríbete", FieldKind::kEmail},
+      {"Iscriviti alla newsletter", FieldKind::kEmail},
+      {"Nieuwsbrief", FieldKind::kEmail},
+      {"Zapisz się do newslettera", FieldKind::kEmail},
+      {"Подписаться на рассылку", FieldKind::kEmail},
+      {"メルマガ登録", FieldKind::kEmail},
+      {"订阅", FieldKind::kEmail},
+      {"뉴스레터 구독", FieldKind::kEmail},
+      {"E-posta adresi", FieldKind::kEmail},
+      // "Forgot your password?" asks for the account, and an account's password is still a password.
+      {"Lost password?", FieldKind::kUsernameOrEmail},
+      {"Passwort vergessen?", FieldKind::kUsernameOrEmail},
+      {"Mot de passe oublié ?", FieldKind::kUsernameOrEmail},
+      {"Email password", FieldKind::kPassword},
+      {"New password", FieldKind::kPassword},
+      // Phone numbers written with a number word.
+      {"Phone No.", FieldKind::kPhone},
+      {"Questo è il nuovo numero di telefono", FieldKind::kPhone},
+      {"Número de teléfono", FieldKind::kPhone},
+      {"Handynummer", FieldKind::kPhone},
+      {"Номер телефона", FieldKind::kPhone},
+      {"Nr telefonu", FieldKind::kPhone},
+      {"House number", FieldKind::kOtherNumber},
+      // Names, companies, towns, user names.
+      {"Nome e cognome", FieldKind::kFullName},
+      {"Nombre y apellidos", FieldKind::kFullName},
+      {"Vor- und Nachname", FieldKind::kFullName},
+      {"Contact person", FieldKind::kFullName},
+      {"Nom de famille", FieldKind::kFamilyName},
+      {"Raison sociale / Nom commercial :", FieldKind::kOrganisation},
+      {"Arbeitgeber", FieldKind::kOrganisation},
+      {"Razón social", FieldKind::kOrganisation},
+      {"Место работы", FieldKind::kOrganisation},
+      {"Residente a *", FieldKind::kCity},
+      {"Town / City", FieldKind::kCity},
+      {"Woonplaats", FieldKind::kCity},
+      {"ID 必須", FieldKind::kUsername},
+      {"Customer ID", FieldKind::kOtherNumber},
+      {"Identifiant", FieldKind::kUsernameOrEmail},
+      {"نام کاربری:", FieldKind::kUsername},
+      // Italian articles are not Turkish provinces.
+      {"Il tuo indirizzo email", FieldKind::kEmail},
+  };
+  for (const Case& c : cases) EXPECT_EQ(kindOf(c.label), c.kind) << c.label;
+}
+
+TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
+  const FieldInput name{"Name *", "AXTextField", "x"};
+  const FieldInput nombre{"Nombre", "AXTextField", "x"};
+  const FieldInput nom{"Nom :", "AXTextField", "x"};
+  auto fullAndGiven = list({{"A:index0", "Anna"}, {"B:index0", "Anna Müller"}, {"C:index0", "git push"}});
+  auto onlyFull = list({{"B:index0", "Anna Müller"}, {"C:index0", "git push"}});
+  auto onlyGiven = list({{"A:index0", "Anna"}, {"C:index0", "git push"}});
+  struct Case {
+    const FieldInput* field;
+    const std::vector<CandidateInput>* candidates;
+    std::optional<std::size_t> chosen;
+    bool inserted;  // confidence at or above the client's threshold
+  };
+  const Case cases[] = {
+      // A bare "Name" is the full name when there is one ...
+      {&name, &fullAndGiven, 1u, true},
+      {&name, &onlyFull, 0u, true},
+      // ... and the given name is offered, never inserted, when it is all there is.
+      {&name, &onlyGiven, 0u, false},
+      // "Nombre" is as often the given name as the whole name: with both, nothing is inserted.
+      {&nombre, &fullAndGiven, 1u, false},
+      {&nombre, &onlyFull, 0u, true},
+      {&nombre, &onlyGiven, 0u, false},
+      // French "Nom" beside nothing else: the family name if there is one, else the full name, offered.
+      {&nom, &onlyFull, 0u, false},
+  };
+  for (const Case& c : cases) {
+    Answer a = engine().answer(*c.field, *c.candidates);
+    EXPECT_EQ(a.chosen, c.chosen) << c.field->label << " / " << c.candidates->size();
+    EXPECT_EQ(a.confidence >= AnswerEngine::kClientThreshold, c.inserted) << c.field->label << " " << a.confidence;
+  }
+  // A word of the other sense in the same label decides: this "Name" is the given name only.
+  FieldReading given = engine().labels().read("Name (first name only)");
+  EXPECT_EQ(given.kind, FieldKind::kGivenName);
+  EXPECT_EQ(given.alternative, FieldKind::kUnknown);
+  EXPECT_EQ(engine().labels().read("Your name").alternative, FieldKind::kGivenName);
 }
 
 TEST(Text, FoldingAndCounting) {

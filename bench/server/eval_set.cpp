@@ -54,6 +54,20 @@ const Persona kPersonas[] = {
             "https://oliversmith.co.uk", "12/09/1989"}},
     {"ko", {"민준", "김", "김민준", "minjun.kim@naver.com", "+82 10-1234-5678", "테헤란로 152", "06236", "서울", "서울특별시",
             "대한민국", "주식회사 한빛", "minjun_kim", "https://minjun.kr", "1990-03-15"}},
+    // People whose names, towns and companies are in none of the engine's word lists, so
+    // that the set also measures how the engine does on values it has never seen.
+    {"sv", {"Linnea", "Lindqvist", "Linnea Lindqvist", "linnea.lindqvist@telia.se", "+46 70 123 45 67",
+            "Storgatan 14", "114 55", "Västerås", "Västmanlands län", "Sverige", "Lindqvist Bygg AB", "linnea_l",
+            "https://linnealindqvist.se", "1987-10-02"}},
+    {"cs", {"Tereza", "Dvořáková", "Tereza Dvořáková", "tereza.dvorakova@seznam.cz", "+420 601 123 456",
+            "Národní 25", "110 00", "Olomouc", "Olomoucký kraj", "Česko", "Dvořák a syn s.r.o.", "tereza.dv",
+            "https://dvorakova.cz", "03.04.1994"}},
+    {"tr", {"Elif", "Yılmaz", "Elif Yılmaz", "elif.yilmaz@hotmail.com", "+90 532 123 45 67", "İstiklal Caddesi 42",
+            "34430", "Eskişehir", "Eskişehir", "Türkiye", "Yılmaz Tekstil A.Ş.", "elifyilmaz",
+            "https://elifyilmaz.com.tr", "12.11.1995"}},
+    {"pt", {"Thiago", "Carvalho", "Thiago Carvalho", "thiago.carvalho@uol.com.br", "+55 11 91234-5678",
+            "Rua das Flores 250", "01310-100", "Campinas", "São Paulo", "Brasil", "Carvalho Tecnologia Ltda",
+            "thiagocarvalho", "https://thiagocarvalho.com.br", "1991-06-18"}},
 };
 
 // Labels of a person's own note, per language.
@@ -196,6 +210,8 @@ Target targetFor(const std::string& type) {
   if (type == "organization name") return {"organisation", {kCompany}};
   if (type == "full birth date") return {"birth-date", {kBirth}};
   if (type == "url") return {"url", {}, true};
+  // A read-only field takes no input at all; whatever its label says, it is not a case.
+  if (type == "other read-only") return {"", {}};
   return {"no-answer", {}};
 }
 
@@ -312,7 +328,10 @@ std::vector<EvalCase> buildEvalSet(const std::string& labelsPath) {
   nlohmann::json fields = nlohmann::json::parse(in, nullptr, false);
   if (!fields.is_array()) return {};
   std::vector<EvalCase> cases;
-  for (std::size_t i = 0; i < fields.size(); ++i) cases.push_back(makeCase(fields[i], i));
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    EvalCase c = makeCase(fields[i], i);
+    if (!c.group.empty()) cases.push_back(std::move(c));
+  }
   return cases;
 }
 

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "engine/candidate_context.h"
+#include "engine/lexicon.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -33,8 +34,15 @@ bool hasStrongShape(FieldKind kind) {
 }
 
 // Whether a value labelled as `labelled` answers a field of kind `field`.
-bool labelAnswers(FieldKind labelled, FieldKind field) {
+bool labelAnswers(FieldKind labelled, FieldKind field, std::string_view value) {
   if (labelled == field) return true;
+  // City states and capitals are their own region: "Land: Berlin", "State: Москва".
+  if ((labelled == FieldKind::kRegion && field == FieldKind::kCity) ||
+      (labelled == FieldKind::kCity && field == FieldKind::kRegion)) {
+    std::string folded = foldText(value);
+    std::string_view inner = std::string_view(folded).substr(1, folded.size() > 2 ? folded.size() - 2 : 0);
+    return Lexicon::instance().isCity(inner) && Lexicon::instance().isRegion(inner);
+  }
   if (field == FieldKind::kUsernameOrEmail) return labelled == FieldKind::kEmail || labelled == FieldKind::kUsername;
   if (field == FieldKind::kStreetAddress) return labelled == FieldKind::kStreetAddress;
   return false;
@@ -73,7 +81,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     if (!labels.empty()) {
       const FieldReading* answering = nullptr;
       for (const FieldReading& l : labels) {
-        if (labelAnswers(l.kind, kind)) answering = &l;
+        if (labelAnswers(l.kind, kind, text)) answering = &l;
       }
       if (answering != nullptr) {
         if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
@@ -96,7 +104,14 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           break;
         }
         case FieldKind::kCity:
-          if (context.isCityPartOfLocality(i)) fit = std::max(fit, 0.9);
+          if (context.isCityPartOfLocality(i)) {
+            fit = std::max(fit, 0.9);
+          } else if (fit >= 0.35 && fit < kChooseFloor && values_.isCapitalisedWord(text) && context.knowsAPersonsName() &&
+                     !context.startsSomeName(i) && !context.endsSomeName(i) && !context.fromProse(i)) {
+            // A word no list knows: with the person's name elsewhere in the history and this
+            // word no part of any name, a town is the likelier reading.
+            fit = kChooseFloor + 0.05;
+          }
           break;
         case FieldKind::kPostalCode:
           if (context.isPostalPartOfLocality(i)) fit = std::max(fit, 0.95);
@@ -112,9 +127,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     }
     if (fit >= kRankFloor) scored.push_back({i, fit});
   }
-  // Best first; among equally good candidates the newer (earlier in the list) first.
-  std::stable_sort(scored.begin(), scored.end(), [](const RankedCandidate& a, const RankedCandidate& b) {
+  // Best first; among equally good candidates one copied on its own before one pulled out of
+  // a message, then the newer (earlier in the list).
+  const std::vector<bool>& embedded = result.embedded;
+  std::stable_sort(scored.begin(), scored.end(), [&](const RankedCandidate& a, const RankedCandidate& b) {
     if (std::fabs(a.fit - b.fit) > kTie) return a.fit > b.fit;
+    if (embedded[a.index] != embedded[b.index]) return !embedded[a.index];
     return a.index < b.index;
   });
   return result;
@@ -140,7 +158,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
     ids.push_back(c.id);
     texts.push_back(c.text);
   }
-  CandidateContext context(ids, texts, labels_);
+  CandidateContext context(ids, texts, labels_, values_);
 
   Scored primary = score(kind, texts, context);
   // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers

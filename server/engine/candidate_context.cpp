@@ -32,16 +32,32 @@ bool looksLikeTown(std::string_view text) {
          text.find('\n') == std::string_view::npos;
 }
 
+// "10115", "00-238", and with one inner space "114 55", "NW1 6XE", "1015 CJ".
 bool looksLikePostal(std::string_view text) {
   text = trimText(text);
-  return text.size() >= 3 && text.size() <= 10 && hasDigit(text) && text.find(' ') == std::string_view::npos;
+  if (text.size() < 3 || text.size() > 10 || !hasDigit(text)) return false;
+  std::size_t space = text.find(' ');
+  if (space == std::string_view::npos) return true;
+  return text.find(' ', space + 1) == std::string_view::npos && space >= 2 && text.size() - space - 1 >= 2 &&
+         hasDigit(text.substr(0, space));
+}
+
+// A full stop after a word of four or more letters, then a space: the end of a sentence.
+// Abbreviations ("ul. Długa", "St. Paul", "д. 10") in an address block are not.
+bool endsASentence(std::string_view text) {
+  for (std::size_t at = text.find(". "); at != std::string_view::npos; at = text.find(". ", at + 1)) {
+    std::size_t begin = at;
+    while (begin > 0 && text[begin - 1] != ' ' && text[begin - 1] != '\n' && text[begin - 1] != '.') --begin;
+    if (countGraphemes(text.substr(begin, at - begin)) >= 4) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& texts,
-                                   const LabelReader& labels)
-    : ids_(ids), texts_(texts) {
+                                   const LabelReader& labels, const ValueReader& values)
+    : ids_(ids), texts_(texts), values_(values) {
   int reads = 0;
   for (std::size_t i = 0; i < texts_.size(); ++i) {
     std::string_view clip = clipOf(i);
@@ -107,8 +123,8 @@ std::vector<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
 bool CandidateContext::isProse(std::string_view whole) {
   if (whole.size() < 30) return false;
   // Sentences, or a greeting or closing line: a message or a signature.
-  if (whole.find(". ") != std::string_view::npos || whole.find("! ") != std::string_view::npos ||
-      whole.find("? ") != std::string_view::npos || whole.find(",\n") != std::string_view::npos) {
+  if (whole.find("! ") != std::string_view::npos || whole.find("? ") != std::string_view::npos ||
+      whole.find(",\n") != std::string_view::npos || endsASentence(whole)) {
     return true;
   }
   std::string folded = foldText(whole.substr(0, 400));
@@ -168,6 +184,19 @@ bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int
 bool CandidateContext::startsSomeName(std::size_t i) const { return wordPosition(i, true, 2, 4); }
 
 bool CandidateContext::endsSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4); }
+
+bool CandidateContext::knowsAPersonsName() const {
+  if (knowsName_ < 0) {
+    knowsName_ = 0;
+    const ValueReader& values = values_;  // built once per engine; read-only here
+    for (std::size_t i = 0; i < texts_.size() && knowsName_ == 0; ++i) {
+      if (texts_[i].size() <= 60 && values.fullName(texts_[i]) >= 0.7 && !fromProse(i) && !mentionedInProse(i)) {
+        knowsName_ = 1;
+      }
+    }
+  }
+  return knowsName_ == 1;
+}
 
 bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {
   std::string_view code = texts_[i];

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/label_reader.h"
+#include "engine/value_reader.h"
 
 namespace oskel::answer {
 
@@ -23,7 +24,7 @@ class CandidateContext {
  public:
   // `texts` and `ids` are parallel; both must outlive the context.
   CandidateContext(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& texts,
-                   const LabelReader& labels);
+                   const LabelReader& labels, const ValueReader& values);
 
   // The kinds named by the labels in front of candidate i in its own clip
   // (one value may stand under several labels: "City: Moskva", "Region: Moskva").
@@ -41,6 +42,8 @@ class CandidateContext {
   // in which candidate i is the postal code (the city).
   bool isPostalPartOfLocality(std::size_t i) const;
   bool isCityPartOfLocality(std::size_t i) const;
+  // Some candidate copied on its own (not from a message) reads as a person's full name.
+  bool knowsAPersonsName() const;
 
  private:
   std::string_view clipOf(std::size_t i) const;
@@ -51,6 +54,8 @@ class CandidateContext {
 
   const std::vector<std::string_view>& ids_;
   const std::vector<std::string_view>& texts_;
+  const ValueReader& values_;
+  mutable int knowsName_ = -1;  // -1: not yet looked at; the context lives for one request
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;

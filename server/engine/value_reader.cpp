@@ -223,12 +223,16 @@ double ValueReader::fullName(std::string_view text) const {
   for (const std::string& w : fws) {
     if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isStreetWord(w)) return 0.0;
   }
+  // A legal form written with dots ("A.Ş.", "S.r.l.") folds to several short words.
+  if (organisation(text) >= 0.75) return 0.0;
   if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
     std::string place = folded(text);
     if (lex.isCity(place) || lex.isCountry(place) || lex.isRegion(place)) return 0.0;
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
-    // Korean names are usually written as one word of three syllables ("김민준").
-    if (ws.size() == 1 && s.hangul == s.letters && s.letters >= 2 && s.letters <= 4) return 0.8;
+    // Korean full names are mostly one word of three syllables ("김민준"); two syllables
+    // are as often the given name alone ("민준").
+    if (ws.size() == 1 && s.hangul == s.letters && s.letters == 3) return 0.85;
+    if (ws.size() == 1 && s.hangul == s.letters && (s.letters == 2 || s.letters == 4)) return 0.55;
     if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
     return 0.0;
   }

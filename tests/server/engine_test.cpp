@@ -273,6 +273,52 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
   EXPECT_EQ(engine().labels().read("Your name").alternative, FieldKind::kGivenName);
 }
 
+TEST(AnswerEngine, ValuesNoWordListKnows) {
+  const ValueReader& v = engine().values();
+  // Legal forms written with dots make a company, never a person.
+  EXPECT_EQ(v.fullName("Yılmaz Tekstil A.Ş."), 0.0);
+  EXPECT_EQ(v.fullName("Rossi Design S.r.l."), 0.0);
+  // Korean full names are mostly three syllables; two are as often the given name alone.
+  EXPECT_GT(v.fullName("김민준"), v.fullName("민준"));
+  EXPECT_LT(v.fullName("민준"), 0.6);
+
+  struct Case {
+    const char* label;
+    std::vector<CandidateInput> candidates;
+    std::optional<std::size_t> chosen;
+  };
+  const Case cases[] = {
+      // An unlisted town beside the person's own name, and a postal code with an inner space.
+      {"City", list({{"A:index0", "Västerås"}, {"B:index0", "Linnea Lindqvist"}, {"C:index0", "Linnea"}}), 0u},
+      {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea Lindqvist"}}), std::nullopt},
+      {"City", list({{"A:index0", "Västerås"}}), std::nullopt},  // nothing says whose word this is
+      {"City", list({{"A:index0", "Brasil"}, {"B:index0", "Thiago Carvalho"}}), std::nullopt},
+      {"City", list({{"A:index0", "Olomouc"}, {"B:index0", "110 00 Olomouc"}}), 0u},
+      {"Postcode", list({{"A:index0", "NW1 6XE London"}, {"B:index0", "NW1 6XE"}}), 1u},
+      // One value under a region label that is also a city answers the city field.
+      {"Ort", list({{"N:index0", "State: Москва"}, {"N:index1", "Москва"}}), 1u},
+      // An address block with abbreviations is not a message: its name is the person's own.
+      {"Как Вас зовут",
+       list({{"M:index0", "Best regards,\nLucía Fernández\nTelefónica S.A."},
+             {"M:index1", "Lucía Fernández"},
+             {"P:index0", "Иван Петров\nул. Ленина, д. 10\n101000 Москва"},
+             {"P:index1", "Иван Петров"}}),
+       3u},
+  };
+  for (const Case& c : cases) {
+    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
+    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
+  }
+  // Equally good values: the one copied on its own wins over the newer one from a message.
+  Answer own = engine().answer({"Full name", "AXTextField", "x"},
+                               list({{"M:index0", "Hi, please call Mark Peters today. Thanks!"},
+                                     {"M:index1", "Mark Peters"},
+                                     {"P:index0", "Oliver Smith"}}));
+  ASSERT_TRUE(own.chosen);
+  EXPECT_EQ(*own.chosen, 2u);
+  EXPECT_GE(own.confidence, AnswerEngine::kClientThreshold);
+}
+
 TEST(Text, FoldingAndCounting) {
   EXPECT_EQ(foldText("E-Mail-Adresse:"), " e mail adresse ");
   EXPECT_EQ(foldText("Prénom *"), " prenom ");

@@ -1,9 +1,11 @@
 #include "engine/value_reader.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include <unicode/idna.h>
+#include <unicode/locid.h>
 #include <unicode/regex.h>
 #include <unicode/uchar.h>
 
@@ -78,6 +80,35 @@ bool isNameWord(std::string_view word) {
 }
 
 bool isCased(UChar32 c) { return u_isupper(c) || u_islower(c); }
+
+// Whether the last label of a host is a top-level domain in use: a country code
+// (ICU's list of regions) or one of the common generic domains. "giulia.rossi" is a
+// user name, not a host.
+bool isKnownTopLevelDomain(std::string_view host) {
+  static const std::unordered_set<std::string> domains = [] {
+    std::unordered_set<std::string> set;
+    for (const char* const* country = icu::Locale::getISOCountries(); *country != nullptr; ++country) {
+      std::string code(*country);
+      for (char& c : code) c = static_cast<char>(c - 'A' + 'a');
+      set.insert(code);
+    }
+    set.insert("uk");
+    for (const char* generic : {"com", "net", "org", "info", "biz", "edu", "gov", "mil", "int", "io", "dev", "app",
+                                "ai", "co", "me", "tv", "xyz", "online", "site", "shop", "store", "blog", "tech",
+                                "cloud", "page", "eu", "asia", "name", "pro", "mobi", "museum", "travel", "jobs",
+                                "agency", "digital", "email", "design", "studio", "media", "news", "top", "club",
+                                "live", "world", "today", "life", "space", "website", "art", "berlin", "london",
+                                "paris", "tokyo", "nyc", "moscow", "рф", "中国", "公司", "网络", "한국", "みんな"}) {
+      set.insert(generic);
+    }
+    return set;
+  }();
+  std::size_t dot = host.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  std::string tld = foldText(host.substr(dot + 1));
+  tld = tld.size() > 2 ? tld.substr(1, tld.size() - 2) : std::string();
+  return domains.contains(tld);
+}
 
 }  // namespace
 
@@ -194,7 +225,10 @@ double ValueReader::url(std::string_view text) const {
     if (m->matches(status) && U_SUCCESS(status)) {
       std::string host;
       m->group(1, status).toUTF8String(host);
-      return validHost(host) ? good : 0.2;
+      if (!validHost(host)) return 0.2;
+      // Without a scheme or "www", only a known top-level domain makes a host.
+      if (pattern == patterns_->bareDomain.get() && !isKnownTopLevelDomain(host)) return 0.2;
+      return good;
     }
   }
   return 0.0;
@@ -377,7 +411,11 @@ double ValueReader::username(std::string_view text) const {
   CharStats s = charStats(text);
   bool asciiLetter = std::any_of(text.begin(), text.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); });
   if (!asciiLetter || s.letters == 0) return 0.0;
-  if (url(text) > 0.0 || postalCode(text) > 0.0 || dateYear(text) > 0) return 0.0;
+  if (url(text) >= 0.5 || postalCode(text) > 0.0 || dateYear(text) > 0) return 0.0;
+  // Places and given names are not user names ("mazowieckie", "anna").
+  const Lexicon& lex = Lexicon::instance();
+  std::string f = folded(text);
+  if (lex.isRegion(f) || lex.isCity(f) || lex.isCountry(f) || lex.isGivenName(f)) return 0.1;
   // Capitals and digits only: a tracking number, a product code.
   if (s.lowerLetters == 0) return 0.15;
   // A capitalised word without digits or underscores reads as a name or a place.

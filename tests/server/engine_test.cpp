@@ -319,6 +319,26 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
   EXPECT_GE(own.confidence, AnswerEngine::kClientThreshold);
 }
 
+TEST(ValueReader, DottedUserNamesAreNotHosts) {
+  const ValueReader& v = engine().values();
+  struct Case {
+    const char* text;
+    bool link;      // reads as a web address (fit >= 0.5)
+    bool username;  // reads as a user name (fit >= 0.5)
+  };
+  const Case cases[] = {
+      {"giulia.rossi", false, true},       {"tereza.dv", false, true},
+      {"example.com", true, false},        {"annamueller.de", true, false},
+      {"shop.example.co.uk", true, false}, {"www.example.org", true, false},
+      {"mazowieckie", false, false},       {"anna", false, false},
+      {"anna_mueller88", false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(v.url(c.text) >= 0.5, c.link) << c.text;
+    EXPECT_EQ(v.username(c.text) >= 0.5, c.username) << c.text;
+  }
+}
+
 TEST(Text, FoldingAndCounting) {
   EXPECT_EQ(foldText("E-Mail-Adresse:"), " e mail adresse ");
   EXPECT_EQ(foldText("Prénom *"), " prenom ");

@@ -65,6 +65,8 @@ struct AnswerEngine::Scored {
   std::vector<RankedCandidate> ranked;  // best first
   std::vector<bool> embedded;           // by candidate: pulled out of someone's message
   bool fits(double floor) const { return !ranked.empty() && ranked.front().fit >= floor; }
+  // Fits with a value of the person's own, not one pulled out of someone's message.
+  bool fitsOwn(double floor) const { return fits(floor) && !embedded[ranked.front().index]; }
 };
 
 AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::string_view>& texts,
@@ -166,7 +168,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   bool unsure = false;
   if (reading.alternative != FieldKind::kUnknown && isAnswerable(reading.alternative)) {
     Scored other = score(reading.alternative, texts, context);
-    if (!primary.fits(kChooseFloor) && other.fits(kChooseFloor)) {
+    if (!primary.fitsOwn(kChooseFloor) && other.fitsOwn(kChooseFloor)) {
       std::swap(primary, other);
       kind = reading.alternative;
       unsure = true;

@@ -242,6 +242,9 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
   auto fullAndGiven = list({{"A:index0", "Anna"}, {"B:index0", "Anna Müller"}, {"C:index0", "git push"}});
   auto onlyFull = list({{"B:index0", "Anna Müller"}, {"C:index0", "git push"}});
   auto onlyGiven = list({{"A:index0", "Anna"}, {"C:index0", "git push"}});
+  auto fromMessage = list({{"M:index0", "Hi, please call Mark Peters today. Thanks!"},
+                           {"M:index1", "Mark Peters"},
+                           {"A:index0", "Anna"}});
   struct Case {
     const FieldInput* field;
     const std::vector<CandidateInput>* candidates;
@@ -260,6 +263,8 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
       {&nombre, &onlyGiven, 0u, false},
       // French "Nom" beside nothing else: the family name if there is one, else the full name, offered.
       {&nom, &onlyFull, 0u, false},
+      // Someone else's name from a message does not outweigh the person's own given name.
+      {&nombre, &fromMessage, 2u, false},
   };
   for (const Case& c : cases) {
     Answer a = engine().answer(*c.field, *c.candidates);

@@ -87,6 +87,9 @@ std::optional<std::string> QtImageCodec::encodePng(const QImage& image) {
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
+  // zlib level 2 (Qt maps quality q to level (100 - q) * 9 / 91): the intake of a large
+  // photo takes about half the time it takes at the default level (bench_image_intake).
+  writer.setQuality(70);
   if (!writer.write(image)) return std::nullopt;
   return std::string(png.constData(), static_cast<std::size_t>(png.size()));
 }

@@ -98,7 +98,6 @@ TEST_F(QtPasteboardTest, OwnWritesCountAsChangesAndSnapshotsRestoreEveryType) {
   before = pasteboard.changeCount();
   ASSERT_TRUE(pasteboard.writeString("from Oskel"));
   EXPECT_EQ(pasteboard.changeCount(), before + 1);
-  EXPECT_TRUE(testing::waitUntil([&] { return owner->process.state() == QProcess::NotRunning; }));
   EXPECT_EQ(pasteboard.ownContentFetchCount(), 0);
   EXPECT_EQ(testing::readClipboardAs("UTF8_STRING"), "from Oskel");  // another client pastes
   EXPECT_GE(pasteboard.ownContentFetchCount(), 1);

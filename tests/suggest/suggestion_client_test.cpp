@@ -41,6 +41,7 @@ class SuggestionClientTest : public ::testing::Test {
   std::shared_ptr<SuggestionClient> client(SuggestionClient::Backend backend = SuggestionClient::Backend::cloud,
                                            double timeout = 12) {
     devices = std::make_shared<DeviceService>(DeviceService::Dependencies{queue, http, defaults, bundle, center});
+    allDevices.push_back(devices);  // each client keeps using its own
     return SuggestionClient::create(SuggestionClient::Dependencies{
         queue, http, *devices, keychain, bundle, center, [backend] { return backend; }, server.baseURL(), timeout,
         [] { return 1000.0; }});
@@ -77,6 +78,7 @@ class SuggestionClientTest : public ::testing::Test {
   FakeKeychain keychainStore;
   DravinorKeychain keychain{keychainStore, MapEnvironment()};
   std::shared_ptr<DeviceService> devices;
+  std::vector<std::shared_ptr<DeviceService>> allDevices;
 };
 
 TEST_F(SuggestionClientTest, CloudMatchWithStoredToken) {

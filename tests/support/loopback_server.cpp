@@ -24,6 +24,9 @@ LoopbackServer::LoopbackServer() {
   const int port = server_.bind_to_any_port("127.0.0.1");
   baseURL_ = "http://127.0.0.1:" + std::to_string(port);
   thread_ = std::thread([this] { server_.listen_after_bind(); });
+  // stop() only reaches a server that is already accepting: wait until it is.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!server_.is_running() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
 }
 
 LoopbackServer::~LoopbackServer() {

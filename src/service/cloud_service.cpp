@@ -10,6 +10,10 @@ std::string endpoint(const BundleInfo& bundle, const std::string& path) {
   return baseURL(bundle) + path;
 }
 
+std::string directBaseURL(const BundleInfo& bundle) {
+  return bundle.value(kDirectBaseURLKey).value_or(kBuiltInDirectBaseURL);
+}
+
 std::string applicationVersion(const BundleInfo& bundle) {
   return bundle.value(kVersionKey).value_or("0");
 }

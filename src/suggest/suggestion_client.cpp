@@ -71,7 +71,9 @@ std::shared_ptr<SuggestionClient> SuggestionClient::create(Dependencies dependen
 }
 
 SuggestionClient::SuggestionClient(Dependencies dependencies)
-    : deps_(std::move(dependencies)), directEndpoint_(deps_.directBaseURL + kDirectPath) {}
+    : deps_(std::move(dependencies)),
+      directEndpoint_(deps_.directBaseURL.value_or(cloud_service::directBaseURL(deps_.bundle)) +
+                      cloud_service::kDirectPath) {}
 
 const std::string& SuggestionClient::cloudEndpoint() {
   if (!cloudEndpoint_) cloudEndpoint_ = cloud_service::endpoint(deps_.bundle, cloud_service::kSuggestPath);

@@ -43,8 +43,6 @@ class SuggestionClient : public std::enable_shared_from_this<SuggestionClient> {
   enum class Backend { cloud, direct };
 
   static constexpr const char* noMatchCandidate = "__no_good_match__";
-  static constexpr const char* kBuiltInDirectBaseURL = "https://orv.dravinor.com";
-  static constexpr const char* kDirectPath = "/v1/corvalene";
   static constexpr double kTimeoutSeconds = 12;
   static constexpr std::size_t kClipsLookedAt = 40;
   static constexpr std::size_t kMaximumCandidates = 180;
@@ -59,8 +57,9 @@ class SuggestionClient : public std::enable_shared_from_this<SuggestionClient> {
     const NotificationCenter& notifications;
     // The backend to use, read afresh for every request (the user's setting).
     std::function<Backend()> backend;
-    // The direct endpoint's base address; directEndpoint is this + "/v1/corvalene".
-    std::string directBaseURL = kBuiltInDirectBaseURL;
+    // The direct endpoint's base address when given here; otherwise the bundle's
+    // (cloud_service::directBaseURL). directEndpoint is it + "/v1/corvalene".
+    std::optional<std::string> directBaseURL = std::nullopt;
     double timeoutSeconds = kTimeoutSeconds;
     std::function<Timestamp()> clock = currentTimestamp;  // creation time of match clips
   };

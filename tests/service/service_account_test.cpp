@@ -118,6 +118,10 @@ TEST(CloudService, EndpointsAreJoinedAsPlainText) {
   FakeBundleInfo bundle;
   EXPECT_EQ(cloud_service::endpoint(bundle, "/v1/suggest"), std::string(cloud_service::kBuiltInBaseURL) + "/v1/suggest");
   EXPECT_EQ(cloud_service::applicationVersion(bundle), "0");
+  EXPECT_EQ(cloud_service::directBaseURL(bundle), cloud_service::kBuiltInDirectBaseURL);
+  bundle.set("OskelDirectBaseURL", "http://127.0.0.1:8787");
+  EXPECT_EQ(cloud_service::directBaseURL(bundle), "http://127.0.0.1:8787");
+  EXPECT_EQ(cloud_service::baseURL(bundle), cloud_service::kBuiltInBaseURL);  // the keys are separate
   bundle.set("OskelAPIBaseURL", "http://127.0.0.1:9/");
   bundle.set("CFBundleShortVersionString", "1.4.2");
   EXPECT_EQ(cloud_service::endpoint(bundle, "/v1/device/register"), "http://127.0.0.1:9//v1/device/register");

@@ -196,6 +196,14 @@ TEST_F(SuggestionClientTest, CloudAnswersThatAreNotMatches) {
 TEST_F(SuggestionClientTest, DirectBackend) {
   auto c = client(SuggestionClient::Backend::direct);
   EXPECT_EQ(c->directEndpoint(), server.baseURL() + kDirect);
+  // Without an address of its own the client takes the bundle's, else the built-in one.
+  auto fromBundle = [&] {
+    return SuggestionClient::create(SuggestionClient::Dependencies{
+        queue, http, *devices, keychain, bundle, center, [] { return SuggestionClient::Backend::direct; }});
+  };
+  EXPECT_EQ(fromBundle()->directEndpoint(), "https://orv.dravinor.com/v1/corvalene");
+  bundle.set("OskelDirectBaseURL", "http://127.0.0.1:1/x");
+  EXPECT_EQ(fromBundle()->directEndpoint(), "http://127.0.0.1:1/x/v1/corvalene");
 
   // No key: failure within the call, nothing sent.
   bool atOnce = false;

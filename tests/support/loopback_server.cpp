@@ -23,10 +23,14 @@ LoopbackServer::LoopbackServer() {
   server_.set_keep_alive_timeout(30);
   const int port = server_.bind_to_any_port("127.0.0.1");
   baseURL_ = "http://127.0.0.1:" + std::to_string(port);
-  thread_ = std::thread([this] { server_.listen_after_bind(); });
-  // stop() only reaches a server that is already accepting: wait until it is.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!server_.is_running() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+  thread_ = std::thread([this] {
+    server_.listen_after_bind();
+    listenEnded_ = true;
+  });
+  // stop() does nothing to a server that has not started its accept loop yet, which would
+  // then run for ever: wait until it runs (or has already given up), however long the
+  // thread takes to be scheduled on a loaded machine.
+  while (!server_.is_running() && !listenEnded_) std::this_thread::sleep_for(std::chrono::microseconds(100));
 }
 
 LoopbackServer::~LoopbackServer() {

@@ -6,6 +6,7 @@
 
 #include <httplib.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <map>
 #include <mutex>
@@ -58,6 +59,7 @@ class LoopbackServer {
 
   httplib::Server server_;
   std::thread thread_;
+  std::atomic<bool> listenEnded_{false};
   std::string baseURL_;
   mutable std::mutex mutex_;
   std::condition_variable releasedChanged_;

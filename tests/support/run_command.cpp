@@ -1,5 +1,6 @@
 #include "support/run_command.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -16,7 +17,15 @@ CommandResult runCommand(const std::vector<std::string>& argv, const std::string
   int in[2], out[2], err[2];
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) return {};
   std::vector<std::string> envStrings;
-  for (char** e = environ; *e != nullptr; ++e) envStrings.emplace_back(*e);
+  // A given entry replaces an inherited variable of the same name (the first of two
+  // entries with one name is the one getenv finds).
+  auto nameOf = [](const std::string& entry) { return entry.substr(0, entry.find('=')); };
+  std::vector<std::string> givenNames;
+  for (const auto& e : environment) givenNames.push_back(nameOf(e));
+  for (char** e = environ; *e != nullptr; ++e) {
+    std::string entry(*e);
+    if (std::find(givenNames.begin(), givenNames.end(), nameOf(entry)) == givenNames.end()) envStrings.push_back(entry);
+  }
   for (const auto& e : environment) envStrings.push_back(e);
   pid_t pid = fork();
   if (pid == 0) {

@@ -12,7 +12,8 @@ struct CommandResult {
   std::string err;
 };
 
-// `environment` entries ("NAME=value") are added to this process's environment.
+// `environment` entries ("NAME=value") are added to this process's environment, replacing
+// variables of the same name.
 CommandResult runCommand(const std::vector<std::string>& argv, const std::string& input = "",
                          const std::vector<std::string>& environment = {});
 

@@ -164,17 +164,9 @@ bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int
     bool edge = first ? (other.starts_with(needle) && other[needle.size()] == ' ')
                       : (other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ');
     if (!edge || hasDigit(other)) continue;
-    // "Smith Analytics Ltd" is a company, not a person named Smith.
-    bool organisation = false;
-    std::string folded = foldText(other);
-    const Lexicon& lex = Lexicon::instance();
-    for (std::size_t at = 1; at < folded.size();) {
-      std::size_t end = folded.find(' ', at);
-      std::string word = folded.substr(at, end - at);
-      if (lex.isLegalForm(word) || lex.isOrganisationWord(word) || lex.isStreetWord(word)) organisation = true;
-      at = end + 1;
-    }
-    if (organisation) continue;
+    // Only a person's name counts: "Smith Analytics Ltd" and "Rossi Design S.r.l." are
+    // companies, not people named Smith or Rossi.
+    if (values_.fullName(other) < 0.5) continue;
     int words = 1 + static_cast<int>(std::count(other.begin(), other.end(), ' '));
     if (words >= minWords && words <= maxWords) return true;
   }

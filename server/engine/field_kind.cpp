@@ -38,6 +38,9 @@ std::string_view fieldKindName(FieldKind kind) {
     case FieldKind::kDatePart: return "date-part";
     case FieldKind::kPromoCode: return "promo-code";
     case FieldKind::kOtherNumber: return "other-number";
+    case FieldKind::kStreetName: return "street-name";
+    case FieldKind::kSomeoneElse: return "someone-else";
+    case FieldKind::kNameReading: return "name-reading";
   }
   return "unknown";
 }

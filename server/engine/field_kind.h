@@ -1,8 +1,8 @@
 // FieldKind: what an input field asks for, as read from its label.
 //
 // Answerable kinds can be filled with one saved value; the refusing kinds
-// (search, captcha, passwords, codes, free text, quantities, and fields we
-// cannot read) must never get an answer.
+// (search, captcha, passwords, codes, free text, quantities, parts of a
+// street, other people's details, and fields we cannot read) must never get an answer.
 #pragma once
 
 #include <string_view>
@@ -42,9 +42,12 @@ enum class FieldKind {
   kDatePart,
   kPromoCode,
   kOtherNumber,
+  kStreetName,    // the street without its number: saved addresses carry the number
+  kSomeoneElse,   // a friend's, a recipient's or a child's details, not the user's own
+  kNameReading,   // the phonetic (kana) reading of a name
 };
 
-inline constexpr int kFieldKindCount = static_cast<int>(FieldKind::kOtherNumber) + 1;
+inline constexpr int kFieldKindCount = static_cast<int>(FieldKind::kNameReading) + 1;
 
 // True for the kinds that one saved value can answer.
 bool isAnswerable(FieldKind kind);

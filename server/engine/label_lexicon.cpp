@@ -94,10 +94,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "il tuo nome|su nombre|vostro nome|il vostro nome|jak se jmenujete|your name please|name please",
      FieldKind::kGivenName},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere, "お名前|名前|이름", FieldKind::kGivenName},
-    // Words that literally name the given name but that forms use as often for the full name.
-    {FieldKind::kFullName, 10, KeywordMatch::kWord,
-     "nombre|nome|имя|ваше имя|adiniz",
-     FieldKind::kGivenName, true},
+    // Words that literally name the given name. Forms in these languages ask for the family
+    // name apart ("Apellidos", "Cognome", "Sobrenome", "Фамилия"), so the given name is meant;
+    // with only the full name in the history it is offered, never inserted.
+    {FieldKind::kGivenName, 12, KeywordMatch::kWord,
+     "nombre|nome|имя|ваше имя|tu nombre de pila|su nombre de pila",
+     FieldKind::kFullName},
+    // Turkish "Adınız" is as often either sense.
+    {FieldKind::kFullName, 10, KeywordMatch::kWord, "adiniz", FieldKind::kGivenName, true},
     {FieldKind::kFullName, 20, KeywordMatch::kWord,
      "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
      "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
@@ -116,14 +120,17 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nome completo|voor en achternaam|naam en achternaam|imie nazwisko|meno a priezvisko|"
      "meno priezvisko|jmeno prijmeni|teljes nev|vezeteknev keresztnev|fullt navn|fulde navn|"
      "fullstandigt namn|koko nimi|etu ja sukunimi|ad soyad|adi soyadi|ad soyadi|full legal name|"
-     "name surname|first name last name|your first and last name|الاسم الكامل|نام و نام خانوادگی|שם מלא"},
+     "name surname|first name last name|your first and last name|полное имя|ваше полное имя|"
+     "имя полностью|ваши фио|ваше фио|nome e apelido|nome e apelidos|nome completo|pelne imie|"
+     "imie nazwisko|voornaam en achternaam|voor en achternaam|vor und zuname|vollstandiger name|"
+     "prenom et nom|nom et prenom|nombre y apellido|name in full|legal name|your full legal name|الاسم الكامل|نام و نام خانوادگی|שם מלא"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
-     "氏名|姓名|성명"},
+     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
      "fornavn|fornamn|förnamn|etunimi|keresztnev|krestni jmeno|krstne meno|meno|jmeno krestni|"
-     "имя собственное|名|下の名前|メイ|your first name|your given name|votre prenom|ton prenom|"
+     "имя собственное|名|下の名前|your first name|your given name|votre prenom|ton prenom|"
      "prenom usuel|nombres|nombre propio|tu nombre de pila|nome di battesimo|il tuo nome di battesimo|"
      "primeiro nome|seu primeiro nome|voornamen|roepnaam|imiona|ваше имя и отчество|"
      "krestni|keresztneved|first name s|given names s|名（漢字）|"
@@ -138,12 +145,34 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nom d usage|apellido paterno|apellido materno|segundo apellido|ultimo sobrenome|"
      "geslachtsnaam|familienaam|achternamen|tussenvoegsel en achternaam|ваша фамилия|"
      "soyad|soyadi|soyadiniz|family names|last names|your last name|"
-     "your surname|nom de famille usuel|姓（漢字）|セイ|اسم العائلة|نام خانوادگی|שם משפחה"},
+     "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
      "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,
      "middle name|middle initial|middle names|zweiter vorname|second name|otchestvo|отчество|"
-     "segundo nombre|deuxieme prenom"},
+     "segundo nombre|deuxieme prenom|tussenvoegsel|tussenvoegsels|secondo nome|nome do meio|"
+     "drugie imie|patronymic|initial|initials|voorletters|initialen"},
+    // The kana reading of a name: the history holds the name as written, not how it is read.
+    {FieldKind::kNameReading, 40, KeywordMatch::kAnywhere,
+     "フリガナ|ふりがな|カナ|かな|よみがな|セイ|メイ|拼音"},
+    {FieldKind::kNameReading, 40, KeywordMatch::kWord, "furigana|katakana|kana|pinyin"},
+    // The street without its number: every saved address carries the house number.
+    {FieldKind::kStreetName, 36, KeywordMatch::kWord,
+     "street name|name of street|straatnaam|strassenname|nom de rue|nom de la rue|nombre de la calle|"
+     "nome da rua|nome della via|nazwa ulicy|название улицы"},
+    {FieldKind::kStreetName, 36, KeywordMatch::kPrefix, "strassenname"},
+    // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
+     "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
+     "to a friend|send to a friend|tell a friend|recipient|recipients|recipient s|recipient name|"
+     "recipient email|recipient s email|cc|bcc|empfanger|empfangers|e mail des empfangers|"
+     "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
+     "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
+     "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
+     "child|child s|children s|kid s|daughter|spouse|partner s|emergency contact|"
+     "beneficiary|guardian|parent s|parent guardian|referee|reference name|sponsor|"
+     "kind|kindes|enfant|hijo|hija|figlio|figlia|filho|filha|ребенка"},
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere, "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
      "company|company name|organisation|organization|organisation name|organization name|org|"
      "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"
@@ -245,7 +274,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "szukana fraza|поиск|найти|искать|ключевые слова|søg|sog|sok|hledat|hladat|hledany vyraz|"
      "haku|hae|keresés|kereses|keresel|what are you looking for|looking for|i want to find|"
      "quiero encontrar|que estas buscando|type here to search|what do you need help with|"
-     "търсене|q"},
+     "търсене|q|ticker|ticker symbol|symbol|stock symbol|quote|get quote|enter symbol|"
+     "enter a keyword|enter keywords|search by|filter|jump to|"
+     "location search|find a store|store locator|find a dealer|filiale finden|"
+     "trouver un magasin|buscar tienda|cerca negozio|znajdz sklep|найти магазин"},
     {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
      "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
@@ -269,9 +301,26 @@ constexpr LabelKeywordGroup kGroups[] = {
      "meddelelse|meddelande|besked|henvendelse|beskriv|beskrivelse|description|descripcion|"
      "descrizione|descricao|omschrijving|opis|описание|review|feedback|enquiry|inquiry|"
      "how can we help|how may we help you|question or comment|about me|"
-     "about you|bio|testo|details|other information|anything else|tell us"},
+     "about you|bio|testo|details|other information|anything else|tell us|"
+     "other please specify|if other|if other please specify|please specify|specify|bitte angeben|"
+     "precisez|veuillez preciser|especifique|especificar|specificare|namelijk|jakie|укажите|"
+     "reason|reason for|reason for contact|why|motivation|cover letter|interests|hobbies|"
+     "how did you hear about us|how did you find us|where did you hear about us|"
+     "wie haben sie von uns erfahren|comment nous avez vous connu|como nos conociste|"
+     "come ci hai conosciuto|como nos conheceu|hoe heeft u ons gevonden|skad sie o nas dowiedziales|"
+     "как вы о нас узнали|your question|your questions|ihre frage|votre question|tu pregunta|su pregunta|"
+     "la tua domanda|sua pergunta|uw vraag|twoje pytanie|grund|motif|motivo del contacto|raison|"
+     "instructions|special instructions|delivery instructions|additional information|"
+     "zusatzliche informationen|informations complementaires|informacion adicional|"
+     "informazioni aggiuntive|informacoes adicionais|aanvullende informatie|dodatkowe informacje|"
+     "дополнительная информация"},
+    // "Other": a free answer beside a list of choices. Lighter than the kinds it may qualify
+    // ("Other phone").
+    {FieldKind::kComment, 20, KeywordMatch::kWord,
+     "other|others|sonstiges|sonstige|andere|anderes|autre|autres|otro|otros|otra|altro|altri|"
+     "outro|outros|outra|anders|inne|inny|inna|другое|иное"},
     {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
-     "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의"},
+     "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의|その他|其他|기타|ご質問|질문|问题|問題|理由|사유"},
     {FieldKind::kSubject, 36, KeywordMatch::kWord,
      "subject|betreff|sujet|sujet du message|asunto|oggetto|assunto|onderwerp|temat|тема|emne|"
      "aihe|targy|title|titel|titre|titolo|titulo|headline|topic|motivo|henvendelsen gjelder"},
@@ -328,7 +377,20 @@ constexpr LabelKeywordGroup kGroups[] = {
      "idade|возраст|latitude|longitude|price|prix|preis|precio|prezzo|amount|betrag|montant|"
      "nip|vat|vat number|ust id|tax id|ssn|invoice|rechnungsnummer|номер заказа|tracking|"
      "tracking number|sendungsnummer|minutes|hours|m2|check in|check out|departure|"
-     "arrival|date|datum|fecha|data|дата"},
+     "arrival|date|datum|fecha|data|дата|"
+     "sku|isbn|issn|ean|upc|serial|serial number|serial no|seriennummer|numero de serie|"
+     "license key|licence key|product key|activation key|key|lizenzschlussel|model|model number|"
+     "modell|modele|modelo|modello|part number|vin|policy number|claim number|case number|"
+     "ticket|ticket number|imei|pnr|confirmation number|membership no|member no|registration number|"
+     "license plate|kennzeichen|plaque|matricula|targa|student number|student id|employee id|"
+     "personal number|passport|passport number|id number|id card|national id|dni|nie|nif|cpf|cnpj|"
+     "pesel|regon|krs|инн|снилс|паспорт|codice fiscale|partita iva|steuernummer|siret|siren|"
+     "time|uhrzeit|heure|hora|godzina|время|start date|end date|"
+     "weight|height|size|width|length|gewicht|grosse|poids|taille|peso|altura|talla|altezza|"
+     "waga|wzrost|вес|рост|budget|salary|income|gehalt|salaire|salario|stipendio|"
+     "guests|adults|children|rooms|nights|persons|people|personen|personnes|personas|persone|"
+     "pessoas|osob|человек|erwachsene|adultes|adultos|adulti|kinder|enfants|ninos|bambini|"
+     "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
      "注文番号|订单号"},
 };

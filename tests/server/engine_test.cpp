@@ -239,6 +239,10 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
   const FieldInput name{"Name *", "AXTextField", "x"};
   const FieldInput nombre{"Nombre", "AXTextField", "x"};
   const FieldInput nom{"Nom :", "AXTextField", "x"};
+  const FieldInput imya{"Имя:", "AXTextField", "x"};
+  const FieldInput nome{"Nome *", "AXTextField", "x"};
+  const FieldInput nombreCompleto{"Nombre completo", "AXTextField", "x"};
+  const FieldInput fio{"ФИО", "AXTextField", "x"};
   auto fullAndGiven = list({{"A:index0", "Anna"}, {"B:index0", "Anna Müller"}, {"C:index0", "git push"}});
   auto onlyFull = list({{"B:index0", "Anna Müller"}, {"C:index0", "git push"}});
   auto onlyGiven = list({{"A:index0", "Anna"}, {"C:index0", "git push"}});
@@ -257,14 +261,21 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
       {&name, &onlyFull, 0u, true},
       // ... and the given name is offered, never inserted, when it is all there is.
       {&name, &onlyGiven, 0u, false},
-      // "Nombre" is as often the given name as the whole name: with both, nothing is inserted.
-      {&nombre, &fullAndGiven, 1u, false},
-      {&nombre, &onlyFull, 0u, true},
-      {&nombre, &onlyGiven, 0u, false},
+      // "Nombre" (like "Nome", "Имя") is the given name, the family name being asked apart;
+      // the full name is offered, never inserted, when it is all there is.
+      {&nombre, &fullAndGiven, 0u, true},
+      {&nombre, &onlyFull, 0u, false},
+      {&nombre, &onlyGiven, 0u, true},
+      {&imya, &fullAndGiven, 0u, true},
+      {&imya, &onlyFull, 0u, false},
+      {&nome, &fullAndGiven, 0u, true},
       // French "Nom" beside nothing else: the family name if there is one, else the full name, offered.
       {&nom, &onlyFull, 0u, false},
       // Someone else's name from a message does not outweigh the person's own given name.
-      {&nombre, &fromMessage, 2u, false},
+      {&nombre, &fromMessage, 2u, true},
+      // The words for the full name stay the full name.
+      {&nombreCompleto, &fullAndGiven, 1u, true},
+      {&fio, &fullAndGiven, 1u, true},
   };
   for (const Case& c : cases) {
     Answer a = engine().answer(*c.field, *c.candidates);
@@ -276,6 +287,67 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
   EXPECT_EQ(given.kind, FieldKind::kGivenName);
   EXPECT_EQ(given.alternative, FieldKind::kUnknown);
   EXPECT_EQ(engine().labels().read("Your name").alternative, FieldKind::kGivenName);
+}
+
+TEST(LabelReader, NameWordsInEachLanguage) {
+  struct Case {
+    const char* label;
+    FieldKind kind;
+  };
+  const Case cases[] = {
+      {"Имя", FieldKind::kGivenName},           {"Фамилия", FieldKind::kFamilyName},
+      {"ФИО", FieldKind::kFullName},            {"Полное имя", FieldKind::kFullName},
+      {"Nome", FieldKind::kGivenName},          {"Sobrenome", FieldKind::kFamilyName},
+      {"Nome completo", FieldKind::kFullName},  {"Cognome", FieldKind::kFamilyName},
+      {"Nombre", FieldKind::kGivenName},        {"Apellidos", FieldKind::kFamilyName},
+      {"Nombre completo", FieldKind::kFullName}, {"Imię", FieldKind::kGivenName},
+      {"Nazwisko", FieldKind::kFamilyName},     {"Imię i nazwisko", FieldKind::kFullName},
+      {"Voornaam", FieldKind::kGivenName},      {"Achternaam", FieldKind::kFamilyName},
+      {"Naam", FieldKind::kFullName},           {"Vorname", FieldKind::kGivenName},
+      {"Nachname", FieldKind::kFamilyName},     {"Name", FieldKind::kFullName},
+      {"Prénom", FieldKind::kGivenName},        {"Nom de famille", FieldKind::kFamilyName},
+      {"名", FieldKind::kGivenName},            {"姓", FieldKind::kFamilyName},
+      {"氏名", FieldKind::kFullName},           {"姓名", FieldKind::kFullName},
+      {"이름", FieldKind::kFullName},           {"성", FieldKind::kFamilyName},
+      {"성명", FieldKind::kFullName},
+      // Parts of a name that no saved value answers.
+      {"Tussenvoegsel", FieldKind::kMiddleName}, {"Отчество", FieldKind::kMiddleName},
+      {"フリガナ（セイ）", FieldKind::kNameReading}, {"メイ", FieldKind::kNameReading},
+  };
+  for (const Case& c : cases) EXPECT_EQ(kindOf(c.label), c.kind) << c.label;
+}
+
+TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
+  const char* const labels[] = {
+      // Someone else's details.
+      "Your friend's email", "Friend's name", "Recipient email", "E-Mail des Empfängers", "Email de votre ami",
+      "Correo de tu amigo", "Email del destinatario", "Nome do amigo", "E-mail znajomego", "Email друга",
+      "友達のメールアドレス", "Child's name", "Emergency contact phone",
+      // Free answers, "other" choices, questions about the visit.
+      "Other", "Other (please specify)", "Sonstiges", "Autre", "Otro", "Altro", "Другое", "その他",
+      "How did you hear about us?", "Reason for contact", "Special instructions",
+      // Searches, codes and amounts.
+      "Ticker Symbol or Company", "Serial number", "Product key", "Model", "Time", "Number of guests", "Adults",
+      "Weight", "Passport number", "Codice fiscale",
+      // The street without its number.
+      "Street name", "Straßenname", "Nom de rue",
+  };
+  // Every kind of value a careless reading might fill.
+  auto candidates = list({{"A:index0", "anna.mueller@posteo.de"}, {"B:index0", "Anna Müller"}, {"C:index0", "Anna"},
+                          {"D:index0", "+49 30 12345678"}, {"E:index0", "Müller & Partner GmbH"},
+                          {"F:index0", "Hauptstraße 12"}, {"G:index0", "10115"}, {"H:index0", "Berlin"}});
+  for (const char* label : labels) {
+    Answer a = engine().answer({label, "AXTextField", "x"}, candidates);
+    EXPECT_FALSE(a.chosen.has_value()) << label << " read as " << fieldKindName(a.kind);
+    EXPECT_FALSE(isAnswerable(a.kind)) << label;
+  }
+  // The words that refuse do not swallow the fields they sit beside.
+  EXPECT_EQ(kindOf("Other phone"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("3. Please enter your email: * This question is required."), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Subscribe to our newsletter"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Street"), FieldKind::kStreetAddress);
+  EXPECT_EQ(kindOf("Nombre de usuario"), FieldKind::kUsername);
+  EXPECT_EQ(kindOf("Nome da empresa"), FieldKind::kOrganisation);
 }
 
 TEST(AnswerEngine, ValuesNoWordListKnows) {
@@ -297,6 +369,8 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"City", list({{"A:index0", "Västerås"}, {"B:index0", "Linnea Lindqvist"}, {"C:index0", "Linnea"}}), 0u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea Lindqvist"}}), std::nullopt},
       {"City", list({{"A:index0", "Västerås"}}), std::nullopt},  // nothing says whose word this is
+      // A word that begins a company's name is no person's given name.
+      {"First name", list({{"A:index0", "Rossi"}, {"B:index0", "Rossi Design S.r.l."}}), std::nullopt},
       {"City", list({{"A:index0", "Brasil"}, {"B:index0", "Thiago Carvalho"}}), std::nullopt},
       {"City", list({{"A:index0", "Olomouc"}, {"B:index0", "110 00 Olomouc"}}), 0u},
       {"Postcode", list({{"A:index0", "NW1 6XE London"}, {"B:index0", "NW1 6XE"}}), 1u},

@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
   Tally answerable;
   int bins[5] = {};
   int binsRight[5] = {};
+  int lenientCases = 0;  // cases with values right only by the also-right rules
+  int lenientRight = 0;  // answers counted right only by those rules
   double totalMicros = 0;
   int evaluated = 0;
   for (const oskel::eval::EvalCase& c : cases) {
@@ -74,6 +76,10 @@ int main(int argc, char** argv) {
       int bin = std::min(4, static_cast<int>(a.confidence * 5));
       ++bins[bin];
       binsRight[bin] += right;
+    }
+    if (!c.alsoRightIds.empty()) {
+      ++lenientCases;
+      lenientRight += chose && c.alsoRightIds.count(c.candidates[*a.chosen].id) > 0;
     }
     Tally& t = c.rightIds.empty() ? noAnswer : byGroup[c.group];
     ++t.cases;
@@ -111,6 +117,9 @@ int main(int argc, char** argv) {
   std::printf("\nno-answer fields: %d, wrong fills (confidence >= 0.4): %d = %.2f%%, any candidate chosen: %.2f%%\n",
               noAnswer.cases, noAnswer.filled, 100.0 * noAnswer.filled / std::max(1, noAnswer.cases),
               100.0 * (noAnswer.cases - noAnswer.right) / std::max(1, noAnswer.cases));
+  std::printf("fields where the label asks for another of the person's values than annotated: %d; "
+              "answers right only by that: %d\n",
+              lenientCases, lenientRight);
   int filled = answerable.filled + noAnswer.filled;
   std::printf("precision of fills (confidence >= 0.4): %d / %d = %.3f\n\ncalibration (chosen answers):\n",
               answerable.filledRight, filled, filled ? double(answerable.filledRight) / filled : 1.0);

@@ -192,6 +192,8 @@ struct Target {
   std::string group;
   std::vector<Attr> attrs;  // empty: must get no answer
   bool anyLink = false;
+  // Values that are right as well but that the history is not made to hold (see alsoRightFor).
+  std::vector<Attr> alsoRight = {};
 };
 
 Target targetFor(const std::string& type) {
@@ -215,6 +217,46 @@ Target targetFor(const std::string& type) {
   return {"no-answer", {}};
 }
 
+bool containsAny(const std::string& lowered, std::initializer_list<const char*> words) {
+  return std::any_of(words.begin(), words.end(), [&](const char* w) { return lowered.find(w) != std::string::npos; });
+}
+
+// Two places where the annotation names one value and the label plainly asks for another
+// that the person would give just as well:
+// - A field annotated "username" whose label asks for an e-mail address or a phone number
+//   ("* Email Address", "Login or email", "Mobile Number" on a sign-in form): the site takes
+//   that value as the account name, so the person's e-mail (or phone) is right too.
+// - A field annotated "full name" (the form's only name field) whose label is the word for
+//   the given name in languages that name the family name apart ("Имя", "Nombre", "Nome",
+//   "Imię"): people there answer with their given name, so it is right too.
+// A bare "Name" annotated as the first name (beside a surname field) stays strict: the full
+// name is wrong there. Neither rule adds the extra value to the history.
+std::vector<Attr> alsoRightFor(const std::string& type, const std::string& label) {
+  std::string l = label;
+  std::transform(l.begin(), l.end(), l.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::vector<Attr> out;
+  if (type == "username") {
+    if (containsAny(l, {"email", "e-mail", "e-post", "mail", "correo", "courriel", "почт", "メール", "메일", "邮箱"})) {
+      out.push_back(kEmail);
+    }
+    if (containsAny(l, {"phone", "mobile", "telefon", "телефон", "電話", "手机"})) out.push_back(kPhone);
+  }
+  if (type == "full name") {
+    // The label with its decorations removed: "Имя:", "Nome *", "Ваше имя".
+    std::string bare;
+    for (char ch : l) {
+      if (ch != '*' && ch != ':' && ch != '(' && ch != ')') bare += ch;
+    }
+    while (!bare.empty() && bare.back() == ' ') bare.pop_back();
+    while (!bare.empty() && bare.front() == ' ') bare.erase(bare.begin());
+    // Cyrillic is not lowered by tolower(); both spellings are listed.
+    for (const char* w : {"имя", "Имя", "ваше имя", "Ваше имя", "nombre", "nome", "imię", "imie"}) {
+      if (bare == w) out.push_back(kGiven);
+    }
+  }
+  return out;
+}
+
 std::string clipId(std::mt19937_64& rng) {
   static const char* hex = "0123456789ABCDEF";
   std::string id;
@@ -234,6 +276,7 @@ EvalCase makeCase(const nlohmann::json& field, std::size_t index) {
   std::string page = field.value("source_file", "");
   c.heldAside = fnv1a(page) % 10 < 3;
   Target target = targetFor(c.expectedType);
+  target.alsoRight = alsoRightFor(c.expectedType, c.label);
   c.group = target.group;
   std::mt19937_64 rng(fnv1a(page + "\n" + c.label + "\n" + std::to_string(index)));
   auto chance = [&](double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; };
@@ -303,6 +346,9 @@ EvalCase makeCase(const nlohmann::json& field, std::size_t index) {
   for (const answer::CandidateInput& cand : c.candidates) {
     for (Attr a : target.attrs) {
       if (lower(cand.text) == lower(me.values[a])) c.rightIds.insert(cand.id);
+    }
+    for (Attr a : target.alsoRight) {
+      if (lower(cand.text) == lower(me.values[a]) && c.rightIds.insert(cand.id).second) c.alsoRightIds.insert(cand.id);
     }
     if (target.anyLink && cand.text.rfind("http", 0) == 0 && cand.text.find(' ') == std::string::npos) {
       c.rightIds.insert(cand.id);

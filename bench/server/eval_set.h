@@ -11,7 +11,10 @@
 // not be filled, or when the person's value was left out of the history).
 // Four of the people have names, towns and companies in none of the
 // engine's word lists. Fields annotated read-only take no input and are
-// left out. Pages whose hash falls in the held-aside tenth-buckets 0..2 are
+// left out. Where the label plainly asks for another of the person's values than
+// the annotation names, that value is right as well (eval_set.cpp, alsoRightFor);
+// answer_eval reports how many answers were counted right only by that rule.
+// Pages whose hash falls in the held-aside tenth-buckets 0..2 are
 // kept for checking and never used for tuning.
 #pragma once
 
@@ -31,6 +34,9 @@ struct EvalCase {
   bool heldAside = false;
   std::vector<answer::CandidateInput> candidates;
   std::set<std::string> rightIds;  // empty: the right answer is no match
+  // The part of rightIds that is right only by the rules for labels that ask for another
+  // value than the annotation names (a username field labelled "Email", a lone "Имя").
+  std::set<std::string> alsoRightIds;
 };
 
 // Reads the label file; an empty result means it could not be read.

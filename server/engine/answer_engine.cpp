@@ -202,7 +202,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
   // Not sure enough to insert on its own: the value may belong to the sender of a message,
   // or the label may mean the other of its two senses.
-  if (primary.embedded[best.index] || unsure) confidence = std::min(confidence, 0.35);
+  if (primary.embedded[best.index] || unsure || reading.offerOnly) confidence = std::min(confidence, 0.35);
   result.chosen = best.index;
   result.confidence = std::clamp(confidence, 0.0, 1.0);
   result.reason = std::string(fieldKindName(kind)) + " field" +

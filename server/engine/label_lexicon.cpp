@@ -29,7 +29,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 14, KeywordMatch::kWord,
      "newsletter|newsletters|news letter|subscribe|subscribe now|mailing list|"
      "join our mailing list|join our newsletter|sign up|signup|sign me up|get updates|stay updated|"
-     "stay in touch|keep me posted|follow|follow by email|follow via email|join the club|"
+     "stay in touch|keep me posted|follow|follow by email|follow via email|join the club|follow us|"
+     "segui|seguici|segui via email|suivez nous|suivre|siguenos|seguir|siga nos|volg ons|obserwuj|folgen|"
      "latest offers|special offers|exclusive offers|latest news|"
      "abonnieren|newsletter abonnieren|jetzt abonnieren|anmelden zum newsletter|newsletteranmeldung|"
      "s abonner|abonnez vous|inscrivez vous|inscription newsletter|lettre d information|"
@@ -196,12 +197,17 @@ constexpr LabelKeywordGroup kGroups[] = {
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
      "osoite|anschrift|postal address|postadresse|postanschrift"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
-     "street|street address|street name|address line 1|address 1|address1|addressline1|"
-     "strasse|straße|strasse und hausnummer|strasse hausnummer|strasse nr|rue|numero et rue|"
-     "calle|via|rua|straat|straatnaam|ulica|ulica i nr domu|улица|gata|gatuadress|katuosoite|"
-     "utca|street no|street and number|house number and street|адрес доставки"},
+     "street address|address line 1|address 1|address1|addressline1|"
+     "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"
+     "ulica i nr domu|ulica i numer|gatuadress|katuosoite|calle y numero|via e numero civico|"
+     "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
+     "адрес доставки|улица дом|улица и дом"},
+    // A bare street word is as often the street without its number, beside a number field.
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
+     "street|strasse|straße|rue|calle|via|rua|straat|ulica|улица|gata|utca",
+     FieldKind::kUnknown, false, true},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
-     "strasse|straße|straat|gatuadr|katuos"},
+     "gatuadr|katuos"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
      "住所|地址|주소|番地"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
@@ -246,12 +252,18 @@ constexpr LabelKeywordGroup kGroups[] = {
      "username|user name|user id|userid|user|login|login name|login id|loginname|benutzername|"
      "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"
      "usuario|nombre de usuario|nome de usuario|nome de utilizador|nome utente|"
-     "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|display name|"
-     "screen name|nazwa uzytkownika|login uzytkownika|имя пользователя|логин|ник|"
+     "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|nazwa uzytkownika|login uzytkownika|имя пользователя|логин|ник|"
      "prihlasovaci jmeno|uzivatelske jmeno|felhasznalonev|nimimerkki|member id|account name|"
      "account id|handle|apelido|login id|member login|anmeldename|benutzerkennung|"
      "nom de compte|nombre de cuenta|nome account|nazwa konta|учетная запись|"
      "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập"},
+    // The name shown to others: the user name for some, the person's own name for others.
+    {FieldKind::kUsername, 30, KeywordMatch::kWord,
+     "display name|screen name|public name|anzeigename|nom d affichage|nom affiche|"
+     "nombre para mostrar|nombre visible|nome visualizzato|nome de exibicao|weergavenaam|"
+     "nazwa wyswietlana|отображаемое имя",
+     FieldKind::kUnknown, false, true},
+    {FieldKind::kUsername, 30, KeywordMatch::kAnywhere, "表示名|显示名称|표시 이름", FieldKind::kUnknown, false, true},
     {FieldKind::kUsername, 30, KeywordMatch::kAnywhere,
      "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임|会員id|ユーザーid|账户名|登录名"},
     // A bare "ID" on a sign-in form is the user name; longer phrases ("customer ID") say otherwise.

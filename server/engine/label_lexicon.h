@@ -29,6 +29,10 @@ struct LabelKeywordGroup {
   // True when both senses are about equally common ("Nombre", "Имя"): with
   // values for both in the history the choice is never sure enough to insert.
   bool balanced = false;
+  // True for words that fit the kind but as often ask for a part of its value ("Straße"
+  // beside a house-number field) or another value ("Display name"): the answer is offered,
+  // never inserted.
+  bool offerOnly = false;
 };
 
 std::span<const LabelKeywordGroup> labelKeywordGroups();

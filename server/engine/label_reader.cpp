@@ -59,7 +59,8 @@ LabelReader::LabelReader() {
       words = bar == std::string_view::npos ? std::string_view() : words.substr(bar + 1);
       std::string folded = foldText(word);  // " e mail "
       if (folded.size() < 3) continue;
-      Keyword keyword{folded, group.kind, group.weight, group.match, group.alternative, group.balanced};
+      Keyword keyword{folded, group.kind, group.weight, group.match, group.alternative, group.balanced,
+                      group.offerOnly};
       if (group.match == KeywordMatch::kWord) {
         std::size_t firstEnd = folded.find(' ', 1);
         byFirstWord_[folded.substr(1, firstEnd - 1)].push_back(std::move(keyword));
@@ -81,7 +82,7 @@ void LabelReader::collect(const std::string& folded, std::vector<Match>* matches
     if (it != byFirstWord_.end()) {
       for (const Keyword& k : it->second) {
         if (folded.compare(pos, k.needle.size(), k.needle) == 0) {
-          matches->push_back({k.kind, k.weight, pos, pos + k.needle.size(), k.alternative, k.balanced});
+          matches->push_back({k.kind, k.weight, pos, pos + k.needle.size(), k.alternative, k.balanced, k.offerOnly});
         }
       }
     }
@@ -91,7 +92,7 @@ void LabelReader::collect(const std::string& folded, std::vector<Match>* matches
   for (const Keyword& k : scanned_) {
     if (ascii && k.match == KeywordMatch::kAnywhere) continue;
     for (std::size_t at = folded.find(k.needle); at != std::string::npos; at = folded.find(k.needle, at + 1)) {
-      matches->push_back({k.kind, k.weight, at, at + k.needle.size(), k.alternative, k.balanced});
+      matches->push_back({k.kind, k.weight, at, at + k.needle.size(), k.alternative, k.balanced, k.offerOnly});
     }
   }
 }
@@ -115,7 +116,11 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   std::fill(std::begin(firstAt), std::end(firstAt), std::string::npos);
   for (const Match& m : kept) {
     int k = static_cast<int>(m.kind);
-    if (m.weight > bestWeight[k]) bestMatch[k] = &m;
+    // Among equal weights a plain reading beats one that only offers.
+    if (m.weight > bestWeight[k] || (m.weight == bestWeight[k] && bestMatch[k] != nullptr && bestMatch[k]->offerOnly &&
+                                     !m.offerOnly)) {
+      bestMatch[k] = &m;
+    }
     bestWeight[k] = std::max(bestWeight[k], m.weight);
     firstAt[k] = std::min(firstAt[k], m.begin);
   }
@@ -152,6 +157,7 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
     }
   }
   FieldReading reading{best, certainty};
+  if (const Match* m = bestMatch[static_cast<int>(best)]; m != nullptr) reading.offerOnly = m->offerOnly;
   if (const Match* m = bestMatch[static_cast<int>(best)]; m != nullptr && m->alternative != FieldKind::kUnknown) {
     // A two-sense word next to a word of its other sense ("Nom · Prénom") is read in its first sense only.
     if (bestWeight[static_cast<int>(m->alternative)] == 0) {

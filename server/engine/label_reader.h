@@ -27,6 +27,8 @@ struct FieldReading {
   // Both senses are about equally common: never sure enough to insert when
   // the history holds values of both.
   bool balanced = false;
+  // The label fits the kind but as often asks for something else: offer, never insert.
+  bool offerOnly = false;
 };
 
 class LabelReader {
@@ -46,6 +48,7 @@ class LabelReader {
     KeywordMatch match;
     FieldKind alternative;
     bool balanced;
+    bool offerOnly;
   };
   struct Match {
     FieldKind kind;
@@ -54,6 +57,7 @@ class LabelReader {
     std::size_t end;
     FieldKind alternative;
     bool balanced;
+    bool offerOnly;
   };
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;

@@ -350,6 +350,36 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
   EXPECT_EQ(kindOf("Nome da empresa"), FieldKind::kOrganisation);
 }
 
+TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
+  auto address = list({{"A:index0", "Hauptstraße 12"}, {"B:index0", "anna_mueller88"}, {"C:index0", "Anna Müller"}});
+  struct Case {
+    const char* label;
+    std::optional<std::size_t> chosen;
+    bool inserted;
+  };
+  const Case cases[] = {
+      // A bare street word may sit beside a house-number field.
+      {"Straße:*", 0u, false},
+      {"Street", 0u, false},
+      {"Rue", 0u, false},
+      {"Улица", 0u, false},
+      // Phrases that include the number are sure.
+      {"Straße und Hausnummer", 0u, true},
+      {"Street address", 0u, true},
+      {"Street, No. (*)", 0u, true},
+      {"Ulica i nr domu", 0u, true},
+      // The name shown to others may be the user name or the person's name.
+      {"Display Name", 1u, false},
+      {"Anzeigename", 1u, false},
+      {"Username", 1u, true},
+  };
+  for (const Case& c : cases) {
+    Answer a = engine().answer({c.label, "AXTextField", "x"}, address);
+    EXPECT_EQ(a.chosen, c.chosen) << c.label;
+    EXPECT_EQ(a.confidence >= AnswerEngine::kClientThreshold, c.inserted) << c.label << " " << a.confidence;
+  }
+}
+
 TEST(AnswerEngine, ValuesNoWordListKnows) {
   const ValueReader& v = engine().values();
   // Legal forms written with dots make a company, never a person.

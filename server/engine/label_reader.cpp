@@ -148,6 +148,13 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
     if (answerable != FieldKind::kUnknown) best = answerable;
   }
   double certainty = certaintyForWeight(bestWeight[static_cast<int>(best)]);
+  // A loose word ("name", "address") inside a sentence of many other words ("Name of the
+  // person you are nominating", "Enter the address where the event takes place") may be about
+  // anything: such a reading is too unsure to insert. Newsletter boxes are sentences by habit.
+  if (isAnswerable(best) && best != FieldKind::kEmail && bestWeight[static_cast<int>(best)] <= 15) {
+    int words = static_cast<int>(std::count(folded.begin(), folded.end(), ' ')) - 1;
+    if (words > 5) certainty *= 0.45;
+  }
   // Another answerable kind of nearly the same weight makes the reading doubtful.
   for (int k = 1; k < kFieldKindCount; ++k) {
     if (k == static_cast<int>(best) || bestWeight[k] == 0) continue;

@@ -369,6 +369,10 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Street, No. (*)", 0u, true},
       {"Ulica i nr domu", 0u, true},
       // The name shown to others may be the user name or the person's name.
+      // A loose word inside a long sentence may be about anything.
+      {"Please give the name of the person who referred you to us", 2u, false},
+      {"Address of the venue where the event will take place", 0u, false},
+      {"Address", 0u, true},
       {"Display Name", 1u, false},
       {"Anzeigename", 1u, false},
       {"Username", 1u, true},

@@ -63,6 +63,7 @@ class HttpClient::Worker {
     thread_.join();
     for (auto& [easy, transfer] : running_) curl_multi_remove_handle(multi_, easy);
     running_.clear();
+    for (CURL* easy : idleHandles_) curl_easy_cleanup(easy);
     curl_multi_cleanup(multi_);
   }
 
@@ -98,7 +99,14 @@ class HttpClient::Worker {
   }
 
   void start(std::unique_ptr<Transfer> transfer) {
-    CURL* easy = curl_easy_init();
+    CURL* easy = nullptr;
+    if (!idleHandles_.empty()) {
+      easy = idleHandles_.back();
+      idleHandles_.pop_back();
+      curl_easy_reset(easy);  // every option back to its default; connections stay with the multi handle
+    } else {
+      easy = curl_easy_init();
+    }
     if (!easy) {
       complete(*transfer, std::nullopt);
       return;
@@ -168,6 +176,11 @@ class HttpClient::Worker {
           curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK && status > 0) {
         response = HttpResponse{status, std::move(transfer->received)};
       }
+      // Keep a few handles for later transfers rather than making each one anew.
+      if (idleHandles_.size() < kIdleHandlesKept) {
+        idleHandles_.push_back(easy);
+        transfer->easy = nullptr;
+      }
       complete(*transfer, response);
     }
   }
@@ -186,6 +199,8 @@ class HttpClient::Worker {
   std::deque<std::unique_ptr<Transfer>> incoming_;
   bool stopping_ = false;
   std::unordered_map<CURL*, std::unique_ptr<Transfer>> running_;  // network thread only
+  static constexpr std::size_t kIdleHandlesKept = 8;
+  std::vector<CURL*> idleHandles_;  // finished easy handles, network thread only
   std::atomic<std::uint64_t> connections_{0};
 };
 

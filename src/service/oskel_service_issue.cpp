@@ -57,6 +57,11 @@ bool readOptionalString(const json& object, const char* key, std::optional<std::
 std::optional<OskelServiceIssue> OskelServiceIssue::from(std::optional<std::string_view> body,
                                                          std::optional<long> status) {
   if (!status || !body) return std::nullopt;
+  // Without an "updateUrl" member there is no issue. A body that does not spell the name
+  // out and has no escape sequence cannot hold one: skip parsing it (most answers).
+  if (body->find("updateUrl") == std::string_view::npos && body->find('\\') == std::string_view::npos) {
+    return std::nullopt;
+  }
   json root = json::parse(body->begin(), body->end(), nullptr, false);
   if (root.is_discarded() || !root.is_object()) return std::nullopt;
   std::optional<std::string> error, code, updateUrl;

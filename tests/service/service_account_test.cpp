@@ -32,6 +32,9 @@ TEST(OskelServiceIssue, UpdateRequiredRule) {
             OskelServiceIssue::updateRequired(url));
   EXPECT_EQ(issue(401, R"({"code":"update_required","updateUrl":"https://u.example"})"),
             OskelServiceIssue::updateRequired("https://u.example"));
+  // Member names written with escape sequences are the same names.
+  EXPECT_EQ(issue(426, R"({"update\u0055rl":"https://u.example"})"), OskelServiceIssue::updateRequired("https://u.example"));
+  EXPECT_EQ(issue(200, R"({"\u0063ode":"update_required","\u0075pdateUrl":"/u"})"), OskelServiceIssue::updateRequired("/u"));
   for (const auto& [status, body] : std::vector<std::pair<long, std::string>>{
            {426, "{}"},
            {426, R"({"updateUrl":null})"},

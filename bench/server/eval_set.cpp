@@ -277,6 +277,16 @@ EvalCase makeCase(const nlohmann::json& field, std::size_t index) {
   c.heldAside = fnv1a(page) % 10 < 3;
   Target target = targetFor(c.expectedType);
   target.alsoRight = alsoRightFor(c.expectedType, c.label);
+  // "url" covers two sorts of field. One asks for a link to some content ("paste the url to a
+  // video", "URL where the issue occurred"): any link copied is a fair answer. The other asks
+  // for the person's own site ("Website", "Homepage", "Web"): another site's page is wrong there.
+  if (c.expectedType == "url") {
+    std::string l = lower(c.label);
+    bool content = containsAny(l, {"url", "link", "video", "vidéo", "image", "youtube", "dailymotion"});
+    bool ownSite = containsAny(l, {"website", "web site", "web", "homepage", "home page", "site", "sito", "sitio",
+                                   "strona", "сайт", "http://", "https://"});
+    if (ownSite && !content) target = {"url", {kWebsite}};
+  }
   c.group = target.group;
   std::mt19937_64 rng(fnv1a(page + "\n" + c.label + "\n" + std::to_string(index)));
   auto chance = [&](double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; };

@@ -48,6 +48,43 @@ bool labelAnswers(FieldKind labelled, FieldKind field, std::string_view value) {
   return false;
 }
 
+// A web-address label that asks for a link to some content ("paste the url to a video",
+// "URL where the issue occurred") rather than the person's own site ("Website", "Homepage").
+bool asksForALink(std::string_view label) {
+  static constexpr std::string_view kWords[] = {" url ", " link ", " links ", " video ", " image ", " youtube ",
+                                                " paste ", " enlace ", " lien ", " collegamento ", " ссылка ",
+                                                " ссылку ", " dailymotion ", " vimeo "};
+  std::string folded = foldText(label);
+  for (std::string_view w : kWords) {
+    if (folded.find(w) != std::string::npos) return true;
+  }
+  for (std::string_view w : {"リンク", "链接", "連結", "링크", "動画", "视频"}) {
+    if (label.find(w) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+// A link deep into a site (a query, a fragment, or a path of two or more parts), as copied
+// from an article or a video page: nobody's own site.
+bool isDeepLink(std::string_view url) {
+  std::size_t scheme = url.find("://");
+  std::string_view rest = scheme == std::string_view::npos ? url : url.substr(scheme + 3);
+  std::size_t slash = rest.find('/');
+  std::string_view host = rest.substr(0, slash);
+  if (host.find_first_of("?#") != std::string_view::npos) return true;
+  if (slash == std::string_view::npos) return false;
+  std::string_view path = rest.substr(slash);
+  if (path.find_first_of("?#") != std::string_view::npos) return true;
+  int parts = 0;
+  for (std::size_t at = 0; at < path.size();) {
+    std::size_t next = path.find('/', at + 1);
+    std::size_t end = next == std::string_view::npos ? path.size() : next;
+    if (end > at + 1) ++parts;
+    at = end;
+  }
+  return parts >= 2;
+}
+
 }  // namespace
 
 FieldReading AnswerEngine::readField(const FieldInput& field) const {
@@ -70,7 +107,7 @@ struct AnswerEngine::Scored {
 };
 
 AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::string_view>& texts,
-                                         const CandidateContext& context) const {
+                                         const CandidateContext& context, bool ownSite) const {
   Scored result;
   std::vector<RankedCandidate>& scored = result.ranked;
   result.embedded.assign(texts.size(), false);
@@ -79,6 +116,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
     double fit = values_.score(kind, text);
+    if (ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
     std::vector<FieldReading> labels = context.labelledAs(i);
     if (!labels.empty()) {
       const FieldReading* answering = nullptr;
@@ -162,7 +200,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   }
   CandidateContext context(ids, texts, labels_, values_);
 
-  Scored primary = score(kind, texts, context);
+  Scored primary = score(kind, texts, context, kind == FieldKind::kUrl && !asksForALink(field.label));
   // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers
   // only when nothing fits the usual sense, and then never on its own.
   bool unsure = false;

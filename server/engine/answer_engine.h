@@ -63,8 +63,10 @@ class AnswerEngine {
  private:
   FieldReading readField(const FieldInput& field) const;
   struct Scored;
-  // Every candidate that fits a field of `kind` at least a little, best first.
-  Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context) const;
+  // Every candidate that fits a field of `kind` at least a little, best first. With
+  // `ownSite`, a web-address field asks for the person's own site, not a page of another.
+  Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,
+               bool ownSite = false) const;
 
   LabelReader labels_;
   ValueReader values_;

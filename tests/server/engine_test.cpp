@@ -384,6 +384,33 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
   }
 }
 
+TEST(AnswerEngine, AWebsiteFieldTakesASiteNotAPageOfAnother) {
+  auto links = list({{"A:index0", "https://en.wikipedia.org/wiki/Clipboard_(computing)"},
+                     {"B:index0", "https://www.youtube.com/watch?v=dQw4w9WgXcQ"},
+                     {"C:index0", "https://annamueller.de"},
+                     {"D:index0", "https://github.com/annam"}});
+  auto deepOnly = list({{"A:index0", "https://en.wikipedia.org/wiki/Clipboard_(computing)"},
+                        {"B:index0", "https://www.youtube.com/watch?v=dQw4w9WgXcQ"}});
+  struct Case {
+    const char* label;
+    const std::vector<CandidateInput>* candidates;
+    std::optional<std::size_t> chosen;
+  };
+  const Case cases[] = {
+      // The person's own site (a home page, or one path part) before pages of other sites.
+      {"Website", &links, 2u},
+      {"Homepage", &links, 2u},
+      {"Site web", &deepOnly, std::nullopt},
+      // A field for a link to some content takes the newest link.
+      {"Paste the URL of the video", &links, 0u},
+      {"Vidéo Youtube :", &deepOnly, 0u},
+  };
+  for (const Case& c : cases) {
+    Answer a = engine().answer({c.label, "AXTextField", "x"}, *c.candidates);
+    EXPECT_EQ(a.chosen, c.chosen) << c.label;
+  }
+}
+
 TEST(AnswerEngine, ValuesNoWordListKnows) {
   const ValueReader& v = engine().values();
   // Legal forms written with dots make a company, never a person.

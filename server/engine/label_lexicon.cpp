@@ -170,9 +170,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
-     "child|child s|children s|kid s|daughter|spouse|partner s|emergency contact|"
-     "beneficiary|guardian|parent s|parent guardian|referee|reference name|sponsor|"
-     "kind|kindes|enfant|hijo|hija|figlio|figlia|filho|filha|ребенка"},
+     "child s|children s|kid s|child s name|spouse s|emergency contact|"
+     "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
+     "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere, "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
      "company|company name|organisation|organization|organisation name|organization name|org|"
@@ -286,10 +286,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "szukana fraza|поиск|найти|искать|ключевые слова|søg|sog|sok|hledat|hladat|hledany vyraz|"
      "haku|hae|keresés|kereses|keresel|what are you looking for|looking for|i want to find|"
      "quiero encontrar|que estas buscando|type here to search|what do you need help with|"
-     "търсене|q|ticker|ticker symbol|symbol|stock symbol|quote|get quote|enter symbol|"
-     "enter a keyword|enter keywords|search by|filter|jump to|"
+     "търсене|q|ticker|ticker symbol|stock symbol|get quote|enter symbol|"
+     "enter a keyword|enter keywords|search by|"
      "location search|find a store|store locator|find a dealer|filiale finden|"
      "trouver un magasin|buscar tienda|cerca negozio|znajdz sklep|найти магазин"},
+    {FieldKind::kSearch, 20, KeywordMatch::kWord, "symbol|quote|filter|jump to"},
     {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
      "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
@@ -314,21 +315,23 @@ constexpr LabelKeywordGroup kGroups[] = {
      "descrizione|descricao|omschrijving|opis|описание|review|feedback|enquiry|inquiry|"
      "how can we help|how may we help you|question or comment|about me|"
      "about you|bio|testo|details|other information|anything else|tell us|"
-     "other please specify|if other|if other please specify|please specify|specify|bitte angeben|"
-     "precisez|veuillez preciser|especifique|especificar|specificare|namelijk|jakie|укажите|"
-     "reason|reason for|reason for contact|why|motivation|cover letter|interests|hobbies|"
+     "other please specify|if other|if other please specify|reason for contact|cover letter|"
      "how did you hear about us|how did you find us|where did you hear about us|"
      "wie haben sie von uns erfahren|comment nous avez vous connu|como nos conociste|"
      "come ci hai conosciuto|como nos conheceu|hoe heeft u ons gevonden|skad sie o nas dowiedziales|"
      "как вы о нас узнали|your question|your questions|ihre frage|votre question|tu pregunta|su pregunta|"
-     "la tua domanda|sua pergunta|uw vraag|twoje pytanie|grund|motif|motivo del contacto|raison|"
-     "instructions|special instructions|delivery instructions|additional information|"
+     "la tua domanda|sua pergunta|uw vraag|twoje pytanie|motivo del contacto|"
+     "special instructions|delivery instructions|additional information|"
      "zusatzliche informationen|informations complementaires|informacion adicional|"
      "informazioni aggiuntive|informacoes adicionais|aanvullende informatie|dodatkowe informacje|"
      "дополнительная информация"},
-    // "Other": a free answer beside a list of choices. Lighter than the kinds it may qualify
-    // ("Other phone").
+    // "Other": a free answer beside a list of choices, and other everyday words that ask for
+    // free text when they stand alone. Lighter than the answerable kinds, which they may sit
+    // beside in a longer label ("Other phone", "Email (why we ask)").
     {FieldKind::kComment, 20, KeywordMatch::kWord,
+     "please specify|specify|bitte angeben|precisez|veuillez preciser|especifique|especificar|"
+     "specificare|namelijk|jakie|укажите|reason|reason for|why|motivation|interests|hobbies|"
+     "grund|motif|raison|instructions|"
      "other|others|sonstiges|sonstige|andere|anderes|autre|autres|otro|otros|otra|altro|altri|"
      "outro|outros|outra|anders|inne|inny|inna|другое|иное"},
     {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
@@ -391,13 +394,19 @@ constexpr LabelKeywordGroup kGroups[] = {
      "tracking number|sendungsnummer|minutes|hours|m2|check in|check out|departure|"
      "arrival|date|datum|fecha|data|дата|"
      "sku|isbn|issn|ean|upc|serial|serial number|serial no|seriennummer|numero de serie|"
-     "license key|licence key|product key|activation key|key|lizenzschlussel|model|model number|"
-     "modell|modele|modelo|modello|part number|vin|policy number|claim number|case number|"
+     "license key|licence key|product key|activation key|lizenzschlussel|model number|part number|vin|policy number|claim number|case number|"
      "ticket|ticket number|imei|pnr|confirmation number|membership no|member no|registration number|"
      "license plate|kennzeichen|plaque|matricula|targa|student number|student id|employee id|"
      "personal number|passport|passport number|id number|id card|national id|dni|nie|nif|cpf|cnpj|"
      "pesel|regon|krs|инн|снилс|паспорт|codice fiscale|partita iva|steuernummer|siret|siren|"
-     "time|uhrzeit|heure|hora|godzina|время|start date|end date|"
+     "start date|end date|number of guests|number of people|number of persons|number of adults|"
+     "number of children|number of rooms|number of nights|anzahl der personen|nombre de personnes|"
+     "numero de personas|numero di persone|numero de pessoas|aantal personen|liczba osob|"
+     "количество человек"},
+    // Everyday words for amounts and times: alone they ask for no saved value, but they are
+    // lighter than the answerable kinds they may sit beside ("unsubscribe at any time").
+    {FieldKind::kOtherNumber, 20, KeywordMatch::kWord,
+     "time|uhrzeit|heure|hora|godzina|время|key|model|modell|modele|modelo|modello|"
      "weight|height|size|width|length|gewicht|grosse|poids|taille|peso|altura|talla|altezza|"
      "waga|wzrost|вес|рост|budget|salary|income|gehalt|salaire|salario|stipendio|"
      "guests|adults|children|rooms|nights|persons|people|personen|personnes|personas|persone|"

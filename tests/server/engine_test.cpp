@@ -345,6 +345,10 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
   EXPECT_EQ(kindOf("Other phone"), FieldKind::kPhone);
   EXPECT_EQ(kindOf("3. Please enter your email: * This question is required."), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Subscribe to our newsletter"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Email (you can unsubscribe at any time)"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Email address - why do we ask?"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Request a quote: your phone number"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("Your name (as other people will see it)"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Street"), FieldKind::kStreetAddress);
   EXPECT_EQ(kindOf("Nombre de usuario"), FieldKind::kUsername);
   EXPECT_EQ(kindOf("Nome da empresa"), FieldKind::kOrganisation);

@@ -30,7 +30,8 @@ std::string clearAllInformativeText(std::size_t count) {
   return text;
 }
 
-// Only web addresses are handed to the desktop's opener.
+// Only absolute web addresses are handed to the desktop's opener: a file:// path, a
+// custom scheme or a relative reference from the service is never opened.
 bool isWebAddress(const std::string& url) {
   const std::string lower = text::lowercased(url);
   return lower.rfind("https://", 0) == 0 || lower.rfind("http://", 0) == 0;
@@ -205,12 +206,15 @@ void AppDelegate::handleServiceIssue(const Notification& notification) {
   const auto* payload = std::any_cast<std::map<std::string, std::string>>(&notification.payload);
   if (payload == nullptr) return;
   auto it = payload->find("update");
-  if (it == payload->end() || !isWebAddress(it->second)) return;
+  if (it == payload->end() || it->second.empty()) return;
+  // The user is told about the update whatever the address looks like; only opening it
+  // is limited to web addresses.
   AlertRequest alert;
   alert.message = app_text::kUpdateTitle;
   alert.informativeText = app_text::kUpdateInformative;
   alert.buttons = {app_text::kUpdateConfirm, app_text::kNotNow};
-  if (deps_.dialogs.runAlert(alert) == std::optional<int>(0)) deps_.workspace.openURL(it->second);
+  if (deps_.dialogs.runAlert(alert) != std::optional<int>(0)) return;
+  if (isWebAddress(it->second)) deps_.workspace.openURL(it->second);
 }
 
 }  // namespace oskel

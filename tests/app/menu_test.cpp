@@ -183,14 +183,24 @@ TEST_F(MenuTest, ServiceIssueAlertsEveryTimeAndOpensOnlyWebAddresses) {
   EXPECT_TRUE(workspace.opened.empty());  // Not Now (no answer scripted)
 
   dialogs.alertAnswers.push_back(0);
-  OskelServiceIssue::updateRequired("https://oskel.app/update").post(center);
-  EXPECT_EQ(workspace.opened, std::vector<std::string>{"https://oskel.app/update"});
+  OskelServiceIssue::updateRequired("HTTP://oskel.app/update").post(center);
+  EXPECT_EQ(workspace.opened, std::vector<std::string>{"HTTP://oskel.app/update"});
 
-  center.post(OskelServiceIssue::notification);  // no address
+  // No update address: no alert.
+  center.post(OskelServiceIssue::notification);
   center.post(Notification{OskelServiceIssue::notification, std::map<std::string, std::string>{{"other", "x"}}});
-  center.post(Notification{OskelServiceIssue::notification,
-                           std::map<std::string, std::string>{{"update", "file:///etc/passwd"}}});
+  center.post(Notification{OskelServiceIssue::notification, std::map<std::string, std::string>{{"update", ""}}});
   EXPECT_EQ(dialogs.alerts.size(), 2u);
+
+  // Any other address still asks the user to update, but is never handed to the opener.
+  for (const char* address : {"file:///etc/passwd", "oskel-beta://update", "/download"}) {
+    dialogs.alertAnswers.push_back(0);
+    center.post(Notification{OskelServiceIssue::notification,
+                             std::map<std::string, std::string>{{"update", address}}});
+    EXPECT_EQ(dialogs.alerts.back().message, "Update Oskel Beta") << address;
+  }
+  EXPECT_EQ(dialogs.alerts.size(), 5u);
+  EXPECT_EQ(workspace.opened.size(), 1u);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "base/files.h"
 #include "base/manual_main_queue.h"
 #include "desktop/qt/qt_image_codec.h"
+#include "desktop/qt/qt_main_queue.h"
 #include "desktop/qt/qt_pasteboard.h"
 #include "desktop/x11/x11_workspace.h"
 #include "desktop_test_support.h"
@@ -132,6 +133,17 @@ TEST_F(ClipboardCaptureTest, CopiesFromOtherClientsEnterTheHistoryWithTheirAppli
   const std::string expected = "\"imageFileName\":\"" + *clip.imageFileName +
                                "\",\"imagePixelWidth\":5000,\"imagePixelHeight\":100}";
   EXPECT_NE(shown.out.find(expected), std::string::npos) << shown.out;
+}
+
+TEST_F(ClipboardCaptureTest, TheWatcherPollsOnQtsLoopOnceStarted) {
+  // The program's own loop: nothing is captured until the 0.6 s poll runs, then the copy is.
+  QtMainQueue mainQueue;
+  ClipboardWatcher polling(ClipboardWatcher::Dependencies{pasteboard, *workspace, defaults, mainQueue, store, intake});
+  polling.start();
+  auto text = testing::ClipboardOwner::xclip("UTF8_STRING", file("p.txt", "polled on the event loop"));
+  ASSERT_TRUE(testing::waitUntil([&] { return !store.clips().empty(); }));
+  EXPECT_EQ(store.clips()[0].text, "polled on the event loop");
+  EXPECT_EQ(store.clips()[0].sourceApp, "Notes");
 }
 
 TEST_F(ClipboardCaptureTest, OwnWritesAreNotCapturedOnceSynced) {

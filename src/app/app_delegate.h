@@ -167,6 +167,7 @@ class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
   bool pasteWhenReady_ = false;
   bool bypassNextPaste_ = false;
   std::int64_t generation_ = 0;
+  bool rankedTextsShown_ = false;  // the timeline was last given a non-empty ranking
   std::optional<bool> eventTap_;  // installed or failed, once installKeys() ran
   std::unique_ptr<PermissionWindow> permissionSetup_;
   std::unique_ptr<WelcomeWindow> welcome_;

@@ -30,15 +30,20 @@ void AppDelegate::resetSmartPasteState() {
 void AppDelegate::clearRankedTexts() {
   deps_.timeline.setRankedTexts({});
   deps_.timeline.reload();
+  rankedTextsShown_ = false;
 }
 
 void AppDelegate::observeField() {
   if (deps_.timeline.isVisible()) return;
   std::optional<FocusedField> field = fields_.current();
   if (!field) {
+    // Most ticks of an idle session land here. Reloading the timeline recomputes it
+    // over the whole history, so it is done only when there is something to clear.
+    const bool alreadyIdle =
+        !focused_ && !suggestion_ && !isRequesting_ && !pasteWhenReady_ && !rankedTextsShown_;
     focused_.reset();
     resetSmartPasteState();
-    clearRankedTexts();
+    if (!alreadyIdle) clearRankedTexts();
     return;
   }
   if (sameField(focused_, *field)) return;
@@ -120,6 +125,7 @@ void AppDelegate::handleAnswer(const SuggestionOutcome& outcome, std::int64_t re
     case SuggestionOutcome::Kind::match: {
       deps_.timeline.setRankedTexts(outcome.rankedTexts);
       deps_.timeline.reload();
+      rankedTextsShown_ = !outcome.rankedTexts.empty();
       // A NaN confidence fails this test and counts as not confident.
       const bool confident = outcome.confidence >= kConfidenceThreshold;
       if (confident && pasteNow) {

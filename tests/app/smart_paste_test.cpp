@@ -145,6 +145,30 @@ TEST_F(SmartPasteTest, GenericFieldResetsStateWithoutARequest) {
   EXPECT_EQ(app->generation(), generation + 1);
 }
 
+TEST_F(SmartPasteTest, IdleTicksDoNotReloadTheTimeline) {
+  auto tick = [this](int count) {
+    for (int i = 0; i < count; ++i) queue.advance(AppDelegate::kFocusInterval);
+  };
+  const int reloads = timeline.reloads;
+  const auto generation = app->generation();
+  tick(10);  // nothing focused
+  EXPECT_EQ(timeline.reloads, reloads);
+  EXPECT_EQ(app->generation(), generation + 10);  // later answers are still made stale
+
+  focus("email", "Email");
+  suggestions.answer(0, FakeSuggestionSource::match("ann@example.com", 0.9, {"ann@example.com"}));
+  ASSERT_EQ(timeline.rankedTexts, std::vector<std::string>{"ann@example.com"});
+  ax.systemWideFocus.reset();
+  ax.applicationFocus.reset();
+  const int beforeLoss = timeline.reloads;
+  tick(1);  // the focus is lost: the ranking is cleared once
+  EXPECT_TRUE(timeline.rankedTexts.empty());
+  EXPECT_FALSE(app->suggestion());
+  EXPECT_EQ(timeline.reloads, beforeLoss + 1);
+  tick(5);
+  EXPECT_EQ(timeline.reloads, beforeLoss + 1);
+}
+
 TEST_F(SmartPasteTest, StaleAnswersAreDropped) {
   struct Case {
     std::string name;

@@ -7,6 +7,12 @@
 
 namespace oskel {
 
+bool FocusedField::operator==(const FocusedField& other) const {
+  if (!sameElement(element, other.element)) return false;
+  // Byte-equal labels are the common case of every focus tick; skip normalizing them.
+  return label == other.label || text::canonicallyEqual(label, other.label);
+}
+
 bool FocusedField::hasGenericLabel() const {
   static constexpr std::array<std::string_view, 5> kGeneric = {"text field", "text area",
                                                                "search field", "input", "message"};

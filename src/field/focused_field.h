@@ -3,7 +3,9 @@
 // of the frontmost application and where the field is on screen.
 //
 // Two snapshots are the same field when they name the same element and their labels
-// are equal; role, application and frame take no part. A plain value, copied freely.
+// are equal as text (canonically equivalent Unicode, so a label that one read gives
+// composed and the next decomposed is still the same); role, application and frame take
+// no part. A plain value, copied freely.
 #pragma once
 
 #include <string>
@@ -27,10 +29,8 @@ struct FocusedField {
   std::string app;    // the frontmost application's name, or "Unknown"
   FieldFrame frame;
 
-  // Same element and byte-equal label.
-  bool operator==(const FocusedField& other) const {
-    return label == other.label && sameElement(element, other.element);
-  }
+  // Same element and canonically equivalent label.
+  bool operator==(const FocusedField& other) const;
 
   // True when the label, trimmed and lower-cased, says nothing about what the field
   // wants ("text field", "text area", "search field", "input", "message").

@@ -139,6 +139,13 @@ TEST_F(FieldObserverTest, EqualityIsElementAndLabel) {
   EXPECT_EQ(*first, *moved);                               // ...of the same element
   ax.set("f", "AXTitle", std::string("E-mail"));
   EXPECT_FALSE(*first == *observer.current());
+  // Labels are compared as text: composed and decomposed forms are the same label.
+  ax.set("f", "AXTitle", std::string("Pr\xC3\xA9nom"));  // é as one code point
+  auto composed = observer.current();
+  ax.set("f", "AXTitle", std::string("Pre\xCC\x81nom"));  // e + combining acute
+  EXPECT_EQ(*composed, *observer.current());
+  ax.set("f", "AXTitle", std::string("Prenom"));
+  EXPECT_FALSE(*composed == *observer.current());
   ax.focusTextField("g", "Email");
   EXPECT_FALSE(*first == *observer.current());
 }

@@ -245,8 +245,13 @@ bool AppDelegate::prefersNativePaste(const FocusedField& field) {
 }
 
 void AppDelegate::performNormalPaste() {
+  // Set before posting: the key-down may pass the tap before postKey returns.
   bypassNextPaste_ = SmartPasteShortcut::current(deps_.defaults) == SmartPasteShortcut::commandV;
-  deps_.keySynthesizer.postKey(keys::kV, true, modifiers::kCommand);
+  if (!deps_.keySynthesizer.postKey(keys::kV, true, modifiers::kCommand)) {
+    // No key-down will come to use the bypass up; left set, it would let the user's
+    // next real Ctrl+V through as an ordinary paste.
+    bypassNextPaste_ = false;
+  }
   deps_.keySynthesizer.postKey(keys::kV, false, modifiers::kCommand);
 }
 

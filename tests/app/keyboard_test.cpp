@@ -102,17 +102,30 @@ TEST_F(KeyboardTest, ShortcutChangeTakesEffectAtTheNextKeyPress) {
   EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::swallow);
 }
 
-TEST_F(KeyboardTest, SwitchingToCtrlJClearsAPendingBypass) {
+TEST_F(KeyboardTest, TheBypassIsSpentByTheSyntheticKeyOnly) {
   ax.settable["email"] = false;
   EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::swallow);
   // The fallback's own Ctrl+V went through once and used the bypass up.
   EXPECT_FALSE(app->bypassNextPaste());
-  synthesizer.failing = true;  // a Ctrl+V that never arrives leaves the bypass set
+
+  // A key-down that cannot be posted never comes: the bypass is not left set, and the
+  // user's next real Ctrl+V is a Smart Paste again.
+  synthesizer.failing = true;
+  app->performNormalPaste();
+  EXPECT_FALSE(app->bypassNextPaste());
+  synthesizer.failing = false;
+  tap.delivered.clear();
+  EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::swallow);
+  EXPECT_EQ(tap.delivered.size(), 1u);  // only the fallback's own paste
+
+  // A Ctrl+V still on its way keeps the bypass set until switching to Ctrl+J clears it.
+  synthesizer.holding = true;
   app->performNormalPaste();
   EXPECT_TRUE(app->bypassNextPaste());
   app->perform(MenuCommand::useCommandJForSmartPaste);
   EXPECT_FALSE(app->bypassNextPaste());
   app->perform(MenuCommand::useCommandVForSmartPaste);
+  synthesizer.holding = false;
   EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::swallow);  // not let through
 }
 

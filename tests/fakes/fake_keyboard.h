@@ -2,7 +2,8 @@
 // the user's key presses through it. FakeKeySynthesizer posts synthetic keys the way the
 // desktop does: each key-down passes the tap again, and what the tap passes on reaches
 // the focused application (recorded in `delivered`; a Ctrl+V there is a paste that
-// fetches the clipboard).
+// fetches the clipboard). Key-downs can be held back to play a desktop where they arrive
+// after postKey() returned.
 #pragma once
 
 #include <functional>
@@ -59,8 +60,20 @@ class FakeKeySynthesizer : public KeySynthesizer {
   bool postKey(KeyCode keyCode, bool keyDown, ModifierFlags flags) override {
     posted.push_back({keyCode, keyDown, flags});
     if (failing) return false;
-    if (keyDown) tap_.press(keyCode, flags);  // the tap sees key-downs only
+    if (!keyDown) return true;  // the tap sees key-downs only
+    if (holding) {
+      held.push_back({keyCode, flags});
+    } else {
+      tap_.press(keyCode, flags);
+    }
     return true;
+  }
+
+  // Delivers the key-downs held back while `holding` was set, in order.
+  void releaseHeld() {
+    std::vector<KeyPress> keys = std::move(held);
+    held.clear();
+    for (const KeyPress& key : keys) tap_.press(key.keyCode, key.flags);
   }
 
   struct Posted {
@@ -70,7 +83,9 @@ class FakeKeySynthesizer : public KeySynthesizer {
     bool operator==(const Posted&) const = default;
   };
   std::vector<Posted> posted;
-  bool failing = false;
+  bool failing = false;  // posting fails: nothing reaches the tap
+  bool holding = false;  // posted key-downs are still on their way to the tap
+  std::vector<KeyPress> held;
 
  private:
   FakeKeyboardTap& tap_;

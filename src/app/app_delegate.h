@@ -146,14 +146,13 @@ class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
   std::optional<bool> eventTapInstalled() const { return eventTap_; }
 
  private:
-  struct Snapshot;
   KeyCode triggerKey() const;
   void resetSmartPasteState();  // suggestion none, flags false, generation + 1
   void clearRankedTexts();
   void clipboardFallback(const FocusedField& field);
   void restoreSnapshot(const std::vector<PasteboardItem>& items);
-  void scheduleRestore(std::vector<PasteboardItem> items, double delay, std::int64_t fetchesBefore,
-                       double waited);
+  // Restores pendingSnapshot_ after `delay`, unless a later paste took it over.
+  void scheduleRestore(double delay, std::int64_t fetchesBefore, double waited);
   std::weak_ptr<AppDelegate> weak() { return weak_from_this(); }
 
   Dependencies deps_;
@@ -168,6 +167,10 @@ class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
   bool bypassNextPaste_ = false;
   std::int64_t generation_ = 0;
   bool rankedTextsShown_ = false;  // the timeline was last given a non-empty ranking
+  // The user's clipboard contents while a paste's temporary value stands in for them,
+  // and the number of the paste whose restore will put them back.
+  std::optional<std::vector<PasteboardItem>> pendingSnapshot_;
+  std::uint64_t restoreSerial_ = 0;
   std::optional<bool> eventTap_;  // installed or failed, once installKeys() ran
   std::unique_ptr<PermissionWindow> permissionSetup_;
   std::unique_ptr<WelcomeWindow> welcome_;

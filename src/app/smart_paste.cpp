@@ -168,7 +168,13 @@ void AppDelegate::paste(const Clip& clip, const std::optional<FocusedField>& fie
     return;
   }
 
-  std::vector<PasteboardItem> snapshot = deps_.pasteboard.items();
+  // While an earlier paste's restore is still pending, the clipboard holds that paste's
+  // temporary value; the user's own contents are the snapshot waiting to be restored.
+  // Keep that one and let this paste's restore replace the pending one.
+  std::vector<PasteboardItem> snapshot =
+      pendingSnapshot_ ? std::move(*pendingSnapshot_) : deps_.pasteboard.items();
+  pendingSnapshot_.reset();
+  ++restoreSerial_;
   deps_.pasteboard.clearContents();
   bool written = false;
   if (clip.isImage()) {
@@ -185,26 +191,29 @@ void AppDelegate::paste(const Clip& clip, const std::optional<FocusedField>& fie
   }
   deps_.watcher.syncToPasteboard();
   const std::int64_t fetchesBefore = deps_.pasteboard.ownContentFetchCount();
+  pendingSnapshot_ = std::move(snapshot);
   performNormalPaste();
   const double delay = clip.isImage() || native ? kSlowRestoreDelay : kRestoreDelay;
-  scheduleRestore(std::move(snapshot), delay, fetchesBefore, 0);
+  scheduleRestore(delay, fetchesBefore, 0);
   finishPaste();
 }
 
-void AppDelegate::scheduleRestore(std::vector<PasteboardItem> items, double delay,
-                                  std::int64_t fetchesBefore, double waited) {
+void AppDelegate::scheduleRestore(double delay, std::int64_t fetchesBefore, double waited) {
   std::weak_ptr<AppDelegate> self = weak();
-  deps_.mainQueue.postAfter(delay, [self, items = std::move(items), fetchesBefore, waited]() mutable {
+  const std::uint64_t serial = restoreSerial_;
+  deps_.mainQueue.postAfter(delay, [self, serial, fetchesBefore, waited] {
     auto strong = self.lock();
-    if (!strong) return;
+    // A later paste took the snapshot over, with its own restore.
+    if (!strong || strong->restoreSerial_ != serial || !strong->pendingSnapshot_) return;
     // The target application has not fetched the pasted value yet (X11 pastes are
     // lazy): restoring now would paste the old contents instead. Wait a little more.
     if (strong->deps_.pasteboard.ownContentFetchCount() == fetchesBefore &&
         waited + kRestoreFetchStep <= kRestoreFetchWait + 1e-9) {
-      strong->scheduleRestore(std::move(items), kRestoreFetchStep, fetchesBefore,
-                              waited + kRestoreFetchStep);
+      strong->scheduleRestore(kRestoreFetchStep, fetchesBefore, waited + kRestoreFetchStep);
       return;
     }
+    std::vector<PasteboardItem> items = std::move(*strong->pendingSnapshot_);
+    strong->pendingSnapshot_.reset();
     strong->restoreSnapshot(items);
   });
 }

@@ -290,6 +290,25 @@ TEST_F(SmartPasteTest, FieldWithoutAccessibilityInsertionRestoresAfter018Seconds
   EXPECT_EQ(pasteboard.string(), "ann@example.com");
 }
 
+TEST_F(SmartPasteTest, TwoPastesCloseTogetherRestoreTheUsersClipboard) {
+  const std::vector<PasteboardItem> original = pasteboard.contents();
+  Clip first;
+  first.text = "first value";
+  Clip second;
+  second.text = "second value";
+  app->paste(first, std::nullopt);
+  queue.advance(0.1);
+  app->paste(second, std::nullopt);  // the first restore is still pending
+  EXPECT_EQ(pasted, (std::vector<std::string>{"first value", "second value"}));
+  queue.advance(0.17);  // past the first paste's restore time: superseded
+  EXPECT_EQ(pasteboard.string(), "second value");
+  queue.advance(0.011);
+  EXPECT_EQ(pasteboard.contents(), original);  // not the first paste's temporary value
+  EXPECT_EQ(queue.pendingCount(), 2u);         // only the two repeating timers
+  EXPECT_FALSE(watcher.captureIfChanged());
+  EXPECT_EQ(store.clips().size(), 1u);
+}
+
 TEST_F(SmartPasteTest, RestoreWaitsBoundedlyForTheTargetToFetch) {
   focus("email", "Email");
   ax.settable["email"] = false;

@@ -168,7 +168,10 @@ void AppDelegate::configureDirectOrvKey() {
   SecretFieldRequest request;
   request.message = keyStored ? app_text::kUpdateDirectTitle : app_text::kConfigureDirectTitle;
   request.informativeText = app_text::kKeyInformative;
+  request.style = AlertStyle::informational;
   request.placeholder = app_text::kKeyPlaceholder;
+  request.fieldWidth = 360;
+  request.fieldHeight = 24;
   request.buttons = {app_text::kSave, app_text::kCancel};
   std::optional<std::string> entered = deps_.dialogs.runSecretField(request);
   if (!entered) return;
@@ -212,6 +215,7 @@ void AppDelegate::handleServiceIssue(const Notification& notification) {
   AlertRequest alert;
   alert.message = app_text::kUpdateTitle;
   alert.informativeText = app_text::kUpdateInformative;
+  alert.style = AlertStyle::warning;
   alert.buttons = {app_text::kUpdateConfirm, app_text::kNotNow};
   if (deps_.dialogs.runAlert(alert) != std::optional<int>(0)) return;
   if (isWebAddress(it->second)) deps_.workspace.openURL(it->second);

@@ -10,17 +10,21 @@ namespace oskel {
 
 enum class AlertStyle { informational, warning };
 
+// Callers set the style of every alert; warning is also what an alert without one shows.
 struct AlertRequest {
   std::string message;
   std::string informativeText;
-  AlertStyle style = AlertStyle::informational;
+  AlertStyle style = AlertStyle::warning;
   std::vector<std::string> buttons;  // in order; the first is the default
 };
 
 struct SecretFieldRequest {
   std::string message;
   std::string informativeText;
+  AlertStyle style = AlertStyle::informational;
   std::string placeholder;
+  double fieldWidth = 360;  // the masked field's size, in points
+  double fieldHeight = 24;
   std::vector<std::string> buttons;  // the first saves, the others cancel
 };
 

@@ -112,9 +112,15 @@ TEST_F(MenuTest, BackendCommandsAndTheKeyDialog) {
   app->perform(MenuCommand::useDirectOrv);
   EXPECT_EQ(defaults.string(settings_key::kSmartPasteBackendMode), "directOrv");
   ASSERT_EQ(dialogs.secretFields.size(), 1u);
-  EXPECT_EQ(dialogs.secretFields[0].message, "Configure Direct Orv");
-  EXPECT_EQ(dialogs.secretFields[0].placeholder, "Dravinor API key");
-  EXPECT_EQ(dialogs.secretFields[0].buttons, (std::vector<std::string>{"Save", "Cancel"}));
+  const SecretFieldRequest& dialog = dialogs.secretFields[0];
+  EXPECT_EQ(dialog.message, "Configure Direct Orv");
+  EXPECT_EQ(dialog.informativeText,
+            "Your Dravinor API key is stored only in this computer\xE2\x80\x99s keyring.");
+  EXPECT_EQ(dialog.style, AlertStyle::informational);
+  EXPECT_EQ(dialog.placeholder, "Dravinor API key");
+  EXPECT_EQ(dialog.fieldWidth, 360);
+  EXPECT_EQ(dialog.fieldHeight, 24);
+  EXPECT_EQ(dialog.buttons, (std::vector<std::string>{"Save", "Cancel"}));
   EXPECT_TRUE(item(MenuItemId::directBackend).marked);
   EXPECT_FALSE(item(MenuItemId::cloudBackend).marked);
   EXPECT_FALSE(keyStored());
@@ -180,6 +186,7 @@ TEST_F(MenuTest, ServiceIssueAlertsEveryTimeAndOpensOnlyWebAddresses) {
   EXPECT_EQ(dialogs.alerts[0].informativeText,
             "This version of Oskel Beta is no longer supported. Update to keep using Smart Paste.");
   EXPECT_EQ(dialogs.alerts[0].buttons, (std::vector<std::string>{"Update Oskel Beta", "Not Now"}));
+  EXPECT_EQ(dialogs.alerts[0].style, AlertStyle::warning);
   EXPECT_TRUE(workspace.opened.empty());  // Not Now (no answer scripted)
 
   dialogs.alertAnswers.push_back(0);

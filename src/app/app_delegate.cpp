@@ -9,10 +9,10 @@
 namespace oskel {
 
 std::shared_ptr<AppDelegate> AppDelegate::create(Dependencies dependencies) {
-  return std::make_shared<AppDelegate>(std::move(dependencies));
+  return std::make_shared<AppDelegate>(ConstructionKey{}, std::move(dependencies));
 }
 
-AppDelegate::AppDelegate(Dependencies dependencies)
+AppDelegate::AppDelegate(ConstructionKey, Dependencies dependencies)
     : deps_(std::move(dependencies)),
       fields_(deps_.accessibility, [workspace = &deps_.workspace]() -> std::optional<std::string> {
         auto app = workspace->frontmostApplication();

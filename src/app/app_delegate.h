@@ -46,6 +46,12 @@
 namespace oskel {
 
 class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
+  // Only create() can make one: the constructor is public for std::make_shared but needs
+  // this key, which nothing outside the class can construct.
+  struct ConstructionKey {
+    explicit ConstructionKey() = default;
+  };
+
  public:
   struct Dependencies {
     MainQueue& mainQueue;
@@ -84,7 +90,7 @@ class AppDelegate : public std::enable_shared_from_this<AppDelegate> {
   static constexpr double kRestoreFetchStep = 0.05;
 
   static std::shared_ptr<AppDelegate> create(Dependencies dependencies);
-  explicit AppDelegate(Dependencies dependencies);  // use create()
+  AppDelegate(ConstructionKey, Dependencies dependencies);
   AppDelegate(const AppDelegate&) = delete;
   AppDelegate& operator=(const AppDelegate&) = delete;
 

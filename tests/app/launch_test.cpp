@@ -3,6 +3,9 @@
 namespace oskel {
 namespace {
 
+// Only AppDelegate::create() makes a controller, so weak_from_this() always works.
+static_assert(!std::is_constructible_v<AppDelegate, AppDelegate::Dependencies>);
+
 class LaunchTest : public AppFixture {
  protected:
   void SetUp() override { std::filesystem::create_directories(logFile.parent_path()); }

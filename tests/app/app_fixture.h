@@ -55,7 +55,10 @@ class AppFixture : public ::testing::Test {
         queue,       defaults,   environment, pasteboard, workspace,   ax,     permissions,
         tap,         synthesizer, dialogs,    shell,      timeline,    store,  watcher,
         suggestions, keychain,   center,      log,
-        [this] { ++registrations; },
+        [this] {
+          ++registrations;
+          if (registerHook) registerHook();
+        },
         [this](const Clip& clip) -> std::optional<std::string> {
           auto it = images.find(clip.imageFileName.value_or(""));
           if (it == images.end()) return std::nullopt;
@@ -107,6 +110,7 @@ class AppFixture : public ::testing::Test {
   std::filesystem::path logFile = dir.path() / "state" / "Oskel.log";
   Log log{logFile};
   int registrations = 0;
+  std::function<void()> registerHook;
   std::map<std::string, std::string> images;  // image file name -> PNG bytes
   std::vector<std::string> pasted;            // what the focused application pasted
   std::shared_ptr<AppDelegate> app = AppDelegate::create(dependencies());

@@ -92,6 +92,29 @@ TEST_F(KeyboardTest, TabIsNeverSwallowedAndRechecksTheFocusSoon) {
   EXPECT_EQ(suggestions.requests.size(), 1u);  // before the 0.16 s timer
 }
 
+TEST_F(KeyboardTest, FocusChecksWaitWhileTheTimelineIsVisible) {
+  suggestions.immediate.reset();
+  timeline.show();
+  const auto generation = app->generation();
+  queue.advance(AppDelegate::kFocusInterval * 3);
+  EXPECT_EQ(tap.press(keys::kTab, 0), TapDecision::passOn);
+  queue.advance(AppDelegate::kFocusRecheckDelay);
+  EXPECT_TRUE(suggestions.requests.empty());
+  EXPECT_FALSE(app->focused());
+  EXPECT_EQ(app->generation(), generation);
+
+  // A request in flight is not dropped when the focus moves behind the timeline.
+  timeline.hide();
+  queue.advance(AppDelegate::kFocusInterval);
+  ASSERT_TRUE(app->isRequesting());
+  timeline.show();
+  ax.systemWideFocus.reset();
+  ax.applicationFocus.reset();
+  queue.advance(AppDelegate::kFocusInterval);
+  EXPECT_TRUE(app->isRequesting());
+  EXPECT_TRUE(app->focused());
+}
+
 TEST_F(KeyboardTest, ShortcutChangeTakesEffectAtTheNextKeyPress) {
   app->perform(MenuCommand::useCommandJForSmartPaste);
   tap.delivered.clear();

@@ -82,12 +82,44 @@ TEST_F(LaunchTest, LaunchPaths) {
                              " inputAllowed=" + (c.inputAllowed ? "true" : "false") +
                              " firstLaunch=false\n" + (c.runtime ? "eventTap=ok\n" : ""))
         << c.name;
-    if (!c.runtime) {
+    if (c.preview == std::optional<std::string>("1")) {
+      // Reopening asks only the permissions: with both granted it starts the runtime
+      // and shows the timeline even in the preview.
+      EXPECT_TRUE(caseApp->applicationShouldHandleReopen());
+      EXPECT_TRUE(timeline.visible);
+      timeline.hide();
+    } else if (!c.runtime) {
       // Only the window's callback starts the runtime then.
       caseShell.permission->onGranted();
-      EXPECT_TRUE(caseApp->isRuntimeStarted()) << c.name;
     }
+    EXPECT_TRUE(caseApp->isRuntimeStarted()) << c.name;
+    EXPECT_EQ(caseTap.installs, 1) << c.name;
   }
+}
+
+TEST_F(LaunchTest, LaunchStepsRunInOrder) {
+  defaults.setBoolean(settings_key::kHasShownFirstLaunchUI, true);
+  std::vector<std::string> steps;
+  shell.onPolicy = [&](ActivationPolicy) {
+    // The log line is written first, before the policy and the menu.
+    steps.push_back("policy log=" + std::to_string(!logText().empty()) +
+                    " menu=" + std::to_string(!app->menu().items().empty()));
+  };
+  registerHook = [&] {
+    steps.push_back("register menu=" + std::to_string(!app->menu().items().empty()) +
+                    " onPaste=" + std::to_string(static_cast<bool>(timeline.onPaste)));
+  };
+  tap.onInstall = [&] {
+    // The watcher's repeating timer is already running when the runtime starts.
+    steps.push_back("tap onPaste=" + std::to_string(static_cast<bool>(timeline.onPaste)) +
+                    " timers=" + std::to_string(queue.pendingCount()));
+  };
+  app->applicationDidFinishLaunching();
+  EXPECT_EQ(steps, (std::vector<std::string>{"policy log=1 menu=0", "register menu=1 onPaste=0",
+                                             "tap onPaste=1 timers=1", "policy log=1 menu=1"}));
+  // The notifications were subscribed before the runtime started.
+  copy("one");
+  EXPECT_TRUE(app->menu().find(MenuItemId::clearAll)->enabled);
 }
 
 TEST_F(LaunchTest, DirectModeDoesNotRegister) {

@@ -89,7 +89,10 @@ class FakePermissionWindow : public PermissionWindow {
 
 class FakeApplicationShell : public ApplicationShell {
  public:
-  void setActivationPolicy(ActivationPolicy policy) override { policies.push_back(policy); }
+  void setActivationPolicy(ActivationPolicy policy) override {
+    policies.push_back(policy);
+    if (onPolicy) onPolicy(policy);
+  }
   MonitorToken addGlobalLeftMouseDownMonitor(std::function<void()> handler) override {
     mouseDown = std::move(handler);
     return ++lastToken;
@@ -110,6 +113,7 @@ class FakeApplicationShell : public ApplicationShell {
   void terminate() override { ++terminations; }
 
   std::vector<ActivationPolicy> policies;
+  std::function<void(ActivationPolicy)> onPolicy;
   std::function<void()> mouseDown;  // the monitor's handler: a click in another application
   MonitorToken lastToken = 0;
   std::vector<MonitorToken> removed;

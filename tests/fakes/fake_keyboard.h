@@ -25,6 +25,7 @@ class FakeKeyboardTap : public KeyboardTap {
  public:
   bool install(Callback callback) override {
     ++installs;
+    if (onInstall) onInstall();
     if (!succeeds) return false;
     callback_ = std::move(callback);
     return true;
@@ -46,6 +47,7 @@ class FakeKeyboardTap : public KeyboardTap {
 
   bool succeeds = true;
   int installs = 0;
+  std::function<void()> onInstall;
   std::vector<KeyPress> delivered;                   // key-downs the application received
   std::function<void(const KeyPress&)> onDelivered;  // e.g. the application pastes
 

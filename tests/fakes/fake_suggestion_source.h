@@ -21,6 +21,7 @@ class FakeSuggestionSource : public SuggestionSource {
   std::vector<CandidateValue> candidateValues(const std::vector<Clip>& clips) override {
     clipsOffered = clips.size();
     std::vector<CandidateValue> values;
+    if (noCandidates) return values;
     for (std::size_t i = 0; i < clips.size(); ++i) {
       CandidateValue value;
       value.id = "c" + std::to_string(i);
@@ -55,6 +56,7 @@ class FakeSuggestionSource : public SuggestionSource {
   std::vector<Request> requests;
   std::optional<SuggestionOutcome> immediate;
   std::size_t clipsOffered = 0;
+  bool noCandidates = false;  // nothing in the history can be offered
 };
 
 }  // namespace oskel

@@ -119,6 +119,15 @@ TEST_F(FieldObserverTest, SystemWideFocusWinsAndApplicationFocusIsTheFallback) {
 
 TEST_F(FieldObserverTest, ApplicationNameIsReadAtTheEndAndFallsBackToUnknown) {
   ax.focusTextField("f", "Email");
+  int readsBeforeName = -1;
+  FieldObserver recording{ax, [&]() -> std::optional<std::string> {
+                            readsBeforeName = ax.readCount;
+                            return "Mail";
+                          }};
+  ASSERT_TRUE(recording.current());
+  EXPECT_GT(readsBeforeName, 0);
+  EXPECT_EQ(readsBeforeName, ax.readCount);  // no attribute read after the name
+
   appName.reset();
   EXPECT_EQ(observer.current()->app, "Unknown");
   appName = "";

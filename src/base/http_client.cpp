@@ -3,10 +3,10 @@
 #include <curl/curl.h>
 
 #include <atomic>
-#include <deque>
 #include <mutex>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 namespace oskel {
 
@@ -84,7 +84,7 @@ class HttpClient::Worker {
  private:
   void run() {
     while (true) {
-      std::deque<std::unique_ptr<Transfer>> arrived;
+      std::vector<std::unique_ptr<Transfer>> arrived;  // allocates only when something arrived
       {
         std::lock_guard lock(mutex_);
         if (stopping_) return;
@@ -196,7 +196,7 @@ class HttpClient::Worker {
   CURLM* multi_ = nullptr;
   std::thread thread_;
   std::mutex mutex_;
-  std::deque<std::unique_ptr<Transfer>> incoming_;
+  std::vector<std::unique_ptr<Transfer>> incoming_;
   bool stopping_ = false;
   std::unordered_map<CURL*, std::unique_ptr<Transfer>> running_;  // network thread only
   static constexpr std::size_t kIdleHandlesKept = 8;

@@ -90,25 +90,15 @@ TEST_F(SmartPasteTest, PrefetchedAnswersOnlyPrepare) {
   }
 }
 
-TEST_F(SmartPasteTest, ShortcutTwiceWhileWaitingInsertsOnce) {
+TEST_F(SmartPasteTest, RepeatedShortcutWhileWaitingInsertsOnce) {
   focus("email", "Email");
-  EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
-  EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
+  // Each press (auto-repeat included) is swallowed and waits for the one request.
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
   EXPECT_EQ(suggestions.requests.size(), 1u);
+  EXPECT_TRUE(app->pasteWhenReady());
   suggestions.answer(0, FakeSuggestionSource::match("ann@example.com", 0.8));
   EXPECT_EQ(ax.writes.size(), 1u);
   EXPECT_TRUE(tap.delivered.empty());
-}
-
-TEST_F(SmartPasteTest, ShortcutStartsARequestWhenNothingIsPending) {
-  ax.focusTextField("email", "Email");  // the timer has not seen it yet
-  EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
-  ASSERT_EQ(suggestions.requests.size(), 1u);
-  EXPECT_TRUE(app->pasteWhenReady());
-  suggestions.answer(0, Outcome::noMatch());
-  // No match: the clipboard text goes into the field.
-  ASSERT_EQ(ax.writes.size(), 1u);
-  EXPECT_EQ(ax.writes[0].value, "ann@example.com");
 }
 
 TEST_F(SmartPasteTest, NewClipboardContentsStartAFreshRequestEvenWithAReadyAnswer) {
@@ -152,21 +142,7 @@ TEST_F(SmartPasteTest, OrdinaryPasteCases) {
   }
 }
 
-TEST_F(SmartPasteTest, GenericFieldResetsStateWithoutARequest) {
-  focus("email", "Email");
-  ASSERT_TRUE(app->isRequesting());
-  const auto generation = app->generation();
-  focus("msg", "message");
-  EXPECT_EQ(suggestions.requests.size(), 1u);
-  EXPECT_FALSE(app->isRequesting());
-  EXPECT_EQ(app->generation(), generation + 1);
-  ASSERT_TRUE(app->focused());
-  EXPECT_EQ(app->focused()->label, "message");
-  queue.advance(AppDelegate::kFocusInterval);  // the same generic field: no further change
-  EXPECT_EQ(app->generation(), generation + 1);
-}
-
-TEST_F(SmartPasteTest, IdleTicksDoNotReloadTheTimeline) {
+TEST_F(SmartPasteTest, FocusTrackingWithoutAUsableField) {
   auto tick = [this](int count) {
     for (int i = 0; i < count; ++i) queue.advance(AppDelegate::kFocusInterval);
   };
@@ -188,6 +164,17 @@ TEST_F(SmartPasteTest, IdleTicksDoNotReloadTheTimeline) {
   EXPECT_EQ(timeline.reloads, beforeLoss + 1);
   tick(5);
   EXPECT_EQ(timeline.reloads, beforeLoss + 1);
+
+  // A generic field resets the state once, without a request.
+  focus("email", "Email");
+  ASSERT_TRUE(app->isRequesting());
+  const auto before = app->generation();
+  focus("msg", "message");
+  EXPECT_EQ(suggestions.requests.size(), 2u);
+  EXPECT_FALSE(app->isRequesting());
+  EXPECT_EQ(app->focused()->label, "message");
+  tick(1);  // the same generic field: no further change
+  EXPECT_EQ(app->generation(), before + 1);
 }
 
 TEST_F(SmartPasteTest, StaleAnswersAreDropped) {
@@ -219,17 +206,6 @@ TEST_F(SmartPasteTest, StaleAnswersAreDropped) {
     ax.applicationFocus.reset();
     queue.advance(0.16);
   }
-}
-
-TEST_F(SmartPasteTest, EscapeWithNothingPendingReachesTheApplication) {
-  EXPECT_EQ(tap.press(keys::kEscape, 0), TapDecision::passOn);
-  focus("email", "Email");
-  suggestions.answer(0, FakeSuggestionSource::match("ann@example.com", 0.9));
-  EXPECT_EQ(tap.press(keys::kEscape, 0), TapDecision::swallow);  // a ready answer is dropped
-  EXPECT_TRUE(app->suggestion());  // ...on the main queue, not inside the callback
-  queue.runDue();
-  EXPECT_FALSE(app->suggestion());
-  EXPECT_EQ(tap.press(keys::kEscape, 0), TapDecision::passOn);
 }
 
 TEST_F(SmartPasteTest, FailureBeepsOnlyWhenThePasteWasAskedFor) {
@@ -302,18 +278,6 @@ TEST_F(SmartPasteTest, NativePasteAppNames) {
   }
 }
 
-TEST_F(SmartPasteTest, FieldWithoutAccessibilityInsertionRestoresAfter018Seconds) {
-  focus("email", "Email");
-  ax.settable["email"] = std::nullopt;  // the settable query fails
-  suggestions.answer(0, FakeSuggestionSource::match("value@example.com", 0.9));
-  pressSmartPaste();
-  EXPECT_EQ(pasted, std::vector<std::string>{"value@example.com"});
-  queue.advance(0.17);
-  EXPECT_EQ(pasteboard.string(), "value@example.com");
-  queue.advance(0.011);
-  EXPECT_EQ(pasteboard.string(), "ann@example.com");
-}
-
 TEST_F(SmartPasteTest, TwoPastesCloseTogetherRestoreTheUsersClipboard) {
   const std::vector<PasteboardItem> original = pasteboard.contents();
   Clip first;
@@ -335,7 +299,7 @@ TEST_F(SmartPasteTest, TwoPastesCloseTogetherRestoreTheUsersClipboard) {
 
 TEST_F(SmartPasteTest, RestoreWaitsBoundedlyForTheTargetToFetch) {
   focus("email", "Email");
-  ax.settable["email"] = false;
+  ax.settable["email"] = std::nullopt;  // the settable query fails: the clipboard route
   suggestions.answer(0, FakeSuggestionSource::match("value@example.com", 0.9));
   synthesizer.failing = true;  // the Ctrl+V never reaches anyone, so nothing fetches
   pressSmartPaste();
@@ -414,12 +378,23 @@ TEST_F(SmartPasteTest, OnlyTheNewestTextClipsAreOffered) {
   EXPECT_EQ(suggestions.requests[0].values[0].text, "value 59");
 }
 
-TEST_F(SmartPasteTest, WithoutCandidatesTheAnswerIsHandledWithinTheCall) {
+TEST_F(SmartPasteTest, ShortcutOnAFieldNotSeenYetStartsARequest) {
+  ax.focusTextField("phone", "Phone");  // the timer has not seen it yet
+  EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
+  ASSERT_EQ(suggestions.requests.size(), 1u);
+  EXPECT_TRUE(app->pasteWhenReady());
+  suggestions.answer(0, Outcome::noMatch());
+  // No match: the clipboard text goes into the field.
+  ASSERT_EQ(ax.writes.size(), 1u);
+  EXPECT_EQ(ax.writes[0].value, "ann@example.com");
+
+  // With nothing to offer no request goes out: the answer is handled within the call.
+  ax.writes.clear();
   suggestions.noCandidates = true;
   ax.focusTextField("email", "Email");
   EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
   // No request went out, and the fallback already put the clipboard text in.
-  EXPECT_TRUE(suggestions.requests.empty());
+  EXPECT_EQ(suggestions.requests.size(), 1u);
   ASSERT_EQ(ax.writes.size(), 1u);
   EXPECT_EQ(ax.writes[0].value, "ann@example.com");
   EXPECT_FALSE(app->isRequesting());

@@ -98,6 +98,21 @@ TEST(OskelctlSuggest, AsksTheCloudServiceAsSmartPasteWouldAndPrintsTheOutcome) {
                             "," + wire::encodeCandidate(candidates[2]) + "]\n");
 }
 
+// The build writes an Info.json beside oskelctl with the project's version and both
+// answer services' addresses.
+TEST(OskelctlSuggest, TheBuildPutsAnInfoJsonBesideTheProgram) {
+  const auto info = files::read(std::filesystem::path(OSKELCTL_PATH).parent_path() / "Info.json");
+  ASSERT_TRUE(info);
+  const auto parsed = nlohmann::json::parse(*info, nullptr, false);
+  ASSERT_TRUE(parsed.is_object());
+  EXPECT_EQ(parsed.value("CFBundleShortVersionString", ""), OSKEL_VERSION);
+  for (const char* key : {"OskelAPIBaseURL", "OskelDirectBaseURL"}) {
+    ASSERT_TRUE(parsed.contains(key) && parsed[key].is_string()) << key;
+    const std::string url = parsed[key];
+    EXPECT_TRUE(url.starts_with("http://") || url.starts_with("https://")) << url;
+  }
+}
+
 TEST(OskelctlSuggest, AnUnreachableServiceIsAFailure) {
   std::string baseURL;
   {

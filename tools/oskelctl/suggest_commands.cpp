@@ -136,8 +136,11 @@ int suggest(const std::vector<std::string>& args, int argc, char** argv) {
   std::optional<SuggestionOutcome> outcome;
   client->suggest(field, SuggestionClient::candidateValues(textClipsOfHistory()),
                   [&outcome](SuggestionOutcome o) { outcome = std::move(o); });
-  // A registration and a request, each bounded by its own time-out.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  // At most two registrations and two requests (a refused token is renewed once), each
+  // bounded by its own time-out; wait a little longer than all of them together so that
+  // a late answer is never reported as a failure.
+  const double longest = 2 * (DeviceService::kTimeoutSeconds + SuggestionClient::kTimeoutSeconds) + 5;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(longest);
   queue.runDue();
   while (!outcome && std::chrono::steady_clock::now() < deadline) queue.waitForPosted(0.5);
   const SuggestionOutcome result = outcome.value_or(SuggestionOutcome::failure());

@@ -1,5 +1,6 @@
 #include "base/uuid.h"
 
+#include <sys/random.h>
 #include <uuid/uuid.h>
 
 namespace oskel {
@@ -27,7 +28,14 @@ std::string format(const std::array<std::uint8_t, 16>& bytes, const char* digits
 
 Uuid Uuid::random() {
   Uuid id;
-  uuid_generate_random(id.bytes_.data());
+  // 16 bytes from the kernel's generator, with the version 4 and variant bits set;
+  // libuuid is the fallback should getrandom be unavailable.
+  if (getrandom(id.bytes_.data(), id.bytes_.size(), 0) != static_cast<ssize_t>(id.bytes_.size())) {
+    uuid_generate_random(id.bytes_.data());
+    return id;
+  }
+  id.bytes_[6] = static_cast<std::uint8_t>((id.bytes_[6] & 0x0F) | 0x40);
+  id.bytes_[8] = static_cast<std::uint8_t>((id.bytes_[8] & 0x3F) | 0x80);
   return id;
 }
 

@@ -81,7 +81,7 @@ void DesktopEntries::refreshIfChanged() {
       if (it->path().extension() != ".desktop") continue;
       auto entry = readEntry(it->path());
       if (!entry) continue;
-      // Entries in subfolders have ids with '-' for '/', as the specification of ids says.
+      // Entries in subfolders have ids with '-' for '/' (applications/kde/foo.desktop is kde-foo.desktop).
       std::string id = std::filesystem::relative(it->path(), folder, error).string();
       std::replace(id.begin(), id.end(), '/', '-');
       byFileName_.emplace(id, entry->name);  // earlier folders win: emplace keeps the first

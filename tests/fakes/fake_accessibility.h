@@ -5,7 +5,6 @@
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,9 +40,8 @@ class FakeAccessibility : public Accessibility {
   void focusTextField(const std::string& id, const std::string& title,
                       const std::string& role = "AXTextField");
 
-  // "AXSelectedText" settability and write outcome per element.
+  // "AXSelectedText" settability per element.
   std::map<std::string, std::optional<bool>> settable;  // absent = not settable
-  std::set<std::string> failingWrites;
   std::vector<Write> writes;
   int readCount = 0;
 

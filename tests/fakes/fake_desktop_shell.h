@@ -20,12 +20,10 @@ class FakePermissions : public Permissions {
  public:
   bool isAccessibilityTrusted() const override { return trusted; }
   bool isInputMonitoringAllowed() const override { return inputAllowed; }
-  void requestAccessibility() override { ++accessibilityRequests; }
-  void requestInputMonitoring() override { ++inputRequests; }
+  void requestAccessibility() override {}
+  void requestInputMonitoring() override {}
   bool trusted = true;
   bool inputAllowed = true;
-  int accessibilityRequests = 0;
-  int inputRequests = 0;
 };
 
 class FakeDialogs : public Dialogs {
@@ -56,7 +54,7 @@ class FakeDialogs : public Dialogs {
 class FakeTimelineWindow : public TimelineWindow {
  public:
   void show() override { ++shows; visible = true; }
-  void hide() override { ++hides; visible = false; }
+  void hide() override { visible = false; }
   bool isVisible() const override { return visible; }
   void setRankedTexts(std::vector<std::string> texts) override { pendingRanked = std::move(texts); }
   void reload() override { ++reloads; rankedTexts = pendingRanked; }
@@ -64,7 +62,6 @@ class FakeTimelineWindow : public TimelineWindow {
 
   bool visible = false;
   int shows = 0;
-  int hides = 0;
   int reloads = 0;
   std::vector<std::string> pendingRanked;
   std::vector<std::string> rankedTexts;  // as of the last reload

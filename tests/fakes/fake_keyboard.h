@@ -62,20 +62,9 @@ class FakeKeySynthesizer : public KeySynthesizer {
   bool postKey(KeyCode keyCode, bool keyDown, ModifierFlags flags) override {
     posted.push_back({keyCode, keyDown, flags});
     if (failing) return false;
-    if (!keyDown) return true;  // the tap sees key-downs only
-    if (holding) {
-      held.push_back({keyCode, flags});
-    } else {
-      tap_.press(keyCode, flags);
-    }
+    // The tap sees key-downs only; held ones never arrive while the test looks.
+    if (keyDown && !holding) tap_.press(keyCode, flags);
     return true;
-  }
-
-  // Delivers the key-downs held back while `holding` was set, in order.
-  void releaseHeld() {
-    std::vector<KeyPress> keys = std::move(held);
-    held.clear();
-    for (const KeyPress& key : keys) tap_.press(key.keyCode, key.flags);
   }
 
   struct Posted {
@@ -87,7 +76,6 @@ class FakeKeySynthesizer : public KeySynthesizer {
   std::vector<Posted> posted;
   bool failing = false;  // posting fails: nothing reaches the tap
   bool holding = false;  // posted key-downs are still on their way to the tap
-  std::vector<KeyPress> held;
 
  private:
   FakeKeyboardTap& tap_;

@@ -125,16 +125,6 @@ TEST_F(KeyboardTest, FocusChecksWaitWhileTheTimelineIsVisible) {
   EXPECT_TRUE(app->focused());
 }
 
-TEST_F(KeyboardTest, ShortcutChangeTakesEffectAtTheNextKeyPress) {
-  app->perform(MenuCommand::useCommandJForSmartPaste);
-  tap.delivered.clear();
-  EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::passOn);
-  EXPECT_EQ(tap.delivered.size(), 1u);
-  EXPECT_EQ(tap.press(keys::kJ, kCommand | kShift), TapDecision::swallow);
-  app->perform(MenuCommand::useCommandVForSmartPaste);
-  EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::swallow);
-}
-
 TEST_F(KeyboardTest, TheBypassIsSpentByTheSyntheticKeyOnly) {
   ax.settable["email"] = false;
   EXPECT_EQ(tap.press(keys::kV, kCommand), TapDecision::swallow);

@@ -21,12 +21,20 @@ TEST_F(LaunchTest, FirstLaunchShowsTheWelcomeWindowThenStartsTheRuntime) {
   EXPECT_FALSE(app->isRuntimeStarted());
   EXPECT_EQ(registrations, 1);  // cloud mode registers at launch
   ASSERT_FALSE(app->menu().items().empty());
+  EXPECT_TRUE(app->applicationShouldHandleReopen());  // the same welcome window again
+  EXPECT_EQ(shell.welcome->presents, 2);
+  EXPECT_EQ(shell.welcomeWindowsMade, 1);
+  EXPECT_FALSE(timeline.visible);
 
   // Continue reads the permissions afresh: input monitoring is still missing.
   shell.welcome->onContinue();
   EXPECT_TRUE(defaults.boolean(settings_key::kHasShownFirstLaunchUI));
   ASSERT_NE(shell.permission, nullptr);
   EXPECT_EQ(shell.permission->begins, 1);
+  EXPECT_FALSE(app->isRuntimeStarted());
+  EXPECT_TRUE(app->applicationShouldHandleReopen());  // still missing: the same window again
+  EXPECT_EQ(shell.permission->begins, 2);
+  EXPECT_EQ(shell.permissionWindowsMade, 1);
   EXPECT_FALSE(app->isRuntimeStarted());
 
   permissions.inputAllowed = true;
@@ -122,13 +130,8 @@ TEST_F(LaunchTest, LaunchStepsRunInOrder) {
   EXPECT_TRUE(app->menu().find(MenuItemId::clearAll)->enabled);
 }
 
-TEST_F(LaunchTest, DirectModeDoesNotRegister) {
-  defaults.setString(settings_key::kSmartPasteBackendMode, "directOrv");
-  app->applicationDidFinishLaunching();
-  EXPECT_EQ(registrations, 0);
-}
-
 TEST_F(LaunchTest, FailedTapIsLoggedAndKeysStayInactive) {
+  defaults.setString(settings_key::kSmartPasteBackendMode, "directOrv");  // no registration
   tap.succeeds = false;
   defaults.setBoolean(settings_key::kHasShownFirstLaunchUI, true);
   app->applicationDidFinishLaunching();
@@ -136,26 +139,7 @@ TEST_F(LaunchTest, FailedTapIsLoggedAndKeysStayInactive) {
   EXPECT_EQ(app->eventTapInstalled(), false);
   EXPECT_TRUE(app->isRuntimeStarted());  // the focus timer still runs
   EXPECT_EQ(tap.press(keys::kV, modifiers::kCommand), TapDecision::passOn);
-}
-
-TEST_F(LaunchTest, ReopenPaths) {
-  app->applicationDidFinishLaunching();  // first launch: welcome
-  EXPECT_TRUE(app->applicationShouldHandleReopen());
-  EXPECT_EQ(shell.welcome->presents, 2);
-  EXPECT_EQ(shell.welcomeWindowsMade, 1);  // reused
-  EXPECT_FALSE(timeline.visible);
-
-  defaults.setBoolean(settings_key::kHasShownFirstLaunchUI, true);
-  permissions.trusted = false;
-  EXPECT_TRUE(app->applicationShouldHandleReopen());
-  EXPECT_EQ(shell.permission->begins, 1);
-  EXPECT_FALSE(app->isRuntimeStarted());
-
-  permissions.trusted = true;
-  EXPECT_TRUE(app->applicationShouldHandleReopen());
-  EXPECT_TRUE(app->isRuntimeStarted());
-  EXPECT_TRUE(timeline.visible);
-  EXPECT_EQ(shell.permissionWindowsMade, 1);
+  EXPECT_EQ(registrations, 0);
 }
 
 TEST_F(LaunchTest, RuntimeFollowsClicksAndTerminationRemovesTheMonitor) {

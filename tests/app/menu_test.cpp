@@ -41,15 +41,7 @@ TEST_F(MenuTest, BuiltInOrderWithInitialStates) {
   EXPECT_EQ(shell.terminations, 1);
 }
 
-TEST_F(MenuTest, ClearAllFollowsTheHistory) {
-  copy("one");
-  EXPECT_TRUE(item(MenuItemId::clearAll).enabled);
-  EXPECT_GT(menuChanges, 0);
-  store.remove(store.clips().toVector());
-  EXPECT_FALSE(item(MenuItemId::clearAll).enabled);
-}
-
-TEST_F(MenuTest, ClearAllConfirmationTextsAndOutcome) {
+TEST_F(MenuTest, ClearAllFollowsTheHistoryAndConfirms) {
   app->perform(MenuCommand::clearAllHistory);
   EXPECT_TRUE(dialogs.alerts.empty());  // nothing to clear: no alert
 
@@ -57,8 +49,11 @@ TEST_F(MenuTest, ClearAllConfirmationTextsAndOutcome) {
       {1, "This permanently removes all 1 saved clipboard item, including images."},
       {2, "This permanently removes all 2 saved clipboard items, including images."}};
   for (const auto& [count, start] : counts) {
-    store.remove(store.clips().toVector());
+    store.remove(store.clips().toVector());  // emptied behind the menu's back
+    EXPECT_FALSE(item(MenuItemId::clearAll).enabled);
     for (int i = 0; i < count; ++i) copy("clip " + std::to_string(i));
+    EXPECT_TRUE(item(MenuItemId::clearAll).enabled);
+    EXPECT_GT(menuChanges, 0);
     dialogs.alertAnswers.push_back(1);  // Cancel
     app->perform(MenuCommand::clearAllHistory);
     const AlertRequest& alert = dialogs.alerts.back();

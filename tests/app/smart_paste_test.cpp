@@ -51,17 +51,20 @@ TEST_F(SmartPasteTest, PrefetchOnFocusThenReadyAnswerIsInsertedDirectly) {
   EXPECT_EQ(suggestions.requests.size(), 1u);
 }
 
-TEST_F(SmartPasteTest, ConfidenceThresholdIsInclusive) {
+TEST_F(SmartPasteTest, ShortcutWaitsForTheRequestAndTheThresholdIsInclusive) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const std::vector<std::pair<double, std::string>> cases = {
       {0.4, "value"}, {1.0, "value"}, {0.39, "ann@example.com"}, {nan, "ann@example.com"}};
-  int index = 0;
+  std::size_t index = 0;
   for (const auto& [confidence, inserted] : cases) {
     ax.writes.clear();
     focus("f" + std::to_string(index++), "Email");
-    EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);  // waits for the request in flight
+    // Each press (auto-repeat included) is swallowed and waits for the one request.
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
+    EXPECT_EQ(suggestions.requests.size(), index);
     EXPECT_TRUE(app->pasteWhenReady());
     suggestions.answerLast(FakeSuggestionSource::match("value", confidence));
+    EXPECT_TRUE(tap.delivered.empty());
     ASSERT_EQ(ax.writes.size(), 1u) << confidence;
     EXPECT_EQ(ax.writes[0].value, inserted) << confidence;  // else the clipboard text
     EXPECT_FALSE(app->isRequesting());
@@ -88,17 +91,6 @@ TEST_F(SmartPasteTest, PrefetchedAnswersOnlyPrepare) {
     EXPECT_TRUE(tap.delivered.empty());
     EXPECT_EQ(dialogs.beeps, 0);
   }
-}
-
-TEST_F(SmartPasteTest, RepeatedShortcutWhileWaitingInsertsOnce) {
-  focus("email", "Email");
-  // Each press (auto-repeat included) is swallowed and waits for the one request.
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
-  EXPECT_EQ(suggestions.requests.size(), 1u);
-  EXPECT_TRUE(app->pasteWhenReady());
-  suggestions.answer(0, FakeSuggestionSource::match("ann@example.com", 0.8));
-  EXPECT_EQ(ax.writes.size(), 1u);
-  EXPECT_TRUE(tap.delivered.empty());
 }
 
 TEST_F(SmartPasteTest, NewClipboardContentsStartAFreshRequestEvenWithAReadyAnswer) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "fakes/fake_accessibility.h"
 
 namespace oskel {
@@ -90,20 +92,15 @@ TEST_F(FieldObserverTest, RefusesSensitiveFields) {
 }
 
 TEST_F(FieldObserverTest, GivesUpWithoutFocusPositionOrSize) {
-  ax.focusTextField("f", "Email");
-  ax.unset("f", "AXSize");
-  EXPECT_FALSE(observer.current());
-  ax.focusTextField("f", "Email");
-  ax.unset("f", "AXPosition");
-  EXPECT_FALSE(observer.current());
-  ax.focusTextField("f", "Email");
-  ax.set("f", "AXSize", AXPoint{1, 2});  // wrong value type
-  EXPECT_FALSE(observer.current());
-
-  ax.focusTextField("f", "Email");
-  ax.systemWideFocus.reset();
-  ax.applicationFocus.reset();
-  EXPECT_FALSE(observer.current());
+  const std::vector<std::function<void()>> breaks = {
+      [&] { ax.unset("f", "AXSize"); }, [&] { ax.unset("f", "AXPosition"); },
+      [&] { ax.set("f", "AXSize", AXPoint{1, 2}); },  // wrong value type
+      [&] { ax.systemWideFocus.reset(); ax.applicationFocus.reset(); }};
+  for (std::size_t i = 0; i < breaks.size(); ++i) {
+    ax.focusTextField("f", "Email");
+    breaks[i]();
+    EXPECT_FALSE(observer.current()) << i;
+  }
 }
 
 TEST_F(FieldObserverTest, SystemWideFocusWinsAndApplicationFocusIsTheFallback) {

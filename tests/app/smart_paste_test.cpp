@@ -72,25 +72,33 @@ TEST_F(SmartPasteTest, ShortcutWaitsForTheRequestAndTheThresholdIsInclusive) {
   }
 }
 
-TEST_F(SmartPasteTest, PrefetchedAnswersOnlyPrepare) {
+TEST_F(SmartPasteTest, PrefetchedAnswersOnlyPrepareAndOnlyAnAskedForFailureBeeps) {
   struct Case {
-    double confidence;
+    Outcome outcome;
     bool ready;
+    std::vector<std::string> ranked;
   };
-  int index = 0;
-  for (const Case& c : {Case{0.9, true}, Case{0.2, false}}) {
-    const int writes = pasteboard.writes;
+  const std::vector<std::string> ranked = {"ann@example.com", "other"};
+  const std::vector<Case> cases = {{FakeSuggestionSource::match("ann@example.com", 0.9, ranked), true, ranked},
+                                   {FakeSuggestionSource::match("ann@example.com", 0.2, ranked), false, ranked},
+                                   {Outcome::failure(), false, {}}};
+  const int writes = pasteboard.writes;
+  for (std::size_t index = 0; index < cases.size(); ++index) {
     focus("f" + std::to_string(index), "Email");
-    suggestions.answer(index++, FakeSuggestionSource::match("ann@example.com", c.confidence,
-                                                            {"ann@example.com", "other"}));
-    EXPECT_EQ(app->suggestion().has_value(), c.ready) << c.confidence;
-    EXPECT_EQ(timeline.rankedTexts, (std::vector<std::string>{"ann@example.com", "other"}));
+    suggestions.answer(index, cases[index].outcome);
+    EXPECT_EQ(app->suggestion().has_value(), cases[index].ready) << index;
+    EXPECT_EQ(timeline.rankedTexts, cases[index].ranked) << index;
     EXPECT_FALSE(app->isRequesting());
-    EXPECT_TRUE(ax.writes.empty());
-    EXPECT_EQ(pasteboard.writes, writes);
-    EXPECT_TRUE(tap.delivered.empty());
-    EXPECT_EQ(dialogs.beeps, 0);
   }
+  // The shortcut on the failed field asks again; that failure beeps.
+  EXPECT_EQ(dialogs.beeps, 0);
+  EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
+  suggestions.answer(3, Outcome::failure());
+  EXPECT_EQ(dialogs.beeps, 1);
+  EXPECT_TRUE(ax.writes.empty());
+  EXPECT_EQ(pasteboard.writes, writes);
+  EXPECT_TRUE(tap.delivered.empty());
+  EXPECT_TRUE(timeline.rankedTexts.empty());
 }
 
 TEST_F(SmartPasteTest, NewClipboardContentsStartAFreshRequestEvenWithAReadyAnswer) {
@@ -198,18 +206,6 @@ TEST_F(SmartPasteTest, StaleAnswersAreDropped) {
     ax.applicationFocus.reset();
     queue.advance(0.16);
   }
-}
-
-TEST_F(SmartPasteTest, FailureBeepsOnlyWhenThePasteWasAskedFor) {
-  focus("email", "Email");
-  suggestions.answer(0, Outcome::failure());
-  EXPECT_EQ(dialogs.beeps, 0);
-  EXPECT_EQ(pressSmartPaste(), TapDecision::swallow);
-  suggestions.answer(1, Outcome::failure());
-  EXPECT_EQ(dialogs.beeps, 1);
-  EXPECT_TRUE(ax.writes.empty());
-  EXPECT_TRUE(tap.delivered.empty());
-  EXPECT_TRUE(timeline.rankedTexts.empty());
 }
 
 TEST_F(SmartPasteTest, FallbackToOrdinaryPasteLetsTheSyntheticKeyThroughOnce) {

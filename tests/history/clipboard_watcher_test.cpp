@@ -4,6 +4,7 @@
 
 #include "app/settings.h"
 #include "base/manual_main_queue.h"
+#include "fakes/fake_defaults.h"
 #include "fakes/fake_image_codec.h"
 #include "fakes/fake_pasteboard.h"
 #include "fakes/fake_workspace.h"
@@ -12,27 +13,6 @@
 
 namespace oskel {
 namespace {
-
-// Settings held in memory.
-class MemoryDefaults : public Defaults {
- public:
-  std::optional<std::string> string(const std::string& key) const override {
-    auto it = strings.find(key);
-    return it == strings.end() ? std::nullopt : std::optional(it->second);
-  }
-  bool boolean(const std::string& key) const override {
-    auto it = booleans.find(key);
-    return it != booleans.end() && it->second;
-  }
-  void setString(const std::string& key, const std::string& value) override { strings[key] = value; }
-  void setBoolean(const std::string& key, bool value) override { booleans[key] = value; }
-  void remove(const std::string& key) override {
-    strings.erase(key);
-    booleans.erase(key);
-  }
-  std::map<std::string, std::string> strings;
-  std::map<std::string, bool> booleans;
-};
 
 PasteboardItem item(std::vector<std::pair<std::string, std::string>> reps) { return PasteboardItem{std::move(reps)}; }
 
@@ -61,7 +41,7 @@ class ClipboardWatcherTest : public ::testing::Test {
   ImageIntake intake{*store, codec};
   FakePasteboard pasteboard;
   FakeWorkspace workspace;
-  MemoryDefaults defaults;
+  FakeDefaults defaults;
   ManualMainQueue queue;
 };
 

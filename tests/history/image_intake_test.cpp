@@ -13,12 +13,8 @@ namespace {
 class ImageIntakeTest : public ::testing::Test {
  protected:
   std::size_t imageFiles() {
-    std::size_t n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(store->paths().imagesDirectory)) {
-      (void)entry;
-      ++n;
-    }
-    return n;
+    auto entries = std::filesystem::directory_iterator(store->paths().imagesDirectory);
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
   }
   // Adds a one-representation image and returns the stored size, or nothing when refused.
   std::optional<PixelSize> addSized(std::int64_t w, std::int64_t h) {
@@ -139,20 +135,16 @@ TEST_F(ImageIntakeTest, RenderFailuresAndOversizedPngsLeaveNothingBehind) {
 }
 
 TEST_F(ImageIntakeTest, ImageForRefusesTextClipsPathsAndMissingOrUndecodableFiles) {
-  Clip text;
-  text.text = "hello";
-  EXPECT_FALSE(intake.image(text));
   ASSERT_TRUE(files::writeAtomically(dir.path() / "data" / "outside.png", "FAKEPNG:4x4"));
-  Clip escaping;
-  escaping.imageFileName = "../outside.png";
-  EXPECT_FALSE(intake.image(escaping));
-  Clip missing;
-  missing.imageFileName = "missing.png";
-  EXPECT_FALSE(intake.image(missing));
   ASSERT_TRUE(files::writeAtomically(store->paths().imagesDirectory / "bad.png", "garbage"));
-  Clip bad;
-  bad.imageFileName = "bad.png";
-  EXPECT_FALSE(intake.image(bad));
+  Clip clip;
+  clip.text = "hello";
+  EXPECT_FALSE(intake.image(clip));
+  clip.text.clear();
+  for (const char* name : {"../outside.png", "missing.png", "bad.png"}) {
+    clip.imageFileName = name;
+    EXPECT_FALSE(intake.image(clip)) << name;
+  }
 }
 
 TEST_F(ImageIntakeTest, RecreatesARemovedImagesFolder) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QThread>
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -45,6 +46,28 @@ TEST(QtMainQueue, PostsDelaysAndTimersRunOnTheGuiThreadInOrder) {
   queue.postAfter(0.05, [&] { later = true; });
   ASSERT_TRUE(testing::waitUntil([&] { return later; }));
   EXPECT_EQ(ticks, 3);  // cancelled inside its own tick: no fourth
+}
+
+TEST(QtMainQueue, ACancelledTimerNeverTicksAgainEvenWhenOverdue) {
+  QtMainQueue queue;
+  int ticks = 0;
+  std::unique_ptr<Timer> timer = queue.startRepeating(0.001, [&] { ++ticks; });
+  // Let the timer fall due without running the loop, then cancel it from outside a tick:
+  // the overdue timeout must not be delivered afterwards.
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  timer->cancel();
+  bool later = false;
+  queue.postAfter(0.05, [&] { later = true; });
+  ASSERT_TRUE(testing::waitUntil([&] { return later; }));
+  EXPECT_EQ(ticks, 0);
+
+  std::unique_ptr<Timer> destroyed = queue.startRepeating(0.001, [&] { ++ticks; });
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  destroyed.reset();
+  later = false;
+  queue.postAfter(0.05, [&] { later = true; });
+  ASSERT_TRUE(testing::waitUntil([&] { return later; }));
+  EXPECT_EQ(ticks, 0);
 }
 
 }  // namespace

@@ -23,7 +23,12 @@ class QtRepeatingTimer : public Timer {
   }
   ~QtRepeatingTimer() override { cancel(); }
   void cancel() override {
-    if (timer_) timer_->deleteLater();
+    // Stop first: the QTimer is only deleted once the loop handles the deferred delete,
+    // and until then an overdue timeout would still be delivered.
+    if (timer_) {
+      timer_->stop();
+      timer_->deleteLater();
+    }
     timer_.clear();
   }
 

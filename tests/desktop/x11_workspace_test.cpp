@@ -116,6 +116,22 @@ TEST_F(X11WorkspaceTest, NamesTheActiveWindowsApplication) {
   EXPECT_FALSE(ghost->name);
 }
 
+TEST_F(X11WorkspaceTest, EntriesThatAreSymbolicLinksKeepTheirOwnNames) {
+  // Flatpak exports its entries as links into each application's own folder: the entry's
+  // id is the link's name, not the name of the file it points to.
+  files::createDirectories(dir.path() / "store" / "export");
+  ASSERT_TRUE(files::writeAtomically(dir.path() / "store" / "export" / "target.desktop",
+                                     "[Desktop Entry]\nType=Application\nName=Linked Notes\n"));
+  ASSERT_EQ(::symlink((dir.path() / "store" / "export" / "target.desktop").c_str(),
+                      (dir.path() / "share" / "applications" / "org.oskel.LinkedNotes.desktop").c_str()),
+            0);
+  X11Workspace workspace(env);
+  setActive(makeWindow("org.oskel.LinkedNotes", "LinkedNotesClass", "linked", getpid()));
+  auto app = workspace.frontmostApplication();
+  ASSERT_TRUE(app);
+  EXPECT_EQ(app->name, "Linked Notes");
+}
+
 TEST_F(X11WorkspaceTest, WithoutAWindowManagerTheFocusedWindowIsInFrontAndActivationFocusesIt) {
   X11Workspace workspace(env);
   const Window first = makeWindow("first", "First", "first", getpid());

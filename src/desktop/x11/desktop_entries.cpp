@@ -82,7 +82,9 @@ void DesktopEntries::refreshIfChanged() {
       auto entry = readEntry(it->path());
       if (!entry) continue;
       // Entries in subfolders have ids with '-' for '/' (applications/kde/foo.desktop is kde-foo.desktop).
-      std::string id = std::filesystem::relative(it->path(), folder, error).string();
+      // The id is the entry's own path, never that of a file it links to (Flatpak's exports
+      // are links), so the path is not resolved.
+      std::string id = it->path().lexically_relative(folder).string();
       std::replace(id.begin(), id.end(), '/', '-');
       byFileName_.emplace(id, entry->name);  // earlier folders win: emplace keeps the first
       if (!entry->wmClass.empty()) byWMClass_.emplace(entry->wmClass, entry->name);

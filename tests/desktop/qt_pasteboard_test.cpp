@@ -50,6 +50,12 @@ TEST_F(QtPasteboardTest, SeesOtherClientsCopiesOfTextAndImages) {
   EXPECT_FALSE(pasteboard.data("image/png"));
   EXPECT_FALSE(pasteboard.otherImageData());
 
+  // Text offered only under its MIME name with a charset is plain text too.
+  before = pasteboard.changeCount();
+  auto mimeText = testing::ClipboardOwner::xclip("text/plain;charset=utf-8", file("u.txt", "Grüße aus MIME"));
+  ASSERT_TRUE(changedSince(before));
+  EXPECT_EQ(pasteboard.string(), "Grüße aus MIME");
+
   const std::string png = encode(testing::testImage(64, 32, true), "png");
   before = pasteboard.changeCount();
   auto image = testing::ClipboardOwner::xclip("image/png", file("i.png", png));

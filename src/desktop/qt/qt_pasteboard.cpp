@@ -106,7 +106,10 @@ std::optional<std::string> QtPasteboard::otherImageData() const {
 std::optional<std::string> QtPasteboard::string() const {
   OwnRead own(*readingOwn_);
   const QMimeData* mime = clipboard()->mimeData(QClipboard::Clipboard);
-  if (!mime || !mime->hasText()) return std::nullopt;
+  if (!mime) return std::nullopt;
+  // hasText() looks for "text/plain" alone; an owner may offer its text only as
+  // "text/plain;charset=utf-8", which text() reads first.
+  if (!mime->hasText() && !mime->hasFormat(QStringLiteral("text/plain;charset=utf-8"))) return std::nullopt;
   return mime->text().toStdString();
 }
 

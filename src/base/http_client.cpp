@@ -140,7 +140,11 @@ class HttpClient::Worker {
       curl_easy_setopt(easy, CURLOPT_POSTFIELDS, body ? body->data() : "");
     }
     for (const auto& [name, value] : request.headers) {
-      const std::string line = name + ": " + value;
+      // libcurl takes "Name:" with nothing after the colon as "do not send Name"; a header
+      // whose value is empty (or only blanks, which HTTP strips anyway) is written in
+      // libcurl's "Name;" form, which sends it with an empty value.
+      const bool blank = value.find_first_not_of(" \t") == std::string::npos;
+      const std::string line = blank ? name + ";" : name + ": " + value;
       transfer->headers = curl_slist_append(transfer->headers, line.c_str());
     }
     // No "Expect: 100-continue" round trip before larger bodies.

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 #include "base/json_writer.h"
 #include "service/cloud_service.h"
 #include "service/installation_identity.h"
@@ -18,6 +20,16 @@ std::optional<std::string> decodeDeviceToken(const std::string& body) {
   auto it = root.find("deviceToken");
   if (it == root.end() || !it->is_string()) return std::nullopt;
   return it->get<std::string>();
+}
+
+// The token travels as "Authorization: Bearer <token>"; one with a control character (a
+// line break would start a header of its own) is never sent, so keeping it would fail
+// every cloud request until the settings are cleared. Such a token counts as none.
+bool isUsableToken(const std::string& token) {
+  return !token.empty() && std::none_of(token.begin(), token.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+  });
 }
 
 std::string encodeDeviceRequest(const std::string& installId, const std::string& appVersion) {
@@ -68,7 +80,7 @@ void DeviceService::start() {
       issue = OskelServiceIssue::from(response->body, response->status);
       if (!issue && response->status == 200) {
         token = decodeDeviceToken(response->body);
-        if (token && token->empty()) token.reset();
+        if (token && !isUsableToken(*token)) token.reset();
       }
     }
     return [weak, issue, token] {

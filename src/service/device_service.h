@@ -1,5 +1,6 @@
 // The cloud device token: obtained by registering this installation with the cloud
-// service, kept under "oskel.deviceToken" (never empty), and handed to every caller,
+// service, kept under "oskel.deviceToken" (never empty, never holding a control character,
+// which could not be sent in a header), and handed to every caller,
 // with at most one registration request in flight however many callers ask.
 //
 // register(force, completion) calls the completion exactly once: at once, before it

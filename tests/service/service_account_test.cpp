@@ -193,6 +193,10 @@ TEST_F(DeviceServiceTest, AnswersWithoutAUsableTokenStoreNothing) {
       {200, R"({"deviceToken":""})"},
       {201, R"({"deviceToken":"t"})"},
       {200, R"({"deviceToken":5})"},
+      // A token that could not travel in the Authorization header would be kept and then
+      // never sent, failing every cloud request from then on: it is no token.
+      {200, R"({"deviceToken":"t\r\nX-Injected: 1"})"},
+      {200, R"({"deviceToken":"t\u0000u"})"},
       {200, "not json"},
       {500, R"({"deviceToken":"t"})"},
       {200, R"({"deviceToken":"t","code":"update_required","updateUrl":"https://u.example"})"},

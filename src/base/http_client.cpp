@@ -2,7 +2,9 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <mutex>
 #include <thread>
 #include <unordered_map>
@@ -121,8 +123,12 @@ class HttpClient::Worker {
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
     curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
-    const double timeout = request.timeoutSeconds > 0 ? request.timeoutSeconds : 0.001;
-    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(timeout * 1000));
+    // Whole milliseconds, at least 1: libcurl reads 0 as "no time-out", so a time-out under
+    // a millisecond (or none at all, or not a number) becomes 1 ms; a day at most.
+    double milliseconds = std::ceil(request.timeoutSeconds * 1000);
+    if (!(milliseconds >= 1)) milliseconds = 1;
+    milliseconds = std::min(milliseconds, 86400.0 * 1000);
+    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(milliseconds));
     curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE,
                      static_cast<curl_off_t>(options_.maximumBodyBytes));
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, collectBody);

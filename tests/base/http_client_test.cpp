@@ -195,6 +195,8 @@ TEST(HttpClient, FailuresArriveAsNoResponse) {
   EXPECT_FALSE(roundTrip(queue, client, request("/endless")).response);
   stop = true;
   EXPECT_FALSE(roundTrip(queue, client, request("/slow", 0.3)).response);  // time-out
+  // A time-out under a millisecond is still one (libcurl reads 0 ms as "no time-out").
+  EXPECT_FALSE(roundTrip(queue, client, request("/slow", 0.0004)).response);
   server.release();
 
   // Nothing listens on the port any more: a connection failure.

@@ -18,6 +18,7 @@
 #include <optional>
 #include <thread>
 
+#include "service/no_keychain.h"
 #include "base/http_client.h"
 #include "base/manual_main_queue.h"
 #include "base/notification_center.h"
@@ -85,14 +86,6 @@ class MapBundle : public BundleInfo {
 
  private:
   std::map<std::string, std::string> values_;
-};
-
-class NoKeychain : public Keychain {
- public:
-  KeychainItem read(const std::string&, const std::string&) override { return {}; }
-  KeychainStatus update(const std::string&, const std::string&, const std::string&) override { return KeychainStatus::failure; }
-  KeychainStatus add(const std::string&, const std::string&, const std::string&) override { return KeychainStatus::failure; }
-  KeychainStatus remove(const std::string&, const std::string&) override { return KeychainStatus::failure; }
 };
 
 const std::vector<CandidateValue> kValues{

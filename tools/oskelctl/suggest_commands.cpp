@@ -16,6 +16,7 @@
 #include "history/history_loader.h"
 #include "service/device_service.h"
 #include "service/dravinor_keychain.h"
+#include "service/no_keychain.h"
 #include "suggest/suggestion_client.h"
 #include "suggest/wire_records.h"
 
@@ -41,15 +42,6 @@ std::vector<Clip> textClipsOfHistory() {
   }
   return clips;
 }
-
-// Without a keyring there is no key: every operation fails.
-class NoKeychain : public Keychain {
- public:
-  KeychainItem read(const std::string&, const std::string&) override { return {}; }
-  KeychainStatus update(const std::string&, const std::string&, const std::string&) override { return KeychainStatus::failure; }
-  KeychainStatus add(const std::string&, const std::string&, const std::string&) override { return KeychainStatus::failure; }
-  KeychainStatus remove(const std::string&, const std::string&) override { return KeychainStatus::failure; }
-};
 
 std::string outcomeJson(const SuggestionOutcome& outcome) {
   switch (outcome.kind) {

@@ -2,13 +2,15 @@
 // top-1 accuracy per field kind, wrong fills on fields that must get no
 // answer, and calibration of the confidence.
 //
-//   answer_eval [--split tune|held|all] [--labels FILE] [--misses]
+//   answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N]
 //   answer_eval --label TEXT     (prints how one label reads)
 //
 // "held" is the part kept aside for checking; tune on "tune" only.
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <string>
 
@@ -30,24 +32,33 @@ int main(int argc, char** argv) {
   std::string split = "held";
   std::string labels = OSKEL_EVAL_LABELS;
   bool misses = false;
+  std::string salt;  // draws other histories for the same fields
+  int draws = 1;     // histories per field: the first with the salt, then with salt + "/2", "/3", …
   std::string dump;  // print the candidates of fields whose label contains this
   for (int i = 1; i < argc; ++i) {
     if (!std::strcmp(argv[i], "--split") && i + 1 < argc) split = argv[++i];
     else if (!std::strcmp(argv[i], "--labels") && i + 1 < argc) labels = argv[++i];
     else if (!std::strcmp(argv[i], "--misses")) misses = true;
+    else if (!std::strcmp(argv[i], "--salt") && i + 1 < argc) salt = argv[++i];
+    else if (!std::strcmp(argv[i], "--draws") && i + 1 < argc) draws = std::max(1, std::atoi(argv[++i]));
     else if (!std::strcmp(argv[i], "--dump") && i + 1 < argc) dump = argv[++i];
     else if (!std::strcmp(argv[i], "--label") && i + 1 < argc) {
       oskel::answer::AnswerEngine probe;
-      oskel::answer::FieldReading r = probe.labels().read(argv[++i]);
+      oskel::answer::FieldReading r = probe.readField({argv[++i], "AXTextField", "Firefox"});
       std::printf("%s %.2f\n", std::string(oskel::answer::fieldKindName(r.kind)).c_str(), r.certainty);
       return 0;
     }
     else {
-      std::fprintf(stderr, "usage: answer_eval [--split tune|held|all] [--labels FILE] [--misses]\n");
+      std::fprintf(stderr, "usage: answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N]\n");
       return 2;
     }
   }
-  std::vector<oskel::eval::EvalCase> cases = oskel::eval::buildEvalSet(labels);
+  std::vector<oskel::eval::EvalCase> cases;
+  for (int d = 1; d <= draws; ++d) {
+    std::vector<oskel::eval::EvalCase> drawn =
+        oskel::eval::buildEvalSet(labels, d == 1 ? salt : salt + "/" + std::to_string(d));
+    std::move(drawn.begin(), drawn.end(), std::back_inserter(cases));
+  }
   if (cases.empty()) {
     std::fprintf(stderr, "answer_eval: cannot read %s\n", labels.c_str());
     return 1;
@@ -105,7 +116,8 @@ int main(int argc, char** argv) {
                   chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence);
     }
   }
-  std::printf("answer engine evaluation, split=%s, %d fields\n\n", split.c_str(), evaluated);
+  std::printf("answer engine evaluation, split=%s, %d fields (%d histories each)\n\n", split.c_str(),
+              evaluated / draws, draws);
   std::printf("%-18s %6s %9s %9s %14s\n", "kind", "fields", "top-1", "filled", "fill precision");
   for (const auto& [group, t] : byGroup) {
     std::printf("%-18s %6d %9.3f %9.3f %14.3f\n", group.c_str(), t.cases, t.cases ? double(t.right) / t.cases : 0.0,

@@ -269,7 +269,7 @@ std::string lower(std::string s) {
   return s;
 }
 
-EvalCase makeCase(const nlohmann::json& field, std::size_t index) {
+EvalCase makeCase(const nlohmann::json& field, std::size_t index, const std::string& salt) {
   EvalCase c;
   c.label = field.value("label", "");
   c.expectedType = field.value("expected_type", "");
@@ -288,7 +288,7 @@ EvalCase makeCase(const nlohmann::json& field, std::size_t index) {
     if (ownSite && !content) target = {"url", {kWebsite}};
   }
   c.group = target.group;
-  std::mt19937_64 rng(fnv1a(page + "\n" + c.label + "\n" + std::to_string(index)));
+  std::mt19937_64 rng(fnv1a(salt + page + "\n" + c.label + "\n" + std::to_string(index)));
   auto chance = [&](double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; };
   const Persona& me = kPersonas[rng() % std::size(kPersonas)];
   // 15% of answerable fields find no value of theirs in the history.
@@ -378,14 +378,14 @@ std::uint64_t fnv1a(const std::string& text) {
   return h;
 }
 
-std::vector<EvalCase> buildEvalSet(const std::string& labelsPath) {
+std::vector<EvalCase> buildEvalSet(const std::string& labelsPath, const std::string& salt) {
   std::ifstream in(labelsPath);
   if (!in) return {};
   nlohmann::json fields = nlohmann::json::parse(in, nullptr, false);
   if (!fields.is_array()) return {};
   std::vector<EvalCase> cases;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    EvalCase c = makeCase(fields[i], i);
+    EvalCase c = makeCase(fields[i], i, salt);
     if (!c.group.empty()) cases.push_back(std::move(c));
   }
   return cases;

@@ -39,8 +39,9 @@ struct EvalCase {
   std::set<std::string> alsoRightIds;
 };
 
-// Reads the label file; an empty result means it could not be read.
-std::vector<EvalCase> buildEvalSet(const std::string& labelsPath);
+// Reads the label file; an empty result means it could not be read. A salt other
+// than "" draws other histories for the same fields (the split stays the same).
+std::vector<EvalCase> buildEvalSet(const std::string& labelsPath, const std::string& salt = "");
 
 std::uint64_t fnv1a(const std::string& text);
 

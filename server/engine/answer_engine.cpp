@@ -87,12 +87,43 @@ bool isDeepLink(std::string_view url) {
 
 }  // namespace
 
+// Whether some word of the label is an example e-mail address ("e.g. jane@example.com",
+// "yourname@company.com"): a placeholder that shows the kind of value by giving one.
+bool AnswerEngine::showsAnExampleAddress(std::string_view label) const {
+  for (std::size_t at = label.find('@'); at != std::string_view::npos; at = label.find('@', at + 1)) {
+    std::size_t begin = label.find_last_of(" \t\n(:", at);
+    begin = begin == std::string_view::npos ? 0 : begin + 1;
+    std::size_t end = label.find_first_of(" \t\n),;", at);
+    std::string_view word = label.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
+    while (!word.empty() && (word.back() == '.' || word.back() == '!')) word.remove_suffix(1);
+    if (values_.email(word) > 0.0) return true;
+  }
+  return false;
+}
+
 FieldReading AnswerEngine::readField(const FieldInput& field) const {
   FieldReading reading = labels_.read(field.label);
+  if (showsAnExampleAddress(field.label)) {
+    // The example outweighs the words around it ("yourname@company.com" is no company),
+    // except where the words ask for someone else's address or refuse outright.
+    switch (reading.kind) {
+      case FieldKind::kEmail:
+      case FieldKind::kUsernameOrEmail:
+      case FieldKind::kSomeoneElse:
+      case FieldKind::kPassword:
+      case FieldKind::kCardOrSecurityCode:
+      case FieldKind::kOneTimeCode:
+      case FieldKind::kCaptcha:
+        return reading;
+      case FieldKind::kUsername:
+        return {FieldKind::kUsernameOrEmail, 0.85};
+      default:
+        return {FieldKind::kEmail, 0.85};
+    }
+  }
   if (reading.kind != FieldKind::kUnknown) return reading;
-  // A label that is itself an example value: "you@example.com", "+1 555 0100", "http://".
+  // A label that is itself an example value: "+1 555 0100", "http://".
   std::string_view label = trimText(field.label);
-  if (values_.email(label) > 0.0) return {FieldKind::kEmail, 0.85};
   if (values_.phone(label) >= 0.85) return {FieldKind::kPhone, 0.85};
   if (label == "http://" || label == "https://" || values_.url(label) >= 0.85) return {FieldKind::kUrl, 0.85};
   return reading;
@@ -137,12 +168,23 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           bool familyFirst = s.han + s.hangul + s.kana > 0;
           bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
           bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
+          // People spell their names into their addresses, given name first: anna.mueller@…
+          if (!given && !family) {
+            CandidateContext::HandlePart part = context.partOfOwnHandle(i);
+            given = part == CandidateContext::HandlePart::kFirst;
+            family = part == CandidateContext::HandlePart::kLast;
+          }
           bool wanted = kind == FieldKind::kGivenName ? given : family;
           bool other = kind == FieldKind::kGivenName ? family : given;
           if (wanted) fit = std::max(fit, 0.9);
-          else if (other) fit *= 0.3;
+          else if (other || context.isCityPartOfLocality(i)) fit *= 0.3;  // "10115 Berlin": a town
           break;
         }
+        case FieldKind::kFullName:
+          // "García López" at the end of "María García López" is the family name; "94107 San
+          // Francisco" makes its town no person.
+          if (context.endsSomeName(i) || context.isCityPartOfLocality(i)) fit *= 0.6;
+          break;
         case FieldKind::kCity:
           if (context.isCityPartOfLocality(i)) {
             fit = std::max(fit, 0.9);
@@ -155,6 +197,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           break;
         case FieldKind::kPostalCode:
           if (context.isPostalPartOfLocality(i)) fit = std::max(fit, 0.95);
+          break;
+        case FieldKind::kPhone:
+          // "01310-100 Campinas": digits that some numbering plan accepts, but a postal code here.
+          if (context.isPostalPartOfLocality(i)) fit *= 0.3;
           break;
         default:
           break;

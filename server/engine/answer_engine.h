@@ -57,11 +57,14 @@ class AnswerEngine {
 
   Answer answer(const FieldInput& field, const std::vector<CandidateInput>& candidates) const;
 
+  // How the field's label reads: its own words, or an example value it shows.
+  FieldReading readField(const FieldInput& field) const;
+
   const LabelReader& labels() const { return labels_; }
   const ValueReader& values() const { return values_; }
 
  private:
-  FieldReading readField(const FieldInput& field) const;
+  bool showsAnExampleAddress(std::string_view label) const;
   struct Scored;
   // Every candidate that fits a field of `kind` at least a little, best first. With
   // `ownSite`, a web-address field asks for the person's own site, not a page of another.

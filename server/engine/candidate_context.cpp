@@ -1,6 +1,7 @@
 #include "engine/candidate_context.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
@@ -51,6 +52,11 @@ bool endsASentence(std::string_view text) {
     if (countGraphemes(text.substr(begin, at - begin)) >= 4) return true;
   }
   return false;
+}
+
+bool isHangulWord(std::string_view text) {
+  CharStats s = charStats(text);
+  return s.letters > 0 && s.hangul == s.letters && s.total == s.letters;
 }
 
 }  // namespace
@@ -163,6 +169,11 @@ bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int
     }
     bool edge = first ? (other.starts_with(needle) && other[needle.size()] == ' ')
                       : (other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ');
+    // Korean names are written without a space: "김" begins "김민준", "민준" ends it.
+    if (!edge && (first ? other.starts_with(needle) : other.ends_with(needle)) && isHangulWord(needle) &&
+        isHangulWord(other) && countGraphemes(other) <= 4) {
+      if (values_.fullName(other) >= 0.5) return true;
+    }
     if (!edge || hasDigit(other)) continue;
     // Only a person's name counts: "Smith Analytics Ltd" and "Rossi Design S.r.l." are
     // companies, not people named Smith or Rossi.
@@ -220,6 +231,63 @@ bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
     }
   }
   return false;
+}
+
+}  // namespace oskel::answer
+
+namespace oskel::answer {
+
+CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) const {
+  if (!ownHandleWords_) {
+    ownHandleWords_.emplace();
+    for (std::size_t j = 0; j < texts_.size() && ownHandleWords_->size() < 8; ++j) {
+      std::string_view text = texts_[j];
+      if (text.size() > 80 || fromProse(j) || mentionedInProse(j)) continue;
+      // The user part of an address, a user name, or the host of a site ("annamueller.de").
+      std::string_view handle;
+      if (values_.email(text) >= 1.0) {
+        handle = text.substr(0, text.find('@'));
+      } else if (values_.username(text) >= 0.6) {
+        handle = text;
+      } else if (values_.url(text) >= 0.85) {
+        std::size_t scheme = text.find("://");
+        handle = scheme == std::string_view::npos ? text : text.substr(scheme + 3);
+        if (handle.starts_with("www.")) handle.remove_prefix(4);
+        handle = handle.substr(0, handle.find_first_of("./:?#"));
+      } else {
+        continue;
+      }
+      std::vector<std::string> words(1);
+      for (char c : handle) {
+        if (c >= 'a' && c <= 'z') words.back() += c;
+        else if (c >= 'A' && c <= 'Z') words.back() += static_cast<char>(c - 'A' + 'a');
+        else if (!words.back().empty()) words.emplace_back();
+      }
+      if (words.back().empty()) words.pop_back();
+      if (!words.empty()) ownHandleWords_->push_back(std::move(words));
+    }
+  }
+  if (ownHandleWords_->empty()) return HandlePart::kNone;
+  std::string_view text = texts_[i];
+  if (text.size() > 40 || std::count(text.begin(), text.end(), ' ') > 1 || !startsWithLetter(text)) {
+    return HandlePart::kNone;
+  }
+  for (bool umlauts : {false, true}) {
+    std::string key = asciiLetters(text, umlauts);
+    if (key.size() < 2) return HandlePart::kNone;
+    for (const std::vector<std::string>& words : *ownHandleWords_) {
+      if (words.size() >= 2) {
+        if (words.front() == key) return HandlePart::kFirst;
+        if (words.back() == key) return HandlePart::kLast;
+      } else if (key.size() >= 3 && words.front().size() >= key.size() + 3) {
+        // One run of letters: "elifyilmaz" begins with "Elif" and ends with "Yılmaz".
+        if (words.front().starts_with(key)) return HandlePart::kFirst;
+        if (words.front().ends_with(key)) return HandlePart::kLast;
+      }
+    }
+    if (text.find_first_of("\xC3") == std::string_view::npos) break;  // no umlaut to spell otherwise
+  }
+  return HandlePart::kNone;
 }
 
 }  // namespace oskel::answer

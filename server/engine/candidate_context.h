@@ -44,6 +44,12 @@ class CandidateContext {
   bool isCityPartOfLocality(std::size_t i) const;
   // Some candidate copied on its own (not from a message) reads as a person's full name.
   bool knowsAPersonsName() const;
+  // Where candidate i, a name of one or two words, stands in a handle copied on its own
+  // (the person's own, as others' come inside messages): the user part of an e-mail
+  // address, a user name, or a site's host. "Anna" first and "Müller" last in
+  // anna.mueller@…, "Nowak" last in k.nowak@…, "Elif" first in elifyilmaz.
+  enum class HandlePart { kNone, kFirst, kLast };
+  HandlePart partOfOwnHandle(std::size_t i) const;
 
  private:
   std::string_view clipOf(std::size_t i) const;
@@ -56,6 +62,9 @@ class CandidateContext {
   const std::vector<std::string_view>& texts_;
   const ValueReader& values_;
   mutable int knowsName_ = -1;  // -1: not yet looked at; the context lives for one request
+  // The handles, split at dots, dashes, underscores, plus signs and
+  // digits; read on first use.
+  mutable std::optional<std::vector<std::vector<std::string>>> ownHandleWords_;
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;

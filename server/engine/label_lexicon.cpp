@@ -20,7 +20,22 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 22, KeywordMatch::kPrefix,
      "email|e mail|sähköpost|e post"},
     {FieldKind::kEmail, 22, KeywordMatch::kAnywhere,
-     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편|메일"},
+     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편|메일|信箱|電郵|电邮"},
+    // "E-mail address" in scripts without spaces: heavier than the address word it contains.
+    {FieldKind::kEmail, 30, KeywordMatch::kAnywhere,
+     "이메일 주소|이메일주소|메일 주소|메일주소|电子邮件地址|邮件地址|邮箱地址|電子郵件地址|郵件地址|電郵地址|"
+     "电子邮箱地址|電子信箱地址"},
+    {FieldKind::kEmail, 22, KeywordMatch::kWord,
+     "пошта|електронна пошта|ел пошта|електронна адреса|електронна поща|ел поща|"
+     "ηλεκτρονικο ταχυδρομειο|ταχυδρομειο|διευθυνση ηλεκτρονικου ταχυδρομειου|e mail cim|"
+     "correu|correu electronic|posta electronica|eposti|e postur|netfang|elektroninis pastas|"
+     "e pasts|e posti|dia chi email|thu dien tu"},
+    // A first-order discount or a stock alert is offered for an e-mail address; heavier than "order".
+    {FieldKind::kEmail, 36, KeywordMatch::kWord,
+     "your first order|first order|first purchase|your first purchase|ihre erste bestellung|erste bestellung|"
+     "votre premiere commande|premiere commande|tu primer pedido|primer pedido|primo ordine|primeira compra|"
+     "eerste bestelling|pierwsze zamowienie|первый заказ|back in stock|notify me|notify me when available|"
+     "be the first to know|email me when"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "e posta|eposta|e posta adresi|البريد الإلكتروني|ایمیل|אימייל|דואר אלקטרוני|อีเมล|ईमेल|"
      "adresa de email|adresa e mail|e postadress|e postadresse|sahkoposti osoite|email cim|"
@@ -44,6 +59,12 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 14, KeywordMatch::kPrefix, "newsletter|nieuwsbrief|nyhetsbrev|nyhedsbrev"},
     {FieldKind::kEmail, 14, KeywordMatch::kAnywhere, "メルマガ|メールマガジン|订阅|訂閱|뉴스레터|구독"},
     // "Forgot your password?" over a field asks for the account, not the password.
+    // The sentence over the field of a reset form: the account's address gets the new password.
+    {FieldKind::kUsernameOrEmail, 70, KeywordMatch::kWord,
+     "receive a new password|get a new password|create a new password|send you a new password|"
+     "new password via email|new password by email|new password will be sent|to reset your password|"
+     "to reset password|reset link|password reset link|link to reset|neues passwort zusenden|"
+     "nouveau mot de passe par e mail|recibir una nueva contrasena|nuova password via email"},
     {FieldKind::kUsernameOrEmail, 64, KeywordMatch::kWord,
      "lost password|lost your password|forgot password|forgot your password|forgotten password|"
      "forgotten your password|reset password|reset your password|password reset|recover password|"

@@ -4,6 +4,7 @@
 
 #include <unicode/brkiter.h>
 #include <unicode/normalizer2.h>
+#include <unicode/translit.h>
 #include <unicode/uchar.h>
 #include <unicode/uscript.h>
 #include <unicode/unistr.h>
@@ -34,7 +35,38 @@ icu::UnicodeString fromUtf8(std::string_view utf8) {
   return icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
 }
 
+// Transliterators keep per-call state; each thread gets its own.
+icu::Transliterator* toAscii() {
+  thread_local std::unique_ptr<icu::Transliterator> instance = [] {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Transliterator> t(
+        icu::Transliterator::createInstance("Any-Latin; Latin-ASCII; Lower", UTRANS_FORWARD, status));
+    return U_SUCCESS(status) ? std::move(t) : nullptr;
+  }();
+  return instance.get();
+}
+
 }  // namespace
+
+std::string asciiLetters(std::string_view utf8, bool umlautsAsE) {
+  icu::Transliterator* t = toAscii();
+  if (t == nullptr) return {};
+  icu::UnicodeString text = fromUtf8(utf8);
+  if (umlautsAsE) {
+    static const std::pair<const char16_t*, const char16_t*> kUmlauts[] = {
+        {u"\u00E4", u"ae"}, {u"\u00F6", u"oe"}, {u"\u00FC", u"ue"}, {u"\u00C4", u"Ae"},
+        {u"\u00D6", u"Oe"}, {u"\u00DC", u"Ue"}, {u"\u00DF", u"ss"}};
+    for (auto [from, to] : kUmlauts) text.findAndReplace(icu::UnicodeString(from), icu::UnicodeString(to));
+  }
+  t->transliterate(text);
+  std::string out;
+  for (int32_t i = 0; i < text.length(); ++i) {
+    char16_t c = text.charAt(i);
+    if (c >= u'a' && c <= u'z') out += static_cast<char>(c);
+    else if (c >= u'A' && c <= u'Z') out += static_cast<char>(c - u'A' + u'a');
+  }
+  return out;
+}
 
 std::string foldText(std::string_view utf8) {
   icu::UnicodeString text = fromUtf8(utf8);

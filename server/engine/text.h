@@ -16,6 +16,13 @@ namespace oskel::answer {
 // (" e mail adresse "). Keywords folded the same way match with find().
 std::string foldText(std::string_view utf8);
 
+// The letters of a text spelled in lower-case ASCII, as people write their
+// names in e-mail addresses: "Müller" -> "muller", "Иван" -> "ivan",
+// "de Vries" -> "devries". With `umlautsAsE`, German umlauts and ß take the
+// spelling "ue", "oe", "ae", "ss" ("Müller" -> "mueller"). Empty when the
+// script has no Latin spelling.
+std::string asciiLetters(std::string_view utf8, bool umlautsAsE = false);
+
 // Number of user-perceived characters (extended grapheme clusters).
 std::size_t countGraphemes(std::string_view utf8);
 

@@ -236,7 +236,11 @@ double ValueReader::url(std::string_view text) const {
 
 double ValueReader::phone(std::string_view text) const {
   if (date(text) > 0.0) return 0.0;
-  return phoneScore(text);
+  double score = phoneScore(text);
+  // "01310-100", "100-0005": a postal code's shape and too few digits for a whole number
+  // with its area code.
+  if (score > 0.0 && text.front() != '+' && postalCode(text) >= 0.9) score = std::min(score, 0.45);
+  return score;
 }
 
 double ValueReader::postalCode(std::string_view text) const {
@@ -294,10 +298,26 @@ bool ValueReader::isCapitalisedWord(std::string_view text) const {
   return u_isupper(first) || !isCased(first);
 }
 
+// Names written in Han or Hangul: how well a word of `letters` syllables fits the family
+// name (Korean family names are one syllable, given names two; Chinese and Japanese family
+// names one to three characters) or the given name. Negative when the text is not of that kind.
+double cjkNamePart(const CharStats& s, bool family) {
+  if (s.letters == 0 || s.han + s.hangul + s.kana != s.letters || s.spaces > 0) return -1.0;
+  if (s.kana > 0) return family ? 0.05 : 0.3;  // surnames are written in kanji
+  if (s.hangul == s.letters) {
+    if (family) return s.letters == 1 ? 0.6 : s.letters == 2 ? 0.3 : 0.05;
+    return s.letters == 2 ? 0.5 : s.letters == 1 ? 0.3 : 0.15;
+  }
+  return s.letters <= 3 ? (family ? 0.5 : 0.4) : 0.1;
+}
+
 double ValueReader::givenName(std::string_view text) const {
   if (!isCapitalisedWord(text)) return 0.0;
   const Lexicon& lex = Lexicon::instance();
   std::string f = folded(text);
+  if (double cjk = cjkNamePart(charStats(text), false); cjk >= 0.0) {
+    return lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75 ? 0.05 : cjk;
+  }
   if (lex.isGivenName(f)) return 0.9;
   std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
   if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
@@ -318,6 +338,9 @@ double ValueReader::familyName(std::string_view text) const {
   }
   if (!isCapitalisedWord(text)) return 0.0;
   std::string f = folded(text);
+  if (double cjk = cjkNamePart(charStats(text), true); cjk >= 0.0) {
+    return lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75 ? 0.05 : cjk;
+  }
   if (lex.isGivenName(f)) return 0.2;
   if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
   return 0.5;

@@ -463,6 +463,76 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
   EXPECT_GE(own.confidence, AnswerEngine::kClientThreshold);
 }
 
+TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
+  auto kind = [](const char* label) { return engine().readField({label, "AXTextField", "x"}).kind; };
+  // An example address in the placeholder outweighs the words around it.
+  EXPECT_EQ(kind("yourname@company.com"), FieldKind::kEmail);
+  EXPECT_EQ(kind("name@domain.com"), FieldKind::kEmail);
+  EXPECT_EQ(kind("e.g. jane@example.com."), FieldKind::kEmail);
+  EXPECT_EQ(kind("Username (e.g. john@example.org)"), FieldKind::kUsernameOrEmail);
+  EXPECT_EQ(kind("Friend's e-mail · friend@example.com"), FieldKind::kSomeoneElse);
+  EXPECT_EQ(kind("Password · min. 8 characters, e.g. not you@example.com"), FieldKind::kPassword);
+  EXPECT_EQ(kind("Contact @ our office"), FieldKind::kUnknown);  // an "@" that is no address
+  // A reset form's sentence names the password but asks for the account's address.
+  EXPECT_EQ(kind("Enter your e-mail address to receive a new password"), FieldKind::kUsernameOrEmail);
+  EXPECT_EQ(kind("New password"), FieldKind::kPassword);
+  // Compounds of "e-mail" and "address" in scripts without spaces, and other words.
+  EXPECT_EQ(kind("이메일 주소"), FieldKind::kEmail);
+  EXPECT_EQ(kind("电子邮件地址"), FieldKind::kEmail);
+  EXPECT_EQ(kind("주소"), FieldKind::kStreetAddress);
+  EXPECT_EQ(kind("Ηλεκτρονικό ταχυδρομείο"), FieldKind::kEmail);
+  EXPECT_EQ(kind("Електронна пошта"), FieldKind::kEmail);
+  EXPECT_EQ(kind("Sign up and get 10% off your first order"), FieldKind::kEmail);
+  EXPECT_EQ(kind("Order number"), FieldKind::kOtherNumber);
+}
+
+TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
+  struct Case {
+    const char* label;
+    std::vector<CandidateInput> candidates;
+    std::optional<std::size_t> chosen;
+  };
+  const Case cases[] = {
+      // Neither word is in a list of names; the person's own address spells them.
+      {"First name", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea"}, {"C:index0", "linnea.lindqvist@telia.se"}}),
+       1u},
+      {"Last name", list({{"A:index0", "Linnea"}, {"B:index0", "Lindqvist"}, {"C:index0", "linnea.lindqvist@telia.se"}}),
+       1u},
+      // Umlauts spelled "ue", dotless i, Cyrillic, a particle written together, an initial.
+      {"Nachname", list({{"A:index0", "Müller"}, {"B:index0", "anna.mueller@posteo.de"}}), 0u},
+      {"Soyad", list({{"A:index0", "Eskişehir"}, {"B:index0", "Yılmaz"}, {"C:index0", "elif.yilmaz@hotmail.com"}}), 1u},
+      {"Имя", list({{"A:index0", "Петров"}, {"B:index0", "Иван"}, {"C:index0", "ivan.petrov@yandex.ru"}}), 1u},
+      {"Achternaam", list({{"A:index0", "de Vries"}, {"B:index0", "daan.devries@ziggo.nl"}}), 0u},
+      {"Nazwisko", list({{"A:index0", "Nowak"}, {"B:index0", "k.nowak@wp.pl"}}), 0u},
+      // A user name or the person's own site written as one run of letters.
+      {"Vorname", list({{"A:index0", "Tereza"}, {"B:index0", "Olomouc"}, {"C:index0", "tereza.dv"}}), 0u},
+      {"Last name", list({{"A:index0", "Västerås"}, {"B:index0", "Lindqvist"}, {"C:index0", "https://linnealindqvist.se"}}),
+       1u},
+      // Someone else's address inside a message spells nobody's own name.
+      {"Vorname",
+       list({{"M:index0", "Hi, could you send the contract to tereza.dv@seznam.cz before Friday? Thanks, Jan"},
+             {"M:index1", "tereza.dv@seznam.cz"},
+             {"A:index0", "Tereza"}}),
+       std::nullopt},
+      {"Vorname", list({{"A:index0", "Tereza"}}), std::nullopt},
+      // Korean names are written without a space; "김" begins "김민준".
+      {"Last name", list({{"A:index0", "김민준"}, {"B:index0", "김"}}), 1u},
+      // The town of a locality line is no family name; a postal code is no phone number.
+      {"Last name", list({{"A:index0", "Campinas"}, {"B:index0", "01310-100 Campinas"}}), std::nullopt},
+      {"Phone", list({{"A:index0", "01310-100"}, {"B:index0", "+55 11 91234-5678"}}), 1u},
+      // The family name at the end of the full name is not the full name.
+      {"Your name", list({{"A:index0", "García López"}, {"B:index0", "María García López"}}), 1u},
+  };
+  for (const Case& c : cases) {
+    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
+    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
+  }
+  EXPECT_EQ(asciiLetters("Müller"), "muller");
+  EXPECT_EQ(asciiLetters("Müller", true), "mueller");
+  EXPECT_EQ(asciiLetters("Иван"), "ivan");
+  EXPECT_EQ(asciiLetters("de Vries"), "devries");
+}
+
 TEST(ValueReader, DottedUserNamesAreNotHosts) {
   const ValueReader& v = engine().values();
   struct Case {

@@ -2,7 +2,7 @@
 // top-1 accuracy per field kind, wrong fills on fields that must get no
 // answer, and calibration of the confidence.
 //
-//   answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N]
+//   answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N] [--annotations-as-is]
 //   answer_eval --label TEXT     (prints how one label reads)
 //
 // "held" is the part kept aside for checking; tune on "tune" only.
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   std::string labels = OSKEL_EVAL_LABELS;
   bool misses = false;
   std::string salt;  // draws other histories for the same fields
+  bool annotationsAsIs = false;  // keep "email" on fields that ask for a friend's address
   int draws = 1;     // histories per field: the first with the salt, then with salt + "/2", "/3", …
   std::string dump;  // print the candidates of fields whose label contains this
   for (int i = 1; i < argc; ++i) {
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     else if (!std::strcmp(argv[i], "--labels") && i + 1 < argc) labels = argv[++i];
     else if (!std::strcmp(argv[i], "--misses")) misses = true;
     else if (!std::strcmp(argv[i], "--salt") && i + 1 < argc) salt = argv[++i];
+    else if (!std::strcmp(argv[i], "--annotations-as-is")) annotationsAsIs = true;
     else if (!std::strcmp(argv[i], "--draws") && i + 1 < argc) draws = std::max(1, std::atoi(argv[++i]));
     else if (!std::strcmp(argv[i], "--dump") && i + 1 < argc) dump = argv[++i];
     else if (!std::strcmp(argv[i], "--label") && i + 1 < argc) {
@@ -49,14 +51,14 @@ int main(int argc, char** argv) {
       return 0;
     }
     else {
-      std::fprintf(stderr, "usage: answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N]\n");
+      std::fprintf(stderr, "usage: answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N] [--annotations-as-is]\n");
       return 2;
     }
   }
   std::vector<oskel::eval::EvalCase> cases;
   for (int d = 1; d <= draws; ++d) {
     std::vector<oskel::eval::EvalCase> drawn =
-        oskel::eval::buildEvalSet(labels, d == 1 ? salt : salt + "/" + std::to_string(d));
+        oskel::eval::buildEvalSet(labels, d == 1 ? salt : salt + "/" + std::to_string(d), annotationsAsIs);
     std::move(drawn.begin(), drawn.end(), std::back_inserter(cases));
   }
   if (cases.empty()) {
@@ -69,6 +71,8 @@ int main(int argc, char** argv) {
   Tally answerable;
   int bins[5] = {};
   int binsRight[5] = {};
+  int someoneElses = 0;        // fields that ask for another person's value
+  int someoneElsesFilled = 0;  // ... filled with the person's own value anyway
   int lenientCases = 0;  // cases with values right only by the also-right rules
   int lenientRight = 0;  // answers counted right only by those rules
   double totalMicros = 0;
@@ -92,6 +96,8 @@ int main(int argc, char** argv) {
       ++lenientCases;
       lenientRight += chose && c.alsoRightIds.count(c.candidates[*a.chosen].id) > 0;
     }
+    someoneElses += c.someoneElses;
+    someoneElsesFilled += c.someoneElses && fill;
     Tally& t = c.rightIds.empty() ? noAnswer : byGroup[c.group];
     ++t.cases;
     t.right += c.rightIds.empty() ? !chose : right;
@@ -132,6 +138,8 @@ int main(int argc, char** argv) {
   std::printf("fields where the label asks for another of the person's values than annotated: %d; "
               "answers right only by that: %d\n",
               lenientCases, lenientRight);
+  std::printf("fields whose label asks for another person's value, counted as no-answer fields: %d; filled: %d%s\n",
+              someoneElses, someoneElsesFilled, annotationsAsIs ? " (annotations kept as they are)" : "");
   int filled = answerable.filled + noAnswer.filled;
   std::printf("precision of fills (confidence >= 0.4): %d / %d = %.3f\n\ncalibration (chosen answers):\n",
               answerable.filledRight, filled, filled ? double(answerable.filledRight) / filled : 1.0);

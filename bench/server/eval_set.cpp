@@ -257,6 +257,17 @@ std::vector<Attr> alsoRightFor(const std::string& type, const std::string& label
   return out;
 }
 
+// A label that asks for another person's value: a friend to tell, the recipient of a gift
+// or a message, a child, an emergency contact. The annotators typed such fields by their
+// value ("email"), but the person's own address is exactly what must not go there.
+bool asksForSomeoneElse(const std::string& label) {
+  std::string l = label;
+  std::transform(l.begin(), l.end(), l.begin(), [](unsigned char c) { return std::tolower(c); });
+  return containsAny(l, {"friend", "recipient", "empfänger", "empfanger", "freund", "destinataire", "votre ami",
+                         "amigo", "destinatario", "amico", "vriend", "ontvanger", "znajom", "odbiorc", "друг",
+                         "Друг", "получател", "Получател", "child's", "spouse", "emergency contact"});
+}
+
 std::string clipId(std::mt19937_64& rng) {
   static const char* hex = "0123456789ABCDEF";
   std::string id;
@@ -269,7 +280,7 @@ std::string lower(std::string s) {
   return s;
 }
 
-EvalCase makeCase(const nlohmann::json& field, std::size_t index, const std::string& salt) {
+EvalCase makeCase(const nlohmann::json& field, std::size_t index, const std::string& salt, bool annotationsAsIs) {
   EvalCase c;
   c.label = field.value("label", "");
   c.expectedType = field.value("expected_type", "");
@@ -364,6 +375,13 @@ EvalCase makeCase(const nlohmann::json& field, std::size_t index, const std::str
       c.rightIds.insert(cand.id);
     }
   }
+  // The history holds the person's own value all the same: the case checks that it stays out.
+  if (!annotationsAsIs && !target.attrs.empty() && asksForSomeoneElse(c.label)) {
+    c.someoneElses = true;
+    c.group = "no-answer";
+    c.rightIds.clear();
+    c.alsoRightIds.clear();
+  }
   return c;
 }
 
@@ -378,14 +396,14 @@ std::uint64_t fnv1a(const std::string& text) {
   return h;
 }
 
-std::vector<EvalCase> buildEvalSet(const std::string& labelsPath, const std::string& salt) {
+std::vector<EvalCase> buildEvalSet(const std::string& labelsPath, const std::string& salt, bool annotationsAsIs) {
   std::ifstream in(labelsPath);
   if (!in) return {};
   nlohmann::json fields = nlohmann::json::parse(in, nullptr, false);
   if (!fields.is_array()) return {};
   std::vector<EvalCase> cases;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    EvalCase c = makeCase(fields[i], i, salt);
+    EvalCase c = makeCase(fields[i], i, salt, annotationsAsIs);
     if (!c.group.empty()) cases.push_back(std::move(c));
   }
   return cases;

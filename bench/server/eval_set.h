@@ -37,11 +37,17 @@ struct EvalCase {
   // The part of rightIds that is right only by the rules for labels that ask for another
   // value than the annotation names (a username field labelled "Email", a lone "Имя").
   std::set<std::string> alsoRightIds;
+  // The label asks for another person's value ("Your friend's e-mail"): whatever the
+  // annotation names, the person's own value is no answer, so the case counts as one that
+  // must get no answer (see asksForSomeoneElse in eval_set.cpp).
+  bool someoneElses = false;
 };
 
 // Reads the label file; an empty result means it could not be read. A salt other
 // than "" draws other histories for the same fields (the split stays the same).
-std::vector<EvalCase> buildEvalSet(const std::string& labelsPath, const std::string& salt = "");
+// With `annotationsAsIs`, labels that ask for someone else's value keep their annotation.
+std::vector<EvalCase> buildEvalSet(const std::string& labelsPath, const std::string& salt = "",
+                                   bool annotationsAsIs = false);
 
 std::uint64_t fnv1a(const std::string& text);
 

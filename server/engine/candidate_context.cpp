@@ -272,9 +272,19 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
   if (text.size() > 40 || std::count(text.begin(), text.end(), ' ') > 1 || !startsWithLetter(text)) {
     return HandlePart::kNone;
   }
+  // A family name of two words often goes into handles by its first: "García López" in
+  // maria.garcia@…
+  std::size_t space = text.find(' ');
+  std::string_view firstWord = space == std::string_view::npos ? std::string_view() : text.substr(0, space);
   for (bool umlauts : {false, true}) {
     std::string key = asciiLetters(text, umlauts);
     if (key.size() < 2) return HandlePart::kNone;
+    std::string firstKey = firstWord.empty() ? std::string() : asciiLetters(firstWord, umlauts);
+    if (firstKey.size() >= 3) {
+      for (const std::vector<std::string>& words : *ownHandleWords_) {
+        if (words.size() >= 2 && words.back() == firstKey) return HandlePart::kLast;
+      }
+    }
     for (const std::vector<std::string>& words : *ownHandleWords_) {
       if (words.size() >= 2) {
         if (words.front() == key) return HandlePart::kFirst;

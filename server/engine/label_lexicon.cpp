@@ -20,7 +20,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 22, KeywordMatch::kPrefix,
      "email|e mail|sähköpost|e post"},
     {FieldKind::kEmail, 22, KeywordMatch::kAnywhere,
-     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편|메일|信箱|電郵|电邮"},
+     "メール|邮箱|电子邮件|電子郵件|郵箱|이메일|전자우편|메일|信箱|電郵|电邮|邮件|郵件"},
     // "E-mail address" in scripts without spaces: heavier than the address word it contains.
     {FieldKind::kEmail, 30, KeywordMatch::kAnywhere,
      "이메일 주소|이메일주소|메일 주소|메일주소|电子邮件地址|邮件地址|邮箱地址|電子郵件地址|郵件地址|電郵地址|"
@@ -35,7 +35,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "your first order|first order|first purchase|your first purchase|ihre erste bestellung|erste bestellung|"
      "votre premiere commande|premiere commande|tu primer pedido|primer pedido|primo ordine|primeira compra|"
      "eerste bestelling|pierwsze zamowienie|первый заказ|back in stock|notify me|notify me when available|"
-     "be the first to know|email me when"},
+     "be the first to know|email me when|stay up to date|keep up to date|keep me up to date|"
+     "immer auf dem laufenden|restez informe|mantente informado|resta aggiornato|fique por dentro|"
+     "blijf op de hoogte|badz na biezaco"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "e posta|eposta|e posta adresi|البريد الإلكتروني|ایمیل|אימייל|דואר אלקטרוני|อีเมล|ईमेल|"
      "adresa de email|adresa e mail|e postadress|e postadresse|sahkoposti osoite|email cim|"
@@ -55,7 +57,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "inschrijven|schrijf je in|zapisz sie|subskrybuj|zapisz sie do newslettera|подписаться|"
      "подписка|рассылка|подпишитесь|odber noviniek|odber novinek|prihlasit k odberu|"
      "nyhedsbrev|nyhetsbrev|tilmeld|nyeste tilbud|uutiskirje|hirlevel|feliratkozas|"
-     "bulten|abone ol"},
+     "bulten|abone ol|get the latest|keep in touch|receive updates|get notified|don t miss out|"
+     "join our community|subscribe to updates|get our newsletter"},
     {FieldKind::kEmail, 14, KeywordMatch::kPrefix, "newsletter|nieuwsbrief|nyhetsbrev|nyhedsbrev"},
     {FieldKind::kEmail, 14, KeywordMatch::kAnywhere, "メルマガ|メールマガジン|订阅|訂閱|뉴스레터|구독"},
     // "Forgot your password?" over a field asks for the account, not the password.
@@ -275,9 +278,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "usuario|nombre de usuario|nome de usuario|nome de utilizador|nome utente|"
      "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|nazwa uzytkownika|login uzytkownika|имя пользователя|логин|ник|"
      "prihlasovaci jmeno|uzivatelske jmeno|felhasznalonev|nimimerkki|member id|account name|"
-     "account id|handle|apelido|login id|member login|anmeldename|benutzerkennung|"
+     "account id|handle|login id|member login|anmeldename|benutzerkennung|"
      "nom de compte|nombre de cuenta|nome account|nazwa konta|учетная запись|"
      "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập"},
+    // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil.
+    {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido", FieldKind::kFamilyName, true},
     // The name shown to others: the user name for some, the person's own name for others.
     {FieldKind::kUsername, 30, KeywordMatch::kWord,
      "display name|screen name|public name|anzeigename|nom d affichage|nom affiche|"

@@ -504,6 +504,7 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       {"Имя", list({{"A:index0", "Петров"}, {"B:index0", "Иван"}, {"C:index0", "ivan.petrov@yandex.ru"}}), 1u},
       {"Achternaam", list({{"A:index0", "de Vries"}, {"B:index0", "daan.devries@ziggo.nl"}}), 0u},
       {"Nazwisko", list({{"A:index0", "Nowak"}, {"B:index0", "k.nowak@wp.pl"}}), 0u},
+      {"Apellidos", list({{"A:index0", "García López"}, {"B:index0", "maria.garcia@gmail.com"}}), 0u},
       // A user name or the person's own site written as one run of letters.
       {"Vorname", list({{"A:index0", "Tereza"}, {"B:index0", "Olomouc"}, {"C:index0", "tereza.dv"}}), 0u},
       {"Last name", list({{"A:index0", "Västerås"}, {"B:index0", "Lindqvist"}, {"C:index0", "https://linnealindqvist.se"}}),

@@ -2,10 +2,13 @@
 // top-1 accuracy per field kind, wrong fills on fields that must get no
 // answer, and calibration of the confidence.
 //
-//   answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N] [--annotations-as-is]
+//   answer_eval [--split tune|held|all] [--labels FILE] [--misses] [--salt S] [--draws N]
+//               [--annotations-as-is] [--dump TEXT]
 //   answer_eval --label TEXT     (prints how one label reads)
 //
-// "held" is the part kept aside for checking; tune on "tune" only.
+// "held" is the part kept aside for checking; tune on "tune" only. --draws N
+// gives every field N different histories, so that a figure does not hang on
+// one lucky or unlucky draw.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

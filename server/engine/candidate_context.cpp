@@ -233,16 +233,12 @@ bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
   return false;
 }
 
-}  // namespace oskel::answer
-
-namespace oskel::answer {
-
 CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) const {
   if (!ownHandleWords_) {
     ownHandleWords_.emplace();
     for (std::size_t j = 0; j < texts_.size() && ownHandleWords_->size() < 8; ++j) {
       std::string_view text = texts_[j];
-      if (text.size() > 80 || fromProse(j) || mentionedInProse(j)) continue;
+      if (text.size() > 80) continue;
       // The user part of an address, a user name, or the host of a site ("annamueller.de").
       std::string_view handle;
       if (values_.email(text) >= 1.0) {
@@ -257,6 +253,7 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
       } else {
         continue;
       }
+      if (fromProse(j) || mentionedInProse(j)) continue;  // someone else's
       std::vector<std::string> words(1);
       for (char c : handle) {
         if (c >= 'a' && c <= 'z') words.back() += c;

@@ -8,7 +8,7 @@
 //
 // "held" is the part kept aside for checking; tune on "tune" only. --draws N
 // gives every field N different histories, so that a figure does not hang on
-// one lucky or unlucky draw.
+// one lucky or unlucky draw. --dump with --misses prints only the missed fields.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -112,17 +112,18 @@ int main(int argc, char** argv) {
       answerable.filled += fill;
       answerable.filledRight += fill && right;
     }
-    if (!dump.empty() && c.label.find(dump) != std::string::npos) {
+    bool miss = c.rightIds.empty() ? fill : !right;
+    if (!dump.empty() && c.label.find(dump) != std::string::npos && (!misses || miss)) {
       std::printf("DUMP %s (%s) chose=%s conf=%.2f\n", c.label.c_str(), c.expectedType.c_str(),
                   chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence);
       for (const auto& cand : c.candidates) {
         std::printf("   %s %-50.50s\n", c.rightIds.count(cand.id) ? "*" : " ", cand.text.c_str());
       }
     }
-    if (misses && (c.rightIds.empty() ? fill : !right)) {
-      std::printf("MISS [%s] %-40.40s kind=%-16s chose=%-30.30s conf=%.2f\n", c.group.c_str(), c.label.c_str(),
+    if (misses && miss) {
+      std::printf("MISS [%s] %-40.40s kind=%-16s chose=%-30.30s conf=%.2f (%s)\n", c.group.c_str(), c.label.c_str(),
                   std::string(oskel::answer::fieldKindName(a.kind)).c_str(),
-                  chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence);
+                  chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence, c.person.c_str());
     }
   }
   std::printf("answer engine evaluation, split=%s, %d fields (%d histories each)\n\n", split.c_str(),

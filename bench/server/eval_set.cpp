@@ -65,9 +65,9 @@ const Persona kPersonas[] = {
     {"tr", {"Elif", "Yılmaz", "Elif Yılmaz", "elif.yilmaz@hotmail.com", "+90 532 123 45 67", "İstiklal Caddesi 42",
             "34430", "Eskişehir", "Eskişehir", "Türkiye", "Yılmaz Tekstil A.Ş.", "elifyilmaz",
             "https://elifyilmaz.com.tr", "12.11.1995"}},
-    {"pt", {"Thiago", "Carvalho", "Thiago Carvalho", "thiago.carvalho@uol.com.br", "+55 11 91234-5678",
-            "Rua das Flores 250", "01310-100", "Campinas", "São Paulo", "Brasil", "Carvalho Tecnologia Ltda",
-            "thiagocarvalho", "https://thiagocarvalho.com.br", "1991-06-18"}},
+    {"pt", {"Thiago", "Mourão", "Thiago Mourão", "thiago.mourao@uol.com.br", "+55 11 91234-5678",
+            "Rua das Flores 250", "01310-100", "Campinas", "São Paulo", "Brasil", "Mourão Tecnologia Ltda",
+            "thiagomourao", "https://thiagomourao.com.br", "1991-06-18"}},
 };
 
 // Labels of a person's own note, per language.
@@ -302,6 +302,7 @@ EvalCase makeCase(const nlohmann::json& field, std::size_t index, const std::str
   std::mt19937_64 rng(fnv1a(salt + page + "\n" + c.label + "\n" + std::to_string(index)));
   auto chance = [&](double p) { return std::uniform_real_distribution<double>(0, 1)(rng) < p; };
   const Persona& me = kPersonas[rng() % std::size(kPersonas)];
+  c.person = me.values[kFull];
   // 15% of answerable fields find no value of theirs in the history.
   bool leaveOut = !target.attrs.empty() && chance(0.15);
   std::set<int> left;

@@ -32,6 +32,7 @@ struct EvalCase {
   std::string expectedType;  // the annotation
   std::string group;         // the kind the harness reports it under
   bool heldAside = false;
+  std::string person;        // the full name of the person whose history it is
   std::vector<answer::CandidateInput> candidates;
   std::set<std::string> rightIds;  // empty: the right answer is no match
   // The part of rightIds that is right only by the rules for labels that ask for another

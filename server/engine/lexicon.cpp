@@ -1,6 +1,8 @@
 #include "engine/lexicon.h"
 
+#include <iterator>
 #include <memory>
+#include <vector>
 
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
@@ -50,6 +52,60 @@ constexpr const char* kGivenNames =
     "taro|hiroshi|takeshi|kenji|yuki|haruto|sota|yui|hina|sakura|aoi|wei|jing|li|ming|hua|min|"
     "jun|yan|민준|서준|지훈|서연|지우|하은|ahmed|mohammed|mohamed|ali|omar|fatima|aisha|raj|amit|"
     "priya|ananya|rahul|arjun|sanjay|deepak";
+
+// Common family names of the languages the service reads: the most frequent ones
+// of each country, with the feminine forms of Polish and Russian names, and in Han
+// and Hangul the family names of Japan, China and Korea.
+constexpr const char* kFamilyNames =
+    "smith|johnson|williams|brown|jones|miller|davis|wilson|anderson|taylor|moore|jackson|"
+    "thompson|white|harris|clark|lewis|robinson|walker|young|allen|wright|hill|green|adams|nelson|"
+    "baker|hall|campbell|mitchell|carter|roberts|evans|turner|parker|collins|edwards|stewart|"
+    "morris|murphy|cook|rogers|morgan|cooper|reed|bailey|howard|ward|richardson|watson|brooks|"
+    "bennett|hughes|price|sanders|myers|foster|"
+    "muller|mueller|schmidt|schneider|fischer|weber|meyer|wagner|becker|schulz|hoffmann|schafer|"
+    "schaefer|koch|bauer|richter|klein|wolf|schroder|schroeder|neumann|schwarz|zimmermann|braun|"
+    "kruger|krueger|hofmann|hartmann|lange|schmitt|werner|schmitz|krause|meier|lehmann|schmid|"
+    "schulze|maier|kohler|koehler|herrmann|konig|koenig|mayer|huber|kaiser|fuchs|scholz|moller|"
+    "moeller|weiss|jung|hahn|schubert|vogel|keller|gunther|berger|winkler|lorenz|baumann|"
+    "bernard|dubois|durand|moreau|lefebvre|leroy|roux|bertrand|morel|fournier|girard|bonnet|"
+    "dupont|lambert|fontaine|rousseau|mercier|blanc|guerin|boyer|garnier|chevalier|legrand|"
+    "gauthier|perrin|clement|morin|roussel|masson|marchand|duval|dumont|lemaire|dufour|meunier|"
+    "garcia|rodriguez|gonzalez|fernandez|lopez|martinez|sanchez|perez|gomez|jimenez|ruiz|"
+    "hernandez|diaz|moreno|munoz|alvarez|romero|alonso|gutierrez|navarro|torres|dominguez|"
+    "vazquez|ramos|ramirez|serrano|molina|morales|suarez|ortega|delgado|castro|ortiz|rubio|"
+    "marin|sanz|nunez|iglesias|medina|garrido|cortes|castillo|lozano|guerrero|prieto|mendez|"
+    "rossi|russo|ferrari|esposito|bianchi|romano|colombo|ricci|marino|greco|bruno|gallo|conti|"
+    "de luca|mancini|giordano|rizzo|lombardi|moretti|barbieri|fontana|santoro|mariani|rinaldi|"
+    "caruso|ferrara|galli|martini|leone|longo|gentile|martinelli|vitale|lombardo|serra|coppola|"
+    "silva|santos|ferreira|pereira|oliveira|costa|rodrigues|martins|sousa|souza|fernandes|"
+    "goncalves|gomes|lopes|marques|alves|almeida|ribeiro|pinto|carvalho|teixeira|moreira|"
+    "correia|mendes|nunes|soares|vieira|monteiro|cardoso|rocha|coelho|cunha|pires|araujo|"
+    "barbosa|tavares|azevedo|freitas|lima|dias|melo|nascimento|barros|moura|"
+    "de jong|jansen|de vries|van den berg|van dijk|bakker|janssen|visser|smit|meijer|de boer|"
+    "mulder|de groot|bos|vos|hendriks|van leeuwen|dekker|brouwer|de wit|dijkstra|smits|de graaf|"
+    "van der meer|van der linden|kok|jacobs|de haan|vermeulen|van den heuvel|hoekstra|verhoeven|"
+    "nowak|kowalski|kowalska|wisniewski|wisniewska|wojcik|kowalczyk|kaminski|kaminska|"
+    "lewandowski|lewandowska|zielinski|zielinska|szymanski|szymanska|wozniak|dabrowski|"
+    "dabrowska|kozlowski|kozlowska|jankowski|jankowska|mazur|kwiatkowski|kwiatkowska|krawczyk|"
+    "kaczmarek|piotrowski|piotrowska|grabowski|grabowska|zajac|pawlowski|pawlowska|krol|"
+    "иванов|иванова|смирнов|смирнова|кузнецов|кузнецова|попов|попова|васильев|васильева|петров|"
+    "петрова|соколов|соколова|михайлов|михайлова|новиков|новикова|федоров|федорова|морозов|"
+    "морозова|волков|волкова|алексеев|алексеева|лебедев|лебедева|семенов|семенова|егоров|"
+    "егорова|павлов|павлова|козлов|козлова|степанов|степанова|николаев|николаева|орлов|орлова|"
+    "ivanov|ivanova|smirnov|smirnova|kuznetsov|kuznetsova|popov|popova|petrov|petrova|"
+    "佐藤|鈴木|高橋|田中|伊藤|渡辺|山本|中村|小林|加藤|吉田|山田|佐々木|山口|松本|井上|木村|"
+    "斎藤|清水|山崎|池田|橋本|阿部|石川|山下|中島|石井|小川|前田|岡田|長谷川|藤田|後藤|近藤|"
+    "村上|遠藤|青木|坂本|斉藤|福田|太田|西村|藤井|金子|岡本|藤原|中野|三浦|原田|中川|松田|"
+    "王|李|张|張|刘|劉|陈|陳|杨|楊|黄|黃|赵|趙|吴|吳|周|徐|孙|孫|马|馬|朱|胡|郭|何|高|罗|羅|"
+    "郑|鄭|梁|谢|謝|宋|唐|许|許|韩|韓|冯|馮|邓|鄧|曹|彭|曾|肖|董|袁|潘|蒋|蔣|蔡|欧阳|歐陽|"
+    "김|이|박|최|정|강|조|윤|장|임|한|오|서|신|권|황|안|송|류|전|홍|고|문|양|손|배|백|허|유|남|"
+    "심|노|하|곽|성|차|주|우|구|민";
+
+// Endings of Japanese given names written in kanji: 太郎, 大輔, 花子, 陽菜.
+constexpr std::string_view kJapaneseGivenEndings[] = {
+    "郎", "朗", "介", "助", "輔", "平", "也", "哉", "斗", "翔", "樹", "彦", "男", "雄", "夫", "吾",
+    "悟", "蔵", "子", "美", "恵", "奈", "菜", "香", "花", "華", "代", "江", "枝", "乃", "穂", "葉",
+    "音", "佳", "咲", "愛", "結", "蓮", "太"};
 
 // Major cities, with their names in the local language and in English.
 constexpr const char* kCities =
@@ -139,6 +195,7 @@ const Lexicon& Lexicon::instance() {
 
 Lexicon::Lexicon() {
   addWords(&givenNames_, kGivenNames);
+  addWords(&familyNames_, kFamilyNames);
   addWords(&cities_, kCities);
   addWords(&regions_, kRegions);
   addWords(&legalForms_, kLegalForms);
@@ -148,11 +205,17 @@ Lexicon::Lexicon() {
   // Country names as ICU writes them in the languages we read labels in.
   static const char* kDisplayLocales[] = {"en", "de", "fr", "es", "it", "pt", "nl", "pl", "ru",
                                           "ja", "zh", "ko", "da", "sv", "nb", "fi", "cs", "hu"};
+  // Each country also under its name in its own main language ("Türkiye", "Sverige", "Česko").
   for (const char* const* country = icu::Locale::getISOCountries(); *country != nullptr; ++country) {
     icu::Locale region("", *country);
-    for (const char* display : kDisplayLocales) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale own = icu::Locale::createFromName((std::string("und_") + *country).c_str());
+    own.addLikelySubtags(status);
+    std::vector<icu::Locale> displays(std::begin(kDisplayLocales), std::end(kDisplayLocales));
+    if (U_SUCCESS(status)) displays.push_back(own);
+    for (const icu::Locale& display : displays) {
       icu::UnicodeString name;
-      region.getDisplayCountry(icu::Locale(display), name);
+      region.getDisplayCountry(display, name);
       std::string utf8;
       name.toUTF8String(utf8);
       std::string folded = foldText(utf8);
@@ -164,6 +227,13 @@ Lexicon::Lexicon() {
     std::string folded = foldText(extra);
     countries_.insert(folded.substr(1, folded.size() - 2));
   }
+}
+
+bool Lexicon::endsLikeAJapaneseGivenName(std::string_view word) const {
+  for (std::string_view ending : kJapaneseGivenEndings) {
+    if (word.size() > ending.size() && word.ends_with(ending)) return true;
+  }
+  return false;
 }
 
 bool Lexicon::endsWithStreetWord(std::string_view word) const {

@@ -1,6 +1,6 @@
 // Lexicon: small word lists that tell what a short value names.
 //
-// Given names, major cities, regions, countries (from ICU's display names in
+// Given names, family names, major cities, regions, countries (from ICU's display names in
 // many languages), organisation suffixes, street words and name particles.
 // Every lookup takes text folded with foldText() but without its padding
 // spaces ("anna", "new york"). Built once; read-only and thread-safe after.
@@ -17,6 +17,10 @@ class Lexicon {
   static const Lexicon& instance();
 
   bool isGivenName(std::string_view word) const { return givenNames_.contains(std::string(word)); }
+  // Common family names ("muller", "garcia", "de vries", "田中", "김").
+  bool isFamilyName(std::string_view phrase) const { return familyNames_.contains(std::string(phrase)); }
+  // A word of two or more kanji whose last one is a usual end of a given name ("太郎").
+  bool endsLikeAJapaneseGivenName(std::string_view word) const;
   bool isCity(std::string_view phrase) const { return cities_.contains(std::string(phrase)); }
   bool isRegion(std::string_view phrase) const { return regions_.contains(std::string(phrase)); }
   bool isCountry(std::string_view phrase) const { return countries_.contains(std::string(phrase)); }
@@ -32,6 +36,7 @@ class Lexicon {
   Lexicon();
 
   std::unordered_set<std::string> givenNames_;
+  std::unordered_set<std::string> familyNames_;
   std::unordered_set<std::string> cities_;
   std::unordered_set<std::string> regions_;
   std::unordered_set<std::string> countries_;

@@ -288,7 +288,11 @@ double ValueReader::fullName(std::string_view text) const {
   if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
   if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
   if (lex.isCity(folded(text)) || lex.isCountry(folded(text)) || lex.isRegion(folded(text))) return 0.2;
-  return 0.7;
+  // Family names only, no given one: "García López" is half a name.
+  bool familyOnly = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
+    return lex.isFamilyName(w) || lex.isNameParticle(w);
+  });
+  return familyOnly ? 0.45 : 0.7;
 }
 
 bool ValueReader::isCapitalisedWord(std::string_view text) const {
@@ -315,14 +319,17 @@ double ValueReader::givenName(std::string_view text) const {
   if (!isCapitalisedWord(text)) return 0.0;
   const Lexicon& lex = Lexicon::instance();
   std::string f = folded(text);
-  if (double cjk = cjkNamePart(charStats(text), false); cjk >= 0.0) {
-    return lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75 ? 0.05 : cjk;
+  CharStats s = charStats(text);
+  if (double cjk = cjkNamePart(s, false); cjk >= 0.0) {
+    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
+    if (lex.isFamilyName(f)) return 0.1;
+    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.6 : cjk;
   }
   if (lex.isGivenName(f)) return 0.9;
   std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
   if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
   if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
-  return 0.4;
+  return lex.isFamilyName(f) ? 0.25 : 0.4;
 }
 
 double ValueReader::familyName(std::string_view text) const {
@@ -333,17 +340,25 @@ double ValueReader::familyName(std::string_view text) const {
     bool particle = lex.isNameParticle(fws.front());
     bool allNames = std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); });
     if (allNames && particle) return 0.8;
-    if (allNames && !lex.isGivenName(fws.front()) && fullName(text) > 0.5) return 0.45;
-    return 0.0;
+    if (!allNames || lex.isGivenName(fws.front())) return 0.0;
+    // "García López": two family names, as Spanish and Portuguese speakers carry them.
+    bool known = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
+      return lex.isFamilyName(w) || lex.isNameParticle(w);
+    });
+    if (known && ws.size() == fws.size()) return 0.8;
+    return fullName(text) > 0.5 ? 0.45 : 0.0;
   }
   if (!isCapitalisedWord(text)) return 0.0;
   std::string f = folded(text);
-  if (double cjk = cjkNamePart(charStats(text), true); cjk >= 0.0) {
-    return lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75 ? 0.05 : cjk;
+  CharStats s = charStats(text);
+  if (double cjk = cjkNamePart(s, true); cjk >= 0.0) {
+    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
+    if (lex.isFamilyName(f)) return 0.8;
+    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.15 : cjk;
   }
   if (lex.isGivenName(f)) return 0.2;
   if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
-  return 0.5;
+  return lex.isFamilyName(f) ? 0.75 : 0.5;
 }
 
 double ValueReader::organisation(std::string_view text) const {
@@ -401,7 +416,7 @@ double ValueReader::city(std::string_view text) const {
   const Lexicon& lex = Lexicon::instance();
   std::string f = folded(text);
   if (lex.isCity(f)) return 0.92;
-  if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f)) return 0.1;
+  if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
   std::vector<std::string_view> ws = words(text);
   if (ws.size() > 3) return 0.0;
   for (std::string_view w : ws) {

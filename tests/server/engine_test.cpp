@@ -534,6 +534,36 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
   EXPECT_EQ(asciiLetters("de Vries"), "devries");
 }
 
+TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
+  struct Case {
+    const char* label;
+    std::vector<CandidateInput> candidates;
+    std::optional<std::size_t> chosen;
+  };
+  const Case cases[] = {
+      // A known family name beats a newer word no list knows; it is nobody's given name.
+      {"Last name", list({{"A:index0", "Olomouc"}, {"B:index0", "Schneider"}}), 1u},
+      {"First name", list({{"A:index0", "Schneider"}}), std::nullopt},
+      // Two family names, as Spanish speakers carry them: the family name, not a full name.
+      {"Apellidos", list({{"A:index0", "García López"}}), 0u},
+      {"Full name", list({{"A:index0", "García López"}, {"B:index0", "María García López"}}), 1u},
+      {"Full name", list({{"A:index0", "García López"}}), std::nullopt},
+      // Kanji: 田中 is a family name, 太郎 ends the way given names do, whichever is newer.
+      {"Last name", list({{"A:index0", "太郎"}, {"B:index0", "田中"}}), 1u},
+      {"姓", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 0u},
+      {"First name", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 1u},
+      {"名", list({{"A:index0", "太郎"}}), 0u},
+      // A country under its own name is neither a family name nor a town.
+      {"Last name", list({{"A:index0", "Türkiye"}}), std::nullopt},
+      {"City", list({{"A:index0", "Sverige"}}), std::nullopt},
+      {"Country", list({{"A:index0", "Sverige"}}), 0u},
+  };
+  for (const Case& c : cases) {
+    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
+    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
+  }
+}
+
 TEST(ValueReader, DottedUserNamesAreNotHosts) {
   const ValueReader& v = engine().values();
   struct Case {

@@ -188,10 +188,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         case FieldKind::kCity:
           if (context.isCityPartOfLocality(i)) {
             fit = std::max(fit, 0.9);
-          } else if (fit >= 0.35 && fit < kChooseFloor && values_.isCapitalisedWord(text) && context.knowsAPersonsName() &&
-                     !context.startsSomeName(i) && !context.endsSomeName(i) && !context.fromProse(i)) {
+          } else if (fit >= 0.35 && fit < kChooseFloor && values_.isCapitalisedWord(text) &&
+                     (context.knowsAPersonsName() || context.handleSpellsAName()) && !context.startsSomeName(i) &&
+                     !context.endsSomeName(i) && context.partOfOwnHandle(i) == CandidateContext::HandlePart::kNone &&
+                     values_.fullName(text) < 0.7 && !context.fromProse(i)) {
             // A word no list knows: with the person's name elsewhere in the history and this
-            // word no part of any name, a town is the likelier reading.
+            // word no part of it nor a name in itself ("김민준"), a town is the likelier reading.
             fit = kChooseFloor + 0.05;
           }
           break;

@@ -233,7 +233,7 @@ bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
   return false;
 }
 
-CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) const {
+const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() const {
   if (!ownHandleWords_) {
     ownHandleWords_.emplace();
     for (std::size_t j = 0; j < texts_.size() && ownHandleWords_->size() < 8; ++j) {
@@ -264,7 +264,18 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
       if (!words.empty()) ownHandleWords_->push_back(std::move(words));
     }
   }
-  if (ownHandleWords_->empty()) return HandlePart::kNone;
+  return *ownHandleWords_;
+}
+
+bool CandidateContext::handleSpellsAName() const {
+  return std::any_of(ownHandleWords().begin(), ownHandleWords().end(), [](const std::vector<std::string>& words) {
+    return words.size() >= 2 && words.front().size() >= 3 && words.back().size() >= 3;
+  });
+}
+
+CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) const {
+  const std::vector<std::vector<std::string>>& handles = ownHandleWords();
+  if (handles.empty()) return HandlePart::kNone;
   std::string_view text = texts_[i];
   if (text.size() > 40 || std::count(text.begin(), text.end(), ' ') > 1 || !startsWithLetter(text)) {
     return HandlePart::kNone;
@@ -278,11 +289,11 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
     if (key.size() < 2) return HandlePart::kNone;
     std::string firstKey = firstWord.empty() ? std::string() : asciiLetters(firstWord, umlauts);
     if (firstKey.size() >= 3) {
-      for (const std::vector<std::string>& words : *ownHandleWords_) {
+      for (const std::vector<std::string>& words : handles) {
         if (words.size() >= 2 && words.back() == firstKey) return HandlePart::kLast;
       }
     }
-    for (const std::vector<std::string>& words : *ownHandleWords_) {
+    for (const std::vector<std::string>& words : handles) {
       if (words.size() >= 2) {
         if (words.front() == key) return HandlePart::kFirst;
         if (words.back() == key) return HandlePart::kLast;

@@ -50,6 +50,9 @@ class CandidateContext {
   // anna.mueller@…, "Nowak" last in k.nowak@…, "Elif" first in elifyilmaz.
   enum class HandlePart { kNone, kFirst, kLast };
   HandlePart partOfOwnHandle(std::size_t i) const;
+  // Some handle of the person's own spells two names of three or more letters
+  // ("thiago.mourao"): their name is known even where no full name was copied.
+  bool handleSpellsAName() const;
 
  private:
   std::string_view clipOf(std::size_t i) const;
@@ -57,6 +60,8 @@ class CandidateContext {
   static bool isProse(std::string_view whole);
   // Another short line of words, without digits, begins (first) or ends with candidate i.
   bool wordPosition(std::size_t i, bool first, int minWords, int maxWords) const;
+  // The words of the person's own handles, read on first use.
+  const std::vector<std::vector<std::string>>& ownHandleWords() const;
 
   const std::vector<std::string_view>& ids_;
   const std::vector<std::string_view>& texts_;

@@ -434,6 +434,10 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"City", list({{"A:index0", "Västerås"}, {"B:index0", "Linnea Lindqvist"}, {"C:index0", "Linnea"}}), 0u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea Lindqvist"}}), std::nullopt},
       {"City", list({{"A:index0", "Västerås"}}), std::nullopt},  // nothing says whose word this is
+      // The person's name spelled into an address of theirs does as well as a full name.
+      {"City", list({{"A:index0", "Thiago"}, {"B:index0", "Campinas"}, {"C:index0", "thiago.mourao@uol.com.br"}}), 1u},
+      {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "linnea_l"}}), std::nullopt},
+      {"City", list({{"A:index0", "김민준"}, {"B:index0", "minjun.kim@naver.com"}}), std::nullopt},
       // A word that begins a company's name is no person's given name.
       {"First name", list({{"A:index0", "Rossi"}, {"B:index0", "Rossi Design S.r.l."}}), std::nullopt},
       {"City", list({{"A:index0", "Brasil"}, {"B:index0", "Thiago Carvalho"}}), std::nullopt},

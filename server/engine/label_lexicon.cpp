@@ -14,7 +14,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "email|e mail|mail|e post|epost|email address|emailadres|e mailadres|e mailadresse|"
-     "correo|correo electronico|courriel|adresse mail|adresse email|adresse electronique|"
+     "correo|correo electronico|correio|correio electronico|correio eletronico|endereco eletronico|courriel|adresse mail|adresse email|adresse electronique|"
      "posta elettronica|indirizzo email|poczta|adres e mail|почта|электронная почта|емейл|"
      "мейл|имейл|sahkoposti|sahkopostiosoite|ایمیل"},
     {FieldKind::kEmail, 22, KeywordMatch::kPrefix,

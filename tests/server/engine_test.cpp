@@ -27,6 +27,8 @@ TEST(LabelReader, ReadsLabelsInManyLanguages) {
   EXPECT_EQ(kindOf("E-Mail-Adresse *"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Adresse e-mail :"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Correo electrónico"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Correio electrónico: *"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Correio eletrônico"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Адрес email:"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("メールアドレス"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("电子邮件"), FieldKind::kEmail);

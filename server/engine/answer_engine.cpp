@@ -176,8 +176,13 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           }
           bool wanted = kind == FieldKind::kGivenName ? given : family;
           bool other = kind == FieldKind::kGivenName ? family : given;
-          if (wanted) fit = std::max(fit, 0.9);
-          else if (other || context.isCityPartOfLocality(i)) fit *= 0.3;  // "10115 Berlin": a town
+          if (wanted) {
+            fit = std::max(fit, 0.9);
+          } else if (other || context.isCityPartOfLocality(i)) {
+            fit *= 0.3;  // "10115 Berlin": a town
+          } else if (fit <= 0.5 && (context.knowsAPersonsName() || context.handleSpellsAName())) {
+            fit *= 0.6;  // a word no list knows, and no part of the person's name found elsewhere
+          }
           break;
         }
         case FieldKind::kFullName:

@@ -19,6 +19,9 @@ class Lexicon {
   bool isGivenName(std::string_view word) const { return givenNames_.contains(std::string(word)); }
   // Common family names ("muller", "garcia", "de vries", "田中", "김").
   bool isFamilyName(std::string_view phrase) const { return familyNames_.contains(std::string(phrase)); }
+  // A word whose ending marks a family name in its language ("Dvořáková", "Lindqvist",
+  // "Kowalski", "Petrović"); `folded` is the word folded as above.
+  bool endsLikeAFamilyName(std::string_view word, std::string_view folded) const;
   // A word of two or more kanji whose last one is a usual end of a given name ("太郎").
   bool endsLikeAJapaneseGivenName(std::string_view word) const;
   bool isCity(std::string_view phrase) const { return cities_.contains(std::string(phrase)); }

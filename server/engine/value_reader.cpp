@@ -329,7 +329,7 @@ double ValueReader::givenName(std::string_view text) const {
   std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
   if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
   if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
-  return lex.isFamilyName(f) ? 0.25 : 0.4;
+  return lex.isFamilyName(f) || lex.endsLikeAFamilyName(text, f) ? 0.25 : 0.4;
 }
 
 double ValueReader::familyName(std::string_view text) const {
@@ -358,7 +358,8 @@ double ValueReader::familyName(std::string_view text) const {
   }
   if (lex.isGivenName(f)) return 0.2;
   if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
-  return lex.isFamilyName(f) ? 0.75 : 0.5;
+  if (lex.isFamilyName(f)) return 0.75;
+  return lex.endsLikeAFamilyName(text, f) ? 0.7 : 0.5;
 }
 
 double ValueReader::organisation(std::string_view text) const {
@@ -423,7 +424,8 @@ double ValueReader::city(std::string_view text) const {
     if (!isNameWord(w)) return 0.0;
   }
   UChar32 first = firstCodePoint(text);
-  return u_isupper(first) || !isCased(first) ? 0.4 : 0.0;
+  if (!u_isupper(first) && isCased(first)) return 0.0;
+  return ws.size() == 1 && lex.endsLikeAFamilyName(text, f) ? 0.2 : 0.4;
 }
 
 double ValueReader::region(std::string_view text) const {

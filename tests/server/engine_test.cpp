@@ -559,6 +559,13 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"姓", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 0u},
       {"First name", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 1u},
       {"名", list({{"A:index0", "太郎"}}), 0u},
+      // Endings that mark family names: the newer given name or town loses.
+      {"Last name", list({{"A:index0", "Tereza"}, {"B:index0", "Dvořáková"}}), 1u},
+      {"Nazwisko", list({{"A:index0", "Västerås"}, {"B:index0", "Lindqvist"}}), 1u},
+      {"City", list({{"A:index0", "Jovanović"}, {"B:index0", "Anna Müller"}}), std::nullopt},
+      // With the person's full name known, a word that is no part of it is not their family name.
+      {"Last name", list({{"A:index0", "Campinas"}, {"B:index0", "Thiago Mourão"}}), std::nullopt},
+      {"Last name", list({{"A:index0", "Mourão"}, {"B:index0", "Thiago Mourão"}}), 0u},
       // A country under its own name is neither a family name nor a town.
       {"Last name", list({{"A:index0", "Türkiye"}}), std::nullopt},
       {"City", list({{"A:index0", "Sverige"}}), std::nullopt},

@@ -51,16 +51,16 @@ constexpr const char* kGivenNames =
     "mette|kirsten|ingrid|astrid|sigrid|freja|mikko|juha|timo|jukka|laszlo|istvan|zoltan|peter|"
     "taro|hiroshi|takeshi|kenji|yuki|haruto|sota|yui|hina|sakura|aoi|wei|jing|li|ming|hua|min|"
     "jun|yan|민준|서준|지훈|서연|지우|하은|ahmed|mohammed|mohamed|ali|omar|fatima|aisha|raj|amit|"
-    "priya|ananya|rahul|arjun|sanjay|deepak";
+    "priya|ananya|rahul|arjun|sanjay|deepak|bruno|clement|morgan|allen|nelson|howard";
 
 // Common family names of the languages the service reads: the most frequent ones
 // of each country, with the feminine forms of Polish and Russian names, and in Han
 // and Hangul the family names of Japan, China and Korea.
 constexpr const char* kFamilyNames =
     "smith|johnson|williams|brown|jones|miller|davis|wilson|anderson|taylor|moore|jackson|"
-    "thompson|white|harris|clark|lewis|robinson|walker|young|allen|wright|hill|green|adams|nelson|"
+    "thompson|white|harris|clark|lewis|robinson|walker|young|wright|hill|green|adams|"
     "baker|hall|campbell|mitchell|carter|roberts|evans|turner|parker|collins|edwards|stewart|"
-    "morris|murphy|cook|rogers|morgan|cooper|reed|bailey|howard|ward|richardson|watson|brooks|"
+    "morris|murphy|cook|rogers|cooper|reed|bailey|ward|richardson|watson|brooks|"
     "bennett|hughes|price|sanders|myers|foster|"
     "muller|mueller|schmidt|schneider|fischer|weber|meyer|wagner|becker|schulz|hoffmann|schafer|"
     "schaefer|koch|bauer|richter|klein|wolf|schroder|schroeder|neumann|schwarz|zimmermann|braun|"
@@ -69,14 +69,14 @@ constexpr const char* kFamilyNames =
     "moeller|weiss|jung|hahn|schubert|vogel|keller|gunther|berger|winkler|lorenz|baumann|"
     "bernard|dubois|durand|moreau|lefebvre|leroy|roux|bertrand|morel|fournier|girard|bonnet|"
     "dupont|lambert|fontaine|rousseau|mercier|blanc|guerin|boyer|garnier|chevalier|legrand|"
-    "gauthier|perrin|clement|morin|roussel|masson|marchand|duval|dumont|lemaire|dufour|meunier|"
+    "gauthier|perrin|morin|roussel|masson|marchand|duval|dumont|lemaire|dufour|meunier|"
     "garcia|rodriguez|gonzalez|fernandez|lopez|martinez|sanchez|perez|gomez|jimenez|ruiz|"
-    "hernandez|diaz|moreno|munoz|alvarez|romero|alonso|gutierrez|navarro|torres|dominguez|"
+    "hernandez|diaz|moreno|munoz|alvarez|romero|gutierrez|navarro|torres|dominguez|"
     "vazquez|ramos|ramirez|serrano|molina|morales|suarez|ortega|delgado|castro|ortiz|rubio|"
-    "marin|sanz|nunez|iglesias|medina|garrido|cortes|castillo|lozano|guerrero|prieto|mendez|"
-    "rossi|russo|ferrari|esposito|bianchi|romano|colombo|ricci|marino|greco|bruno|gallo|conti|"
+    "sanz|nunez|iglesias|medina|garrido|cortes|castillo|lozano|guerrero|prieto|mendez|"
+    "rossi|russo|ferrari|esposito|bianchi|romano|colombo|ricci|greco|gallo|conti|"
     "de luca|mancini|giordano|rizzo|lombardi|moretti|barbieri|fontana|santoro|mariani|rinaldi|"
-    "caruso|ferrara|galli|martini|leone|longo|gentile|martinelli|vitale|lombardo|serra|coppola|"
+    "caruso|ferrara|galli|martini|longo|gentile|martinelli|vitale|lombardo|serra|coppola|"
     "silva|santos|ferreira|pereira|oliveira|costa|rodrigues|martins|sousa|souza|fernandes|"
     "goncalves|gomes|lopes|marques|alves|almeida|ribeiro|pinto|carvalho|teixeira|moreira|"
     "correia|mendes|nunes|soares|vieira|monteiro|cardoso|rocha|coelho|cunha|pires|araujo|"

@@ -554,6 +554,9 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"Apellidos", list({{"A:index0", "García López"}}), 0u},
       {"Full name", list({{"A:index0", "García López"}, {"B:index0", "María García López"}}), 1u},
       {"Full name", list({{"A:index0", "García López"}}), std::nullopt},
+      // Given names that are family names elsewhere still begin a full name.
+      {"Full name", list({{"A:index0", "Bruno Rossi"}}), 0u},
+      {"Full name", list({{"A:index0", "Clément Dubois"}}), 0u},
       // Kanji: 田中 is a family name, 太郎 ends the way given names do, whichever is newer.
       {"Last name", list({{"A:index0", "太郎"}, {"B:index0", "田中"}}), 1u},
       {"姓", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 0u},

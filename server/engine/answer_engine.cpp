@@ -155,7 +155,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         if (labelAnswers(l.kind, kind, text)) answering = &l;
       }
       if (answering != nullptr) {
-        if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
+        // A region that is also a city ("State: São Paulo") answers a city field less surely
+        // than a value labelled as the city or read out of a "<postal code> <city>" line.
+        bool sameKind = answering->kind == kind || kind == FieldKind::kUsernameOrEmail;
+        if (!sameKind) fit = 0.8;
+        else if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
       } else {
         fit *= 0.35;  // labelled as something else: "Fax", "Order number", "Wi-Fi"
       }

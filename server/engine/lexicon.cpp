@@ -147,7 +147,17 @@ constexpr const char* kRegions =
     "al|ak|az|ar|ca|co|ct|de|fl|ga|hi|id|il|in|ia|ks|ky|la|me|md|ma|mi|mn|ms|mo|mt|ne|nv|nh|nj|"
     "nm|ny|nc|nd|oh|ok|or|pa|ri|sc|sd|tn|tx|ut|vt|va|wa|wv|wi|wy|dc|on|qc|bc|ab|mb|sk|ns|nb|nsw|"
     "vic|qld|tas|noord holland|zuid holland|utrecht|서울특별시|경기도|москва|московская область|lisboa|berlin|"
-    "hamburg|wien|ile de france|lombardia|mazowieckie|england|california|東京都";
+    "hamburg|wien|ile de france|lombardia|mazowieckie|england|california|東京都|"
+    "sao paulo|rio de janeiro|minas gerais|bahia|parana|rio grande do sul|pernambuco|ceara|"
+    "santa catarina|goias|maranhao|espirito santo|paraiba|mato grosso|mato grosso do sul|"
+    "distrito federal|piemonte|emilia romagna|campania|puglia|liguria|sardegna|calabria|"
+    "comunidad de madrid|comunitat valenciana|pais vasco|castilla y leon|aragon|"
+    "auvergne rhone alpes|nouvelle aquitaine|hauts de france|grand est|pays de la loire";
+
+constexpr const char* kRegionWords =
+    "county|province|provincia|provincie|provinz|region|regione|regiao|oblast|область|край|"
+    "lan|kraj|voivodeship|wojewodztwo|prefecture|state|estado|canton|kanton|departement|"
+    "district|shire|amt|fylke|maakunta|megye";
 
 constexpr const char* kLegalForms =
     "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
@@ -202,6 +212,7 @@ Lexicon::Lexicon() {
   addWords(&orgWords_, kOrganisationWords);
   addWords(&streetWords_, kStreetWords);
   addWords(&particles_, kParticles);
+  addWords(&regionWords_, kRegionWords);
   // Country names as ICU writes them in the languages we read labels in.
   static const char* kDisplayLocales[] = {"en", "de", "fr", "es", "it", "pt", "nl", "pl", "ru",
                                           "ja", "zh", "ko", "da", "sv", "nb", "fi", "cs", "hu"};

@@ -430,8 +430,22 @@ double ValueReader::city(std::string_view text) const {
 
 double ValueReader::region(std::string_view text) const {
   if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
   std::string f = folded(text);
-  if (f.empty() || !Lexicon::instance().isRegion(f)) return 0.0;
+  if (f.empty()) return 0.0;
+  if (!lex.isRegion(f)) {
+    // A name with the word for its kind of region: "Västmanlands län", "Olomoucký kraj",
+    // "Cook County", "Московская область", "Provincia di Cuneo", "Yorkshire".
+    std::vector<std::string> fws = foldedWords(text);
+    std::vector<std::string_view> ws = words(text);
+    if (fws.empty() || fws.size() > 4 || ws.size() != fws.size() || !u_isupper(firstCodePoint(text)) ||
+        !std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); })) {
+      return 0.0;
+    }
+    bool named = fws.size() >= 2 && (lex.isRegionWord(fws.front()) || lex.isRegionWord(fws.back()));
+    bool shire = fws.size() == 1 && f.size() > 8 && f.ends_with("shire");
+    return named || shire ? 0.75 : 0.0;
+  }
   if (f.size() <= 3) {  // a code such as "CA" or "NSW" must be written in capitals
     bool upper = std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     return upper ? 0.6 : 0.0;

@@ -569,6 +569,16 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       // With the person's full name known, a word that is no part of it is not their family name.
       {"Last name", list({{"A:index0", "Campinas"}, {"B:index0", "Thiago Mourão"}}), std::nullopt},
       {"Last name", list({{"A:index0", "Mourão"}, {"B:index0", "Thiago Mourão"}}), 0u},
+      // Regions by the word for their kind; a state that shares its name with a city is no
+      // match for the town in the person's own address.
+      {"State / Province", list({{"A:index0", "Västmanlands län"}}), 0u},
+      {"Region", list({{"A:index0", "Olomoucký kraj"}, {"B:index0", "Meeting room"}}), 0u},
+      {"County", list({{"A:index0", "Yorkshire"}}), 0u},
+      {"State", list({{"A:index0", "São Paulo"}}), 0u},
+      {"City",
+       list({{"N:index0", "State: São Paulo"}, {"N:index1", "São Paulo"}, {"P:index0", "01310-100 Campinas"},
+             {"Q:index0", "Campinas"}}),
+       3u},
       // A country under its own name is neither a family name nor a town.
       {"Last name", list({{"A:index0", "Türkiye"}}), std::nullopt},
       {"City", list({{"A:index0", "Sverige"}}), std::nullopt},

@@ -179,7 +179,8 @@ constexpr const char* kStreetWords =
     "plaza|carrera|camino|via|viale|corso|piazza|largo|vicolo|rua|travessa|praca|estrada|straat|"
     "laan|gracht|plein|kade|singel|dreef|ulica|ul|aleja|al|plac|osiedle|os|улица|ул|проспект|"
     "пр|переулок|пер|шоссе|бульвар|площадь|vej|gade|gata|gatan|vagen|veien|katu|utca|"
-    "namesti|trida";
+    "namesti|trida|ulice|nabrezi|caddesi|cadde|sokak|sokagi|bulvari|bulvar|mahallesi|"
+    "alameda|carretera|ronda|glorieta|strada|kuja|straede";
 
 constexpr const char* kStreetEndings = "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gatan|vagen|veien|katu|utca";
 

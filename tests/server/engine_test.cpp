@@ -117,6 +117,8 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_GE(v.street("Hauptstraße 12"), 0.9);
   EXPECT_GE(v.street("221B Baker Street"), 0.9);
   EXPECT_GE(v.street("12 rue de la Paix"), 0.9);
+  EXPECT_GE(v.street("İstiklal Caddesi 42"), 0.9);
+  EXPECT_GE(v.street("Avenida da Liberdade 110"), 0.9);
   EXPECT_GE(v.country("Deutschland"), 0.95);
   EXPECT_GE(v.country("日本"), 0.95);
   EXPECT_GE(v.city("Berlin"), 0.9);

@@ -36,12 +36,13 @@ bool hasStrongShape(FieldKind kind) {
 // Whether a value labelled as `labelled` answers a field of kind `field`.
 bool labelAnswers(FieldKind labelled, FieldKind field, std::string_view value) {
   if (labelled == field) return true;
-  // City states and capitals are their own region: "Land: Berlin", "State: Москва".
+  // City states are their own region: "Bundesland: Berlin", "State: Москва". A state that only
+  // shares its name with its capital ("State: São Paulo") is no answer for the town.
   if ((labelled == FieldKind::kRegion && field == FieldKind::kCity) ||
       (labelled == FieldKind::kCity && field == FieldKind::kRegion)) {
     std::string folded = foldText(value);
     std::string_view inner = std::string_view(folded).substr(1, folded.size() > 2 ? folded.size() - 2 : 0);
-    return Lexicon::instance().isCity(inner) && Lexicon::instance().isRegion(inner);
+    return Lexicon::instance().isCityState(inner);
   }
   if (field == FieldKind::kUsernameOrEmail) return labelled == FieldKind::kEmail || labelled == FieldKind::kUsername;
   if (field == FieldKind::kStreetAddress) return labelled == FieldKind::kStreetAddress;
@@ -132,6 +133,7 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
 struct AnswerEngine::Scored {
   std::vector<RankedCandidate> ranked;  // best first
   std::vector<bool> embedded;           // by candidate: pulled out of someone's message
+  std::vector<bool> doubtful;           // by candidate: the person's own, but maybe another value
   bool fits(double floor) const { return !ranked.empty() && ranked.front().fit >= floor; }
   // Fits with a value of the person's own, not one pulled out of someone's message.
   bool fitsOwn(double floor) const { return fits(floor) && !embedded[ranked.front().index]; }
@@ -142,6 +144,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
   Scored result;
   std::vector<RankedCandidate>& scored = result.ranked;
   result.embedded.assign(texts.size(), false);
+  result.doubtful.assign(texts.size(), false);
   for (std::size_t i = 0; i < texts.size(); ++i) {
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
@@ -155,11 +158,17 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         if (labelAnswers(l.kind, kind, text)) answering = &l;
       }
       if (answering != nullptr) {
-        // A region that is also a city ("State: São Paulo") answers a city field less surely
-        // than a value labelled as the city or read out of a "<postal code> <city>" line.
+        // A city state labelled as the region answers a city field less surely than a value
+        // labelled as the city or read out of a "<postal code> <city>" line.
         bool sameKind = answering->kind == kind || kind == FieldKind::kUsernameOrEmail;
         if (!sameKind) fit = 0.8;
         else if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
+      } else if (kind == FieldKind::kCity && fit >= 0.9 &&
+                 std::any_of(labels.begin(), labels.end(),
+                             [](const FieldReading& l) { return l.kind == FieldKind::kRegion; })) {
+        // "State: Madrid" names the region; the town may or may not share its name: offered only.
+        fit = kChooseFloor + 0.1;
+        result.doubtful[i] = true;
       } else {
         fit *= 0.35;  // labelled as something else: "Fax", "Order number", "Wi-Fi"
       }
@@ -297,7 +306,9 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
   // Not sure enough to insert on its own: the value may belong to the sender of a message,
   // or the label may mean the other of its two senses.
-  if (primary.embedded[best.index] || unsure || reading.offerOnly) confidence = std::min(confidence, 0.35);
+  if (primary.embedded[best.index] || primary.doubtful[best.index] || unsure || reading.offerOnly) {
+    confidence = std::min(confidence, 0.35);
+  }
   result.chosen = best.index;
   result.confidence = std::clamp(confidence, 0.0, 1.0);
   result.reason = std::string(fieldKindName(kind)) + " field" +

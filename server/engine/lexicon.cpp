@@ -154,6 +154,12 @@ constexpr const char* kRegions =
     "comunidad de madrid|comunitat valenciana|pais vasco|castilla y leon|aragon|"
     "auvergne rhone alpes|nouvelle aquitaine|hauts de france|grand est|pays de la loire";
 
+// Cities that are a region of their own country: under "State" or "Land" they name the town.
+constexpr const char* kCityStates =
+    "berlin|hamburg|bremen|wien|vienna|москва|moskva|moscow|санкт петербург|saint petersburg|"
+    "singapore|hong kong|香港|macau|monaco|北京|beijing|上海|shanghai|天津|重庆|brussels|bruxelles|"
+    "brussel|ceuta|melilla";
+
 constexpr const char* kRegionWords =
     "county|province|provincia|provincie|provinz|region|regione|regiao|oblast|область|край|"
     "lan|kraj|voivodeship|wojewodztwo|prefecture|state|estado|canton|kanton|departement|"
@@ -214,6 +220,7 @@ Lexicon::Lexicon() {
   addWords(&streetWords_, kStreetWords);
   addWords(&particles_, kParticles);
   addWords(&regionWords_, kRegionWords);
+  addWords(&cityStates_, kCityStates);
   // Country names as ICU writes them in the languages we read labels in.
   static const char* kDisplayLocales[] = {"en", "de", "fr", "es", "it", "pt", "nl", "pl", "ru",
                                           "ja", "zh", "ko", "da", "sv", "nb", "fi", "cs", "hu"};

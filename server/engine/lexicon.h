@@ -26,6 +26,8 @@ class Lexicon {
   bool endsLikeAJapaneseGivenName(std::string_view word) const;
   bool isCity(std::string_view phrase) const { return cities_.contains(std::string(phrase)); }
   bool isRegion(std::string_view phrase) const { return regions_.contains(std::string(phrase)); }
+  // Cities that are a region of their own ("berlin", "москва", "singapore").
+  bool isCityState(std::string_view phrase) const { return cityStates_.contains(std::string(phrase)); }
   // Words that name a kind of region ("county", "län", "область").
   bool isRegionWord(std::string_view word) const { return regionWords_.contains(std::string(word)); }
   bool isCountry(std::string_view phrase) const { return countries_.contains(std::string(phrase)); }
@@ -45,6 +47,7 @@ class Lexicon {
   std::unordered_set<std::string> cities_;
   std::unordered_set<std::string> regions_;
   std::unordered_set<std::string> regionWords_;
+  std::unordered_set<std::string> cityStates_;
   std::unordered_set<std::string> countries_;
   std::unordered_set<std::string> legalForms_;
   std::unordered_set<std::string> orgWords_;

@@ -590,6 +590,16 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
     Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
     EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
   }
+  // A city under a region's label is offered, not inserted: the town may only share its name.
+  for (const char* region : {"State: Madrid", "State: São Paulo"}) {
+    std::string value = std::string(region).substr(7);
+    Answer a = engine().answer({"City", "AXTextField", "x"}, list({{"N:index0", region}, {"N:index1", value.c_str()}}));
+    EXPECT_EQ(a.chosen, std::optional<std::size_t>(1)) << region;
+    EXPECT_LT(a.confidence, AnswerEngine::kClientThreshold) << region;
+  }
+  Answer berlin = engine().answer({"City", "AXTextField", "x"}, list({{"N:index0", "Bundesland: Berlin"}, {"N:index1", "Berlin"}}));
+  EXPECT_EQ(berlin.chosen, std::optional<std::size_t>(1));
+  EXPECT_GE(berlin.confidence, AnswerEngine::kClientThreshold);
 }
 
 TEST(ValueReader, DottedUserNamesAreNotHosts) {

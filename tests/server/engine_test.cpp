@@ -17,10 +17,28 @@ const AnswerEngine& engine() {
 
 FieldKind kindOf(const std::string& label) { return engine().labels().read(label).kind; }
 
+void expectKinds(std::initializer_list<std::pair<const char*, FieldKind>> cases) {
+  for (const auto& [label, kind] : cases) EXPECT_EQ(kindOf(label), kind) << label;
+}
+
 std::vector<CandidateInput> list(std::initializer_list<std::pair<const char*, const char*>> items) {
   std::vector<CandidateInput> out;
   for (auto [id, text] : items) out.push_back({id, text});
   return out;
+}
+
+// A field's label, the candidates offered for it, and the one the engine must choose.
+struct Choice {
+  const char* label;
+  std::vector<CandidateInput> candidates;
+  std::optional<std::size_t> chosen;
+};
+
+void expectChoices(std::initializer_list<Choice> cases) {
+  for (const Choice& c : cases) {
+    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
+    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
+  }
 }
 
 TEST(LabelReader, ReadsLabelsInManyLanguages) {
@@ -184,11 +202,7 @@ TEST(AnswerEngine, ValuesFromSomeoneElsesMessageAreNotInsertedOnTheirOwn) {
 }
 
 TEST(LabelReader, BroaderLabelsInManyLanguages) {
-  struct Case {
-    const char* label;
-    FieldKind kind;
-  };
-  const Case cases[] = {
+  expectKinds({
       // Subscription boxes take an e-mail address.
       {"NEWSLETTER", FieldKind::kEmail},
       {"Newsletter abonnieren", FieldKind::kEmail},
@@ -235,8 +249,7 @@ TEST(LabelReader, BroaderLabelsInManyLanguages) {
       {"نام کاربری:", FieldKind::kUsername},
       // Italian articles are not Turkish provinces.
       {"Il tuo indirizzo email", FieldKind::kEmail},
-  };
-  for (const Case& c : cases) EXPECT_EQ(kindOf(c.label), c.kind) << c.label;
+  });
 }
 
 TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
@@ -294,11 +307,7 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
 }
 
 TEST(LabelReader, NameWordsInEachLanguage) {
-  struct Case {
-    const char* label;
-    FieldKind kind;
-  };
-  const Case cases[] = {
+  expectKinds({
       {"Имя", FieldKind::kGivenName},           {"Фамилия", FieldKind::kFamilyName},
       {"ФИО", FieldKind::kFullName},            {"Полное имя", FieldKind::kFullName},
       {"Nome", FieldKind::kGivenName},          {"Sobrenome", FieldKind::kFamilyName},
@@ -317,8 +326,7 @@ TEST(LabelReader, NameWordsInEachLanguage) {
       // Parts of a name that no saved value answers.
       {"Tussenvoegsel", FieldKind::kMiddleName}, {"Отчество", FieldKind::kMiddleName},
       {"フリガナ（セイ）", FieldKind::kNameReading}, {"メイ", FieldKind::kNameReading},
-  };
-  for (const Case& c : cases) EXPECT_EQ(kindOf(c.label), c.kind) << c.label;
+  });
 }
 
 TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
@@ -428,12 +436,7 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
   EXPECT_GT(v.fullName("김민준"), v.fullName("민준"));
   EXPECT_LT(v.fullName("민준"), 0.6);
 
-  struct Case {
-    const char* label;
-    std::vector<CandidateInput> candidates;
-    std::optional<std::size_t> chosen;
-  };
-  const Case cases[] = {
+  expectChoices({
       // An unlisted town beside the person's own name, and a postal code with an inner space.
       {"City", list({{"A:index0", "Västerås"}, {"B:index0", "Linnea Lindqvist"}, {"C:index0", "Linnea"}}), 0u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea Lindqvist"}}), std::nullopt},
@@ -456,11 +459,7 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
              {"P:index0", "Иван Петров\nул. Ленина, д. 10\n101000 Москва"},
              {"P:index1", "Иван Петров"}}),
        3u},
-  };
-  for (const Case& c : cases) {
-    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
-    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
-  }
+  });
   // Equally good values: the one copied on its own wins over the newer one from a message.
   Answer own = engine().answer({"Full name", "AXTextField", "x"},
                                list({{"M:index0", "Hi, please call Mark Peters today. Thanks!"},
@@ -495,12 +494,7 @@ TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
 }
 
 TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
-  struct Case {
-    const char* label;
-    std::vector<CandidateInput> candidates;
-    std::optional<std::size_t> chosen;
-  };
-  const Case cases[] = {
+  expectChoices({
       // Neither word is in a list of names; the person's own address spells them.
       {"First name", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea"}, {"C:index0", "linnea.lindqvist@telia.se"}}),
        1u},
@@ -531,11 +525,7 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       {"Phone", list({{"A:index0", "01310-100"}, {"B:index0", "+55 11 91234-5678"}}), 1u},
       // The family name at the end of the full name is not the full name.
       {"Your name", list({{"A:index0", "García López"}, {"B:index0", "María García López"}}), 1u},
-  };
-  for (const Case& c : cases) {
-    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
-    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
-  }
+  });
   EXPECT_EQ(asciiLetters("Müller"), "muller");
   EXPECT_EQ(asciiLetters("Müller", true), "mueller");
   EXPECT_EQ(asciiLetters("Иван"), "ivan");
@@ -543,12 +533,7 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
 }
 
 TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
-  struct Case {
-    const char* label;
-    std::vector<CandidateInput> candidates;
-    std::optional<std::size_t> chosen;
-  };
-  const Case cases[] = {
+  expectChoices({
       // A known family name beats a newer word no list knows; it is nobody's given name.
       {"Last name", list({{"A:index0", "Olomouc"}, {"B:index0", "Schneider"}}), 1u},
       {"First name", list({{"A:index0", "Schneider"}}), std::nullopt},
@@ -585,11 +570,7 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"Last name", list({{"A:index0", "Türkiye"}}), std::nullopt},
       {"City", list({{"A:index0", "Sverige"}}), std::nullopt},
       {"Country", list({{"A:index0", "Sverige"}}), 0u},
-  };
-  for (const Case& c : cases) {
-    Answer a = engine().answer({c.label, "AXTextField", "x"}, c.candidates);
-    EXPECT_EQ(a.chosen, c.chosen) << c.label << " / " << c.candidates.front().text;
-  }
+  });
   // A city under a region's label is offered, not inserted: the town may only share its name.
   for (const char* region : {"State: Madrid", "State: São Paulo"}) {
     std::string value = std::string(region).substr(7);

@@ -40,9 +40,7 @@ bool labelAnswers(FieldKind labelled, FieldKind field, std::string_view value) {
   // shares its name with its capital ("State: São Paulo") is no answer for the town.
   if ((labelled == FieldKind::kRegion && field == FieldKind::kCity) ||
       (labelled == FieldKind::kCity && field == FieldKind::kRegion)) {
-    std::string folded = foldText(value);
-    std::string_view inner = std::string_view(folded).substr(1, folded.size() > 2 ? folded.size() - 2 : 0);
-    return Lexicon::instance().isCityState(inner);
+    return Lexicon::instance().isCityState(foldedPhrase(value));
   }
   if (field == FieldKind::kUsernameOrEmail) return labelled == FieldKind::kEmail || labelled == FieldKind::kUsername;
   if (field == FieldKind::kStreetAddress) return labelled == FieldKind::kStreetAddress;

@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <unicode/locid.h>
@@ -198,8 +199,8 @@ void addWords(std::unordered_set<std::string>* set, const char* words) {
     std::size_t bar = rest.find('|');
     std::string_view word = rest.substr(0, bar);
     rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
-    std::string folded = foldText(word);
-    if (folded.size() > 2) set->insert(folded.substr(1, folded.size() - 2));
+    std::string folded = foldedPhrase(word);
+    if (!folded.empty()) set->insert(std::move(folded));
   }
 }
 
@@ -237,14 +238,13 @@ Lexicon::Lexicon() {
       region.getDisplayCountry(display, name);
       std::string utf8;
       name.toUTF8String(utf8);
-      std::string folded = foldText(utf8);
-      if (folded.size() > 2) countries_.insert(folded.substr(1, folded.size() - 2));
+      std::string folded = foldedPhrase(utf8);
+      if (!folded.empty()) countries_.insert(std::move(folded));
     }
   }
   for (const char* extra : {"usa", "u s a", "us", "uk", "united states of america", "great britain",
                             "deutschland", "brd", "россия", "中国", "日本", "한국", "대한민국", "holland"}) {
-    std::string folded = foldText(extra);
-    countries_.insert(folded.substr(1, folded.size() - 2));
+    countries_.insert(foldedPhrase(extra));
   }
 }
 

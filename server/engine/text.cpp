@@ -175,4 +175,55 @@ CharStats charStats(std::string_view utf8) {
   return stats;
 }
 
+std::vector<std::string_view> splitWords(std::string_view text) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::size_t start = i;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+    if (i > start) out.push_back(text.substr(start, i - start));
+  }
+  return out;
+}
+
+std::string foldedPhrase(std::string_view text) {
+  std::string f = foldText(text);
+  return f.size() > 2 ? f.substr(1, f.size() - 2) : std::string();
+}
+
+std::vector<std::string> foldedWords(std::string_view text) {
+  std::vector<std::string> out;
+  std::string f = foldText(text);
+  std::size_t pos = 1;
+  while (pos < f.size()) {
+    std::size_t end = f.find(' ', pos);
+    if (end == std::string::npos) break;
+    if (end > pos) out.push_back(f.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return out;
+}
+
+std::int32_t firstCodePoint(std::string_view text) {
+  if (text.empty()) return 0;
+  UChar32 c = 0;
+  int32_t i = 0;
+  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
+  return c < 0 ? 0xFFFD : c;
+}
+
+bool isCased(std::int32_t codePoint) { return u_isupper(codePoint) || u_islower(codePoint); }
+
+bool isNameWord(std::string_view word) {
+  CharStats s = charStats(word);
+  if (s.letters == 0 || s.digits > 0) return false;
+  for (char c : word) {
+    if ((c & 0x80) == 0 && !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'' || c == '.')) {
+      return false;
+    }
+  }
+  return s.other <= 2;
+}
+
 }  // namespace oskel::answer

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace oskel::answer {
 
@@ -28,6 +30,24 @@ std::size_t countGraphemes(std::string_view utf8);
 
 // Trims Unicode white space at both ends.
 std::string_view trimText(std::string_view utf8);
+
+// Words split at spaces and tabs, as written.
+std::vector<std::string_view> splitWords(std::string_view text);
+
+// foldText() of a word or phrase without its padding spaces ("anna", "new york").
+std::string foldedPhrase(std::string_view text);
+
+// The words of foldText(text).
+std::vector<std::string> foldedWords(std::string_view text);
+
+// The first code point of a UTF-8 text (U+FFFD for an invalid sequence, 0 when empty).
+std::int32_t firstCodePoint(std::string_view text);
+
+// Whether a code point has case (upper or lower).
+bool isCased(std::int32_t codePoint);
+
+// Letters with inner hyphens, apostrophes or dots only ("Anna-Lena", "O'Brien").
+bool isNameWord(std::string_view word);
 
 // Counts of character classes in a text.
 struct CharStats {

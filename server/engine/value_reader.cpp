@@ -28,59 +28,6 @@ Pattern compile(const char16_t* pattern) {
   return U_SUCCESS(status) ? std::move(compiled) : nullptr;
 }
 
-// Words split at white space, as written.
-std::vector<std::string_view> words(std::string_view text) {
-  std::vector<std::string_view> out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    std::size_t start = i;
-    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
-    if (i > start) out.push_back(text.substr(start, i - start));
-  }
-  return out;
-}
-
-// The folded form of one word or phrase without its padding.
-std::string folded(std::string_view text) {
-  std::string f = foldText(text);
-  return f.size() > 2 ? f.substr(1, f.size() - 2) : std::string();
-}
-
-std::vector<std::string> foldedWords(std::string_view text) {
-  std::vector<std::string> out;
-  std::string f = foldText(text);
-  std::size_t pos = 1;
-  while (pos < f.size()) {
-    std::size_t end = f.find(' ', pos);
-    if (end == std::string::npos) break;
-    if (end > pos) out.push_back(f.substr(pos, end - pos));
-    pos = end + 1;
-  }
-  return out;
-}
-
-UChar32 firstCodePoint(std::string_view word) {
-  UChar32 c = 0;
-  int32_t i = 0;
-  U8_NEXT(word.data(), i, static_cast<int32_t>(word.size()), c);
-  return c;
-}
-
-// Letters with inner hyphens or apostrophes only ("Anna-Lena", "O'Brien").
-bool isNameWord(std::string_view word) {
-  CharStats s = charStats(word);
-  if (s.letters == 0 || s.digits > 0) return false;
-  for (char c : word) {
-    if ((c & 0x80) == 0 && !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '\'' || c == '.')) {
-      return false;
-    }
-  }
-  return s.other <= 2;
-}
-
-bool isCased(UChar32 c) { return u_isupper(c) || u_islower(c); }
-
 // Whether the last label of a host is a top-level domain in use: a country code
 // (ICU's list of regions) or one of the common generic domains. "giulia.rossi" is a
 // user name, not a host.
@@ -105,9 +52,7 @@ bool isKnownTopLevelDomain(std::string_view host) {
   }();
   std::size_t dot = host.rfind('.');
   if (dot == std::string_view::npos) return false;
-  std::string tld = foldText(host.substr(dot + 1));
-  tld = tld.size() > 2 ? tld.substr(1, tld.size() - 2) : std::string();
-  return domains.contains(tld);
+  return domains.contains(foldedPhrase(host.substr(dot + 1)));
 }
 
 }  // namespace
@@ -251,117 +196,6 @@ double ValueReader::postalCode(std::string_view text) const {
   return 0.0;
 }
 
-double ValueReader::fullName(std::string_view text) const {
-  if (text.size() > 80 || text.find('\n') != std::string_view::npos) return 0.0;
-  CharStats s = charStats(text);
-  if (s.digits > 0 || s.letters < 2) return 0.0;
-  const Lexicon& lex = Lexicon::instance();
-  std::vector<std::string_view> ws = words(text);
-  std::vector<std::string> fws = foldedWords(text);
-  for (const std::string& w : fws) {
-    if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isStreetWord(w)) return 0.0;
-  }
-  // A legal form written with dots ("A.Ş.", "S.r.l.") folds to several short words.
-  if (organisation(text) >= 0.75) return 0.0;
-  if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
-    std::string place = folded(text);
-    if (lex.isCity(place) || lex.isCountry(place) || lex.isRegion(place)) return 0.0;
-    if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
-    // Korean full names are mostly one word of three syllables ("김민준"); two syllables
-    // are as often the given name alone ("민준").
-    if (ws.size() == 1 && s.hangul == s.letters && s.letters == 3) return 0.85;
-    if (ws.size() == 1 && s.hangul == s.letters && (s.letters == 2 || s.letters == 4)) return 0.55;
-    if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
-    return 0.0;
-  }
-  if (ws.size() < 2 || ws.size() > 5) return 0.0;
-  int capitalised = 0;
-  int nameWords = 0;
-  for (std::size_t i = 0; i < ws.size(); ++i) {
-    if (!isNameWord(ws[i])) return 0.0;
-    if (i < fws.size() && lex.isNameParticle(fws[i]) && i > 0 && i + 1 < ws.size()) continue;
-    ++nameWords;
-    UChar32 first = firstCodePoint(ws[i]);
-    if (!isCased(first) || u_isupper(first)) ++capitalised;
-  }
-  if (nameWords < 2 || capitalised < nameWords) return 0.25;
-  if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
-  if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
-  if (lex.isCity(folded(text)) || lex.isCountry(folded(text)) || lex.isRegion(folded(text))) return 0.2;
-  // Family names only, no given one: "García López" is half a name.
-  bool familyOnly = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
-    return lex.isFamilyName(w) || lex.isNameParticle(w);
-  });
-  return familyOnly ? 0.45 : 0.7;
-}
-
-bool ValueReader::isCapitalisedWord(std::string_view text) const {
-  if (text.empty() || text.size() > 40 || !isNameWord(text)) return false;
-  if (text.find_first_of(" \t\n") != std::string_view::npos) return false;
-  UChar32 first = firstCodePoint(text);
-  return u_isupper(first) || !isCased(first);
-}
-
-// Names written in Han or Hangul: how well a word of `letters` syllables fits the family
-// name (Korean family names are one syllable, given names two; Chinese and Japanese family
-// names one to three characters) or the given name. Negative when the text is not of that kind.
-double cjkNamePart(const CharStats& s, bool family) {
-  if (s.letters == 0 || s.han + s.hangul + s.kana != s.letters || s.spaces > 0) return -1.0;
-  if (s.kana > 0) return family ? 0.05 : 0.3;  // surnames are written in kanji
-  if (s.hangul == s.letters) {
-    if (family) return s.letters == 1 ? 0.6 : s.letters == 2 ? 0.3 : 0.05;
-    return s.letters == 2 ? 0.5 : s.letters == 1 ? 0.3 : 0.15;
-  }
-  return s.letters <= 3 ? (family ? 0.5 : 0.4) : 0.1;
-}
-
-double ValueReader::givenName(std::string_view text) const {
-  if (!isCapitalisedWord(text)) return 0.0;
-  const Lexicon& lex = Lexicon::instance();
-  std::string f = folded(text);
-  CharStats s = charStats(text);
-  if (double cjk = cjkNamePart(s, false); cjk >= 0.0) {
-    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
-    if (lex.isFamilyName(f)) return 0.1;
-    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.6 : cjk;
-  }
-  if (lex.isGivenName(f)) return 0.9;
-  std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
-  if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
-  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
-  return lex.isFamilyName(f) || lex.endsLikeAFamilyName(text, f) ? 0.25 : 0.4;
-}
-
-double ValueReader::familyName(std::string_view text) const {
-  const Lexicon& lex = Lexicon::instance();
-  std::vector<std::string> fws = foldedWords(text);
-  std::vector<std::string_view> ws = words(text);
-  if (ws.size() >= 2 && ws.size() <= 3) {  // "de Vries", "van der Berg", "García López"
-    bool particle = lex.isNameParticle(fws.front());
-    bool allNames = std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); });
-    if (allNames && particle) return 0.8;
-    if (!allNames || lex.isGivenName(fws.front())) return 0.0;
-    // "García López": two family names, as Spanish and Portuguese speakers carry them.
-    bool known = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
-      return lex.isFamilyName(w) || lex.isNameParticle(w);
-    });
-    if (known && ws.size() == fws.size()) return 0.8;
-    return fullName(text) > 0.5 ? 0.45 : 0.0;
-  }
-  if (!isCapitalisedWord(text)) return 0.0;
-  std::string f = folded(text);
-  CharStats s = charStats(text);
-  if (double cjk = cjkNamePart(s, true); cjk >= 0.0) {
-    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
-    if (lex.isFamilyName(f)) return 0.8;
-    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.15 : cjk;
-  }
-  if (lex.isGivenName(f)) return 0.2;
-  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
-  if (lex.isFamilyName(f)) return 0.75;
-  return lex.endsLikeAFamilyName(text, f) ? 0.7 : 0.5;
-}
-
 double ValueReader::organisation(std::string_view text) const {
   if (text.size() > 120 || text.find('\n') != std::string_view::npos) return 0.0;
   const Lexicon& lex = Lexicon::instance();
@@ -415,10 +249,10 @@ double ValueReader::city(std::string_view text) const {
   CharStats s = charStats(text);
   if (s.digits > 0 || s.letters < 2) return 0.0;
   const Lexicon& lex = Lexicon::instance();
-  std::string f = folded(text);
+  std::string f = foldedPhrase(text);
   if (lex.isCity(f)) return 0.92;
   if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
-  std::vector<std::string_view> ws = words(text);
+  std::vector<std::string_view> ws = splitWords(text);
   if (ws.size() > 3) return 0.0;
   for (std::string_view w : ws) {
     if (!isNameWord(w)) return 0.0;
@@ -431,13 +265,13 @@ double ValueReader::city(std::string_view text) const {
 double ValueReader::region(std::string_view text) const {
   if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
   const Lexicon& lex = Lexicon::instance();
-  std::string f = folded(text);
+  std::string f = foldedPhrase(text);
   if (f.empty()) return 0.0;
   if (!lex.isRegion(f)) {
     // A name with the word for its kind of region: "Västmanlands län", "Olomoucký kraj",
     // "Cook County", "Московская область", "Provincia di Cuneo", "Yorkshire".
     std::vector<std::string> fws = foldedWords(text);
-    std::vector<std::string_view> ws = words(text);
+    std::vector<std::string_view> ws = splitWords(text);
     if (fws.empty() || fws.size() > 4 || ws.size() != fws.size() || !u_isupper(firstCodePoint(text)) ||
         !std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); })) {
       return 0.0;
@@ -455,7 +289,7 @@ double ValueReader::region(std::string_view text) const {
 
 double ValueReader::country(std::string_view text) const {
   if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
-  std::string f = folded(text);
+  std::string f = foldedPhrase(text);
   if (f.empty() || !Lexicon::instance().isCountry(f)) return 0.0;
   return f.size() <= 3 ? 0.5 : 0.95;
 }
@@ -468,7 +302,7 @@ double ValueReader::username(std::string_view text) const {
   if (url(text) >= 0.5 || postalCode(text) > 0.0 || dateYear(text) > 0) return 0.0;
   // Places and given names are not user names ("mazowieckie", "anna").
   const Lexicon& lex = Lexicon::instance();
-  std::string f = folded(text);
+  std::string f = foldedPhrase(text);
   if (lex.isRegion(f) || lex.isCity(f) || lex.isCountry(f) || lex.isGivenName(f)) return 0.1;
   // Capitals and digits only: a tracking number, a product code.
   if (s.lowerLetters == 0) return 0.15;

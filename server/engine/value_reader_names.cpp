@@ -1,0 +1,128 @@
+// The name readers of ValueReader: full names, given and family names.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <unicode/uchar.h>
+
+#include "engine/lexicon.h"
+#include "engine/text.h"
+#include "engine/value_reader.h"
+
+namespace oskel::answer {
+namespace {
+
+// Names written in Han or Hangul: how well a word of `letters` syllables fits the family
+// name (Korean family names are one syllable, given names two; Chinese and Japanese family
+// names one to three characters) or the given name. Negative when the text is not of that kind.
+double cjkNamePart(const CharStats& s, bool family) {
+  if (s.letters == 0 || s.han + s.hangul + s.kana != s.letters || s.spaces > 0) return -1.0;
+  if (s.kana > 0) return family ? 0.05 : 0.3;  // surnames are written in kanji
+  if (s.hangul == s.letters) {
+    if (family) return s.letters == 1 ? 0.6 : s.letters == 2 ? 0.3 : 0.05;
+    return s.letters == 2 ? 0.5 : s.letters == 1 ? 0.3 : 0.15;
+  }
+  return s.letters <= 3 ? (family ? 0.5 : 0.4) : 0.1;
+}
+
+}  // namespace
+
+double ValueReader::fullName(std::string_view text) const {
+  if (text.size() > 80 || text.find('\n') != std::string_view::npos) return 0.0;
+  CharStats s = charStats(text);
+  if (s.digits > 0 || s.letters < 2) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string_view> ws = splitWords(text);
+  std::vector<std::string> fws = foldedWords(text);
+  for (const std::string& w : fws) {
+    if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isStreetWord(w)) return 0.0;
+  }
+  // A legal form written with dots ("A.Ş.", "S.r.l.") folds to several short words.
+  if (organisation(text) >= 0.75) return 0.0;
+  if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
+    std::string place = foldedPhrase(text);
+    if (lex.isCity(place) || lex.isCountry(place) || lex.isRegion(place)) return 0.0;
+    if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
+    // Korean full names are mostly one word of three syllables ("김민준"); two syllables
+    // are as often the given name alone ("민준").
+    if (ws.size() == 1 && s.hangul == s.letters && s.letters == 3) return 0.85;
+    if (ws.size() == 1 && s.hangul == s.letters && (s.letters == 2 || s.letters == 4)) return 0.55;
+    if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
+    return 0.0;
+  }
+  if (ws.size() < 2 || ws.size() > 5) return 0.0;
+  int capitalised = 0;
+  int nameWords = 0;
+  for (std::size_t i = 0; i < ws.size(); ++i) {
+    if (!isNameWord(ws[i])) return 0.0;
+    if (i < fws.size() && lex.isNameParticle(fws[i]) && i > 0 && i + 1 < ws.size()) continue;
+    ++nameWords;
+    UChar32 first = firstCodePoint(ws[i]);
+    if (!isCased(first) || u_isupper(first)) ++capitalised;
+  }
+  if (nameWords < 2 || capitalised < nameWords) return 0.25;
+  if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
+  if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
+  if (lex.isCity(foldedPhrase(text)) || lex.isCountry(foldedPhrase(text)) || lex.isRegion(foldedPhrase(text))) return 0.2;
+  // Family names only, no given one: "García López" is half a name.
+  bool familyOnly = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
+    return lex.isFamilyName(w) || lex.isNameParticle(w);
+  });
+  return familyOnly ? 0.45 : 0.7;
+}
+
+bool ValueReader::isCapitalisedWord(std::string_view text) const {
+  if (text.empty() || text.size() > 40 || !isNameWord(text)) return false;
+  if (text.find_first_of(" \t\n") != std::string_view::npos) return false;
+  UChar32 first = firstCodePoint(text);
+  return u_isupper(first) || !isCased(first);
+}
+
+double ValueReader::givenName(std::string_view text) const {
+  if (!isCapitalisedWord(text)) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::string f = foldedPhrase(text);
+  CharStats s = charStats(text);
+  if (double cjk = cjkNamePart(s, false); cjk >= 0.0) {
+    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
+    if (lex.isFamilyName(f)) return 0.1;
+    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.6 : cjk;
+  }
+  if (lex.isGivenName(f)) return 0.9;
+  std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
+  if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
+  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
+  return lex.isFamilyName(f) || lex.endsLikeAFamilyName(text, f) ? 0.25 : 0.4;
+}
+
+double ValueReader::familyName(std::string_view text) const {
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string> fws = foldedWords(text);
+  std::vector<std::string_view> ws = splitWords(text);
+  if (ws.size() >= 2 && ws.size() <= 3) {  // "de Vries", "van der Berg", "García López"
+    bool particle = lex.isNameParticle(fws.front());
+    bool allNames = std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); });
+    if (allNames && particle) return 0.8;
+    if (!allNames || lex.isGivenName(fws.front())) return 0.0;
+    // "García López": two family names, as Spanish and Portuguese speakers carry them.
+    bool known = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
+      return lex.isFamilyName(w) || lex.isNameParticle(w);
+    });
+    if (known && ws.size() == fws.size()) return 0.8;
+    return fullName(text) > 0.5 ? 0.45 : 0.0;
+  }
+  if (!isCapitalisedWord(text)) return 0.0;
+  std::string f = foldedPhrase(text);
+  CharStats s = charStats(text);
+  if (double cjk = cjkNamePart(s, true); cjk >= 0.0) {
+    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
+    if (lex.isFamilyName(f)) return 0.8;
+    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.15 : cjk;
+  }
+  if (lex.isGivenName(f)) return 0.2;
+  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
+  if (lex.isFamilyName(f)) return 0.75;
+  return lex.endsLikeAFamilyName(text, f) ? 0.7 : 0.5;
+}
+
+}  // namespace oskel::answer

@@ -12,11 +12,22 @@
 namespace oskel::answer {
 namespace {
 
-// Names written in Han or Hangul: how well a word of `letters` syllables fits the family
-// name (Korean family names are one syllable, given names two; Chinese and Japanese family
-// names one to three characters) or the given name. Negative when the text is not of that kind.
-double cjkNamePart(const CharStats& s, bool family) {
+bool namesAPlace(const Lexicon& lex, const std::string& folded) {
+  return lex.isCity(folded) || lex.isCountry(folded) || lex.isRegion(folded);
+}
+
+// Names written in Han or Hangul: how well the word `text` (folded: `f`) fits the family name
+// or the given name. Known family names (田中, 김) and the endings of Japanese given names
+// (太郎) decide; otherwise the length: Korean family names are one syllable, given names two;
+// Chinese and Japanese family names one to three characters. Negative when the text is not
+// of that kind.
+double cjkNamePart(const ValueReader& values, std::string_view text, const std::string& f, bool family) {
+  CharStats s = charStats(text);
   if (s.letters == 0 || s.han + s.hangul + s.kana != s.letters || s.spaces > 0) return -1.0;
+  const Lexicon& lex = Lexicon::instance();
+  if (namesAPlace(lex, f) || values.organisation(text) >= 0.75) return 0.05;
+  if (lex.isFamilyName(f)) return family ? 0.8 : 0.1;
+  if (s.han == s.letters && lex.endsLikeAJapaneseGivenName(f)) return family ? 0.15 : 0.6;
   if (s.kana > 0) return family ? 0.05 : 0.3;  // surnames are written in kanji
   if (s.hangul == s.letters) {
     if (family) return s.letters == 1 ? 0.6 : s.letters == 2 ? 0.3 : 0.05;
@@ -40,8 +51,7 @@ double ValueReader::fullName(std::string_view text) const {
   // A legal form written with dots ("A.Ş.", "S.r.l.") folds to several short words.
   if (organisation(text) >= 0.75) return 0.0;
   if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
-    std::string place = foldedPhrase(text);
-    if (lex.isCity(place) || lex.isCountry(place) || lex.isRegion(place)) return 0.0;
+    if (namesAPlace(lex, foldedPhrase(text))) return 0.0;
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
     // Korean full names are mostly one word of three syllables ("김민준"); two syllables
     // are as often the given name alone ("민준").
@@ -63,7 +73,7 @@ double ValueReader::fullName(std::string_view text) const {
   if (nameWords < 2 || capitalised < nameWords) return 0.25;
   if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
   if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
-  if (lex.isCity(foldedPhrase(text)) || lex.isCountry(foldedPhrase(text)) || lex.isRegion(foldedPhrase(text))) return 0.2;
+  if (namesAPlace(lex, foldedPhrase(text))) return 0.2;
   // Family names only, no given one: "García López" is half a name.
   bool familyOnly = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
     return lex.isFamilyName(w) || lex.isNameParticle(w);
@@ -82,16 +92,11 @@ double ValueReader::givenName(std::string_view text) const {
   if (!isCapitalisedWord(text)) return 0.0;
   const Lexicon& lex = Lexicon::instance();
   std::string f = foldedPhrase(text);
-  CharStats s = charStats(text);
-  if (double cjk = cjkNamePart(s, false); cjk >= 0.0) {
-    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
-    if (lex.isFamilyName(f)) return 0.1;
-    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.6 : cjk;
-  }
+  if (double cjk = cjkNamePart(*this, text, f, false); cjk >= 0.0) return cjk;
   if (lex.isGivenName(f)) return 0.9;
   std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
   if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
-  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
+  if (namesAPlace(lex, f) || lex.isLegalForm(f)) return 0.05;
   return lex.isFamilyName(f) || lex.endsLikeAFamilyName(text, f) ? 0.25 : 0.4;
 }
 
@@ -113,14 +118,9 @@ double ValueReader::familyName(std::string_view text) const {
   }
   if (!isCapitalisedWord(text)) return 0.0;
   std::string f = foldedPhrase(text);
-  CharStats s = charStats(text);
-  if (double cjk = cjkNamePart(s, true); cjk >= 0.0) {
-    if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || organisation(text) >= 0.75) return 0.05;
-    if (lex.isFamilyName(f)) return 0.8;
-    return s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) ? 0.15 : cjk;
-  }
+  if (double cjk = cjkNamePart(*this, text, f, true); cjk >= 0.0) return cjk;
   if (lex.isGivenName(f)) return 0.2;
-  if (lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) || lex.isLegalForm(f)) return 0.05;
+  if (namesAPlace(lex, f) || lex.isLegalForm(f)) return 0.05;
   if (lex.isFamilyName(f)) return 0.75;
   return lex.endsLikeAFamilyName(text, f) ? 0.7 : 0.5;
 }

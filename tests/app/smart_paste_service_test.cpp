@@ -45,7 +45,9 @@ TEST_F(AppFixture, PrefetchThroughTheCloudServiceIsInsertedAtTheShortcut) {
   wired->applicationDidFinishLaunching();
   ax.focusTextField("email", "Email");
   queue.advance(AppDelegate::kFocusInterval);
-  ASSERT_TRUE(wired->isRequesting());
+  // The focus check starts the prefetch. A fast loopback answer may already have come back
+  // within the same advance, since advance() also runs what the network thread posts.
+  ASSERT_TRUE(wired->isRequesting() || wired->suggestion().has_value());
   ASSERT_TRUE(testing::runUntil(queue, [&] { return !wired->isRequesting(); }));
   ASSERT_TRUE(wired->suggestion());
   EXPECT_EQ(timeline.rankedTexts, std::vector<std::string>{"ann@example.com"});

@@ -35,6 +35,9 @@ struct LabelKeywordGroup {
   bool offerOnly = false;
 };
 
-std::span<const LabelKeywordGroup> labelKeywordGroups();
+// The keywords of kinds that a saved value answers, and of those it never
+// answers. A label is read against both tables at once.
+std::span<const LabelKeywordGroup> answerableKeywordGroups();
+std::span<const LabelKeywordGroup> refusalKeywordGroups();
 
 }  // namespace oskel::answer

@@ -51,7 +51,9 @@ bool hasDisjunction(const std::string& folded) {
 }  // namespace
 
 LabelReader::LabelReader() {
-  for (const LabelKeywordGroup& group : labelKeywordGroups()) {
+  std::vector<LabelKeywordGroup> groups(answerableKeywordGroups().begin(), answerableKeywordGroups().end());
+  groups.insert(groups.end(), refusalKeywordGroups().begin(), refusalKeywordGroups().end());
+  for (const LabelKeywordGroup& group : groups) {
     std::string_view words = group.words;
     while (!words.empty()) {
       std::size_t bar = words.find('|');

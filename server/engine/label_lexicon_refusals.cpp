@@ -1,0 +1,160 @@
+// The keywords of fields that a saved value never answers: searches, captchas,
+// messages, secrets and codes, quantities, and numbers of other kinds.
+#include "engine/label_lexicon.h"
+
+namespace oskel::answer {
+namespace {
+
+constexpr LabelKeywordGroup kGroups[] = {
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
+     "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
+     "store name|shop name|butikk navn|file name|item number|article number|artikelnummer"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
+     "phoneprefix|phonesuffix|areacode|phonepart"},
+    {FieldKind::kPassword, 66, KeywordMatch::kWord,
+     "email password|e mail password|mail password|email passwort|e mail passwort|mot de passe e mail|"
+     "new password|neues passwort|nouveau mot de passe|nueva contrasena|nuova password|nova senha|"
+     "nieuw wachtwoord|nowe haslo|новый пароль|confirm password|repeat password|passwort wiederholen|"
+     "retype password|password again"},
+    {FieldKind::kSearch, 40, KeywordMatch::kWord,
+     "search|search for|search term|search terms|keyword|keywords|key word|find|suche|suchen|"
+     "suchbegriff|recherche|rechercher|recherchez|chercher|buscar|busca|busqueda|cerca|"
+     "ricerca|cerca nel sito|pesquisar|pesquisa|zoeken|zoek|zoekterm|szukaj|wyszukaj|"
+     "szukana fraza|поиск|найти|искать|ключевые слова|søg|sog|sok|hledat|hladat|hledany vyraz|"
+     "haku|hae|keresés|kereses|keresel|what are you looking for|looking for|i want to find|"
+     "quiero encontrar|que estas buscando|type here to search|what do you need help with|"
+     "търсене|q|ticker|ticker symbol|stock symbol|get quote|enter symbol|"
+     "enter a keyword|enter keywords|search by|"
+     "location search|find a store|store locator|find a dealer|filiale finden|"
+     "trouver un magasin|buscar tienda|cerca negozio|znajdz sklep|найти магазин"},
+    {FieldKind::kSearch, 20, KeywordMatch::kWord, "symbol|quote|filter|jump to"},
+    {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
+     "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
+    {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
+     "検索|探しもの|搜索|搜尋|검색|찾기"},
+    {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
+     "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|security check|"
+     "verification image|code in the image|characters in the image|letters|"
+     "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
+     "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|ellenorzo kod|"
+     "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},
+    {FieldKind::kCaptcha, 60, KeywordMatch::kPrefix,
+     "captcha|tarkiste|antispam"},
+    {FieldKind::kCaptcha, 60, KeywordMatch::kAnywhere,
+     "画像認証|验证码|자동입력 방지"},
+    {FieldKind::kComment, 35, KeywordMatch::kWord,
+     "message|messages|comment|comments|your comment|your message|nachricht|ihre nachricht|"
+     "mitteilung|anmerkung|anmerkungen|bemerkung|kommentar|commentaire|commentaires|"
+     "votre message|votre demande|mensaje|comentario|comentarios|messaggio|commento|note|"
+     "notes|mensagem|comentário|bericht|opmerking|opmerkingen|wiadomosc|tresc|komentarz|"
+     "сообщение|комментарий|ваш вопрос|vase zprava|zprava|sprava|viesti|uzenet|üzenet|melding|"
+     "meddelelse|meddelande|besked|henvendelse|beskriv|beskrivelse|description|descripcion|"
+     "descrizione|descricao|omschrijving|opis|описание|review|feedback|enquiry|inquiry|"
+     "how can we help|how may we help you|question or comment|about me|"
+     "about you|bio|testo|details|other information|anything else|tell us|"
+     "other please specify|if other|if other please specify|reason for contact|cover letter|"
+     "how did you hear about us|how did you find us|where did you hear about us|"
+     "wie haben sie von uns erfahren|comment nous avez vous connu|como nos conociste|"
+     "come ci hai conosciuto|como nos conheceu|hoe heeft u ons gevonden|skad sie o nas dowiedziales|"
+     "как вы о нас узнали|your question|your questions|ihre frage|votre question|tu pregunta|su pregunta|"
+     "la tua domanda|sua pergunta|uw vraag|twoje pytanie|motivo del contacto|"
+     "special instructions|delivery instructions|additional information|"
+     "zusatzliche informationen|informations complementaires|informacion adicional|"
+     "informazioni aggiuntive|informacoes adicionais|aanvullende informatie|dodatkowe informacje|"
+     "дополнительная информация"},
+    // "Other": a free answer beside a list of choices, and other everyday words that ask for
+    // free text when they stand alone. Lighter than the answerable kinds, which they may sit
+    // beside in a longer label ("Other phone", "Email (why we ask)").
+    {FieldKind::kComment, 20, KeywordMatch::kWord,
+     "please specify|specify|bitte angeben|precisez|veuillez preciser|especifique|especificar|"
+     "specificare|namelijk|jakie|укажите|reason|reason for|why|motivation|interests|hobbies|"
+     "grund|motif|raison|instructions|"
+     "other|others|sonstiges|sonstige|andere|anderes|autre|autres|otro|otros|otra|altro|altri|"
+     "outro|outros|outra|anders|inne|inny|inna|другое|иное"},
+    {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
+     "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의|その他|其他|기타|ご質問|질문|问题|問題|理由|사유"},
+    {FieldKind::kSubject, 36, KeywordMatch::kWord,
+     "subject|betreff|sujet|sujet du message|asunto|oggetto|assunto|onderwerp|temat|тема|emne|"
+     "aihe|targy|title|titel|titre|titolo|titulo|headline|topic|motivo|henvendelsen gjelder"},
+    {FieldKind::kSubject, 36, KeywordMatch::kAnywhere,
+     "件名|主题|제목"},
+    {FieldKind::kPassword, 60, KeywordMatch::kWord,
+     "password|passwort|kennwort|mot de passe|contrasena|contraseña|senha|wachtwoord|haslo|"
+     "пароль|salasana|jelszo|heslo|adgangskode|passord|losenord|passphrase|recovery word|pin|"
+     "passcode|secure|security answer|secret answer|answer|challenge answer|security question|"
+     "secret question"},
+    {FieldKind::kPassword, 60, KeywordMatch::kPrefix,
+     "passw|kennw|salasan|jelsz"},
+    {FieldKind::kPassword, 60, KeywordMatch::kAnywhere,
+     "パスワード|密码|密碼|비밀번호|암호"},
+    {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kWord,
+     "card number|credit card|creditcard|kartennummer|numero de carte|numero de tarjeta|"
+     "numero della carta|cvv|cvc|cvv2|csc|security code|card security code|cardholder|"
+     "card holder|cardholder name|name on card|iban|expiry|expiration|card verification|"
+     "sort code|konto|kontonummer|routing number|bic|swift"},
+    {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kAnywhere,
+     "カード番号|卡号|카드번호"},
+    {FieldKind::kOneTimeCode, 58, KeywordMatch::kWord,
+     "one time code|one time password|otp|verification code|sms code|code|confirmation code|"
+     "bestatigungscode|verifizierungscode|code de verification|codigo de verificacion|"
+     "codice di verifica|kod weryfikacyjny|код подтверждения|код|kod|token|2fa|two factor|"
+     "authenticator|increase your account safety|auth code|pin code"},
+    {FieldKind::kOneTimeCode, 58, KeywordMatch::kAnywhere,
+     "認証コード|确认码|驗證碼|인증번호"},
+    {FieldKind::kQuantity, 45, KeywordMatch::kWord,
+     "quantity|qty|menge|anzahl|stuckzahl|quantite|cantidad|quantita|quantidade|aantal|ilosc|"
+     "количество|kolicina|mnozstvo|mnozstvi|maara|mennyiseg|antall|antal|how many|pieces|"
+     "stuck|добавить"},
+    {FieldKind::kQuantity, 45, KeywordMatch::kAnywhere,
+     "数量|수량"},
+    {FieldKind::kFax, 40, KeywordMatch::kWord,
+     "fax|telefax|fax number|faxnummer|факс"},
+    {FieldKind::kFax, 40, KeywordMatch::kAnywhere,
+     "ファックス|ファクス|传真|팩스"},
+    {FieldKind::kDatePart, 40, KeywordMatch::kWord,
+     "dd|mm|yyyy|yy|jj|aaaa|day|month|year|tag|monat|jahr|jour|mois|annee|dia|mes|ano|giorno|"
+     "mese|anno|dag|maand|jaar|dzien|miesiac|rok|день|месяц|год|year of birth|day of birth|"
+     "month of birth|birth year|geburtsjahr"},
+    {FieldKind::kDatePart, 40, KeywordMatch::kAnywhere,
+     "年|月|日"},
+    {FieldKind::kPromoCode, 45, KeywordMatch::kWord,
+     "promo|promo code|promotional code|coupon|coupon code|voucher|gift certificate|gift card|"
+     "gutschein|gutscheincode|code promo|codigo promocional|codice sconto|kod rabatowy|"
+     "промокод|referral|referrer|referred by|empfohlen von|referido por|реферер|"
+     "invitation code|invite code|rabattkode|discount code"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
+     "order number|order|order no|order nr|booking|booking reference|bookingnr|"
+     "bookingreference|reference|reference number|customer number|customer id|kundennummer|"
+     "kd nr|kundenummer|member number|numero de membre|membership number|age|alter|edad|eta|"
+     "idade|возраст|latitude|longitude|price|prix|preis|precio|prezzo|amount|betrag|montant|"
+     "nip|vat|vat number|ust id|tax id|ssn|invoice|rechnungsnummer|номер заказа|tracking|"
+     "tracking number|sendungsnummer|minutes|hours|m2|check in|check out|departure|"
+     "arrival|date|datum|fecha|data|дата|"
+     "sku|isbn|issn|ean|upc|serial|serial number|serial no|seriennummer|numero de serie|"
+     "license key|licence key|product key|activation key|lizenzschlussel|model number|part number|vin|policy number|claim number|case number|"
+     "ticket|ticket number|imei|pnr|confirmation number|membership no|member no|registration number|"
+     "license plate|kennzeichen|plaque|matricula|targa|student number|student id|employee id|"
+     "personal number|passport|passport number|id number|id card|national id|dni|nie|nif|cpf|cnpj|"
+     "pesel|regon|krs|инн|снилс|паспорт|codice fiscale|partita iva|steuernummer|siret|siren|"
+     "start date|end date|number of guests|number of people|number of persons|number of adults|"
+     "number of children|number of rooms|number of nights|anzahl der personen|nombre de personnes|"
+     "numero de personas|numero di persone|numero de pessoas|aantal personen|liczba osob|"
+     "количество человек"},
+    // Everyday words for amounts and times: alone they ask for no saved value, but they are
+    // lighter than the answerable kinds they may sit beside ("unsubscribe at any time").
+    {FieldKind::kOtherNumber, 20, KeywordMatch::kWord,
+     "time|uhrzeit|heure|hora|godzina|время|key|model|modell|modele|modelo|modello|"
+     "weight|height|size|width|length|gewicht|grosse|poids|taille|peso|altura|talla|altezza|"
+     "waga|wzrost|вес|рост|budget|salary|income|gehalt|salaire|salario|stipendio|"
+     "guests|adults|children|rooms|nights|persons|people|personen|personnes|personas|persone|"
+     "pessoas|osob|человек|erwachsene|adultes|adultos|adulti|kinder|enfants|ninos|bambini|"
+     "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
+     "注文番号|订单号"},
+};
+
+}  // namespace
+
+std::span<const LabelKeywordGroup> refusalKeywordGroups() { return kGroups; }
+
+}  // namespace oskel::answer

@@ -11,7 +11,8 @@ namespace {
 constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "email|e mail|mail|e post|epost|email address|emailadres|e mailadres|e mailadresse|"
-     "correo|correo electronico|correio|correio electronico|correio eletronico|endereco eletronico|courriel|adresse mail|adresse email|adresse electronique|"
+     "correo|correo electronico|correio|correio electronico|correio eletronico|endereco eletronico|courriel|"
+     "adresse mail|adresse email|adresse electronique|"
      "posta elettronica|indirizzo email|poczta|adres e mail|почта|электронная почта|емейл|"
      "мейл|имейл|sahkoposti|sahkopostiosoite|ایمیل"},
     {FieldKind::kEmail, 22, KeywordMatch::kPrefix,
@@ -38,7 +39,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "e posta|eposta|e posta adresi|البريد الإلكتروني|ایمیل|אימייל|דואר אלקטרוני|อีเมล|ईमेल|"
      "adresa de email|adresa e mail|e postadress|e postadresse|sahkoposti osoite|email cim|"
-     "adres email|adres mailowy|электронный адрес|е mail|эл почта|электронной почты"},
+     "adres email|adres mailowy|электронный адрес|е mail|эл почта|электронной почты|surel|alamat surel|"
+     "alamat email|е поща|имейл адрес|ел адрес|emailova adresa|e mailova adresa"},
     // A lone text field that subscribes to news or offers takes an e-mail address.
     {FieldKind::kEmail, 14, KeywordMatch::kWord,
      "newsletter|newsletters|news letter|subscribe|subscribe now|mailing list|"
@@ -90,7 +92,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "telemovel|telefoonnummer|mobiel nummer|mobiele nummer|gsm nummer|numer telefonu|nr telefonu|"
      "nr tel|numer komorkowy|telefon komorkowy|номер телефона|мобильный телефон|контактный телефон|"
      "ваш телефон|сотовый телефон|telefonnummer|telefon nr|puhelinnumero|telefonszam|"
-     "telefonni cislo|telefon numarasi|cep telefonu|رقم الهاتف|رقم الجوال|شماره تلفن|מספר טלפון|טלפון"},
+     "telefonni cislo|telefon numarasi|cep telefonu|رقم الهاتف|رقم الجوال|شماره تلفن|מספר טלפון|טלפון|telepon|"
+     "nomor telepon|no telepon|no hp|nomor hp|handphone|tlf|tlf nr|mobilnr|τηλεφωνο|κινητο|تلفن|موبایل|"
+     "شماره موبایل|شماره تماس|numar de telefon|telefon mobil|mobilní telefon|телефонен номер|мобилен телефон|"
+     "номер на телефон"},
     {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
      "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
@@ -98,7 +103,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
      "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
-     "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside"},
+     "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
+     "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
+     "webbplats"},
     {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
      "ホームページ|网站|网址|網站|웹사이트|홈페이지"},
     // A bare "name" mostly asks for the full name; when the history holds only
@@ -115,7 +122,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     // name apart ("Apellidos", "Cognome", "Sobrenome", "Фамилия"), so the given name is meant;
     // with only the full name in the history it is offered, never inserted.
     {FieldKind::kGivenName, 12, KeywordMatch::kWord,
-     "nombre|nome|имя|ваше имя|tu nombre de pila|su nombre de pila",
+     "nombre|nome|имя|ваше имя|tu nombre de pila|su nombre de pila|ime|име|ім я|ваше ім я|ονομα|vards|"
+     "vardas|adi|نام",
      FieldKind::kFullName},
     // Turkish "Adınız" is as often either sense.
     {FieldKind::kFullName, 10, KeywordMatch::kWord, "adiniz", FieldKind::kGivenName, true},
@@ -123,8 +131,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
      "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
      "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо"},
-    // French "nom" is the family name beside "prénom", and as often the whole name in a contact form.
-    {FieldKind::kFamilyName, 12, KeywordMatch::kWord, "nom", FieldKind::kFullName},
+    // French "nom" and Romanian "nume" are the family name beside "prénom", and as often the whole name in a contact form.
+    {FieldKind::kFamilyName, 12, KeywordMatch::kWord, "nom|nume", FieldKind::kFullName},
     {FieldKind::kFullName, 12, KeywordMatch::kWord, "votre nom|ton nom", FieldKind::kFamilyName, true},
     {FieldKind::kFullName, 26, KeywordMatch::kWord,
      "full name|your full name|vollstandiger name|nombre completo|nome completo|"
@@ -140,7 +148,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name surname|first name last name|your first and last name|полное имя|ваше полное имя|"
      "имя полностью|ваши фио|ваше фио|nome e apelido|nome e apelidos|nome completo|pelne imie|"
      "imie nazwisko|voornaam en achternaam|voor en achternaam|vor und zuname|vollstandiger name|"
-     "prenom et nom|nom et prenom|nombre y apellido|name in full|legal name|your full legal name|الاسم الكامل|نام و نام خانوادگی|שם מלא"},
+     "prenom et nom|nom et prenom|nombre y apellido|name in full|legal name|your full legal name|الاسم الكامل|"
+     "نام و نام خانوادگی|שם מלא|nume si prenume|prenume si nume|nume complet|numele complet|"
+     "numele si prenumele|ονοματεπωνυμο|ime i prezime|ime in priimek|nama lengkap|vards uzvards|vardas pavarde|"
+     "ees ja perekonnanimi|ім я та прізвище|прізвище ім я|име и фамилия|ad ve soyad|adiniz soyadiniz|"
+     "adiniz ve soyadiniz|ho va ten|ho ten|teljes neve|celé jméno|cele meno|cele jmeno|fuldt navn|"
+     "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
      "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
@@ -151,7 +164,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "prenom usuel|nombres|nombre propio|tu nombre de pila|nome di battesimo|il tuo nome di battesimo|"
      "primeiro nome|seu primeiro nome|voornamen|roepnaam|imiona|ваше имя и отчество|"
      "krestni|keresztneved|first name s|given names s|名（漢字）|"
-     "الاسم الأول|نام کوچک|שם פרטי"},
+     "الاسم الأول|نام کوچک|שם פרטי|forenames|fname|christian name|utonev|prenume|prenumele|eesnimi|nama depan|"
+     "nama awal|ilk ad"},
     {FieldKind::kGivenName, 30, KeywordMatch::kPrefix,
      "vorname|fornavn|förnamn|etunimi|keresztn"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord,
@@ -162,7 +176,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nom d usage|apellido paterno|apellido materno|segundo apellido|ultimo sobrenome|"
      "geslachtsnaam|familienaam|achternamen|tussenvoegsel en achternaam|ваша фамилия|"
      "soyad|soyadi|soyadiniz|family names|last names|your last name|"
-     "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה"},
+     "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה|lname|nume de familie|"
+     "numele de familie|επωνυμο|prezime|nama belakang|nama keluarga|uzvards|pavarde|perekonnanimi|прізвище|"
+     "ваше прізвище"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
      "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,
@@ -206,12 +222,16 @@ constexpr LabelKeywordGroup kGroups[] = {
      "yrityksen nimi|organisaatio|virksomhed|virksomhedsnavn|foretag|foretagsnamn|bedrift|"
      "affiliation|company or organization|company organization name|organization company|"
      "your company|your organization|your organisation|employer name|firma adi|sirket|"
-     "اسم الشركة|نام شرکت|חברה|שם החברה"},
+     "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
+     "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
+     "imone|ettevote"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장"},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
-     "osoite|anschrift|postal address|postadresse|postanschrift"},
+     "osoite|anschrift|postal address|postadresse|postanschrift|alamat|alamat lengkap|آدرس|نشانی|"
+     "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
+     "adrese|adresas|aadress"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
      "street address|address line 1|address 1|address1|addressline1|"
      "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"
@@ -236,7 +256,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "psc|почтовый индекс|индекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
      "zip postal|postal zip|c a p|c p|npa|eircode|zip postcode|postcode zip|your zip|your postcode|"
      "posta kodu|codice avviamento postale|numero postal|postal index|почтовый код|"
-     "الرمز البريدي|کد پستی|מיקוד"},
+     "الرمز البريدي|کد پستی|מיקוד|kode pos|пощенски код|пощ код|ταχυδρομικος κωδικας|τ κ|cod postal|"
+     "postanski broj|pasta indekss|pasto kodas|postiindeks|sifra poste"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
      "postleitz|postnumm|postinum|zip|iranyitosz"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
@@ -250,29 +271,35 @@ constexpr LabelKeywordGroup kGroups[] = {
      "lieu de residence|ville de residence|votre ville|localite|commune|ciudad de residencia|"
      "municipio|municipality|ciudad poblacion|cidade de residencia|gemeente|stad|plaatsnaam|"
      "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
-     "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר"},
+     "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר|poststed|sted|kota|kabupaten kota|град|"
+     "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce"},
+    // Danish and Norwegian "By" is the town; light, for English "by" in a sentence ("sign up by email").
+    {FieldKind::kCity, 12, KeywordMatch::kWord, "by"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
      "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
-     "state region|lan|megye"},
+     "state region|lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
     {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
      "都道府県|省|시도"},
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
      "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
-     "country region|country of residence"},
+     "country region|country of residence|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
     {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
      "国|国家|국가|国名"},
     {FieldKind::kUsername, 30, KeywordMatch::kWord,
      "username|user name|user id|userid|user|login|login name|login id|loginname|benutzername|"
      "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"
      "usuario|nombre de usuario|nome de usuario|nome de utilizador|nome utente|"
-     "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|nazwa uzytkownika|login uzytkownika|имя пользователя|логин|ник|"
+     "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|nazwa uzytkownika|login uzytkownika|"
+     "имя пользователя|логин|ник|"
      "prihlasovaci jmeno|uzivatelske jmeno|felhasznalonev|nimimerkki|member id|account name|"
      "account id|handle|login id|member login|anmeldename|benutzerkennung|"
      "nom de compte|nombre de cuenta|nome account|nazwa konta|учетная запись|"
-     "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập"},
+     "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập|kayttajanimi|"
+     "pouzivatelske meno|nama pengguna|потребителско име|nume de utilizator|numele de utilizator|ονομα χρηστη|"
+     "korisnicko ime|lietotajvards|vartotojo vardas|kasutajanimi"},
     // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil.
     {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido", FieldKind::kFamilyName, true},
     // The name shown to others: the user name for some, the person's own name for others.
@@ -293,8 +320,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kBirthDate, 27, KeywordMatch::kWord,
      "date of birth|birth date|birthdate|birthday|dob|geburtsdatum|geburtstag|"
      "date de naissance|fecha de nacimiento|data di nascita|data de nascimento|geboortedatum|"
-     "data urodzenia|дата рождения|datum narozeni|fodselsdato|födelsedatum|syntymaaika|"
-     "szuletesi datum|born"},
+     "data urodzenia|дата рождения|datum narozeni|fodselsdato|fødselsdato|födelsedatum|syntymaaika|"
+     "szuletesi datum|born|tanggal lahir|дата на раждане|dogum tarihi|data nasterii|data de nastere|"
+     "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,
      "生年月日|出生日期|생년월일"},
 };

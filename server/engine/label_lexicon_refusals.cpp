@@ -20,13 +20,15 @@ constexpr LabelKeywordGroup kGroups[] = {
      "search|search for|search term|search terms|keyword|keywords|key word|find|suche|suchen|"
      "suchbegriff|recherche|rechercher|recherchez|chercher|buscar|busca|busqueda|cerca|"
      "ricerca|cerca nel sito|pesquisar|pesquisa|zoeken|zoek|zoekterm|szukaj|wyszukaj|"
-     "szukana fraza|поиск|найти|искать|ключевые слова|søg|sog|sok|hledat|hladat|hledany vyraz|"
+     "szukana fraza|поиск|найти|искать|ключевые слова|søg|sog|sok|søk|hledat|hladat|hledany vyraz|"
      "haku|hae|keresés|kereses|keresel|what are you looking for|looking for|i want to find|"
      "quiero encontrar|que estas buscando|type here to search|what do you need help with|"
      "търсене|q|ticker|ticker symbol|stock symbol|get quote|enter symbol|"
      "enter a keyword|enter keywords|search by|"
      "location search|find a store|store locator|find a dealer|filiale finden|"
-     "trouver un magasin|buscar tienda|cerca negozio|znajdz sklep|найти магазин"},
+     "trouver un magasin|buscar tienda|cerca negozio|znajdz sklep|найти магазин|cari|cari produk|ara|cauta|"
+     "αναζητηση|جستجو|mita etsit|mit keresel|mit keres|pretrazi|pretraga|meklet|ieskoti|otsi|пошук|"
+     "parola chiave|hvad soger du|hva leter du etter|vad letar du efter"},
     {FieldKind::kSearch, 20, KeywordMatch::kWord, "symbol|quote|filter|jump to"},
     {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
      "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
@@ -36,7 +38,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|security check|"
      "verification image|code in the image|characters in the image|letters|"
      "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
-     "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|ellenorzo kod|"
+     "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|sikkerhedskode|ellenorzo kod|"
      "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kPrefix,
      "captcha|tarkiste|antispam"},
@@ -61,7 +63,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "special instructions|delivery instructions|additional information|"
      "zusatzliche informationen|informations complementaires|informacion adicional|"
      "informazioni aggiuntive|informacoes adicionais|aanvullende informatie|dodatkowe informacje|"
-     "дополнительная информация"},
+     "дополнительная информация|megjegyzes|pesan|پیام|съобщение|коментар|коментари|mesaj|mesajiniz|mesajul|"
+     "μηνυμα|σχολια|komentar|poruka|zinojums|zinute|sonum|повідомлення|коментар|din besked|din kommentar"},
     // "Other": a free answer beside a list of choices, and other everyday words that ask for
     // free text when they stand alone. Lighter than the answerable kinds, which they may sit
     // beside in a longer label ("Other phone", "Email (why we ask)").
@@ -82,7 +85,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "password|passwort|kennwort|mot de passe|contrasena|contraseña|senha|wachtwoord|haslo|"
      "пароль|salasana|jelszo|heslo|adgangskode|passord|losenord|passphrase|recovery word|pin|"
      "passcode|secure|security answer|secret answer|answer|challenge answer|security question|"
-     "secret question"},
+     "secret question|kata sandi|رمز عبور|парола|sifre|sifreniz|parola|κωδικος|κωδικος προσβασης|lozinka|"
+     "parole|slaptazodis"},
     {FieldKind::kPassword, 60, KeywordMatch::kPrefix,
      "passw|kennw|salasan|jelsz"},
     {FieldKind::kPassword, 60, KeywordMatch::kAnywhere,
@@ -104,7 +108,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kQuantity, 45, KeywordMatch::kWord,
      "quantity|qty|menge|anzahl|stuckzahl|quantite|cantidad|quantita|quantidade|aantal|ilosc|"
      "количество|kolicina|mnozstvo|mnozstvi|maara|mennyiseg|antall|antal|how many|pieces|"
-     "stuck|добавить"},
+     "stuck|добавить|jumlah|adet|cantitate|ποσοτητα|daudzums|kiekis|kogus|кількість"},
     {FieldKind::kQuantity, 45, KeywordMatch::kAnywhere,
      "数量|수량"},
     {FieldKind::kFax, 40, KeywordMatch::kWord,
@@ -131,7 +135,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "tracking number|sendungsnummer|minutes|hours|m2|check in|check out|departure|"
      "arrival|date|datum|fecha|data|дата|"
      "sku|isbn|issn|ean|upc|serial|serial number|serial no|seriennummer|numero de serie|"
-     "license key|licence key|product key|activation key|lizenzschlussel|model number|part number|vin|policy number|claim number|case number|"
+     "license key|licence key|product key|activation key|lizenzschlussel|model number|part number|vin|"
+     "policy number|claim number|case number|"
      "ticket|ticket number|imei|pnr|confirmation number|membership no|member no|registration number|"
      "license plate|kennzeichen|plaque|matricula|targa|student number|student id|employee id|"
      "personal number|passport|passport number|id number|id card|national id|dni|nie|nif|cpf|cnpj|"

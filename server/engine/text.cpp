@@ -86,6 +86,9 @@ std::string foldText(std::string_view utf8) {
   for (int32_t i = 0; i < text.length();) {
     UChar32 c = text.char32At(i);
     i += U16_LENGTH(c);
+    // Turkish dotless ı has no decomposition; folded like its dotted twin so that
+    // "Soyadı" and "Yılmaz" meet "soyadi" and "yilmaz".
+    if (c == 0x0131) c = 'i';
     int8_t type = u_charType(c);
     if (type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK) continue;
     bool keep = u_isalnum(c) || type == U_COMBINING_SPACING_MARK;

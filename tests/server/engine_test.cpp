@@ -329,6 +329,39 @@ TEST(LabelReader, NameWordsInEachLanguage) {
   });
 }
 
+// Forms in the languages around the main twelve: Nordic, Hungarian, Czech and Slovak,
+// Romanian, Turkish, Greek, Balkan, Baltic, Bulgarian and Ukrainian, Indonesian, Persian.
+TEST(LabelReader, LabelsBeyondTheMainLanguages) {
+  expectKinds({
+      {"Prenume", FieldKind::kGivenName},           {"Nume de familie", FieldKind::kFamilyName},
+      {"Nume și prenume", FieldKind::kFullName},    {"Nume", FieldKind::kFamilyName},
+      {"Soyadı", FieldKind::kFamilyName},           {"Adınız Soyadınız", FieldKind::kFullName},
+      {"Kullanıcı adı", FieldKind::kUsername},      {"Şifre", FieldKind::kPassword},
+      {"Όνομα", FieldKind::kGivenName},             {"Επώνυμο", FieldKind::kFamilyName},
+      {"Ονοματεπώνυμο", FieldKind::kFullName},      {"Τηλέφωνο", FieldKind::kPhone},
+      {"Ime", FieldKind::kGivenName},               {"Prezime", FieldKind::kFamilyName},
+      {"Ime i prezime", FieldKind::kFullName},      {"Vārds", FieldKind::kGivenName},
+      {"Uzvārds", FieldKind::kFamilyName},          {"Pavardė", FieldKind::kFamilyName},
+      {"Eesnimi", FieldKind::kGivenName},           {"Perekonnanimi", FieldKind::kFamilyName},
+      {"Ім'я", FieldKind::kGivenName},              {"Прізвище", FieldKind::kFamilyName},
+      {"Име", FieldKind::kGivenName},               {"Пощенски код", FieldKind::kPostalCode},
+      {"Потребителско име", FieldKind::kUsername},  {"Парола", FieldKind::kPassword},
+      {"Utónév", FieldKind::kGivenName},            {"Megjegyzés", FieldKind::kComment},
+      {"Používateľské meno", FieldKind::kUsername}, {"Webová stránka", FieldKind::kUrl},
+      {"Nama depan", FieldKind::kGivenName},        {"Nama belakang", FieldKind::kFamilyName},
+      {"Nama lengkap", FieldKind::kFullName},       {"Nomor telepon", FieldKind::kPhone},
+      {"Kode pos", FieldKind::kPostalCode},         {"Kata sandi", FieldKind::kPassword},
+      {"Cari", FieldKind::kSearch},                 {"Alamat", FieldKind::kStreetAddress},
+      {"نام", FieldKind::kGivenName},               {"نام خانوادگی", FieldKind::kFamilyName},
+      {"تلفن", FieldKind::kPhone},                  {"جستجو", FieldKind::kSearch},
+      {"By", FieldKind::kCity},                     {"Fødselsdato", FieldKind::kBirthDate},
+      {"Søk", FieldKind::kSearch},                  {"Forenames", FieldKind::kGivenName},
+      {"lname", FieldKind::kFamilyName},
+      // "By" is light: in an English sentence the heavier word decides.
+      {"Sign up by email", FieldKind::kEmail},      {"Contact me by phone", FieldKind::kPhone},
+  });
+}
+
 TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
   const char* const labels[] = {
       // Someone else's details.
@@ -607,6 +640,7 @@ TEST(Text, FoldingAndCounting) {
   EXPECT_EQ(foldText("E-Mail-Adresse:"), " e mail adresse ");
   EXPECT_EQ(foldText("Prénom *"), " prenom ");
   EXPECT_EQ(foldText("STRASSE"), foldText("Straße"));
+  EXPECT_EQ(foldText("Yılmaz"), foldText("YILMAZ"));  // Turkish dotless i
   EXPECT_EQ(countGraphemes("a\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"), 2u);  // "a" and a thumbs-up with skin tone
   EXPECT_EQ(trimText("  x y \n"), "x y");
   EXPECT_EQ(trimText(" \t"), "");

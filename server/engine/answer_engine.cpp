@@ -193,6 +193,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             fit *= 0.3;  // "10115 Berlin": a town
           } else if (fit <= 0.5 && (context.knowsAPersonsName() || context.handleSpellsAName())) {
             fit *= 0.6;  // a word no list knows, and no part of the person's name found elsewhere
+          } else if (kind == FieldKind::kGivenName && fit >= 0.4 && fit < kChooseFloor &&
+                     context.copiedAFamilyNameAlone(i)) {
+            // A family name copied alone ("Lindqvist"): a word no list knows beside it may be
+            // the given name copied the same way, or a town. Offered, never inserted.
+            fit = kChooseFloor + 0.02;
+            result.doubtful[i] = true;
           }
           break;
         }

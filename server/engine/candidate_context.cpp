@@ -201,6 +201,17 @@ bool CandidateContext::knowsAPersonsName() const {
   return knowsName_ == 1;
 }
 
+bool CandidateContext::copiedAFamilyNameAlone(std::size_t except) const {
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    if (j == except || !values_.isCapitalisedWord(texts_[j])) continue;
+    if (values_.familyName(texts_[j]) >= 0.7 && values_.givenName(texts_[j]) <= 0.25 && labelledAs(j).empty() &&
+        !fromProse(j) && !mentionedInProse(j)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {
   std::string_view code = texts_[i];
   if (!looksLikePostal(code)) return false;

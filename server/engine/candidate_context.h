@@ -44,6 +44,9 @@ class CandidateContext {
   bool isCityPartOfLocality(std::size_t i) const;
   // Some candidate copied on its own (not from a message) reads as a person's full name.
   bool knowsAPersonsName() const;
+  // Another candidate, one word copied on its own, reads as a family name by a list or by
+  // its ending ("Lindqvist", "Nowak"): the person copied the parts of their name one by one.
+  bool copiedAFamilyNameAlone(std::size_t except) const;
   // Where candidate i, a name of one or two words, stands in a handle copied on its own
   // (the person's own, as others' come inside messages): the user part of an e-mail
   // address, a user name, or a site's host. "Anna" first and "Müller" last in

@@ -474,6 +474,7 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"City", list({{"A:index0", "Västerås"}, {"B:index0", "Linnea Lindqvist"}, {"C:index0", "Linnea"}}), 0u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea Lindqvist"}}), std::nullopt},
       {"City", list({{"A:index0", "Västerås"}}), std::nullopt},  // nothing says whose word this is
+      {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "CafeGuest"}}), std::nullopt},
       // The person's name spelled into an address of theirs does as well as a full name.
       {"City", list({{"A:index0", "Thiago"}, {"B:index0", "Campinas"}, {"C:index0", "thiago.mourao@uol.com.br"}}), 1u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "linnea_l"}}), std::nullopt},
@@ -493,6 +494,14 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
              {"P:index1", "Иван Петров"}}),
        3u},
   });
+  // A family name copied alone makes an unlisted word beside it the likely given name: offered
+  // only, as it may as well be a town.
+  for (const char* family : {"Lindqvist", "Nowak"}) {
+    Answer given = engine().answer({"First name", "AXTextField", "x"},
+                                   list({{"A:index0", "Linnea"}, {"B:index0", family}, {"C:index0", "114 55"}}));
+    EXPECT_EQ(given.chosen, std::optional<std::size_t>(0u)) << family;
+    EXPECT_LT(given.confidence, AnswerEngine::kClientThreshold) << family;
+  }
   // Equally good values: the one copied on its own wins over the newer one from a message.
   Answer own = engine().answer({"Full name", "AXTextField", "x"},
                                list({{"M:index0", "Hi, please call Mark Peters today. Thanks!"},

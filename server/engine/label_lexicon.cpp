@@ -273,8 +273,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
      "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר|poststed|sted|kota|kabupaten kota|град|"
      "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce"},
-    // Danish and Norwegian "By" is the town; light, for English "by" in a sentence ("sign up by email").
-    {FieldKind::kCity, 12, KeywordMatch::kWord, "by"},
+    // Short words that name a field only when they stand alone: Danish and Norwegian "By" (town),
+    // the parts of a name field ("Name · First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
+    {FieldKind::kCity, 28, KeywordMatch::kWhole, "by"},
+    {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kWhole, "last|ho"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
      "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,

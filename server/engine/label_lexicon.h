@@ -13,7 +13,10 @@
 
 namespace oskel::answer {
 
-enum class KeywordMatch { kWord, kPrefix, kAnywhere };
+// kWhole matches only a label part that is the keyword and nothing else: short
+// words that mean a field on their own but something else inside a sentence
+// (Danish "By" is the town; English "by" is not).
+enum class KeywordMatch { kWord, kPrefix, kAnywhere, kWhole };
 
 // One group of keywords of the same kind, weight and matching rule;
 // `words` holds the keywords separated by "|".

@@ -63,7 +63,9 @@ LabelReader::LabelReader() {
       if (folded.size() < 3) continue;
       Keyword keyword{folded, group.kind, group.weight, group.match, group.alternative, group.balanced,
                       group.offerOnly};
-      if (group.match == KeywordMatch::kWord) {
+      if (group.match == KeywordMatch::kWhole) {
+        whole_.emplace(folded, std::move(keyword));
+      } else if (group.match == KeywordMatch::kWord) {
         std::size_t firstEnd = folded.find(' ', 1);
         byFirstWord_[folded.substr(1, firstEnd - 1)].push_back(std::move(keyword));
       } else {
@@ -76,6 +78,10 @@ LabelReader::LabelReader() {
 }
 
 void LabelReader::collect(const std::string& folded, std::vector<Match>* matches) const {
+  if (auto it = whole_.find(folded); it != whole_.end()) {
+    const Keyword& k = it->second;
+    matches->push_back({k.kind, k.weight, 0, folded.size(), k.alternative, k.balanced, k.offerOnly});
+  }
   // Whole-word keywords, looked up by the word they start with.
   for (std::size_t pos = 0; pos + 1 < folded.size();) {
     std::size_t wordEnd = folded.find(' ', pos + 1);

@@ -64,6 +64,7 @@ class LabelReader {
 
   std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
   std::vector<Keyword> scanned_;  // prefix and anywhere keywords
+  std::unordered_map<std::string, Keyword> whole_;  // by the folded label part they must equal
 };
 
 }  // namespace oskel::answer

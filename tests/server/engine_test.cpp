@@ -356,9 +356,12 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"تلفن", FieldKind::kPhone},                  {"جستجو", FieldKind::kSearch},
       {"By", FieldKind::kCity},                     {"Fødselsdato", FieldKind::kBirthDate},
       {"Søk", FieldKind::kSearch},                  {"Forenames", FieldKind::kGivenName},
-      {"lname", FieldKind::kFamilyName},
-      // "By" is light: in an English sentence the heavier word decides.
+      {"lname", FieldKind::kFamilyName},          {"Ad", FieldKind::kGivenName},
+      {"First", FieldKind::kGivenName},           {"Last *", FieldKind::kFamilyName},
+      // Short words that name a field only on their own.
       {"Sign up by email", FieldKind::kEmail},      {"Contact me by phone", FieldKind::kPhone},
+      {"Sort by", FieldKind::kUnknown},             {"First come, first served", FieldKind::kUnknown},
+      {"Last updated", FieldKind::kUnknown},        {"Ad blocker", FieldKind::kUnknown},
   });
 }
 

@@ -202,14 +202,18 @@ bool CandidateContext::knowsAPersonsName() const {
 }
 
 bool CandidateContext::copiedAFamilyNameAlone(std::size_t except) const {
-  for (std::size_t j = 0; j < texts_.size(); ++j) {
-    if (j == except || !values_.isCapitalisedWord(texts_[j])) continue;
-    if (values_.familyName(texts_[j]) >= 0.7 && values_.givenName(texts_[j]) <= 0.25 && labelledAs(j).empty() &&
-        !fromProse(j) && !mentionedInProse(j)) {
-      return true;
+  if (!loneFamilyNames_) {
+    // Two are enough to answer for any `except`; the list is read once per request.
+    loneFamilyNames_.emplace();
+    for (std::size_t j = 0; j < texts_.size() && loneFamilyNames_->size() < 2; ++j) {
+      if (!values_.isCapitalisedWord(texts_[j])) continue;
+      if (values_.familyName(texts_[j]) >= 0.7 && values_.givenName(texts_[j]) <= 0.25 && labelledAs(j).empty() &&
+          !fromProse(j) && !mentionedInProse(j)) {
+        loneFamilyNames_->push_back(j);
+      }
     }
   }
-  return false;
+  return std::any_of(loneFamilyNames_->begin(), loneFamilyNames_->end(), [&](std::size_t j) { return j != except; });
 }
 
 bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {

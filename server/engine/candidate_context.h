@@ -73,6 +73,8 @@ class CandidateContext {
   // The handles, split at dots, dashes, underscores, plus signs and
   // digits; read on first use.
   mutable std::optional<std::vector<std::vector<std::string>>> ownHandleWords_;
+  // Up to two candidates that copiedAFamilyNameAlone() found; read on first use.
+  mutable std::optional<std::vector<std::size_t>> loneFamilyNames_;
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;

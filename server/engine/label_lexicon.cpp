@@ -101,7 +101,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
      "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처|휴대전화"},
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
-     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
+     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|blog|blog url|"
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
@@ -154,6 +154,15 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ees ja perekonnanimi|ім я та прізвище|прізвище ім я|име и фамилия|ad ve soyad|adiniz soyadiniz|"
      "adiniz ve soyadiniz|ho va ten|ho ten|teljes neve|celé jméno|cele meno|cele jmeno|fuldt navn|"
      "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi"},
+    {FieldKind::kFullName, 26, KeywordMatch::kWord, "first last name|first last"},
+    // A name field split in parts: "Name (first)", "Name (last)".
+    {FieldKind::kGivenName, 30, KeywordMatch::kWord, "name first|name given"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "name last|name family"},
+    // Qualifiers that say how to write the value, not what it is: "First name (as on passport)".
+    {FieldKind::kUnknown, 1, KeywordMatch::kWord,
+     "as on passport|as in passport|as on your passport|as in your passport|as shown on passport|"
+     "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
+     "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
      "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,

@@ -105,6 +105,12 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
   EXPECT_EQ(kindOf("Enter your e-mail address *"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Your Phone (optional):"), FieldKind::kPhone);
   EXPECT_EQ(kindOf(""), FieldKind::kUnknown);
+  // A qualifier on how to write the value does not change what it is.
+  expectKinds({{"First name (as on passport)", FieldKind::kGivenName},
+               {"Passport number", FieldKind::kOtherNumber},
+               {"Name (first)", FieldKind::kGivenName},
+               {"Name (last)", FieldKind::kFamilyName},
+               {"First & Last Name", FieldKind::kFullName}});
 }
 
 TEST(ValueReader, ShapesOfValues) {

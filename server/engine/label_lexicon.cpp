@@ -211,7 +211,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
-     "child s|children s|kid s|child s name|spouse s|emergency contact|"
+     "child s|children s|kid s|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
+     "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
+     "child s name|spouse s|emergency contact|"
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
      "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere, "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人"},

@@ -376,7 +376,7 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
       // Someone else's details.
       "Your friend's email", "Friend's name", "Recipient email", "E-Mail des Empfängers", "Email de votre ami",
       "Correo de tu amigo", "Email del destinatario", "Nome do amigo", "E-mail znajomego", "Email друга",
-      "友達のメールアドレス", "Child's name", "Emergency contact phone",
+      "友達のメールアドレス", "Child's name", "Emergency contact phone", "Spouse name", "Name des Ehepartners",
       // Free answers, "other" choices, questions about the visit.
       "Other", "Other (please specify)", "Sonstiges", "Autre", "Otro", "Altro", "Другое", "その他",
       "How did you hear about us?", "Reason for contact", "Special instructions",

@@ -194,7 +194,10 @@ FieldReading LabelReader::read(std::string_view label) const {
     FieldReading reading = readFolded(foldText(part));
     if (reading.kind != FieldKind::kUnknown) {
       if (isHardRefusal(reading.kind)) return reading;
-      if (!haveDecision) {
+      // A later part may name the part of a name that a group titled "Name" asks for:
+      // "Name · First", "Name · Last name".
+      bool namesAPart = reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName;
+      if (!haveDecision || (decided.kind == FieldKind::kFullName && namesAPart)) {
         decided = reading;
         haveDecision = true;
       }

@@ -102,6 +102,10 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
   EXPECT_EQ(kindOf("Email · Work address · Required"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Text field · Email"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Name · Password"), FieldKind::kPassword);
+  // A group titled "Name" with a part's placeholder asks for that part.
+  EXPECT_EQ(kindOf("Name · First"), FieldKind::kGivenName);
+  EXPECT_EQ(kindOf("Your name · Last name"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Name · Jane Doe"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Enter your e-mail address *"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Your Phone (optional):"), FieldKind::kPhone);
   EXPECT_EQ(kindOf(""), FieldKind::kUnknown);

@@ -314,8 +314,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập|kayttajanimi|"
      "pouzivatelske meno|nama pengguna|потребителско име|nume de utilizator|numele de utilizator|ονομα χρηστη|"
      "korisnicko ime|lietotajvards|vartotojo vardas|kasutajanimi"},
-    // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil.
-    {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido", FieldKind::kFamilyName, true},
+    // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil: whichever
+    // the history holds is offered, never inserted.
+    {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido", FieldKind::kFamilyName, true, true},
     // The name shown to others: the user name for some, the person's own name for others.
     {FieldKind::kUsername, 30, KeywordMatch::kWord,
      "display name|screen name|public name|anzeigename|nom d affichage|nom affiche|"

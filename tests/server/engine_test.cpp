@@ -438,6 +438,8 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Display Name", 1u, false},
       {"Anzeigename", 1u, false},
       {"Username", 1u, true},
+      // A nickname in Brazil, the family name in Portugal.
+      {"Apelido:", 1u, false},
   };
   for (const Case& c : cases) {
     Answer a = engine().answer({c.label, "AXTextField", "x"}, address);

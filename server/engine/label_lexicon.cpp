@@ -101,7 +101,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
      "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처|휴대전화"},
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
-     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|blog|blog url|"
+     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
@@ -251,8 +251,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "адрес доставки|улица дом|улица и дом"},
     // A bare street word is as often the street without its number, beside a number field.
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
-     "street|strasse|straße|rue|calle|via|rua|straat|ulica|улица|gata|utca",
+     "street|strasse|straße|rue|calle|rua|straat|ulica|улица|gata|utca",
      FieldKind::kUnknown, false, true},
+    // Italian "Via" alone; inside an English sentence it is "by way of" ("Follow via email").
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kWhole, "via", FieldKind::kUnknown, false, true},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
      "gatuadr|katuos"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,

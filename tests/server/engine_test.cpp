@@ -371,6 +371,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       // Short words that name a field only on their own.
       {"Sign up by email", FieldKind::kEmail},      {"Contact me by phone", FieldKind::kPhone},
       {"Sort by", FieldKind::kUnknown},             {"First come, first served", FieldKind::kUnknown},
+      {"Via", FieldKind::kStreetAddress},           {"Follow Blog via Email", FieldKind::kEmail},
       {"Last updated", FieldKind::kUnknown},        {"Ad blocker", FieldKind::kUnknown},
   });
 }

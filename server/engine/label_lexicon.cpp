@@ -174,7 +174,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "primeiro nome|seu primeiro nome|voornamen|roepnaam|imiona|ваше имя и отчество|"
      "krestni|keresztneved|first name s|given names s|名（漢字）|"
      "الاسم الأول|نام کوچک|שם פרטי|forenames|fname|christian name|utonev|prenume|prenumele|eesnimi|nama depan|"
-     "nama awal|ilk ad"},
+     "nama awal|ilk ad|f name|first nm|rufname"},
     {FieldKind::kGivenName, 30, KeywordMatch::kPrefix,
      "vorname|fornavn|förnamn|etunimi|keresztn"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord,
@@ -187,7 +187,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "soyad|soyadi|soyadiniz|family names|last names|your last name|"
      "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה|lname|nume de familie|"
      "numele de familie|επωνυμο|prezime|nama belakang|nama keluarga|uzvards|pavarde|perekonnanimi|прізвище|"
-     "ваше прізвище"},
+     "ваше прізвище|l name|last nm"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
      "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,

@@ -8,7 +8,9 @@ namespace {
 constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
-     "store name|shop name|butikk navn|file name|item number|article number|artikelnummer"},
+     "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
+     "phone prefix|phone suffix|dialing code|dial code|calling code|vorwahl|telefonvorwahl|landesvorwahl|"
+     "indicatif|prefijo|prefisso"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

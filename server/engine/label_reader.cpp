@@ -48,6 +48,26 @@ bool hasDisjunction(const std::string& folded) {
   return false;
 }
 
+// A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a
+// space at each step from a lower- to an upper-case letter: "postal Code". Empty when
+// the text has no such step, or when it falls into more than three words, which is the
+// internal name of a control ("hdTextboxforCheckboxState") rather than anything a
+// person reads.
+std::string spelledApart(std::string_view label) {
+  auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+  auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+  std::string out;
+  int steps = 0;
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    if (i > 0 && lower(label[i - 1]) && upper(label[i])) {
+      out += ' ';
+      ++steps;
+    }
+    out += label[i];
+  }
+  return steps == 0 || steps > 2 ? std::string() : out;
+}
+
 }  // namespace
 
 LabelReader::LabelReader() {
@@ -192,6 +212,9 @@ FieldReading LabelReader::read(std::string_view label) const {
     std::size_t sep = rest.find(kSeparator);
     std::string_view part = rest.substr(0, sep);
     FieldReading reading = readFolded(foldText(part));
+    if (reading.kind == FieldKind::kUnknown) {
+      if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
+    }
     if (reading.kind != FieldKind::kUnknown) {
       if (isHardRefusal(reading.kind)) return reading;
       // A later part may name the part of a name that a group titled "Name" asks for:

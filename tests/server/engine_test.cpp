@@ -120,6 +120,22 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Name (first)", FieldKind::kGivenName},
                {"Name (last)", FieldKind::kFamilyName},
                {"First & Last Name", FieldKind::kFullName}});
+  // A control's identifier used as its label is read word by word; an identifier
+  // that already reads as a whole ("userName") keeps that reading, and a long
+  // internal name is not taken apart.
+  expectKinds({{"postalCode", FieldKind::kPostalCode},
+               {"dateOfBirth", FieldKind::kBirthDate},
+               {"billingFirstName", FieldKind::kGivenName},
+               {"confirmPassword", FieldKind::kPassword},
+               {"cardNumber", FieldKind::kCardOrSecurityCode},
+               {"userName", FieldKind::kUsername},
+               {"f_name", FieldKind::kGivenName},
+               {"l_name", FieldKind::kFamilyName},
+               {"hdTextboxforCheckboxState", FieldKind::kUnknown}});
+  // The parts of a phone number split over several fields take no whole number.
+  expectKinds({{"Phone prefix", FieldKind::kOtherNumber},
+               {"Telefonvorwahl", FieldKind::kOtherNumber},
+               {"phonePrefix", FieldKind::kOtherNumber}});
 }
 
 TEST(ValueReader, ShapesOfValues) {

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "engine/candidate_context.h"
+#include "engine/example_label.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
 
@@ -120,11 +121,22 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
         return {FieldKind::kEmail, 0.85};
     }
   }
-  if (reading.kind != FieldKind::kUnknown) return reading;
-  // A label that is itself an example value: "+1 555 0100", "http://".
-  std::string_view label = trimText(field.label);
-  if (values_.phone(label) >= 0.85) return {FieldKind::kPhone, 0.85};
-  if (label == "http://" || label == "https://" || values_.url(label) >= 0.85) return {FieldKind::kUrl, 0.85};
+  std::vector<std::string_view> parts = labelParts(field.label);
+  if (reading.kind != FieldKind::kUnknown) {
+    // A word in two senses settled by an example beside it: "Name · John" asks for the
+    // given name, "Nom · Jean Dupont" for the whole name.
+    if (reading.alternative == FieldKind::kUnknown) return reading;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+      FieldKind shown = exampleValueKind(values_, parts[i]);
+      if (shown == reading.kind || shown == reading.alternative) return {shown, 0.85};
+    }
+    return reading;
+  }
+  // A label that is itself an example value: "+1 555 0100", "http://", "Jane Doe".
+  for (std::string_view part : parts) {
+    FieldKind shown = exampleValueKind(values_, part);
+    if (shown != FieldKind::kUnknown) return {shown, 0.85};
+  }
   return reading;
 }
 

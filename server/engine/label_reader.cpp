@@ -203,30 +203,34 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   return reading;
 }
 
+std::vector<std::string_view> labelParts(std::string_view label) {
+  std::vector<std::string_view> parts;
+  while (true) {
+    std::size_t sep = label.find(kSeparator);
+    parts.push_back(label.substr(0, sep));
+    if (sep == std::string_view::npos) return parts;
+    label.remove_prefix(sep + kSeparator.size());
+  }
+}
+
 FieldReading LabelReader::read(std::string_view label) const {
   if (looksLikeArithmetic(label)) return {FieldKind::kCaptcha, 0.9};
   FieldReading decided;
   bool haveDecision = false;
-  std::string_view rest = label;
-  while (true) {
-    std::size_t sep = rest.find(kSeparator);
-    std::string_view part = rest.substr(0, sep);
+  for (std::string_view part : labelParts(label)) {
     FieldReading reading = readFolded(foldText(part));
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
     }
-    if (reading.kind != FieldKind::kUnknown) {
-      if (isHardRefusal(reading.kind)) return reading;
-      // A later part may name the part of a name that a group titled "Name" asks for:
-      // "Name · First", "Name · Last name".
-      bool namesAPart = reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName;
-      if (!haveDecision || (decided.kind == FieldKind::kFullName && namesAPart)) {
-        decided = reading;
-        haveDecision = true;
-      }
+    if (reading.kind == FieldKind::kUnknown) continue;
+    if (isHardRefusal(reading.kind)) return reading;
+    // A later part may name the part of a name that a group titled "Name" asks for:
+    // "Name · First", "Name · Last name".
+    bool namesAPart = reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName;
+    if (!haveDecision || (decided.kind == FieldKind::kFullName && namesAPart)) {
+      decided = reading;
+      haveDecision = true;
     }
-    if (sep == std::string_view::npos) break;
-    rest = rest.substr(sep + kSeparator.size());
   }
   return decided;
 }

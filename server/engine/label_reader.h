@@ -31,6 +31,9 @@ struct FieldReading {
   bool offerOnly = false;
 };
 
+// The parts of a label as Oskel joins them with " · ", in order.
+std::vector<std::string_view> labelParts(std::string_view label);
+
 class LabelReader {
  public:
   LabelReader();

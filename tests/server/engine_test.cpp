@@ -319,6 +319,26 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
   EXPECT_EQ(engine().labels().read("Your name").alternative, FieldKind::kGivenName);
 }
 
+TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
+  auto fieldKind = [](const char* label) { return engine().readField({label, "AXTextField", "x"}).kind; };
+  const std::pair<const char*, FieldKind> cases[] = {
+      {"(555) 555-5555", FieldKind::kPhone},     {"+1 (XXX) XXX-XXXX", FieldKind::kPhone},
+      {"e.g. +49 30 1234567", FieldKind::kPhone}, {"Jane Doe", FieldKind::kFullName},
+      {"John", FieldKind::kGivenName},           {"Ex: Maria", FieldKind::kGivenName},
+      {"Smith", FieldKind::kFamilyName},         {"https://", FieldKind::kUrl},
+      // Words and numbers that only look like examples stay unread.
+      {"1 000 000", FieldKind::kUnknown},        {"1234 5678 9012 3456", FieldKind::kUnknown},
+      {"01.01.1990", FieldKind::kUnknown},       {"Paris", FieldKind::kUnknown},
+      {"Min", FieldKind::kUnknown},              {"Export", FieldKind::kUnknown},
+      // A word in two senses settled by the example beside it.
+      {"Name · John", FieldKind::kGivenName},    {"Name · e.g. John Doe", FieldKind::kFullName},
+      {"Nom · Jean Dupont", FieldKind::kFullName}, {"Full name · John", FieldKind::kFullName},
+  };
+  for (const auto& [label, kind] : cases) EXPECT_EQ(fieldKind(label), kind) << label;
+  auto history = list({{"A:index0", "Emily"}, {"B:index0", "Emily Johnson"}, {"C:index0", "+1 415 555 0132"}});
+  expectChoices({{"Name · John", history, 0u, true}, {"(555) 555-5555", history, 2u, true}});
+}
+
 TEST(LabelReader, NameWordsInEachLanguage) {
   expectKinds({
       {"Имя", FieldKind::kGivenName},           {"Фамилия", FieldKind::kFamilyName},

@@ -95,7 +95,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "telefonni cislo|telefon numarasi|cep telefonu|رقم الهاتف|رقم الجوال|شماره تلفن|מספר טלפון|טלפון|telepon|"
      "nomor telepon|no telepon|no hp|nomor hp|handphone|tlf|tlf nr|mobilnr|τηλεφωνο|κινητο|تلفن|موبایل|"
      "شماره موبایل|شماره تماس|numar de telefon|telefon mobil|mobilní telefon|телефонен номер|мобилен телефон|"
-     "номер на телефон"},
+     "номер на телефон|komorka|numer komorki|nr komorki"},
     {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
      "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
@@ -106,8 +106,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
      "webbplats"},
+    // A company's site is a web address, not the company's name.
+    {FieldKind::kUrl, 30, KeywordMatch::kWord,
+     "company website|company web site|company url|company homepage|business website|organisation website|"
+     "organization website|firmenwebseite|firmenwebsite|site de l entreprise|site web de l entreprise|"
+     "sitio web de la empresa|sito web aziendale|site da empresa|bedrijfswebsite|strona firmy|сайт компании"},
     {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
-     "ホームページ|网站|网址|網站|웹사이트|홈페이지"},
+     "ホームページ|网站|网址|網站|웹사이트|홈페이지|ウェブサイト|ウェブ サイト"},
     // A bare "name" mostly asks for the full name; when the history holds only
     // a given name, that is what the person means.
     {FieldKind::kFullName, 10, KeywordMatch::kWord,
@@ -285,10 +290,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "municipio|municipality|ciudad poblacion|cidade de residencia|gemeente|stad|plaatsnaam|"
      "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
      "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר|poststed|sted|kota|kabupaten kota|град|"
-     "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce"},
-    // Short words that name a field only when they stand alone: Danish and Norwegian "By" (town),
+     "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce|"
+     "locality|place of residence|town of residence|residence city|mjesto stanovanja"},
+    // Short words that name a field only when they stand alone: Danish and Norwegian "By" and
+    // Croatian "Grad" (town),
     // the parts of a name field ("Name · First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
-    {FieldKind::kCity, 28, KeywordMatch::kWhole, "by"},
+    {FieldKind::kCity, 28, KeywordMatch::kWhole, "by|grad"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWhole, "last|ho"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,

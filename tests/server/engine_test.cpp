@@ -396,6 +396,11 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Sort by", FieldKind::kUnknown},             {"First come, first served", FieldKind::kUnknown},
       {"Via", FieldKind::kStreetAddress},           {"Follow Blog via Email", FieldKind::kEmail},
       {"Last updated", FieldKind::kUnknown},        {"Ad blocker", FieldKind::kUnknown},
+      {"Grad", FieldKind::kCity},                   {"Grad school", FieldKind::kUnknown},
+      {"Locality", FieldKind::kCity},               {"Komórka", FieldKind::kPhone},
+      {"ウェブサイト", FieldKind::kUrl},
+      // A company's site is a web address, not the company's name.
+      {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
   });
 }
 

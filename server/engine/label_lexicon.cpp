@@ -220,7 +220,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
      "child s name|spouse s|emergency contact|"
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
-     "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка"},
+     "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка|"
+     "guardian|guardian name|legal guardian|name of guardian|name of child|name of the child|parent name|"
+     "name of parent|next of kin"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere, "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
      "company|company name|organisation|organization|organisation name|organization name|org|"
@@ -238,6 +240,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "yrityksen nimi|organisaatio|virksomhed|virksomhedsnavn|foretag|foretagsnamn|bedrift|"
      "affiliation|company or organization|company organization name|organization company|"
      "your company|your organization|your organisation|employer name|firma adi|sirket|"
+     "name of your business|name of your company|name of the company|name of company|name of business|"
+     "name of organisation|name of organization|name of your organisation|name of your organization|"
      "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote"},

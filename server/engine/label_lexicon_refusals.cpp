@@ -10,7 +10,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
      "phone prefix|phone suffix|dialing code|dial code|calling code|vorwahl|telefonvorwahl|landesvorwahl|"
-     "indicatif|prefijo|prefisso"},
+     "indicatif|prefijo|prefisso|"
+     // Names of things, not of the person.
+     "event name|name of the event|project name|name of the project|team name|group name|pet name|pet s name|"
+     "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
+     "blog name|page name|app name|device name|computer name|network name|course name|venue name|brand name|"
+     "model name|character name|game name|workspace name|room name|playlist name|album name|"
+     "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

@@ -410,6 +410,9 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
       "Your friend's email", "Friend's name", "Recipient email", "E-Mail des Empfängers", "Email de votre ami",
       "Correo de tu amigo", "Email del destinatario", "Nome do amigo", "E-mail znajomego", "Email друга",
       "友達のメールアドレス", "Child's name", "Emergency contact phone", "Spouse name", "Name des Ehepartners",
+      "Guardian name", "Name of child",
+      // Names of things rather than of the person.
+      "Event name", "Name of your pet", "Team name", "Domain name", "Company size",
       // Free answers, "other" choices, questions about the visit.
       "Other", "Other (please specify)", "Sonstiges", "Autre", "Otro", "Altro", "Другое", "その他",
       "How did you hear about us?", "Reason for contact", "Special instructions",
@@ -439,6 +442,7 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
   EXPECT_EQ(kindOf("Street"), FieldKind::kStreetAddress);
   EXPECT_EQ(kindOf("Nombre de usuario"), FieldKind::kUsername);
   EXPECT_EQ(kindOf("Nome da empresa"), FieldKind::kOrganisation);
+  EXPECT_EQ(kindOf("Name of your business"), FieldKind::kOrganisation);
 }
 
 TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {

@@ -99,7 +99,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
      "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
-     "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처|휴대전화"},
+     "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처|휴대전화|โทรศัพท์|เบอร์โทร|มือถือ"},
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
      "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
@@ -112,17 +112,22 @@ constexpr LabelKeywordGroup kGroups[] = {
      "organization website|firmenwebseite|firmenwebsite|site de l entreprise|site web de l entreprise|"
      "sitio web de la empresa|sito web aziendale|site da empresa|bedrijfswebsite|strona firmy|сайт компании"},
     {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
-     "ホームページ|网站|网址|網站|웹사이트|홈페이지|ウェブサイト|ウェブ サイト"},
+     "ホームページ|网站|网址|網站|웹사이트|홈페이지|ウェブサイト|ウェブ サイト|เว็บไซต์"},
     // A bare "name" mostly asks for the full name; when the history holds only
     // a given name, that is what the person means.
     {FieldKind::kFullName, 10, KeywordMatch::kWord,
-     "name|navn|naam|namn|nimi|név|nev|neved|jmeno|isim|imya",
+     "name|navn|naam|namn|nimi|név|nev|neved|jmeno|isim|imya|nama",
      FieldKind::kGivenName},
     {FieldKind::kFullName, 26, KeywordMatch::kWord,
      "your name|ihr name|uw naam|dein name|dit navn|ditt navn|ditt namn|nimesi|seu nome|tu nombre|"
      "il tuo nome|su nombre|vostro nome|il vostro nome|jak se jmenujete|your name please|name please",
      FieldKind::kGivenName},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere, "お名前|名前|이름", FieldKind::kGivenName},
+    // Thai "ชื่อ" is the given name beside "นามสกุล", the family name, and as often the whole
+    // name on a form that asks for one name only.
+    {FieldKind::kGivenName, 12, KeywordMatch::kAnywhere, "ชื่อ", FieldKind::kFullName},
+    {FieldKind::kGivenName, 30, KeywordMatch::kAnywhere, "ชื่อจริง"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kAnywhere, "นามสกุล"},
     // Words that literally name the given name. Forms in these languages ask for the family
     // name apart ("Apellidos", "Cognome", "Sobrenome", "Фамилия"), so the given name is meant;
     // with only the full name in the history it is offered, never inserted.
@@ -160,6 +165,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "adiniz ve soyadiniz|ho va ten|ho ten|teljes neve|celé jméno|cele meno|cele jmeno|fuldt navn|"
      "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi"},
     {FieldKind::kFullName, 26, KeywordMatch::kWord, "first last name|first last"},
+    // Both parts named together, in either order: "Name (first and last)", "Surname, first name".
+    {FieldKind::kFullName, 36, KeywordMatch::kWord,
+     "first and last|first and last names|first and surname|first and family name|given and family name|"
+     "first name and last name|first name and surname|first name last name|last name first name|"
+     "surname first name|surname forename|surname and first name|last name and first name|"
+     "family name given name|surname and forename|last first name"},
     // A name field split in parts: "Name (first)", "Name (last)".
     {FieldKind::kGivenName, 30, KeywordMatch::kWord, "name first|name given"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "name last|name family"},
@@ -169,7 +180,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
      "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
-     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명"},
+     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
@@ -189,7 +200,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏|votre nom de famille|nom de naissance|"
      "nom d usage|apellido paterno|apellido materno|segundo apellido|ultimo sobrenome|"
      "geslachtsnaam|familienaam|achternamen|tussenvoegsel en achternaam|ваша фамилия|"
-     "soyad|soyadi|soyadiniz|family names|last names|your last name|"
+     "soyad|soyadi|soyadiniz|soyisim|soyisminiz|family names|last names|your last name|"
      "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה|lname|nume de familie|"
      "numele de familie|επωνυμο|prezime|nama belakang|nama keluarga|uzvards|pavarde|perekonnanimi|прізвище|"
      "ваше прізвище|l name|last nm"},
@@ -246,7 +257,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
-     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장"},
+     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน"},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
      "osoite|anschrift|postal address|postadresse|postanschrift|alamat|alamat lengkap|آدرس|نشانی|"
@@ -267,7 +278,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
      "gatuadr|katuos"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
-     "住所|地址|주소|番地"},
+     "住所|地址|주소|番地|ที่อยู่"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
      "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
@@ -283,7 +294,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
      "postleitz|postnumm|postinum|zip|iranyitosz"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
-     "郵便番号|邮编|邮政编码|우편번호"},
+     "郵便番号|邮编|邮政编码|우편번호|รหัสไปรษณีย์"},
     {FieldKind::kCity, 28, KeywordMatch::kWord,
      "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
      "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|"
@@ -303,18 +314,18 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWhole, "last|ho"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
-     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
+     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村|เมือง"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
      "state region|lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
     {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
-     "都道府県|省|시도"},
+     "都道府県|省|시도|จังหวัด"},
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
      "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
      "country region|country of residence|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
     {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
-     "国|国家|국가|国名"},
+     "国|国家|국가|国名|ประเทศ"},
     {FieldKind::kUsername, 30, KeywordMatch::kWord,
      "username|user name|user id|userid|user|login|login name|login id|loginname|benutzername|"
      "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"
@@ -338,7 +349,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kUnknown, false, true},
     {FieldKind::kUsername, 30, KeywordMatch::kAnywhere, "表示名|显示名称|표시 이름", FieldKind::kUnknown, false, true},
     {FieldKind::kUsername, 30, KeywordMatch::kAnywhere,
-     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임|会員id|ユーザーid|账户名|登录名"},
+     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임|会員id|ユーザーid|账户名|登录名|ชื่อผู้ใช้"},
     // A bare "ID" on a sign-in form is the user name; longer phrases ("customer ID") say otherwise.
     {FieldKind::kUsername, 20, KeywordMatch::kWord, "id|login id"},
     // French sites ask for "identifiant" where most people give their e-mail address.
@@ -352,7 +363,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "szuletesi datum|born|tanggal lahir|дата на раждане|dogum tarihi|data nasterii|data de nastere|"
      "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,
-     "生年月日|出生日期|생년월일"},
+     "生年月日|出生日期|생년월일|วันเกิด"},
 };
 
 }  // namespace

@@ -41,7 +41,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
      "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
-     "検索|探しもの|搜索|搜尋|검색|찾기"},
+     "検索|探しもの|搜索|搜尋|검색|찾기|ค้นหา"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|security check|"
      "verification image|code in the image|characters in the image|letters|"
@@ -83,7 +83,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "other|others|sonstiges|sonstige|andere|anderes|autre|autres|otro|otros|otra|altro|altri|"
      "outro|outros|outra|anders|inne|inny|inna|другое|иное"},
     {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
-     "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의|その他|其他|기타|ご質問|질문|问题|問題|理由|사유"},
+     "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의|その他|其他|기타|ご質問|질문|问题|問題|理由|사유|ข้อความ"},
     {FieldKind::kSubject, 36, KeywordMatch::kWord,
      "subject|betreff|sujet|sujet du message|asunto|oggetto|assunto|onderwerp|temat|тема|emne|"
      "aihe|targy|title|titel|titre|titolo|titulo|headline|topic|motivo|henvendelsen gjelder"},
@@ -98,7 +98,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPassword, 60, KeywordMatch::kPrefix,
      "passw|kennw|salasan|jelsz"},
     {FieldKind::kPassword, 60, KeywordMatch::kAnywhere,
-     "パスワード|密码|密碼|비밀번호|암호"},
+     "パスワード|密码|密碼|비밀번호|암호|รหัสผ่าน"},
     {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kWord,
      "card number|credit card|creditcard|kartennummer|numero de carte|numero de tarjeta|"
      "numero della carta|cvv|cvc|cvv2|csc|security code|card security code|cardholder|"

@@ -119,7 +119,9 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Passport number", FieldKind::kOtherNumber},
                {"Name (first)", FieldKind::kGivenName},
                {"Name (last)", FieldKind::kFamilyName},
-               {"First & Last Name", FieldKind::kFullName}});
+               {"First & Last Name", FieldKind::kFullName},
+               {"Name (first and last)", FieldKind::kFullName},
+               {"Surname, first name", FieldKind::kFullName}});
   // A control's identifier used as its label is read word by word; an identifier
   // that already reads as a whole ("userName") keeps that reading, and a long
   // internal name is not taken apart.
@@ -399,6 +401,11 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Grad", FieldKind::kCity},                   {"Grad school", FieldKind::kUnknown},
       {"Locality", FieldKind::kCity},               {"Komórka", FieldKind::kPhone},
       {"ウェブサイト", FieldKind::kUrl},
+      {"ชื่อ", FieldKind::kGivenName},              {"นามสกุล", FieldKind::kFamilyName},
+      {"ชื่อ-นามสกุล", FieldKind::kFullName},       {"ชื่อผู้ใช้", FieldKind::kUsername},
+      {"ชื่อบริษัท", FieldKind::kOrganisation},     {"รหัสไปรษณีย์", FieldKind::kPostalCode},
+      {"เบอร์โทรศัพท์", FieldKind::kPhone},         {"รหัสผ่าน", FieldKind::kPassword},
+      {"Soyisim", FieldKind::kFamilyName},          {"Nama", FieldKind::kFullName},
       // A company's site is a web address, not the company's name.
       {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
   });

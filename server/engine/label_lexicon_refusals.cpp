@@ -16,7 +16,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
      "blog name|page name|app name|device name|computer name|network name|course name|venue name|brand name|"
      "model name|character name|game name|workspace name|room name|playlist name|album name|"
-     "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse"},
+     "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse|"
+     // A former name is no longer the one saved.
+     "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

@@ -419,7 +419,7 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
       "友達のメールアドレス", "Child's name", "Emergency contact phone", "Spouse name", "Name des Ehepartners",
       "Guardian name", "Name of child",
       // Names of things rather than of the person.
-      "Event name", "Name of your pet", "Team name", "Domain name", "Company size",
+      "Event name", "Name of your pet", "Team name", "Domain name", "Company size", "Maiden name", "Geburtsname",
       // Free answers, "other" choices, questions about the visit.
       "Other", "Other (please specify)", "Sonstiges", "Autre", "Otro", "Altro", "Другое", "その他",
       "How did you hear about us?", "Reason for contact", "Special instructions",

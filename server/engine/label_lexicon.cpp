@@ -253,6 +253,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "your company|your organization|your organisation|employer name|firma adi|sirket|"
      "name of your business|name of your company|name of the company|name of company|name of business|"
      "name of organisation|name of organization|name of your organisation|name of your organization|"
+     "name of school|name of the school|name of your school|"
      "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote"},

@@ -259,6 +259,8 @@ double ValueReader::city(std::string_view text) const {
   }
   UChar32 first = firstCodePoint(text);
   if (!u_isupper(first) && isCased(first)) return 0.0;
+  // "株式会社タナカ", "Lindqvist Bygg AB": a company's name, whatever its letters.
+  if (organisation(text) >= 0.75) return 0.0;
   return ws.size() == 1 && lex.endsLikeAFamilyName(text, f) ? 0.2 : 0.4;
 }
 

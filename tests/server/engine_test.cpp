@@ -173,6 +173,9 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_GE(v.country("Deutschland"), 0.95);
   EXPECT_GE(v.country("日本"), 0.95);
   EXPECT_GE(v.city("Berlin"), 0.9);
+  EXPECT_GE(v.city("Olomouc"), 0.4);  // unlisted, but the shape of a town
+  EXPECT_EQ(v.city("株式会社タナカ"), 0.0);
+  EXPECT_EQ(v.city("Brightside Labs Inc."), 0.0);
   EXPECT_GE(v.birthDate("14.03.1988"), 0.85);
   EXPECT_LT(v.birthDate("2026-04-01"), 0.5);
   EXPECT_EQ(v.date("31.02.x"), 0.0);

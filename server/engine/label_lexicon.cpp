@@ -365,6 +365,19 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,
      "生年月日|出生日期|생년월일|วันเกิด"},
+    // Arabic, Hebrew, Hindi and Vietnamese.
+    {FieldKind::kFullName, 10, KeywordMatch::kWord, "الاسم|اسمك|שם|नाम|ten cua ban|ho ten cua ban",
+     FieldKind::kGivenName},
+    {FieldKind::kGivenName, 30, KeywordMatch::kWord, "पहला नाम|ten rieng"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "उपनाम|अंतिम नाम|ho cua ban"},
+    {FieldKind::kFullName, 26, KeywordMatch::kWord, "पूरा नाम|ho va ten day du"},
+    {FieldKind::kEmail, 22, KeywordMatch::kWord, "דוא ל|דואר אלקטרוני|ई मेल|thu dien tu"},
+    {FieldKind::kPhone, 30, KeywordMatch::kWord,
+     "الجوال|رقم الجوال|الهاتف|هاتف|جوال|נייד|מספר נייד|फ़ोन नंबर|फोन नंबर|मोबाइल नंबर|मोबाइल|फ़ोन|फोन|"
+     "so dien thoai|dien thoai|sdt"},
+    {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho|tinh thanh pho"},
+    {FieldKind::kPostalCode, 32, KeywordMatch::kWord, "पिन कोड|पिनकोड|ma buu dien|ma buu chinh"},
+    {FieldKind::kOrganisation, 26, KeywordMatch::kWord, "कंपनी|कंपनी का नाम|cong ty|ten cong ty"},
 };
 
 }  // namespace

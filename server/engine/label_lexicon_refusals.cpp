@@ -166,6 +166,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
      "注文番号|订单号"},
+    // Arabic, Hebrew, Hindi and Vietnamese.
+    {FieldKind::kPassword, 60, KeywordMatch::kWord, "كلمة المرور|كلمة السر|סיסמה|סיסמא|पासवर्ड|mat khau"},
+    {FieldKind::kSearch, 40, KeywordMatch::kWord, "بحث|ابحث|חיפוש|חפש|खोजें|खोज|tim kiem"},
+    {FieldKind::kComment, 35, KeywordMatch::kWord, "الرسالة|رسالتك|הודעה|संदेश|tin nhan|noi dung"},
 };
 
 }  // namespace

@@ -86,9 +86,16 @@ std::string foldText(std::string_view utf8) {
   for (int32_t i = 0; i < text.length();) {
     UChar32 c = text.char32At(i);
     i += U16_LENGTH(c);
-    // Turkish dotless ı has no decomposition; folded like its dotted twin so that
-    // "Soyadı" and "Yılmaz" meet "soyadi" and "yilmaz".
-    if (c == 0x0131) c = 'i';
+    // Letters whose stroke or missing dot is part of the letter, not an accent, have no
+    // decomposition; folded like their plain twins so that "Soyadı", "Hasło", "Điện thoại"
+    // and "Fødselsdato" meet "soyadi", "haslo", "dien thoai" and "fodselsdato".
+    switch (c) {
+      case 0x0131: c = 'i'; break;  // ı
+      case 0x0142: c = 'l'; break;  // ł
+      case 0x0111: c = 'd'; break;  // đ
+      case 0x00F8: c = 'o'; break;  // ø
+      default: break;
+    }
     int8_t type = u_charType(c);
     if (type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK) continue;
     bool keep = u_isalnum(c) || type == U_COMBINING_SPACING_MARK;

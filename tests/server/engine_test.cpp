@@ -409,6 +409,12 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"ชื่อบริษัท", FieldKind::kOrganisation},     {"รหัสไปรษณีย์", FieldKind::kPostalCode},
       {"เบอร์โทรศัพท์", FieldKind::kPhone},         {"รหัสผ่าน", FieldKind::kPassword},
       {"Soyisim", FieldKind::kFamilyName},          {"Nama", FieldKind::kFullName},
+      {"Hasło", FieldKind::kPassword},              {"الاسم الأول", FieldKind::kGivenName},
+      {"الجوال", FieldKind::kPhone},                {"كلمة المرور", FieldKind::kPassword},
+      {"דוא\"ל", FieldKind::kEmail},                {"שם משתמש", FieldKind::kUsername},
+      {"पहला नाम", FieldKind::kGivenName},          {"फ़ोन नंबर", FieldKind::kPhone},
+      {"पिन कोड", FieldKind::kPostalCode},          {"Số điện thoại", FieldKind::kPhone},
+      {"Mã bưu điện", FieldKind::kPostalCode},      {"Mật khẩu", FieldKind::kPassword},
       // A company's site is a web address, not the company's name.
       {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
   });
@@ -684,6 +690,7 @@ TEST(Text, FoldingAndCounting) {
   EXPECT_EQ(foldText("Prénom *"), " prenom ");
   EXPECT_EQ(foldText("STRASSE"), foldText("Straße"));
   EXPECT_EQ(foldText("Yılmaz"), foldText("YILMAZ"));  // Turkish dotless i
+  EXPECT_EQ(foldText("Hasło · Điện thoại · Fødselsdato"), " haslo dien thoai fodselsdato ");
   EXPECT_EQ(countGraphemes("a\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"), 2u);  // "a" and a thumbs-up with skin tone
   EXPECT_EQ(trimText("  x y \n"), "x y");
   EXPECT_EQ(trimText(" \t"), "");

@@ -49,21 +49,29 @@ bool hasDisjunction(const std::string& folded) {
 }
 
 // A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a
-// space at each step from a lower- to an upper-case letter: "postal Code". Empty when
-// the text has no such step, or when it falls into more than three words, which is the
-// internal name of a control ("hdTextboxforCheckboxState") rather than anything a
-// person reads.
+// space at each step from a lower- to an upper-case letter: "postal Code". Empty unless
+// the label is one token (decorations aside): words of a sentence are never taken apart,
+// nor names that only start with one small letter ("iPhone", "eBay"). Empty as well when
+// the token falls into more than three words, which is the internal name of a control
+// ("hdTextboxforCheckboxState") rather than anything a person reads.
 std::string spelledApart(std::string_view label) {
   auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
   auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+  auto letterOrDigit = [&](char c) { return lower(c) || upper(c) || (c >= '0' && c <= '9'); };
+  std::size_t begin = 0;
+  std::size_t end = label.size();
+  while (begin < end && !letterOrDigit(label[begin])) ++begin;
+  while (end > begin && !letterOrDigit(label[end - 1])) --end;
+  std::string_view token = label.substr(begin, end - begin);
+  if (token.find_first_of(" \t\n") != std::string_view::npos) return {};
   std::string out;
   int steps = 0;
-  for (std::size_t i = 0; i < label.size(); ++i) {
-    if (i > 0 && lower(label[i - 1]) && upper(label[i])) {
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    if (i > 1 && lower(token[i - 1]) && upper(token[i])) {
       out += ' ';
       ++steps;
     }
-    out += label[i];
+    out += token[i];
   }
   return steps == 0 || steps > 2 ? std::string() : out;
 }

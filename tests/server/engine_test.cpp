@@ -123,8 +123,8 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Name (first and last)", FieldKind::kFullName},
                {"Surname, first name", FieldKind::kFullName}});
   // A control's identifier used as its label is read word by word; an identifier
-  // that already reads as a whole ("userName") keeps that reading, and a long
-  // internal name is not taken apart.
+  // that already reads as a whole ("userName") keeps that reading, and neither a long
+  // internal name nor a brand inside a sentence is taken apart.
   expectKinds({{"postalCode", FieldKind::kPostalCode},
                {"dateOfBirth", FieldKind::kBirthDate},
                {"billingFirstName", FieldKind::kGivenName},
@@ -133,7 +133,9 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"userName", FieldKind::kUsername},
                {"f_name", FieldKind::kGivenName},
                {"l_name", FieldKind::kFamilyName},
-               {"hdTextboxforCheckboxState", FieldKind::kUnknown}});
+               {"hdTextboxforCheckboxState", FieldKind::kUnknown},
+               {"Questions about your iPhone", FieldKind::kUnknown},
+               {"iPhone", FieldKind::kUnknown}});
   // The parts of a phone number split over several fields take no whole number.
   expectKinds({{"Phone prefix", FieldKind::kOtherNumber},
                {"Telefonvorwahl", FieldKind::kOtherNumber},

@@ -9,13 +9,17 @@
 // "held" is the part kept aside for checking; tune on "tune" only. --draws N
 // gives every field N different histories, so that a figure does not hang on
 // one lucky or unlucky draw. --dump with --misses prints only the missed fields.
+// The 95% intervals show how little a small group's figure says on its own.
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "engine/answer_engine.h"
 #include "eval_set.h"
@@ -28,6 +32,18 @@ struct Tally {
   int filled = 0;    // answered with confidence >= 0.4
   int filledRight = 0;
 };
+
+// The Wilson score interval (95%) of a proportion seen over n fields: how far the
+// figure of a small group ("given name: 20 of 22") may lie from the engine's true rate.
+// With several histories per field, n is the number of fields, not of cases, since the
+// label, which decides most misses, is the same in every draw.
+std::pair<double, double> wilsonInterval(double p, int n) {
+  if (n <= 0) return {0.0, 1.0};
+  const double z = 1.96;
+  double centre = (p + z * z / (2.0 * n)) / (1.0 + z * z / n);
+  double half = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / (1.0 + z * z / n);
+  return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
 
 }  // namespace
 
@@ -128,16 +144,23 @@ int main(int argc, char** argv) {
   }
   std::printf("answer engine evaluation, split=%s, %d fields (%d histories each)\n\n", split.c_str(),
               evaluated / draws, draws);
-  std::printf("%-18s %6s %9s %9s %14s\n", "kind", "fields", "top-1", "filled", "fill precision");
+  std::printf("%-18s %6s %9s %9s %14s   %s\n", "kind", "fields", "top-1", "filled", "fill precision",
+              "top-1 95% interval");
   for (const auto& [group, t] : byGroup) {
-    std::printf("%-18s %6d %9.3f %9.3f %14.3f\n", group.c_str(), t.cases, t.cases ? double(t.right) / t.cases : 0.0,
-                t.cases ? double(t.filled) / t.cases : 0.0, t.filled ? double(t.filledRight) / t.filled : 1.0);
+    double top1 = t.cases ? double(t.right) / t.cases : 0.0;
+    auto [low, high] = wilsonInterval(top1, t.cases / draws);
+    std::printf("%-18s %6d %9.3f %9.3f %14.3f   %.3f-%.3f\n", group.c_str(), t.cases, top1,
+                t.cases ? double(t.filled) / t.cases : 0.0, t.filled ? double(t.filledRight) / t.filled : 1.0, low,
+                high);
   }
   std::printf("%-18s %6d %9.3f %9.3f %14.3f\n", "all answerable", answerable.cases,
               double(answerable.right) / std::max(1, answerable.cases), double(answerable.filled) / std::max(1, answerable.cases),
               answerable.filled ? double(answerable.filledRight) / answerable.filled : 1.0);
-  std::printf("\nno-answer fields: %d, wrong fills (confidence >= 0.4): %d = %.2f%%, any candidate chosen: %.2f%%\n",
-              noAnswer.cases, noAnswer.filled, 100.0 * noAnswer.filled / std::max(1, noAnswer.cases),
+  double wrongFills = double(noAnswer.filled) / std::max(1, noAnswer.cases);
+  auto [wrongLow, wrongHigh] = wilsonInterval(wrongFills, noAnswer.cases / draws);
+  std::printf("\nno-answer fields: %d, wrong fills (confidence >= 0.4): %d = %.2f%% (95%% interval %.2f%%-%.2f%%), "
+              "any candidate chosen: %.2f%%\n",
+              noAnswer.cases, noAnswer.filled, 100.0 * wrongFills, 100.0 * wrongLow, 100.0 * wrongHigh,
               100.0 * (noAnswer.cases - noAnswer.right) / std::max(1, noAnswer.cases));
   std::printf("fields where the label asks for another of the person's values than annotated: %d; "
               "answers right only by that: %d\n",

@@ -127,14 +127,14 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
     // given name, "Nom · Jean Dupont" for the whole name.
     if (reading.alternative == FieldKind::kUnknown) return reading;
     for (std::size_t i = 1; i < parts.size(); ++i) {
-      FieldKind shown = exampleValueKind(values_, parts[i]);
+      FieldKind shown = exampleValueKind(values_, parts[i], true);
       if (shown == reading.kind || shown == reading.alternative) return {shown, 0.85};
     }
     return reading;
   }
   // A label that is itself an example value: "+1 555 0100", "http://", "Jane Doe".
   for (std::string_view part : parts) {
-    FieldKind shown = exampleValueKind(values_, part);
+    FieldKind shown = exampleValueKind(values_, part, false);
     if (shown != FieldKind::kUnknown) return {shown, 0.85};
   }
   return reading;

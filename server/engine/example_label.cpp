@@ -1,6 +1,9 @@
 #include "engine/example_label.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "engine/lexicon.h"
 #include "engine/text.h"
@@ -21,7 +24,8 @@ bool startsWithMarker(std::string_view text, std::string_view marker) {
   for (std::size_t i = 0; i < marker.size(); ++i) {
     if (asciiLower(text[i]) != marker[i]) return false;
   }
-  // A marker that ends in a letter must end a word: "Ex" opens "Ex: Maria", not "Export".
+  // A marker that ends in a letter must end a word: "For example" opens "For example Maria",
+  // not "For examples see below".
   char last = marker.back();
   bool endsInLetter = last >= 'a' && last <= 'z';
   return !endsInLetter || text.size() == marker.size() || text[marker.size()] == ' ' || text[marker.size()] == ':';
@@ -41,57 +45,87 @@ std::string_view stripMarker(std::string_view part, bool* marked) {
   return trimText(part);
 }
 
-// "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78": phone punctuation around
-// seven to fifteen digits (or "X"s standing in for them). Not an amount written in
-// thousands ("1 000 000") and not a date.
+// "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78": the groupings that phone
+// numbers are written in. Made-up digits may be "X"s, but only as whole groups of at
+// least two, so that "120 x 80 x 60" stays a size. A social security number (3-2-4),
+// a tax number (2-7) or a gift-card code (4-4-4) has none of these shapes.
 bool hasAPhonesShape(std::string_view text) {
-  int digits = 0;
-  int groups = 0;
-  int firstGroup = 0;
+  std::vector<int> groups;
+  std::string digits;
   int group = 0;
-  bool thousands = true;
+  int xs = 0;
   auto closeGroup = [&] {
-    if (group == 0) return;
-    if (groups == 0) firstGroup = group;
-    else if (group != 3) thousands = false;
-    ++groups;
-    group = 0;
+    if (group == 0) return true;
+    bool mixed = xs > 0 && xs < group;
+    bool loneX = xs == 1 && group == 1;
+    groups.push_back(group);
+    group = xs = 0;
+    return !mixed && !loneX;
   };
-  for (char c : text) {
-    if ((c >= '0' && c <= '9') || c == 'X' || c == 'x') {
-      ++digits;
+  bool international = !text.empty() && text.front() == '+';
+  for (std::size_t i = international ? 1 : 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= '0' && c <= '9') {
+      digits += c;
       ++group;
-    } else if (c == ' ' || c == '-' || c == '(' || c == ')' || c == '.' || c == '+') {
-      closeGroup();
+    } else if (c == 'X' || c == 'x') {
+      digits += '5';
+      ++group;
+      ++xs;
+    } else if (c == ' ' || c == '-' || c == '(' || c == ')' || c == '.') {
+      if (!closeGroup()) return false;
     } else {
       return false;
     }
   }
-  closeGroup();
-  if (digits < 7 || digits > 15) return false;
-  if (groups > 1 && thousands && firstGroup <= 3) return false;
-  return groups > 1 || text.front() == '+';
+  if (!closeGroup() || groups.size() < 2) return false;
+  std::size_t n = digits.size();
+  if (international) return n >= 8 && n <= 15;
+  if (groups == std::vector<int>{3, 3, 4}) return true;
+  if (groups == std::vector<int>{1, 3, 3, 4}) return digits.front() == '1';
+  return digits.front() == '0' && n >= 9 && n <= 11;
+}
+
+// The names that placeholders use by convention, folded.
+constexpr std::string_view kConventionalFullNames[] = {
+    "john doe", "jane doe", "john smith", "jane smith", "max mustermann", "erika mustermann", "jean dupont",
+    "marie dupont", "mario rossi", "juan perez", "jan kowalski", "jan jansen", "ivan ivanov", "иван иванов",
+    "taro yamada", "yamada taro", "山田 太郎", "fulano de tal", "joao silva"};
+constexpr std::string_view kConventionalGivenNames[] = {"john", "jane", "erika", "иван"};
+constexpr std::string_view kConventionalFamilyNames[] = {"doe", "smith", "mustermann", "dupont", "rossi",
+                                                          "kowalski", "ivanov", "иванов", "yamada", "山田"};
+
+template <std::size_t N>
+bool listed(const std::string_view (&names)[N], const std::string& folded) {
+  return std::find(std::begin(names), std::end(names), folded) != std::end(names);
+}
+
+// The part of a name that `example` shows, read against the word lists; kUnknown when none.
+FieldKind listedNameKind(const ValueReader& values, std::string_view example, const std::string& folded) {
+  const Lexicon& lex = Lexicon::instance();
+  if (lex.isCity(folded) || lex.isCountry(folded) || lex.isRegion(folded)) return FieldKind::kUnknown;
+  if (values.isCapitalisedWord(example)) {
+    if (lex.isGivenName(folded)) return FieldKind::kGivenName;
+    if (lex.isFamilyName(folded)) return FieldKind::kFamilyName;
+    return FieldKind::kUnknown;
+  }
+  return values.fullName(example) >= 0.85 ? FieldKind::kFullName : FieldKind::kUnknown;
 }
 
 }  // namespace
 
-FieldKind exampleValueKind(const ValueReader& values, std::string_view part) {
+FieldKind exampleValueKind(const ValueReader& values, std::string_view part, bool nameField) {
   bool marked = false;
   std::string_view example = stripMarker(part, &marked);
   if (example.empty()) return FieldKind::kUnknown;
   if (example == "http://" || example == "https://" || values.url(example) >= 0.85) return FieldKind::kUrl;
   if (values.date(example) > 0.0) return FieldKind::kUnknown;
   if (values.phone(example) >= 0.85 || hasAPhonesShape(example)) return FieldKind::kPhone;
-  const Lexicon& lex = Lexicon::instance();
   std::string folded = foldedPhrase(example);
-  bool place = lex.isCity(folded) || lex.isCountry(folded) || lex.isRegion(folded);
-  if (values.isCapitalisedWord(example)) {
-    if (place || (!marked && countGraphemes(example) < 4)) return FieldKind::kUnknown;
-    if (lex.isGivenName(folded)) return FieldKind::kGivenName;
-    if (lex.isFamilyName(folded)) return FieldKind::kFamilyName;
-    return FieldKind::kUnknown;
-  }
-  if (!place && values.fullName(example) >= 0.85) return FieldKind::kFullName;
+  if (nameField || marked) return listedNameKind(values, example, folded);
+  if (listed(kConventionalFullNames, folded)) return FieldKind::kFullName;
+  if (listed(kConventionalGivenNames, folded)) return FieldKind::kGivenName;
+  if (listed(kConventionalFamilyNames, folded)) return FieldKind::kFamilyName;
   return FieldKind::kUnknown;
 }
 

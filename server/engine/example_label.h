@@ -12,10 +12,16 @@ namespace oskel::answer {
 
 // The kind of value that one label part (no " · ") shows by example, or
 // kUnknown. The part may open with an example marker ("e.g.", "Ex:", "z. B.",
-// "例:"). A name counts only when the word lists know it, so that an ordinary
-// word never reads as one; a single name of fewer than four letters ("Ben",
-// "Min") counts only after a marker. Phone numbers count in the shapes that
-// placeholders use, made-up digits and "X"s included.
-FieldKind exampleValueKind(const ValueReader& values, std::string_view part);
+// "例:").
+//
+// Names are the risky case, since word lists of names hold ordinary words
+// ("Ward", "Grace", "White"). A name counts when the rest of the label already
+// asks for a name (`nameField`: "Name · John" settles which part of the name),
+// after a marker ("e.g. Maria"), or when it is one of the names placeholders
+// use by convention ("John Doe", "Max Mustermann"); anywhere else it does not.
+// Phone numbers count in the groupings that numbers are written in (North
+// American 3-3-4, national numbers opening with 0, international ones opening
+// with "+"), made-up digits and groups of "X"s included.
+FieldKind exampleValueKind(const ValueReader& values, std::string_view part, bool nameField);
 
 }  // namespace oskel::answer

@@ -22,7 +22,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     // "E-mail address" in scripts without spaces: heavier than the address word it contains.
     {FieldKind::kEmail, 30, KeywordMatch::kAnywhere,
      "이메일 주소|이메일주소|메일 주소|메일주소|电子邮件地址|邮件地址|邮箱地址|電子郵件地址|郵件地址|電郵地址|"
-     "电子邮箱地址|電子信箱地址"},
+     "电子邮箱地址|電子信箱地址|ที่อยู่อีเมล"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "пошта|електронна пошта|ел пошта|електронна адреса|електронна поща|ел поща|"
      "ηλεκτρονικο ταχυδρομειο|ταχυδρομειο|διευθυνση ηλεκτρονικου ταχυδρομειου|e mail cim|"
@@ -95,7 +95,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "telefonni cislo|telefon numarasi|cep telefonu|رقم الهاتف|رقم الجوال|شماره تلفن|מספר טלפון|טלפון|telepon|"
      "nomor telepon|no telepon|no hp|nomor hp|handphone|tlf|tlf nr|mobilnr|τηλεφωνο|κινητο|تلفن|موبایل|"
      "شماره موبایل|شماره تماس|numar de telefon|telefon mobil|mobilní telefon|телефонен номер|мобилен телефон|"
-     "номер на телефон|komorka|numer komorki|nr komorki"},
+     "номер на телефон|numer komorki|nr komorki"},
+    // Polish "Komórka" is a mobile phone alone, an organisational unit in "komórka organizacyjna".
+    {FieldKind::kPhone, 30, KeywordMatch::kWhole, "komorka"},
     {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
      "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
@@ -116,7 +118,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     // A bare "name" mostly asks for the full name; when the history holds only
     // a given name, that is what the person means.
     {FieldKind::kFullName, 10, KeywordMatch::kWord,
-     "name|navn|naam|namn|nimi|név|nev|neved|jmeno|isim|imya|nama",
+     "name|navn|naam|namn|nimi|név|nev|neved|jmeno|isim|imya",
      FieldKind::kGivenName},
     {FieldKind::kFullName, 26, KeywordMatch::kWord,
      "your name|ihr name|uw naam|dein name|dit navn|ditt navn|ditt namn|nimesi|seu nome|tu nombre|"
@@ -234,7 +236,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка|"
      "guardian|guardian name|legal guardian|name of guardian|name of child|name of the child|parent name|"
      "name of parent|next of kin"},
-    {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere, "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人"},
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
      "company|company name|organisation|organization|organisation name|organization name|org|"
      "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"
@@ -253,7 +256,6 @@ constexpr LabelKeywordGroup kGroups[] = {
      "your company|your organization|your organisation|employer name|firma adi|sirket|"
      "name of your business|name of your company|name of the company|name of company|name of business|"
      "name of organisation|name of organization|name of your organisation|name of your organization|"
-     "name of school|name of the school|name of your school|"
      "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote"},
@@ -307,7 +309,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
      "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר|poststed|sted|kota|kabupaten kota|град|"
      "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce|"
-     "locality|place of residence|town of residence|residence city|mjesto stanovanja"},
+     "place of residence|town of residence|residence city|mjesto stanovanja"},
+    // "Locality" is the town in most address forms and the neighbourhood in some.
+    {FieldKind::kCity, 28, KeywordMatch::kWord, "locality", FieldKind::kUnknown, false, true},
     // Short words that name a field only when they stand alone: Danish and Norwegian "By" and
     // Croatian "Grad" (town),
     // the parts of a name field ("Name · First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
@@ -315,7 +319,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWhole, "last|ho"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
-     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村|เมือง"},
+     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
@@ -365,17 +369,22 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,
      "生年月日|出生日期|생년월일|วันเกิด"},
-    // Arabic, Hebrew, Hindi and Vietnamese.
-    {FieldKind::kFullName, 10, KeywordMatch::kWord, "الاسم|اسمك|שם|नाम|ten cua ban|ho ten cua ban",
+    // Arabic, Hebrew, Hindi and Vietnamese. The bare words for "name" count only on their own:
+    // inside a phrase they as often name a father, a shop or a product ("पिता का नाम", "שם המוצר").
+    {FieldKind::kFullName, 10, KeywordMatch::kWhole, "الاسم|اسمك|שם|नाम|आपका नाम|nama|nama anda",
      FieldKind::kGivenName},
+    {FieldKind::kFullName, 10, KeywordMatch::kWord, "ten cua ban|ho ten cua ban", FieldKind::kGivenName},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord, "पहला नाम|ten rieng"},
-    {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "उपनाम|अंतिम नाम|ho cua ban"},
+    {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "अंतिम नाम|ho cua ban"},
+    // Hindi "उपनाम" is the surname on most forms and a nickname on others.
+    {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "उपनाम", FieldKind::kUnknown, false, true},
     {FieldKind::kFullName, 26, KeywordMatch::kWord, "पूरा नाम|ho va ten day du"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord, "דוא ל|דואר אלקטרוני|ई मेल|thu dien tu"},
     {FieldKind::kPhone, 30, KeywordMatch::kWord,
      "الجوال|رقم الجوال|الهاتف|هاتف|جوال|נייד|מספר נייד|फ़ोन नंबर|फोन नंबर|मोबाइल नंबर|मोबाइल|फ़ोन|फोन|"
      "so dien thoai|dien thoai|sdt"},
-    {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho|tinh thanh pho"},
+    {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho"},
+    {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh|tinh thanh pho|tinh thanh"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord, "पिन कोड|पिनकोड|ma buu dien|ma buu chinh"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord, "कंपनी|कंपनी का नाम|cong ty|ten cong ty"},
 };

@@ -16,6 +16,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
      "blog name|page name|app name|device name|computer name|network name|course name|venue name|brand name|"
      "model name|character name|game name|workspace name|room name|playlist name|album name|"
+     "name of school|name of the school|name of your school|"
      "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse|"
      // A former name is no longer the one saved.
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera"},
@@ -41,7 +42,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "parola chiave|hvad soger du|hva leter du etter|vad letar du efter"},
     {FieldKind::kSearch, 20, KeywordMatch::kWord, "symbol|quote|filter|jump to"},
     {FieldKind::kSearch, 40, KeywordMatch::kPrefix,
-     "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|søg|keres|hled"},
+     "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|keres|hled"},
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
      "検索|探しもの|搜索|搜尋|검색|찾기|ค้นหา"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
@@ -165,7 +166,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "pessoas|osob|человек|erwachsene|adultes|adultos|adulti|kinder|enfants|ninos|bambini|"
      "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
-     "注文番号|订单号"},
+     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า"},
     // Arabic, Hebrew, Hindi and Vietnamese.
     {FieldKind::kPassword, 60, KeywordMatch::kWord, "كلمة المرور|كلمة السر|סיסמה|סיסמא|पासवर्ड|mat khau"},
     {FieldKind::kSearch, 40, KeywordMatch::kWord, "بحث|ابحث|חיפוש|חפש|खोजें|खोज|tim kiem"},

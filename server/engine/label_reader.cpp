@@ -50,7 +50,8 @@ bool hasDisjunction(const std::string& folded) {
 
 // A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a
 // space at each step from a lower- to an upper-case letter: "postal Code". Empty unless
-// the label is one token (decorations aside): words of a sentence are never taken apart,
+// the label is one token of ASCII letters and digits (decorations aside): words of a
+// sentence are never taken apart ("Your-iPhone", "Your iPhone" with a no-break space),
 // nor names that only start with one small letter ("iPhone", "eBay"). Empty as well when
 // the token falls into more than three words, which is the internal name of a control
 // ("hdTextboxforCheckboxState") rather than anything a person reads.
@@ -63,7 +64,7 @@ std::string spelledApart(std::string_view label) {
   while (begin < end && !letterOrDigit(label[begin])) ++begin;
   while (end > begin && !letterOrDigit(label[end - 1])) --end;
   std::string_view token = label.substr(begin, end - begin);
-  if (token.find_first_of(" \t\n") != std::string_view::npos) return {};
+  if (!std::all_of(token.begin(), token.end(), letterOrDigit)) return {};
   std::string out;
   int steps = 0;
   for (std::size_t i = 0; i < token.size(); ++i) {

@@ -46,6 +46,17 @@ icu::Transliterator* toAscii() {
   return instance.get();
 }
 
+// Marks that decorate a letter and that people leave out when they type: Latin, Greek
+// and Cyrillic accents, Hebrew and Arabic vowel points, the kana voicing marks. Other
+// scripts' marks are vowels and tones that tell words apart (Thai "ชื่อ", name, and
+// "ช่อง", slot), so they are kept.
+bool isAccent(UChar32 c) {
+  return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+         (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x0591 && c <= 0x05C7) ||
+         (c >= 0x0610 && c <= 0x061A) || (c >= 0x064B && c <= 0x065F) || c == 0x0670 ||
+         (c >= 0x06D6 && c <= 0x06ED) || c == 0x3099 || c == 0x309A;
+}
+
 }  // namespace
 
 std::string asciiLetters(std::string_view utf8, bool umlautsAsE) {
@@ -97,8 +108,9 @@ std::string foldText(std::string_view utf8) {
       default: break;
     }
     int8_t type = u_charType(c);
-    if (type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK) continue;
-    bool keep = u_isalnum(c) || type == U_COMBINING_SPACING_MARK;
+    bool mark = type == U_NON_SPACING_MARK || type == U_ENCLOSING_MARK || type == U_COMBINING_SPACING_MARK;
+    if (mark && isAccent(c)) continue;
+    bool keep = u_isalnum(c) || mark;
     if (keep) {
       out.append(c);
       lastWasSpace = false;

@@ -13,7 +13,8 @@
 namespace oskel::answer {
 
 // Folds text for keyword matching: NFKC case folding, accents removed
-// (and ı, ł, đ, ø taken as i, l, d, o),
+// (the marks of Latin, Greek, Cyrillic, Hebrew, Arabic and kana; other
+// scripts keep their vowel and tone marks), ı, ł, đ, ø taken as i, l, d, o,
 // every character that is not a letter or digit turned into one space,
 // runs of spaces collapsed, and one space added at each end
 // (" e mail adresse "). Keywords folded the same way match with find().

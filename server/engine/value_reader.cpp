@@ -259,8 +259,9 @@ double ValueReader::city(std::string_view text) const {
   }
   UChar32 first = firstCodePoint(text);
   if (!u_isupper(first) && isCased(first)) return 0.0;
-  // "株式会社タナカ", "Lindqvist Bygg AB": a company's name, whatever its letters.
-  if (organisation(text) >= 0.75) return 0.0;
+  // "株式会社タナカ", "Lindqvist Bygg AB": a name with a company's legal form is no town
+  // ("College Station", with a word that companies use too, may well be one).
+  if (organisation(text) >= 0.9) return 0.0;
   return ws.size() == 1 && lex.endsLikeAFamilyName(text, f) ? 0.2 : 0.4;
 }
 

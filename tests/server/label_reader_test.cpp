@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/answer_engine.h"
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(LabelReader, ReadsLabelsInManyLanguages) {
+  EXPECT_EQ(kindOf("E-Mail-Adresse *"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Adresse e-mail :"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Correo electrónico"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Correio electrónico: *"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Correio eletrônico"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Адрес email:"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("メールアドレス"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("电子邮件"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("이메일"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Telefonnummer"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("Numer telefonu"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("電話番号"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("Vorname:*"), FieldKind::kGivenName);
+  EXPECT_EQ(kindOf("Prénom"), FieldKind::kGivenName);
+  EXPECT_EQ(kindOf("Apellidos"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Cognome *"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Achternaam"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Imię i nazwisko:"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("Full Name (optional)"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("お名前"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("Postleitzahl"), FieldKind::kPostalCode);
+  EXPECT_EQ(kindOf("Code postal"), FieldKind::kPostalCode);
+  EXPECT_EQ(kindOf("郵便番号"), FieldKind::kPostalCode);
+  EXPECT_EQ(kindOf("Ort:"), FieldKind::kCity);
+  EXPECT_EQ(kindOf("Город:"), FieldKind::kCity);
+  EXPECT_EQ(kindOf("Straße und Hausnummer"), FieldKind::kStreetAddress);
+  EXPECT_EQ(kindOf("Address line 2"), FieldKind::kAddressLine2);
+  EXPECT_EQ(kindOf("Company name"), FieldKind::kOrganisation);
+  EXPECT_EQ(kindOf("Website"), FieldKind::kUrl);
+  EXPECT_EQ(kindOf("Benutzername"), FieldKind::kUsername);
+  EXPECT_EQ(kindOf("Username or E-mail:"), FieldKind::kUsernameOrEmail);
+  EXPECT_EQ(kindOf("Date of birth"), FieldKind::kBirthDate);
+  EXPECT_EQ(kindOf("Land"), FieldKind::kCountry);
+  EXPECT_EQ(kindOf("State / Province:"), FieldKind::kRegion);
+}
+
+TEST(LabelReader, RefusesFieldsThatMustNotBeFilled) {
+  EXPECT_EQ(kindOf("Search..."), FieldKind::kSearch);
+  EXPECT_EQ(kindOf("Suchbegriff eingeben"), FieldKind::kSearch);
+  EXPECT_EQ(kindOf("検索"), FieldKind::kSearch);
+  EXPECT_EQ(kindOf("Captcha code"), FieldKind::kCaptcha);
+  EXPECT_EQ(kindOf("Hvor mye er: 7 + 10 ?"), FieldKind::kCaptcha);
+  EXPECT_EQ(kindOf("Your Message *"), FieldKind::kComment);
+  EXPECT_EQ(kindOf("Passwort"), FieldKind::kPassword);
+  EXPECT_EQ(kindOf("Card number"), FieldKind::kCardOrSecurityCode);
+  EXPECT_EQ(kindOf("Verification code"), FieldKind::kOneTimeCode);
+  EXPECT_EQ(kindOf("Qty:"), FieldKind::kQuantity);
+  EXPECT_EQ(kindOf("Promo code"), FieldKind::kPromoCode);
+  EXPECT_EQ(kindOf("Year of birth"), FieldKind::kDatePart);
+  EXPECT_EQ(kindOf("Fax"), FieldKind::kFax);
+  EXPECT_EQ(kindOf("Something entirely different"), FieldKind::kUnknown);
+  // "code" inside "postal code" does not make a one-time-code field.
+  EXPECT_EQ(kindOf("Postal code"), FieldKind::kPostalCode);
+}
+
+TEST(LabelReader, JoinedPartsAndDecorations) {
+  // The first part that names a kind decides; a password anywhere refuses.
+  EXPECT_EQ(kindOf("Email · Work address · Required"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Text field · Email"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Name · Password"), FieldKind::kPassword);
+  // A group titled "Name" with a part's placeholder asks for that part.
+  EXPECT_EQ(kindOf("Name · First"), FieldKind::kGivenName);
+  EXPECT_EQ(kindOf("Your name · Last name"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Name · Jane Doe"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("Enter your e-mail address *"), FieldKind::kEmail);
+  EXPECT_EQ(kindOf("Your Phone (optional):"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf(""), FieldKind::kUnknown);
+  // A qualifier on how to write the value does not change what it is.
+  expectKinds({{"First name (as on passport)", FieldKind::kGivenName},
+               {"Passport number", FieldKind::kOtherNumber},
+               {"Name (first)", FieldKind::kGivenName},
+               {"Name (last)", FieldKind::kFamilyName},
+               {"First & Last Name", FieldKind::kFullName},
+               {"Name (first and last)", FieldKind::kFullName},
+               {"Surname, first name", FieldKind::kFullName}});
+  // A control's identifier used as its label is read word by word; an identifier
+  // that already reads as a whole ("userName") keeps that reading, and neither a long
+  // internal name nor a brand inside a sentence is taken apart.
+  expectKinds({{"postalCode", FieldKind::kPostalCode},
+               {"dateOfBirth", FieldKind::kBirthDate},
+               {"billingFirstName", FieldKind::kGivenName},
+               {"confirmPassword", FieldKind::kPassword},
+               {"cardNumber", FieldKind::kCardOrSecurityCode},
+               {"userName", FieldKind::kUsername},
+               {"f_name", FieldKind::kGivenName},
+               {"l_name", FieldKind::kFamilyName},
+               {"hdTextboxforCheckboxState", FieldKind::kUnknown},
+               {"Questions about your iPhone", FieldKind::kUnknown},
+               {"Your-iPhone", FieldKind::kUnknown},
+               {"Your\u00A0iPhone", FieldKind::kUnknown},
+               {"iPhone", FieldKind::kUnknown}});
+  // The parts of a phone number split over several fields take no whole number.
+  expectKinds({{"Phone prefix", FieldKind::kOtherNumber},
+               {"Telefonvorwahl", FieldKind::kOtherNumber},
+               {"phonePrefix", FieldKind::kOtherNumber}});
+}
+
+TEST(LabelReader, BroaderLabelsInManyLanguages) {
+  expectKinds({
+      // Subscription boxes take an e-mail address.
+      {"NEWSLETTER", FieldKind::kEmail},
+      {"Newsletter abonnieren", FieldKind::kEmail},
+      {"Inscrivez-vous à notre newsletter", FieldKind::kEmail},
+      {"Suscríbete", FieldKind::kEmail},
+      {"Iscriviti alla newsletter", FieldKind::kEmail},
+      {"Nieuwsbrief", FieldKind::kEmail},
+      {"Zapisz się do newslettera", FieldKind::kEmail},
+      {"Подписаться на рассылку", FieldKind::kEmail},
+      {"メルマガ登録", FieldKind::kEmail},
+      {"订阅", FieldKind::kEmail},
+      {"뉴스레터 구독", FieldKind::kEmail},
+      {"E-posta adresi", FieldKind::kEmail},
+      // "Forgot your password?" asks for the account, and an account's password is still a password.
+      {"Lost password?", FieldKind::kUsernameOrEmail},
+      {"Passwort vergessen?", FieldKind::kUsernameOrEmail},
+      {"Mot de passe oublié ?", FieldKind::kUsernameOrEmail},
+      {"Email password", FieldKind::kPassword},
+      {"New password", FieldKind::kPassword},
+      // Phone numbers written with a number word.
+      {"Phone No.", FieldKind::kPhone},
+      {"Questo è il nuovo numero di telefono", FieldKind::kPhone},
+      {"Número de teléfono", FieldKind::kPhone},
+      {"Handynummer", FieldKind::kPhone},
+      {"Номер телефона", FieldKind::kPhone},
+      {"Nr telefonu", FieldKind::kPhone},
+      {"House number", FieldKind::kOtherNumber},
+      // Names, companies, towns, user names.
+      {"Nome e cognome", FieldKind::kFullName},
+      {"Nombre y apellidos", FieldKind::kFullName},
+      {"Vor- und Nachname", FieldKind::kFullName},
+      {"Contact person", FieldKind::kFullName},
+      {"Nom de famille", FieldKind::kFamilyName},
+      {"Raison sociale / Nom commercial :", FieldKind::kOrganisation},
+      {"Arbeitgeber", FieldKind::kOrganisation},
+      {"Razón social", FieldKind::kOrganisation},
+      {"Место работы", FieldKind::kOrganisation},
+      {"Residente a *", FieldKind::kCity},
+      {"Town / City", FieldKind::kCity},
+      {"Woonplaats", FieldKind::kCity},
+      {"ID 必須", FieldKind::kUsername},
+      {"Customer ID", FieldKind::kOtherNumber},
+      {"Identifiant", FieldKind::kUsernameOrEmail},
+      {"نام کاربری:", FieldKind::kUsername},
+      // Italian articles are not Turkish provinces.
+      {"Il tuo indirizzo email", FieldKind::kEmail},
+  });
+}
+
+TEST(LabelReader, NameWordsInEachLanguage) {
+  expectKinds({
+      {"Имя", FieldKind::kGivenName},           {"Фамилия", FieldKind::kFamilyName},
+      {"ФИО", FieldKind::kFullName},            {"Полное имя", FieldKind::kFullName},
+      {"Nome", FieldKind::kGivenName},          {"Sobrenome", FieldKind::kFamilyName},
+      {"Nome completo", FieldKind::kFullName},  {"Cognome", FieldKind::kFamilyName},
+      {"Nombre", FieldKind::kGivenName},        {"Apellidos", FieldKind::kFamilyName},
+      {"Nombre completo", FieldKind::kFullName}, {"Imię", FieldKind::kGivenName},
+      {"Nazwisko", FieldKind::kFamilyName},     {"Imię i nazwisko", FieldKind::kFullName},
+      {"Voornaam", FieldKind::kGivenName},      {"Achternaam", FieldKind::kFamilyName},
+      {"Naam", FieldKind::kFullName},           {"Vorname", FieldKind::kGivenName},
+      {"Nachname", FieldKind::kFamilyName},     {"Name", FieldKind::kFullName},
+      {"Prénom", FieldKind::kGivenName},        {"Nom de famille", FieldKind::kFamilyName},
+      {"名", FieldKind::kGivenName},            {"姓", FieldKind::kFamilyName},
+      {"氏名", FieldKind::kFullName},           {"姓名", FieldKind::kFullName},
+      {"이름", FieldKind::kFullName},           {"성", FieldKind::kFamilyName},
+      {"성명", FieldKind::kFullName},
+      // Parts of a name that no saved value answers.
+      {"Tussenvoegsel", FieldKind::kMiddleName}, {"Отчество", FieldKind::kMiddleName},
+      {"フリガナ（セイ）", FieldKind::kNameReading}, {"メイ", FieldKind::kNameReading},
+  });
+}
+
+// Forms in the languages around the main twelve: Nordic, Hungarian, Czech and Slovak,
+// Romanian, Turkish, Greek, Balkan, Baltic, Bulgarian and Ukrainian, Indonesian, Persian.
+
+TEST(LabelReader, LabelsBeyondTheMainLanguages) {
+  expectKinds({
+      {"Prenume", FieldKind::kGivenName},           {"Nume de familie", FieldKind::kFamilyName},
+      {"Nume și prenume", FieldKind::kFullName},    {"Nume", FieldKind::kFamilyName},
+      {"Soyadı", FieldKind::kFamilyName},           {"Adınız Soyadınız", FieldKind::kFullName},
+      {"Kullanıcı adı", FieldKind::kUsername},      {"Şifre", FieldKind::kPassword},
+      {"Όνομα", FieldKind::kGivenName},             {"Επώνυμο", FieldKind::kFamilyName},
+      {"Ονοματεπώνυμο", FieldKind::kFullName},      {"Τηλέφωνο", FieldKind::kPhone},
+      {"Ime", FieldKind::kGivenName},               {"Prezime", FieldKind::kFamilyName},
+      {"Ime i prezime", FieldKind::kFullName},      {"Vārds", FieldKind::kGivenName},
+      {"Uzvārds", FieldKind::kFamilyName},          {"Pavardė", FieldKind::kFamilyName},
+      {"Eesnimi", FieldKind::kGivenName},           {"Perekonnanimi", FieldKind::kFamilyName},
+      {"Ім'я", FieldKind::kGivenName},              {"Прізвище", FieldKind::kFamilyName},
+      {"Име", FieldKind::kGivenName},               {"Пощенски код", FieldKind::kPostalCode},
+      {"Потребителско име", FieldKind::kUsername},  {"Парола", FieldKind::kPassword},
+      {"Utónév", FieldKind::kGivenName},            {"Megjegyzés", FieldKind::kComment},
+      {"Používateľské meno", FieldKind::kUsername}, {"Webová stránka", FieldKind::kUrl},
+      {"Nama depan", FieldKind::kGivenName},        {"Nama belakang", FieldKind::kFamilyName},
+      {"Nama lengkap", FieldKind::kFullName},       {"Nomor telepon", FieldKind::kPhone},
+      {"Kode pos", FieldKind::kPostalCode},         {"Kata sandi", FieldKind::kPassword},
+      {"Cari", FieldKind::kSearch},                 {"Alamat", FieldKind::kStreetAddress},
+      {"نام", FieldKind::kGivenName},               {"نام خانوادگی", FieldKind::kFamilyName},
+      {"تلفن", FieldKind::kPhone},                  {"جستجو", FieldKind::kSearch},
+      {"By", FieldKind::kCity},                     {"Fødselsdato", FieldKind::kBirthDate},
+      {"Søk", FieldKind::kSearch},                  {"Forenames", FieldKind::kGivenName},
+      {"lname", FieldKind::kFamilyName},          {"Ad", FieldKind::kGivenName},
+      {"First", FieldKind::kGivenName},           {"Last *", FieldKind::kFamilyName},
+      // Short words that name a field only on their own.
+      {"Sign up by email", FieldKind::kEmail},      {"Contact me by phone", FieldKind::kPhone},
+      {"Sort by", FieldKind::kUnknown},             {"First come, first served", FieldKind::kUnknown},
+      {"Via", FieldKind::kStreetAddress},           {"Follow Blog via Email", FieldKind::kEmail},
+      {"Last updated", FieldKind::kUnknown},        {"Ad blocker", FieldKind::kUnknown},
+      {"Grad", FieldKind::kCity},                   {"Grad school", FieldKind::kUnknown},
+      {"Locality", FieldKind::kCity},               {"Komórka", FieldKind::kPhone},
+      {"ウェブサイト", FieldKind::kUrl},
+      {"ชื่อ", FieldKind::kGivenName},              {"นามสกุล", FieldKind::kFamilyName},
+      {"ชื่อ-นามสกุล", FieldKind::kFullName},       {"ชื่อผู้ใช้", FieldKind::kUsername},
+      {"ชื่อบริษัท", FieldKind::kOrganisation},     {"รหัสไปรษณีย์", FieldKind::kPostalCode},
+      {"เบอร์โทรศัพท์", FieldKind::kPhone},         {"รหัสผ่าน", FieldKind::kPassword},
+      {"Soyisim", FieldKind::kFamilyName},          {"Nama", FieldKind::kFullName},
+      {"Hasło", FieldKind::kPassword},              {"الاسم الأول", FieldKind::kGivenName},
+      // Thai vowel marks tell words apart; the bare words for "name" name no one else's.
+      {"ช่อง", FieldKind::kUnknown},                {"การเมือง", FieldKind::kUnknown},
+      {"ที่อยู่อีเมล", FieldKind::kEmail},             {"ชื่อบิดา", FieldKind::kSomeoneElse},
+      {"Nama ibu kandung", FieldKind::kUnknown},    {"पिता का नाम", FieldKind::kUnknown},
+      {"שם המוצר", FieldKind::kUnknown},            {"Komórka organizacyjna", FieldKind::kUnknown},
+      {"Søg", FieldKind::kSearch},                  {"Soggetto", FieldKind::kUnknown},
+      {"الجوال", FieldKind::kPhone},                {"كلمة المرور", FieldKind::kPassword},
+      {"דוא\"ל", FieldKind::kEmail},                {"שם משתמש", FieldKind::kUsername},
+      {"पहला नाम", FieldKind::kGivenName},          {"फ़ोन नंबर", FieldKind::kPhone},
+      {"पिन कोड", FieldKind::kPostalCode},          {"Số điện thoại", FieldKind::kPhone},
+      {"Mã bưu điện", FieldKind::kPostalCode},      {"Mật khẩu", FieldKind::kPassword},
+      // A company's site is a web address, not the company's name.
+      {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/answer_engine.h"
+#include "engine/text.h"
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(ValueReader, ShapesOfValues) {
+  const ValueReader& v = engine().values();
+  EXPECT_EQ(v.email("anna.mueller@posteo.de"), 1.0);
+  EXPECT_EQ(v.email("anna@posteo"), 0.0);
+  EXPECT_EQ(v.email("write to anna@posteo.de"), 0.0);
+  EXPECT_EQ(v.email("a@b@c.de"), 0.0);
+  EXPECT_GE(v.phone("+49 30 12345678"), 0.85);
+  EXPECT_GE(v.phone("(415) 555-0132"), 0.85);
+  EXPECT_EQ(v.phone("2026-03-14"), 0.0);
+  EXPECT_EQ(v.phone("call me"), 0.0);
+  EXPECT_EQ(v.url("https://example.org/path?q=1"), 1.0);
+  EXPECT_EQ(v.url("www.example.org"), 0.85);
+  EXPECT_EQ(v.url("not a link"), 0.0);
+  EXPECT_GE(v.postalCode("10115"), 0.8);
+  EXPECT_GE(v.postalCode("NW1 6XE"), 0.95);
+  EXPECT_GE(v.postalCode("1015 CJ"), 0.95);
+  EXPECT_GE(v.postalCode("00-238"), 0.9);
+  EXPECT_LT(v.postalCode("2024"), 0.5);
+  EXPECT_EQ(v.postalCode("hello"), 0.0);
+  EXPECT_GE(v.fullName("Anna Müller"), 0.9);
+  EXPECT_GE(v.fullName("Daan de Vries"), 0.9);
+  EXPECT_EQ(v.fullName("Müller & Partner GmbH"), 0.0);
+  EXPECT_EQ(v.fullName("Hauptstraße 12"), 0.0);
+  EXPECT_GE(v.organisation("Müller & Partner GmbH"), 0.95);
+  EXPECT_GE(v.organisation("Nowak Software Sp. z o.o."), 0.95);
+  EXPECT_GE(v.street("Hauptstraße 12"), 0.9);
+  EXPECT_GE(v.street("221B Baker Street"), 0.9);
+  EXPECT_GE(v.street("12 rue de la Paix"), 0.9);
+  EXPECT_GE(v.street("İstiklal Caddesi 42"), 0.9);
+  EXPECT_GE(v.street("Avenida da Liberdade 110"), 0.9);
+  EXPECT_GE(v.country("Deutschland"), 0.95);
+  EXPECT_GE(v.country("日本"), 0.95);
+  EXPECT_GE(v.city("Berlin"), 0.9);
+  EXPECT_GE(v.city("Olomouc"), 0.4);  // unlisted, but the shape of a town
+  EXPECT_EQ(v.city("株式会社タナカ"), 0.0);
+  EXPECT_GE(v.city("College Station"), 0.4);
+  EXPECT_EQ(v.city("Brightside Labs Inc."), 0.0);
+  EXPECT_GE(v.birthDate("14.03.1988"), 0.85);
+  EXPECT_LT(v.birthDate("2026-04-01"), 0.5);
+  EXPECT_EQ(v.date("31.02.x"), 0.0);
+  EXPECT_GE(v.username("anna_mueller88"), 0.75);
+  EXPECT_LT(v.username("1Z999AA10123456784"), 0.5);
+}
+
+TEST(ValueReader, DottedUserNamesAreNotHosts) {
+  const ValueReader& v = engine().values();
+  struct Case {
+    const char* text;
+    bool link;      // reads as a web address (fit >= 0.5)
+    bool username;  // reads as a user name (fit >= 0.5)
+  };
+  const Case cases[] = {
+      {"giulia.rossi", false, true},       {"tereza.dv", false, true},
+      {"example.com", true, false},        {"annamueller.de", true, false},
+      {"shop.example.co.uk", true, false}, {"www.example.org", true, false},
+      {"mazowieckie", false, false},       {"anna", false, false},
+      {"anna_mueller88", false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(v.url(c.text) >= 0.5, c.link) << c.text;
+    EXPECT_EQ(v.username(c.text) >= 0.5, c.username) << c.text;
+  }
+}
+
+TEST(Text, FoldingAndCounting) {
+  EXPECT_EQ(foldText("E-Mail-Adresse:"), " e mail adresse ");
+  EXPECT_EQ(foldText("Prénom *"), " prenom ");
+  EXPECT_EQ(foldText("STRASSE"), foldText("Straße"));
+  EXPECT_EQ(foldText("Yılmaz"), foldText("YILMAZ"));  // Turkish dotless i
+  EXPECT_EQ(foldText("Hasło · Điện thoại · Fødselsdato"), " haslo dien thoai fodselsdato ");
+  EXPECT_NE(foldText("ชื่อ"), foldText("ช่อง"));  // Thai marks are vowels, not accents
+  EXPECT_EQ(countGraphemes("a\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD"), 2u);  // "a" and a thumbs-up with skin tone
+  EXPECT_EQ(trimText("  x y \n"), "x y");
+  EXPECT_EQ(trimText(" \t"), "");
+}
+
+}  // namespace
+}  // namespace oskel::answer

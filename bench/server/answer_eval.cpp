@@ -37,8 +37,8 @@ struct Tally {
 // figure of a small group ("given name: 20 of 22") may lie from the engine's true rate.
 // With several histories per field, n is the number of fields, not of cases, since the
 // label, which decides most misses, is the same in every draw.
-std::pair<double, double> wilsonInterval(double p, int n) {
-  if (n <= 0) return {0.0, 1.0};
+std::pair<double, double> wilsonInterval(double p, double n) {
+  if (n <= 0.0) return {0.0, 1.0};
   const double z = 1.96;
   double centre = (p + z * z / (2.0 * n)) / (1.0 + z * z / n);
   double half = z * std::sqrt(p * (1.0 - p) / n + z * z / (4.0 * n * n)) / (1.0 + z * z / n);
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
               "top-1 95% interval");
   for (const auto& [group, t] : byGroup) {
     double top1 = t.cases ? double(t.right) / t.cases : 0.0;
-    auto [low, high] = wilsonInterval(top1, t.cases / draws);
+    auto [low, high] = wilsonInterval(top1, double(t.cases) / draws);
     std::printf("%-18s %6d %9.3f %9.3f %14.3f   %.3f-%.3f\n", group.c_str(), t.cases, top1,
                 t.cases ? double(t.filled) / t.cases : 0.0, t.filled ? double(t.filledRight) / t.filled : 1.0, low,
                 high);
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
               double(answerable.right) / std::max(1, answerable.cases), double(answerable.filled) / std::max(1, answerable.cases),
               answerable.filled ? double(answerable.filledRight) / answerable.filled : 1.0);
   double wrongFills = double(noAnswer.filled) / std::max(1, noAnswer.cases);
-  auto [wrongLow, wrongHigh] = wilsonInterval(wrongFills, noAnswer.cases / draws);
+  auto [wrongLow, wrongHigh] = wilsonInterval(wrongFills, double(noAnswer.cases) / draws);
   std::printf("\nno-answer fields: %d, wrong fills (confidence >= 0.4): %d = %.2f%% (95%% interval %.2f%%-%.2f%%), "
               "any candidate chosen: %.2f%%\n",
               noAnswer.cases, noAnswer.filled, 100.0 * wrongFills, 100.0 * wrongLow, 100.0 * wrongHigh,

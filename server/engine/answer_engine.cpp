@@ -128,14 +128,19 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
     if (reading.alternative == FieldKind::kUnknown) return reading;
     for (std::size_t i = 1; i < parts.size(); ++i) {
       FieldKind shown = exampleValueKind(values_, parts[i], true);
-      if (shown == reading.kind || shown == reading.alternative) return {shown, 0.85};
+      if (shown != reading.kind && shown != reading.alternative) continue;
+      FieldReading settled{shown, 0.85};
+      settled.offerOnly = reading.offerOnly;
+      return settled;
     }
     return reading;
   }
-  // A label that is itself an example value: "+1 555 0100", "http://", "Jane Doe".
+  // A label that is itself an example value: "+1 555 0100", "http://", "Jane Doe". Beside
+  // other words a name shows nothing: "Your manager · Jane Doe" asks for someone else.
   for (std::string_view part : parts) {
     FieldKind shown = exampleValueKind(values_, part, false);
-    if (shown != FieldKind::kUnknown) return {shown, 0.85};
+    bool aName = shown == FieldKind::kFullName || shown == FieldKind::kGivenName || shown == FieldKind::kFamilyName;
+    if (shown != FieldKind::kUnknown && (!aName || parts.size() == 1)) return {shown, 0.85};
   }
   return reading;
 }

@@ -48,7 +48,9 @@ std::string_view stripMarker(std::string_view part, bool* marked) {
 // "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78": the groupings that phone
 // numbers are written in. Made-up digits may be "X"s, but only as whole groups of at
 // least two, so that "120 x 80 x 60" stays a size. A social security number (3-2-4),
-// a tax number (2-7) or a gift-card code (4-4-4) has none of these shapes.
+// a tax number (2-7), a Brazilian CPF (3-3-3-2) or a gift-card code (4-4-4) has none of
+// these shapes, and a national number of one repeated digit ("00 000 000 000") is a
+// placeholder for some other number.
 bool hasAPhonesShape(std::string_view text) {
   std::vector<int> groups;
   std::string digits;
@@ -78,19 +80,25 @@ bool hasAPhonesShape(std::string_view text) {
       return false;
     }
   }
-  if (!closeGroup() || groups.size() < 2) return false;
+  if (!closeGroup() || groups.empty()) return false;
   std::size_t n = digits.size();
-  if (international) return n >= 8 && n <= 15;
+  if (international) return n >= 8 && n <= 15;  // "+919258368523" as well
+  if (groups.size() < 2) return false;
   if (groups == std::vector<int>{3, 3, 4}) return true;
   if (groups == std::vector<int>{1, 3, 3, 4}) return digits.front() == '1';
-  return digits.front() == '0' && n >= 9 && n <= 11;
+  for (const std::vector<int>& other : {std::vector<int>{3, 2, 4}, std::vector<int>{2, 7}, std::vector<int>{3, 3, 3, 2}}) {
+    if (groups == other) return false;
+  }
+  bool oneDigit = digits.find_first_not_of(digits.front()) == std::string::npos;
+  bool shortGroup = std::find(groups.begin(), groups.end(), 1) != groups.end();
+  return digits.front() == '0' && n >= 9 && n <= 11 && !oneDigit && !shortGroup;
 }
 
 // The names that placeholders use by convention, folded.
 constexpr std::string_view kConventionalFullNames[] = {
     "john doe", "jane doe", "john smith", "jane smith", "max mustermann", "erika mustermann", "jean dupont",
     "marie dupont", "mario rossi", "juan perez", "jan kowalski", "jan jansen", "ivan ivanov", "иван иванов",
-    "taro yamada", "yamada taro", "山田 太郎", "fulano de tal", "joao silva"};
+    "taro yamada", "yamada taro", "山田 太郎", "山田太郎", "fulano de tal", "joao silva"};
 constexpr std::string_view kConventionalGivenNames[] = {"john", "jane", "erika", "иван"};
 constexpr std::string_view kConventionalFamilyNames[] = {"doe", "smith", "mustermann", "dupont", "rossi",
                                                           "kowalski", "ivanov", "иванов", "yamada", "山田"};
@@ -120,7 +128,7 @@ FieldKind exampleValueKind(const ValueReader& values, std::string_view part, boo
   if (example.empty()) return FieldKind::kUnknown;
   if (example == "http://" || example == "https://" || values.url(example) >= 0.85) return FieldKind::kUrl;
   if (values.date(example) > 0.0) return FieldKind::kUnknown;
-  if (values.phone(example) >= 0.85 || hasAPhonesShape(example)) return FieldKind::kPhone;
+  if (hasAPhonesShape(example)) return FieldKind::kPhone;
   std::string folded = foldedPhrase(example);
   if (nameField || marked) return listedNameKind(values, example, folded);
   if (listed(kConventionalFullNames, folded)) return FieldKind::kFullName;

@@ -15,10 +15,11 @@ namespace oskel::answer {
 // "例:").
 //
 // Names are the risky case, since word lists of names hold ordinary words
-// ("Ward", "Grace", "White"). A name counts when the rest of the label already
-// asks for a name (`nameField`: "Name · John" settles which part of the name),
-// after a marker ("e.g. Maria"), or when it is one of the names placeholders
-// use by convention ("John Doe", "Max Mustermann"); anywhere else it does not.
+// ("Ward", "Grace", "Brown"). A listed name counts when the rest of the label
+// already asks for a name (`nameField`: "Name · John" settles which part of the
+// name) or after a marker ("e.g. Maria"); otherwise only a name that
+// placeholders use by convention ("John Doe", "Max Mustermann"). The caller
+// decides whether a name shown beside other words counts at all.
 // Phone numbers count in the groupings that numbers are written in (North
 // American 3-3-4, national numbers opening with 0, international ones opening
 // with "+"), made-up digits and groups of "X"s included.

@@ -112,7 +112,10 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kUrl, 30, KeywordMatch::kWord,
      "company website|company web site|company url|company homepage|business website|organisation website|"
      "organization website|firmenwebseite|firmenwebsite|site de l entreprise|site web de l entreprise|"
-     "sitio web de la empresa|sito web aziendale|site da empresa|bedrijfswebsite|strona firmy|сайт компании"},
+     "sitio web de la empresa|sito web aziendale|site da empresa|bedrijfswebsite|website van het bedrijf|"
+     "strona firmy|сайт компании"},
+    {FieldKind::kUrl, 30, KeywordMatch::kAnywhere,
+     "公司网站|公司網站|会社ホームページ|会社のホームページ|회사 홈페이지|회사홈페이지|ที่อยู่เว็บไซต์|เว็บไซต์บริษัท"},
     {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
      "ホームページ|网站|网址|網站|웹사이트|홈페이지|ウェブサイト|ウェブ サイト|เว็บไซต์"},
     // A bare "name" mostly asks for the full name; when the history holds only
@@ -126,8 +129,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kGivenName},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere, "お名前|名前|이름", FieldKind::kGivenName},
     // Thai "ชื่อ" is the given name beside "นามสกุล", the family name, and as often the whole
-    // name on a form that asks for one name only.
-    {FieldKind::kGivenName, 12, KeywordMatch::kAnywhere, "ชื่อ", FieldKind::kFullName},
+    // name on a form that asks for one name only. Inside a phrase it names anything ("ชื่อไฟล์").
+    {FieldKind::kGivenName, 12, KeywordMatch::kWhole, "ชื่อ", FieldKind::kFullName},
     {FieldKind::kGivenName, 30, KeywordMatch::kAnywhere, "ชื่อจริง"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kAnywhere, "นามสกุล"},
     // Words that literally name the given name. Forms in these languages ask for the family
@@ -235,9 +238,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
      "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка|"
      "guardian|guardian name|legal guardian|name of guardian|name of child|name of the child|parent name|"
-     "name of parent|next of kin"},
+     "name of parent|next of kin|father|mother|father name|mother name|name of father|name of mother|"
+     "referring physician|physician|anne adi|baba adi|phu huynh|nguoi giam ho|ten cha|ten me|ho ten cha|"
+     "ho ten me|ayah|nama ayah|penerima|orang tua|wali|ولي الأمر|ولي الامر|अभिभावक|पिता|माता"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
-     "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส"},
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|เพื่อน"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
      "company|company name|organisation|organization|organisation name|organization name|org|"
      "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"
@@ -254,11 +259,16 @@ constexpr LabelKeywordGroup kGroups[] = {
      "yrityksen nimi|organisaatio|virksomhed|virksomhedsnavn|foretag|foretagsnamn|bedrift|"
      "affiliation|company or organization|company organization name|organization company|"
      "your company|your organization|your organisation|employer name|firma adi|sirket|"
-     "name of your business|name of your company|name of the company|name of company|name of business|"
-     "name of organisation|name of organization|name of your organisation|name of your organization|"
      "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote"},
+    // Whole labels only: "Name of business owner" asks for a person.
+    {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
+     "name of your business|name of your company|name of the company|name of company|name of business|"
+     "name of organisation|name of organization|name of your organisation|name of your organization"},
+    // A company's own contact details are the person's work details, not the company's name.
+    {FieldKind::kPhone, 30, KeywordMatch::kWord, "company phone|business phone|company telephone"},
+    {FieldKind::kEmail, 30, KeywordMatch::kWord, "company email|company e mail|business email"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน"},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
@@ -384,7 +394,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "الجوال|رقم الجوال|الهاتف|هاتف|جوال|נייד|מספר נייד|फ़ोन नंबर|फोन नंबर|मोबाइल नंबर|मोबाइल|फ़ोन|फोन|"
      "so dien thoai|dien thoai|sdt"},
     {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho"},
-    {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh|tinh thanh pho|tinh thanh"},
+    // Vietnamese "Tỉnh" (province) folds like "tính" in "Giới tính" (gender): alone, or with "thành phố".
+    {FieldKind::kRegion, 30, KeywordMatch::kWhole, "tinh"},
+    {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh thanh pho|tinh thanh|tinh tp"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord, "पिन कोड|पिनकोड|ma buu dien|ma buu chinh"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord, "कंपनी|कंपनी का नाम|cong ty|ten cong ty"},
 };

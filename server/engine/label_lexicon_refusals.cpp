@@ -19,7 +19,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of school|name of the school|name of your school|"
      "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse|"
      // A former name is no longer the one saved.
-     "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera"},
+     "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
+     "nazwisko panienskie|девичья фамилия|cognome da nubile|kizlik soyadi|kizlik soyadiniz|nome de solteira|"
+     // Phone prefixes and country calling codes.
+     "tel prefix|mobile prefix|phone number prefix|prefix phone|prefixe telephonique|prefixe|"
+     "country calling code|codigo do pais|codigo de pais|urun adi|sirket kodu"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,
@@ -166,7 +170,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "pessoas|osob|человек|erwachsene|adultes|adultos|adulti|kinder|enfants|ninos|bambini|"
      "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
-     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า"},
+     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า|ที่อยู่ ip|国番号|국가번호"},
     // Arabic, Hebrew, Hindi and Vietnamese.
     {FieldKind::kPassword, 60, KeywordMatch::kWord, "كلمة المرور|كلمة السر|סיסמה|סיסמא|पासवर्ड|mat khau"},
     {FieldKind::kSearch, 40, KeywordMatch::kWord, "بحث|ابحث|חיפוש|חפש|खोजें|खोज|tim kiem"},

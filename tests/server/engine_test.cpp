@@ -117,7 +117,11 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
       {"Grace", FieldKind::kUnknown},            {"Hugo Boss", FieldKind::kUnknown},
       {"XXX-XX-XXXX", FieldKind::kUnknown},      {"XX-XXXXXXX", FieldKind::kUnknown},
       {"XXXX-XXXX-XXXX", FieldKind::kUnknown},   {"1234-5678", FieldKind::kUnknown},
-      {"120 x 80 x 60", FieldKind::kUnknown},
+      {"120 x 80 x 60", FieldKind::kUnknown},    {"123-45-6789", FieldKind::kUnknown},
+      {"000-00-0000", FieldKind::kUnknown},      {"000.000.000-00", FieldKind::kUnknown},
+      {"000-000-0000", FieldKind::kPhone},       {"+919258368523", FieldKind::kPhone},
+      // Beside other words a name shows nothing about the field.
+      {"Your manager · Jane Doe", FieldKind::kUnknown}, {"Color · e.g. Brown", FieldKind::kUnknown},
       // A word in two senses settled by the example beside it.
       {"Name · John", FieldKind::kGivenName},    {"Name · e.g. John Doe", FieldKind::kFullName},
       {"Name · Mark", FieldKind::kGivenName},    {"Nom · Jean Dupont", FieldKind::kFullName},
@@ -125,7 +129,10 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
   };
   for (const auto& [label, kind] : cases) EXPECT_EQ(fieldKind(label), kind) << label;
   auto history = list({{"A:index0", "Emily"}, {"B:index0", "Emily Johnson"}, {"C:index0", "+1 415 555 0132"}});
-  expectChoices({{"Name · John", history, 0u, true}, {"(555) 555-5555", history, 2u, true}});
+  expectChoices({{"Name · John", history, 0u, true},
+                 {"(555) 555-5555", history, 2u, true},
+                 // Settled by its example, a word that is only ever offered stays offered.
+                 {"Apelido · Silva", list({{"A:index0", "Silva"}}), 0u, false}});
 }
 
 TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {

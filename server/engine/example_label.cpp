@@ -45,12 +45,11 @@ std::string_view stripMarker(std::string_view part, bool* marked) {
   return trimText(part);
 }
 
-// "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78": the groupings that phone
-// numbers are written in. Made-up digits may be "X"s, but only as whole groups of at
-// least two, so that "120 x 80 x 60" stays a size. A social security number (3-2-4),
-// a tax number (2-7), a Brazilian CPF (3-3-3-2) or a gift-card code (4-4-4) has none of
-// these shapes, and a national number of one repeated digit ("00 000 000 000") is a
-// placeholder for some other number.
+// "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78", "98765 43210": the groupings
+// that phone numbers are written in. Made-up digits may be "X"s, but only as whole groups
+// of at least two, so that "120 x 80 x 60" stays a size. A social security number (3-2-4),
+// a tax number (2-7), a Brazilian CPF (3-3-3-2), an Australian business number (2-3-3-3)
+// or a gift-card code (4-4-4) has none of these shapes.
 bool hasAPhonesShape(std::string_view text) {
   std::vector<int> groups;
   std::string digits;
@@ -82,16 +81,19 @@ bool hasAPhonesShape(std::string_view text) {
   }
   if (!closeGroup() || groups.empty()) return false;
   std::size_t n = digits.size();
+  char first = digits.front();
   if (international) return n >= 8 && n <= 15;  // "+919258368523" as well
-  if (groups.size() < 2) return false;
-  if (groups == std::vector<int>{3, 3, 4}) return true;
-  if (groups == std::vector<int>{1, 3, 3, 4}) return digits.front() == '1';
-  for (const std::vector<int>& other : {std::vector<int>{3, 2, 4}, std::vector<int>{2, 7}, std::vector<int>{3, 3, 3, 2}}) {
+  if (groups == std::vector<int>{3, 3, 4}) return true;                     // North America
+  if (groups == std::vector<int>{1, 3, 3, 4}) return first == '1';
+  if (groups == std::vector<int>{5, 5}) return first >= '6' && first <= '9';  // Indian mobiles
+  if (groups == std::vector<int>{3, 4, 4}) return first == '1' || first == '0';  // Chinese mobiles
+  for (const std::vector<int>& other : {std::vector<int>{3, 2, 4}, std::vector<int>{2, 7}, std::vector<int>{3, 3, 3, 2},
+                                        std::vector<int>{2, 3, 3, 3}}) {
     if (groups == other) return false;
   }
-  bool oneDigit = digits.find_first_not_of(digits.front()) == std::string::npos;
+  // National numbers open with the trunk prefix 0: "06 12 34 56 78", "0612345678".
   bool shortGroup = std::find(groups.begin(), groups.end(), 1) != groups.end();
-  return digits.front() == '0' && n >= 9 && n <= 11 && !oneDigit && !shortGroup;
+  return first == '0' && n >= (groups.size() == 1 ? 10u : 9u) && n <= 11 && !shortGroup;
 }
 
 // The names that placeholders use by convention, folded.

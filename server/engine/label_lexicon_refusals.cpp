@@ -9,8 +9,6 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
-     "phone prefix|phone suffix|dialing code|dial code|calling code|vorwahl|telefonvorwahl|landesvorwahl|"
-     "indicatif|prefijo|prefisso|"
      // Names of things, not of the person.
      "event name|name of the event|project name|name of the project|team name|group name|pet name|pet s name|"
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
@@ -20,10 +18,17 @@ constexpr LabelKeywordGroup kGroups[] = {
      "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse|"
      // A former name is no longer the one saved.
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
-     "nazwisko panienskie|девичья фамилия|cognome da nubile|kizlik soyadi|kizlik soyadiniz|nome de solteira|"
-     // Phone prefixes and country calling codes.
-     "tel prefix|mobile prefix|phone number prefix|prefix phone|prefixe telephonique|prefixe|"
-     "country calling code|codigo do pais|codigo de pais|urun adi|sirket kodu"},
+     "nazwisko panienskie|nazwisko rodowe|девичья фамилия|фамилия при рождении|cognome da nubile|kizlik soyadi|"
+     "kizlik soyadiniz|nome de solteira|urun adi|"
+     // Parts of a company's contact details that are no contact detail.
+     "email domain|e mail domain|mail domain|phone extension|extension number"},
+    // The prefix of a phone number split over several fields, as the whole label only:
+    // "Telefon (mit Vorwahl)" asks for the whole number.
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
+     "phone prefix|phone suffix|dialing code|dial code|calling code|country calling code|vorwahl|"
+     "telefonvorwahl|landesvorwahl|indicatif|indicatif telephonique|prefixe|prefixe telephonique|prefijo|"
+     "prefijo telefonico|prefisso|prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|"
+     "codigo do pais|codigo de pais"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

@@ -120,6 +120,8 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
       {"120 x 80 x 60", FieldKind::kUnknown},    {"123-45-6789", FieldKind::kUnknown},
       {"000-00-0000", FieldKind::kUnknown},      {"000.000.000-00", FieldKind::kUnknown},
       {"000-000-0000", FieldKind::kPhone},       {"+919258368523", FieldKind::kPhone},
+      {"98765 43210", FieldKind::kPhone},        {"0612345678", FieldKind::kPhone},
+      {"00 000 000 000", FieldKind::kUnknown},
       // Beside other words a name shows nothing about the field.
       {"Your manager · Jane Doe", FieldKind::kUnknown}, {"Color · e.g. Brown", FieldKind::kUnknown},
       // A word in two senses settled by the example beside it.

@@ -1,11 +1,34 @@
-// The keywords of fields that a saved value never answers: searches, captchas,
-// messages, secrets and codes, quantities, and numbers of other kinds.
+// The keywords of fields that a saved value never answers: other people's details,
+// searches, captchas, messages, secrets and codes, quantities, and numbers of other kinds.
 #include "engine/label_lexicon.h"
 
 namespace oskel::answer {
 namespace {
 
 constexpr LabelKeywordGroup kGroups[] = {
+    // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
+     "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
+     "to a friend|send to a friend|tell a friend|recipient|recipients|recipient s|recipient name|"
+     "recipient email|recipient s email|cc|bcc|empfanger|empfangers|e mail des empfangers|"
+     "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
+     "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
+     "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
+     "child s|children s|kid s|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
+     "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
+     "child s name|spouse s|emergency contact|"
+     "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
+     "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка|"
+     "guardian|guardian name|legal guardian|name of guardian|name of child|name of the child|parent name|"
+     "name of parent|next of kin|father|mother|father name|mother name|name of father|name of mother|"
+     "referring physician|physician|anne adi|baba adi|phu huynh|nguoi giam ho|ten cha|ten me|ho ten cha|"
+     "ho ten me|ayah|nama ayah|orang tua|wali|ولي الأمر|ولي الامر|अभिभावक|पिता|माता|"
+     "nome da mae|nome do pai|nombre del padre|nombre de la madre|nom du pere|nom de la mere|name des vaters|"
+     "name der mutter|nome del padre|nome della madre|imie ojca|imie matki|имя отца|имя матери|"
+     "naam van de vader|naam van de moeder|vater|mutter|padre|madre|pai|mae|ojca|matki|отца|матери"},
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
+     "ชื่อเพื่อน|เพื่อนของคุณ"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"

@@ -127,7 +127,7 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
     // given name, "Nom · Jean Dupont" for the whole name.
     if (reading.alternative == FieldKind::kUnknown) return reading;
     for (std::size_t i = 1; i < parts.size(); ++i) {
-      FieldKind shown = exampleValueKind(values_, parts[i], true);
+      FieldKind shown = exampleValueKind(values_, parts[i], ExampleContext::kNameField);
       if (shown != reading.kind && shown != reading.alternative) continue;
       FieldReading settled{shown, 0.85};
       settled.offerOnly = reading.offerOnly;
@@ -135,12 +135,11 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
     }
     return reading;
   }
-  // A label that is itself an example value: "+1 555 0100", "http://", "Jane Doe". Beside
-  // other words a name shows nothing: "Your manager · Jane Doe" asks for someone else.
+  // A label that is itself an example value: "+1 555 0100", "http://", "Jane Doe".
+  ExampleContext context = parts.size() == 1 ? ExampleContext::kWholeLabel : ExampleContext::kBesideWords;
   for (std::string_view part : parts) {
-    FieldKind shown = exampleValueKind(values_, part, false);
-    bool aName = shown == FieldKind::kFullName || shown == FieldKind::kGivenName || shown == FieldKind::kFamilyName;
-    if (shown != FieldKind::kUnknown && (!aName || parts.size() == 1)) return {shown, 0.85};
+    FieldKind shown = exampleValueKind(values_, part, context);
+    if (shown != FieldKind::kUnknown) return {shown, 0.85};
   }
   return reading;
 }

@@ -49,7 +49,8 @@ std::string_view stripMarker(std::string_view part, bool* marked) {
 // that phone numbers are written in. Made-up digits may be "X"s, but only as whole groups
 // of at least two, so that "120 x 80 x 60" stays a size. A social security number (3-2-4),
 // a tax number (2-7), a Brazilian CPF (3-3-3-2), an Australian business number (2-3-3-3)
-// or a gift-card code (4-4-4) has none of these shapes.
+// or a gift-card code (4-4-4) has none of these shapes, and but for the North American
+// one, a number of one repeated digit ("0000000000") stands for an account or a policy.
 bool hasAPhonesShape(std::string_view text) {
   std::vector<int> groups;
   std::string digits;
@@ -85,15 +86,16 @@ bool hasAPhonesShape(std::string_view text) {
   if (international) return n >= 8 && n <= 15;  // "+919258368523" as well
   if (groups == std::vector<int>{3, 3, 4}) return true;                     // North America
   if (groups == std::vector<int>{1, 3, 3, 4}) return first == '1';
-  if (groups == std::vector<int>{5, 5}) return first >= '6' && first <= '9';  // Indian mobiles
-  if (groups == std::vector<int>{3, 4, 4}) return first == '1' || first == '0';  // Chinese mobiles
+  bool oneDigit = digits.find_first_not_of(first) == std::string::npos;
+  if (groups == std::vector<int>{5, 5}) return first >= '6' && first <= '9' && !oneDigit;  // Indian mobiles
+  if (groups == std::vector<int>{3, 4, 4}) return (first == '1' || first == '0') && !oneDigit;  // Chinese mobiles
   for (const std::vector<int>& other : {std::vector<int>{3, 2, 4}, std::vector<int>{2, 7}, std::vector<int>{3, 3, 3, 2},
                                         std::vector<int>{2, 3, 3, 3}}) {
     if (groups == other) return false;
   }
-  // National numbers open with the trunk prefix 0: "06 12 34 56 78", "0612345678".
+  // National numbers open with the trunk prefix 0: "06 12 34 56 78", "030 1234567".
   bool shortGroup = std::find(groups.begin(), groups.end(), 1) != groups.end();
-  return first == '0' && n >= (groups.size() == 1 ? 10u : 9u) && n <= 11 && !shortGroup;
+  return first == '0' && groups.size() >= 2 && n >= 9 && n <= 11 && !shortGroup && !oneDigit;
 }
 
 // The names that placeholders use by convention, folded.
@@ -124,15 +126,26 @@ FieldKind listedNameKind(const ValueReader& values, std::string_view example, co
 
 }  // namespace
 
-FieldKind exampleValueKind(const ValueReader& values, std::string_view part, bool nameField) {
+FieldKind exampleValueKind(const ValueReader& values, std::string_view part, ExampleContext context) {
   bool marked = false;
   std::string_view example = stripMarker(part, &marked);
   if (example.empty()) return FieldKind::kUnknown;
   if (example == "http://" || example == "https://" || values.url(example) >= 0.85) return FieldKind::kUrl;
   if (values.date(example) > 0.0) return FieldKind::kUnknown;
-  if (hasAPhonesShape(example)) return FieldKind::kPhone;
+  if (hasAPhonesShape(example)) {
+    bool unmistakable = example.front() == '+' || example.front() == '(';
+    return context != ExampleContext::kBesideWords || unmistakable ? FieldKind::kPhone : FieldKind::kUnknown;
+  }
   std::string folded = foldedPhrase(example);
-  if (nameField || marked) return listedNameKind(values, example, folded);
+  switch (context) {
+    case ExampleContext::kBesideWords:
+      return FieldKind::kUnknown;
+    case ExampleContext::kNameField:
+      return listedNameKind(values, example, folded);
+    case ExampleContext::kWholeLabel:
+      break;
+  }
+  if (marked) return listedNameKind(values, example, folded);
   if (listed(kConventionalFullNames, folded)) return FieldKind::kFullName;
   if (listed(kConventionalGivenNames, folded)) return FieldKind::kGivenName;
   if (listed(kConventionalFamilyNames, folded)) return FieldKind::kFamilyName;

@@ -10,19 +10,29 @@
 
 namespace oskel::answer {
 
+// Where the example stands in the label.
+enum class ExampleContext {
+  kWholeLabel,   // the example is all the label says: "(555) 555-5555", "John Doe"
+  kBesideWords,  // other parts of the label say something the engine does not read
+  kNameField,    // the rest of the label asks for a name in one of two senses
+};
+
 // The kind of value that one label part (no " · ") shows by example, or
 // kUnknown. The part may open with an example marker ("e.g.", "Ex:", "z. B.",
 // "例:").
 //
 // Names are the risky case, since word lists of names hold ordinary words
-// ("Ward", "Grace", "Brown"). A listed name counts when the rest of the label
-// already asks for a name (`nameField`: "Name · John" settles which part of the
-// name) or after a marker ("e.g. Maria"); otherwise only a name that
-// placeholders use by convention ("John Doe", "Max Mustermann"). The caller
-// decides whether a name shown beside other words counts at all.
+// ("Ward", "Grace", "Brown"). In a name field a listed name settles which part
+// of the name is meant ("Name · John"). As the whole label, a listed name
+// counts after a marker ("e.g. Maria"), otherwise only a name that
+// placeholders use by convention ("John Doe", "Max Mustermann"). Beside other
+// words a name shows nothing ("Your manager · Jane Doe").
+//
 // Phone numbers count in the groupings that numbers are written in (North
-// American 3-3-4, national numbers opening with 0, international ones opening
-// with "+"), made-up digits and groups of "X"s included.
-FieldKind exampleValueKind(const ValueReader& values, std::string_view part, bool nameField);
+// American 3-3-4, national numbers opening with 0, Indian 5-5, Chinese 3-4-4,
+// international ones opening with "+"), made-up digits and groups of "X"s
+// included. Beside other words only the unmistakable ones count: those that
+// open with "+" or "(".
+FieldKind exampleValueKind(const ValueReader& values, std::string_view part, ExampleContext context);
 
 }  // namespace oskel::answer

@@ -135,6 +135,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere, "ชื่อ สกุล|ชื่อสกุล|ชื่อผู้ติดต่อ"},
     {FieldKind::kGivenName, 30, KeywordMatch::kAnywhere, "ชื่อจริง"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kAnywhere, "นามสกุล|สกุล"},
+    {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "สกุลเงิน"},  // currency
     // Words that literally name the given name. Forms in these languages ask for the family
     // name apart ("Apellidos", "Cognome", "Sobrenome", "Фамилия"), so the given name is meant;
     // with only the full name in the history it is offered, never inserted.
@@ -181,16 +182,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     // A name field split in parts: "Name (first)", "Name (last)".
     {FieldKind::kGivenName, 30, KeywordMatch::kWord, "name first|name given"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "name last|name family"},
-    // Qualifiers that say how to write the value, not what it is: "First name (as on passport)".
-    {FieldKind::kUnknown, 1, KeywordMatch::kWord,
-     "as on passport|as in passport|as on your passport|as in your passport|as shown on passport|"
-     "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
-     "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
-     // ... and how to write a phone number.
-     "with country code|including country code|incl country code|country code included|with area code|"
-     "including area code|mit vorwahl|inkl vorwahl|mit landesvorwahl|avec indicatif|indicatif inclus|"
-     "prefixe inclus|avec prefixe|con prefijo|con prefisso|com codigo do pais|com ddd"},
-    {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "国番号含む|国番号を含む|국가번호 포함"},
+    {FieldKind::kPhone, 36, KeywordMatch::kWord,
+     "prefix and number|prefix number|tel prefix number|phone prefix number|mobile prefix number"},
+    {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "国番号含む|国番号を含む|국가번호 포함|เพื่อนำ|เพื่อนัด"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
      "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
@@ -250,14 +244,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote"},
-    {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
+    // As the whole label only: "Name of business partner" asks for a person.
+    {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "name of your business|name of your company|name of the company|name of company|name of business|"
      "name of organisation|name of organization|name of your organisation|name of your organization"},
-    // ... unless they ask for a person of it.
-    {FieldKind::kFullName, 30, KeywordMatch::kWord,
-     "name of business owner|name of the business owner|name of company owner|name of the owner|name of owner|"
-     "name of company secretary|name of organization contact|name of organisation contact|"
-     "name of representative|name of legal representative|name of company representative"},
     // A company's own contact details are the person's work details, not the company's name.
     {FieldKind::kPhone, 30, KeywordMatch::kWord,
      "company phone|business phone|company telephone|telefono de la empresa|telephone de l entreprise|"
@@ -266,9 +256,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "company email|company e mail|business email|e mail de l entreprise|email de l entreprise|"
      "correo de la empresa|firmen e mail|email da empresa|email perusahaan|sirket e posta|sirket e posta adresi"},
     {FieldKind::kEmail, 30, KeywordMatch::kAnywhere, "公司邮箱|公司郵箱|会社メール|회사 이메일|อีเมลบริษัท"},
+    // A company's address may or may not be the one saved: offered, never inserted.
     {FieldKind::kStreetAddress, 30, KeywordMatch::kWord,
      "company address|business address|adresse de l entreprise|firmenadresse|direccion de la empresa|"
-     "indirizzo aziendale|endereco da empresa|alamat perusahaan"},
+     "indirizzo aziendale|endereco da empresa|alamat perusahaan",
+     FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน"},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
@@ -396,7 +388,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho"},
     // Vietnamese "Tỉnh" (province) folds like "tính" in "Giới tính" (gender): alone, or with "thành phố".
     {FieldKind::kRegion, 30, KeywordMatch::kWhole, "tinh"},
-    {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh thanh pho|tinh thanh|tinh tp|chon tinh"},
+    {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh thanh pho|tinh thanh|tinh tp"},
+    {FieldKind::kRegion, 30, KeywordMatch::kWhole, "chon tinh"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord, "पिन कोड|पिनकोड|ma buu dien|ma buu chinh"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord, "कंपनी|कंपनी का नाम|cong ty|ten cong ty"},
 };

@@ -1,11 +1,23 @@
 // The keywords of fields that a saved value never answers: other people's details,
-// searches, captchas, messages, secrets and codes, quantities, and numbers of other kinds.
+// searches, captchas, messages, secrets and codes, quantities, and numbers of other kinds;
+// and the qualifiers that say how to write a value, which answer nothing themselves.
 #include "engine/label_lexicon.h"
 
 namespace oskel::answer {
 namespace {
 
 constexpr LabelKeywordGroup kGroups[] = {
+    // Qualifiers that say how to write the value, not what it is: "First name (as on passport)".
+    {FieldKind::kUnknown, 1, KeywordMatch::kWord,
+     "as on passport|as in passport|as on your passport|as in your passport|as shown on passport|"
+     "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
+     "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
+     // ... and how to write a phone number.
+     "with country code|including country code|including the country code|incl country code|inc country code|"
+     "country code included|country code number|with area code|including area code|incl area code|"
+     "inc area code|mit vorwahl|inkl vorwahl|mit landesvorwahl|avec indicatif|indicatif inclus|"
+     "indicatif pays inclus|code pays inclus|prefixe inclus|avec prefixe|con prefijo|con prefisso|"
+     "con codigo de pais|con el codigo de pais|com codigo do pais|com ddd"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
@@ -25,10 +37,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ho ten me|ayah|nama ayah|orang tua|wali|ولي الأمر|ولي الامر|अभिभावक|पिता|माता|"
      "nome da mae|nome do pai|nombre del padre|nombre de la madre|nom du pere|nom de la mere|name des vaters|"
      "name der mutter|nome del padre|nome della madre|imie ojca|imie matki|имя отца|имя матери|"
-     "naam van de vader|naam van de moeder|vater|mutter|padre|madre|pai|mae|ojca|matki|отца|матери"},
+     "naam van de vader|naam van de moeder|vater|vaters|mutter|padre|madre|padres|pai|mae|pere|mere|vader|"
+     "moeder|ojca|matki|rodzica|rodzicow|opiekuna|genitore|genitori|отца|матери|родителя|родителей|"
+     "parent email|parent phone|parents"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
      "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
-     "ชื่อเพื่อน|เพื่อนของคุณ"},
+     "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
@@ -43,15 +57,15 @@ constexpr LabelKeywordGroup kGroups[] = {
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
      "nazwisko panienskie|nazwisko rodowe|девичья фамилия|фамилия при рождении|cognome da nubile|kizlik soyadi|"
      "kizlik soyadiniz|nome de solteira|urun adi|"
-     // Parts of a company's contact details that are no contact detail.
-     "email domain|e mail domain|mail domain|phone extension|extension number"},
-    // The prefix of a phone number split over several fields, as the whole label only:
-    // "Telefon (mit Vorwahl)" asks for the whole number.
+     // The prefix of a phone number split over several fields. Qualifiers such as "mit
+     // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
+     "phone prefix|phone suffix|dialing code|dial code|calling code|country calling code|phone calling code|"
+     "vorwahl|telefonvorwahl|telefon vorwahl|vorwahl telefon|landesvorwahl|indicatif|indicatif telephonique|"
+     "indicatif du telephone|indicatif pays|prefixe|prefixe telephonique|prefijo|prefijo telefonico|prefisso|"
+     "prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|codigo do pais|"
+     "codigo de pais|ddi"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
-     "phone prefix|phone suffix|dialing code|dial code|calling code|country calling code|vorwahl|"
-     "telefonvorwahl|landesvorwahl|indicatif|indicatif telephonique|prefixe|prefixe telephonique|prefijo|"
-     "prefijo telefonico|prefisso|prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|"
-     "codigo do pais|codigo de pais"},
+     "email domain|e mail domain|mail domain|company email domain|domain"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

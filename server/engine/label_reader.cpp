@@ -77,6 +77,19 @@ std::string spelledApart(std::string_view label) {
   return steps == 0 || steps > 2 ? std::string() : out;
 }
 
+// A folded label part without a closing word that only says whether the field must be
+// filled: " name of business optional " -> " name of business ".
+std::string withoutRequirement(const std::string& folded) {
+  static constexpr std::string_view kWords[] = {
+      " optional ", " required ", " obligatoire ", " facultatif ", " optionnel ", " pflichtfeld ",
+      " opcional ", " obligatorio ", " requerido ", " facoltativo ", " obbligatorio ", " verplicht ",
+      " opcjonalnie ", " wymagane ", " необязательно ", " обязательно "};
+  for (std::string_view w : kWords) {
+    if (folded.size() > w.size() && folded.ends_with(w)) return folded.substr(0, folded.size() - w.size() + 1);
+  }
+  return folded;
+}
+
 }  // namespace
 
 LabelReader::LabelReader() {
@@ -107,7 +120,7 @@ LabelReader::LabelReader() {
 }
 
 void LabelReader::collect(const std::string& folded, std::vector<Match>* matches) const {
-  if (auto it = whole_.find(folded); it != whole_.end()) {
+  if (auto it = whole_.find(withoutRequirement(folded)); it != whole_.end()) {
     const Keyword& k = it->second;
     matches->push_back({k.kind, k.weight, 0, folded.size(), k.alternative, k.balanced, k.offerOnly});
   }

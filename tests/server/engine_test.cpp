@@ -120,8 +120,10 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
       {"120 x 80 x 60", FieldKind::kUnknown},    {"123-45-6789", FieldKind::kUnknown},
       {"000-00-0000", FieldKind::kUnknown},      {"000.000.000-00", FieldKind::kUnknown},
       {"000-000-0000", FieldKind::kPhone},       {"+919258368523", FieldKind::kPhone},
-      {"98765 43210", FieldKind::kPhone},        {"0612345678", FieldKind::kPhone},
-      {"00 000 000 000", FieldKind::kUnknown},
+      {"98765 43210", FieldKind::kPhone},        {"0612345678", FieldKind::kUnknown},
+      {"00 000 000 000", FieldKind::kUnknown},   {"0000000000", FieldKind::kUnknown},
+      {"Account · 0123456789", FieldKind::kUnknown}, {"Policy · 90000 00000", FieldKind::kUnknown},
+      {"Text field · (555) 555-5555", FieldKind::kPhone},
       // Beside other words a name shows nothing about the field.
       {"Your manager · Jane Doe", FieldKind::kUnknown}, {"Color · e.g. Brown", FieldKind::kUnknown},
       // A word in two senses settled by the example beside it.
@@ -189,6 +191,8 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Улица", address, 0u, false},
       // "Locality" is the town on most forms and the neighbourhood on some.
       {"Locality", list({{"A:index0", "Berlin"}}), 0u, false},
+      // A company's address may or may not be the one saved.
+      {"Company address", address, 0u, false},
       // Phrases that include the number are sure.
       {"Straße und Hausnummer", address, 0u, true},
       {"Street address", address, 0u, true},

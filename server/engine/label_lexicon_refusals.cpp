@@ -17,7 +17,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "country code included|country code number|with area code|including area code|incl area code|"
      "inc area code|mit vorwahl|inkl vorwahl|mit landesvorwahl|avec indicatif|indicatif inclus|"
      "indicatif pays inclus|code pays inclus|prefixe inclus|avec prefixe|con prefijo|con prefisso|"
-     "con codigo de pais|con el codigo de pais|com codigo do pais|com ddd"},
+     "con codigo de pais|con el codigo de pais|com codigo do pais|com ddd|"
+     // ... and a promise about the address, which is no captcha: "Email (no spam, ever)".
+     "no spam|no spam ever|never spam|we never spam|we don t spam|we won t spam|we hate spam|zero spam|"
+     // ... and how to write a whole date, not which part of it: "Date of birth (DD/MM/YYYY)".
+     "dd mm yyyy|mm dd yyyy|yyyy mm dd|dd mm yy|tt mm jjjj|tt mm jj|jj mm aaaa|aaaa mm jj|dd mm aaaa|"
+     "aaaa mm dd|gg mm aaaa|dd mm rrrr|rrrr mm dd|dd mm jjjj|jjjj mm dd|дд мм гггг|гггг мм дд"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
@@ -39,7 +44,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name der mutter|nome del padre|nome della madre|imie ojca|imie matki|имя отца|имя матери|"
      "naam van de vader|naam van de moeder|vater|vaters|mutter|padre|madre|padres|pai|mae|pere|mere|vader|"
      "moeder|ojca|matki|rodzica|rodzicow|opiekuna|genitore|genitori|отца|матери|родителя|родителей|"
-     "parent email|parent phone|parents"},
+     "parent email|parent phone|parents|"
+     // People the applicant names: a partner, a manager, a landlord, a guarantor, a co-applicant.
+     "partner s|partner s name|partner s email|partner s phone|business partner|life partner|name of partner|"
+     "name of business partner|manager|manager s|line manager|supervisor|supervisor s|landlord|landlord s|"
+     "co applicant|coapplicant|joint applicant|second applicant|co signer|cosigner|co borrower|guarantor|"
+     "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
+     "fiador|fiadora|poreczyciel|поручитель"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
      "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
      "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
@@ -63,9 +74,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "vorwahl|telefonvorwahl|telefon vorwahl|vorwahl telefon|landesvorwahl|indicatif|indicatif telephonique|"
      "indicatif du telephone|indicatif pays|prefixe|prefixe telephonique|prefijo|prefijo telefonico|prefisso|"
      "prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|codigo do pais|"
-     "codigo de pais|ddi"},
+     "codigo de pais|ddi|country code"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
      "email domain|e mail domain|mail domain|company email domain|domain"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
+     "email domain for|email domain name|allowed email domain|allowed email domains|sso domain"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

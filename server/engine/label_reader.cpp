@@ -90,6 +90,25 @@ std::string withoutRequirement(const std::string& folded) {
   return folded;
 }
 
+// The part without its bracketed asides: "Email (domain must match your company)" ->
+// "Email ". Empty when the part has no brackets or nothing outside them.
+std::string outsideBrackets(std::string_view part) {
+  std::string out;
+  int depth = 0;
+  bool bracketed = false;
+  for (char c : part) {
+    if (c == '(' || c == '[') {
+      ++depth;
+      bracketed = true;
+    } else if ((c == ')' || c == ']') && depth > 0) {
+      --depth;
+    } else if (depth == 0) {
+      out += c;
+    }
+  }
+  return bracketed ? out : std::string();
+}
+
 }  // namespace
 
 LabelReader::LabelReader() {
@@ -225,6 +244,34 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   return reading;
 }
 
+std::string LabelReader::withoutNegativeAsides(std::string_view part) const {
+  static constexpr std::string_view kNegations[] = {"no", "not", "without", "ohne", "kein", "keine", "sans", "pas",
+                                                    "sin", "senza", "sem", "zonder", "geen", "bez", "без", "не"};
+  std::string out;
+  bool removed = false;
+  std::size_t at = 0;
+  while (at < part.size()) {
+    std::size_t open = part.find('(', at);
+    std::size_t close = open == std::string_view::npos ? open : part.find(')', open);
+    if (close == std::string_view::npos) break;
+    std::vector<std::string> words = foldedWords(part.substr(open + 1, close - open - 1));
+    bool negative = words.size() >= 2 && words[1] != "of" && !(words[1][0] >= '0' && words[1][0] <= '9') &&
+                    std::find(std::begin(kNegations), std::end(kNegations), words[0]) != std::end(kNegations);
+    // "(no area code)", "(ohne Vorwahl)": the field wants a part of the number; the aside stays.
+    if (negative) {
+      std::string_view aside = part.substr(open + 1, close - open - 1);
+      std::string rest = foldText(aside.substr(std::min(aside.size(), aside.find_first_of(" \t") + 1)));
+      negative = readFolded(rest).kind != FieldKind::kOtherNumber;
+    }
+    out.append(part.substr(at, negative ? open - at : close + 1 - at));
+    removed = removed || negative;
+    at = close + 1;
+  }
+  if (!removed) return {};
+  out.append(part.substr(std::min(at, part.size())));
+  return out;
+}
+
 std::vector<std::string_view> labelParts(std::string_view label) {
   std::vector<std::string_view> parts;
   while (true) {
@@ -239,8 +286,19 @@ FieldReading LabelReader::read(std::string_view label) const {
   if (looksLikeArithmetic(label)) return {FieldKind::kCaptcha, 0.9};
   FieldReading decided;
   bool haveDecision = false;
-  for (std::string_view part : labelParts(label)) {
+  for (std::string_view whole : labelParts(label)) {
+    std::string trimmed = withoutNegativeAsides(whole);
+    std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
     FieldReading reading = readFolded(foldText(part));
+    // A specific kind named outside the brackets is what the field asks for; an aside names
+    // another kind only in passing: "Email (domain must match your company)", "Phone (company)".
+    // A loose word outside ("Name (first)", "Address (city)") leaves the aside to say which.
+    if (isAnswerable(reading.kind) && reading.kind != FieldKind::kUsernameOrEmail) {
+      if (std::string outside = outsideBrackets(part); !outside.empty()) {
+        FieldReading main = readFolded(foldText(outside));
+        if (isAnswerable(main.kind) && main.kind != reading.kind && main.certainty >= 0.92) reading = main;
+      }
+    }
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
     }

@@ -125,7 +125,7 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
       {"Account · 0123456789", FieldKind::kUnknown}, {"Policy · 90000 00000", FieldKind::kUnknown},
       {"Text field · (555) 555-5555", FieldKind::kPhone},
       // Beside other words a name shows nothing about the field.
-      {"Your manager · Jane Doe", FieldKind::kUnknown}, {"Color · e.g. Brown", FieldKind::kUnknown},
+      {"Your idol · Jane Doe", FieldKind::kUnknown}, {"Color · e.g. Brown", FieldKind::kUnknown},
       // A word in two senses settled by the example beside it.
       {"Name · John", FieldKind::kGivenName},    {"Name · e.g. John Doe", FieldKind::kFullName},
       {"Name · Mark", FieldKind::kGivenName},    {"Nom · Jean Dupont", FieldKind::kFullName},

@@ -109,6 +109,46 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"phonePrefix", FieldKind::kOtherNumber}});
 }
 
+TEST(LabelReader, BracketedAsides) {
+  expectKinds({
+      // A specific kind outside the brackets is what the field asks for; an aside names
+      // another kind in passing. A loose word outside leaves the aside to say which.
+      {"Email (domain must match your company)", FieldKind::kEmail},
+      {"Work email (company address)", FieldKind::kEmail},
+      {"Phone (company)", FieldKind::kPhone},
+      {"Website (company)", FieldKind::kUrl},
+      {"Address (city)", FieldKind::kCity},
+      {"Username (or email)", FieldKind::kUsernameOrEmail},
+      {"Company (if applicable)", FieldKind::kOrganisation},
+      // An aside that says what not to write is no part of the reading...
+      {"Username (no spaces)", FieldKind::kUsername},
+      {"Phone number (no spaces)", FieldKind::kPhone},
+      {"Postcode (no spaces)", FieldKind::kPostalCode},
+      {"Website (without http://)", FieldKind::kUrl},
+      {"Telefon (ohne Leerzeichen)", FieldKind::kPhone},
+      {"Email (no spam, ever)", FieldKind::kEmail},
+      {"Email (not shared with your friend)", FieldKind::kEmail},
+      // ... unless it takes a part away from the value, and "No." before digits or "of" is
+      // a number.
+      {"Phone (no area code)", FieldKind::kOtherNumber},
+      {"Telefon (ohne Vorwahl)", FieldKind::kOtherNumber},
+      {"Phone (without country code)", FieldKind::kOtherNumber},
+      {"Mobile No.", FieldKind::kPhone},
+      {"House no", FieldKind::kOtherNumber},
+      {"Flat no / House name", FieldKind::kOtherNumber},
+      {"Country code", FieldKind::kOtherNumber},
+      // The format of a whole date asks for the whole date; a lone part asks for a part.
+      {"Date of birth (DD/MM/YYYY)", FieldKind::kBirthDate},
+      {"Geburtsdatum (TT.MM.JJJJ)", FieldKind::kBirthDate},
+      {"Data di nascita (gg/mm/aaaa)", FieldKind::kBirthDate},
+      {"Дата рождения (дд.мм.гггг)", FieldKind::kBirthDate},
+      {"DD/MM/YYYY", FieldKind::kUnknown},
+      {"Day (DD)", FieldKind::kDatePart},
+      {"MM/YY", FieldKind::kDatePart},
+      {"Expiry (MM/YY)", FieldKind::kCardOrSecurityCode},
+  });
+}
+
 TEST(LabelReader, BroaderLabelsInManyLanguages) {
   expectKinds({
       // Subscription boxes take an e-mail address.
@@ -266,6 +306,12 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Mã bưu điện", FieldKind::kPostalCode},      {"Mật khẩu", FieldKind::kPassword},
       // A company's site is a web address, not the company's name.
       {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
+      {"Company email domain for SSO", FieldKind::kOtherNumber},
+      // People the applicant names: a partner, a manager, a landlord, a guarantor.
+      {"Name of business partner", FieldKind::kSomeoneElse}, {"Partner's name", FieldKind::kSomeoneElse},
+      {"Manager's email", FieldKind::kSomeoneElse}, {"Your manager · Jane Doe", FieldKind::kSomeoneElse},
+      {"Landlord phone number", FieldKind::kSomeoneElse}, {"Co-applicant email", FieldKind::kSomeoneElse},
+      {"Name des Vorgesetzten", FieldKind::kSomeoneElse}, {"Guarantor's phone", FieldKind::kSomeoneElse},
   });
 }
 

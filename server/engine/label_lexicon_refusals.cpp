@@ -47,7 +47,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "parent email|parent phone|parents|"
      // People the applicant names: a partner, a manager, a landlord, a guarantor, a co-applicant.
      "partner s|partner s name|partner s email|partner s phone|business partner|life partner|name of partner|"
-     "name of business partner|manager|manager s|line manager|supervisor|supervisor s|landlord|landlord s|"
+     "name of business partner|manager s|your manager|line manager|hiring manager|account manager|"
+     "property manager|manager name|manager email|manager phone|name of manager|name of your manager|"
+     "supervisor s|your supervisor|supervisor name|supervisor email|supervisor phone|name of supervisor|"
+     "name of your supervisor|landlord|landlord s|"
      "co applicant|coapplicant|joint applicant|second applicant|co signer|cosigner|co borrower|guarantor|"
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
      "fiador|fiadora|poreczyciel|поручитель"},
@@ -78,7 +81,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
      "email domain|e mail domain|mail domain|company email domain|domain"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
-     "email domain for|email domain name|allowed email domain|allowed email domains|sso domain"},
+     "email domain for|email domain name|allowed email domain|allowed email domains"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,

@@ -4,6 +4,7 @@
 
 #include <unicode/regex.h>
 
+#include "engine/label_asides.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -88,25 +89,6 @@ std::string withoutRequirement(const std::string& folded) {
     if (folded.size() > w.size() && folded.ends_with(w)) return folded.substr(0, folded.size() - w.size() + 1);
   }
   return folded;
-}
-
-// The part without its bracketed asides: "Email (domain must match your company)" ->
-// "Email ". Empty when the part has no brackets or nothing outside them.
-std::string outsideBrackets(std::string_view part) {
-  std::string out;
-  int depth = 0;
-  bool bracketed = false;
-  for (char c : part) {
-    if (c == '(' || c == '[') {
-      ++depth;
-      bracketed = true;
-    } else if ((c == ')' || c == ']') && depth > 0) {
-      --depth;
-    } else if (depth == 0) {
-      out += c;
-    }
-  }
-  return bracketed ? out : std::string();
 }
 
 }  // namespace
@@ -244,32 +226,23 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   return reading;
 }
 
-std::string LabelReader::withoutNegativeAsides(std::string_view part) const {
-  static constexpr std::string_view kNegations[] = {"no", "not", "without", "ohne", "kein", "keine", "sans", "pas",
-                                                    "sin", "senza", "sem", "zonder", "geen", "bez", "без", "не"};
-  std::string out;
-  bool removed = false;
-  std::size_t at = 0;
-  while (at < part.size()) {
-    std::size_t open = part.find('(', at);
-    std::size_t close = open == std::string_view::npos ? open : part.find(')', open);
-    if (close == std::string_view::npos) break;
-    std::vector<std::string> words = foldedWords(part.substr(open + 1, close - open - 1));
-    bool negative = words.size() >= 2 && words[1] != "of" && !(words[1][0] >= '0' && words[1][0] <= '9') &&
-                    std::find(std::begin(kNegations), std::end(kNegations), words[0]) != std::end(kNegations);
-    // "(no area code)", "(ohne Vorwahl)": the field wants a part of the number; the aside stays.
-    if (negative) {
-      std::string_view aside = part.substr(open + 1, close - open - 1);
-      std::string rest = foldText(aside.substr(std::min(aside.size(), aside.find_first_of(" \t") + 1)));
-      negative = readFolded(rest).kind != FieldKind::kOtherNumber;
+std::string LabelReader::withoutNegativeAsides(std::string_view part, const FieldReading& outside) const {
+  // Only beside words that name a kind plainly: Portuguese "Nome (no cartão)" is the name
+  // "on the card", not a name without one.
+  if (!isAnswerable(outside.kind) || outside.certainty < 0.9) return {};
+  std::vector<LabelAside> asides = labelAsides(part);
+  std::vector<LabelAside> negative;
+  for (const LabelAside& a : asides) {
+    std::string rest = negatedWords(a.inner);
+    if (rest.empty()) continue;
+    // "(no area code)", "(without dialling code)": the field wants a part of the value.
+    // "(not the guarantor)" says whose value it is not, and so asks for the person's own.
+    FieldKind named = readFolded(rest).kind;
+    if (named == FieldKind::kUnknown || named == outside.kind || named == FieldKind::kSomeoneElse) {
+      negative.push_back(a);
     }
-    out.append(part.substr(at, negative ? open - at : close + 1 - at));
-    removed = removed || negative;
-    at = close + 1;
   }
-  if (!removed) return {};
-  out.append(part.substr(std::min(at, part.size())));
-  return out;
+  return negative.empty() ? std::string() : withoutAsides(part, negative);
 }
 
 std::vector<std::string_view> labelParts(std::string_view label) {
@@ -287,18 +260,20 @@ FieldReading LabelReader::read(std::string_view label) const {
   FieldReading decided;
   bool haveDecision = false;
   for (std::string_view whole : labelParts(label)) {
-    std::string trimmed = withoutNegativeAsides(whole);
+    std::vector<LabelAside> asides = labelAsides(whole);
+    FieldReading outside;
+    if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
+    std::string trimmed = asides.empty() ? std::string() : withoutNegativeAsides(whole, outside);
     std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
     FieldReading reading = readFolded(foldText(part));
-    // A specific kind named outside the brackets is what the field asks for; an aside names
-    // another kind only in passing: "Email (domain must match your company)", "Phone (company)".
-    // A loose word outside ("Name (first)", "Address (city)") leaves the aside to say which.
-    if (isAnswerable(reading.kind) && reading.kind != FieldKind::kUsernameOrEmail) {
-      if (std::string outside = outsideBrackets(part); !outside.empty()) {
-        FieldReading main = readFolded(foldText(outside));
-        if (isAnswerable(main.kind) && main.kind != reading.kind && main.certainty >= 0.92) reading = main;
-      }
-    }
+    // An address or a number to reach the person by, with the company named in an aside:
+    // "Email (domain must match your company)", "Phone (company)", "Work email (company
+    // address)". Other asides name the part of the value the field wants: "Name (first)",
+    // "Street address (apt/unit)", "Phone (country)".
+    bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
+                   outside.kind == FieldKind::kUrl;
+    bool company = reading.kind == FieldKind::kOrganisation || reading.kind == FieldKind::kStreetAddress;
+    if (contact && company && outside.certainty >= 0.92) reading = outside;
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
     }

@@ -65,9 +65,10 @@ class LabelReader {
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;
   // The label part without bracketed asides that say what not to write ("Username (no
-  // spaces)", "Website (without http://)"); empty when it has none. An aside that names a
-  // part of the value ("(no area code)") stays, and "(No. 5)" is a number, not a "no".
-  std::string withoutNegativeAsides(std::string_view part) const;
+  // spaces)", "Website (without http://)"); empty when it has none. An aside that names
+  // another kind than `outside`, the reading of the words outside the brackets, stays:
+  // "Phone (no area code)" wants a part of the number.
+  std::string withoutNegativeAsides(std::string_view part, const FieldReading& outside) const;
 
   std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
   std::vector<Keyword> scanned_;  // prefix and anywhere keywords

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/answer_engine.h"
+#include "engine/label_asides.h"
 #include "engine_test_support.h"
 
 namespace oskel::answer {
@@ -109,6 +110,24 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"phonePrefix", FieldKind::kOtherNumber}});
 }
 
+TEST(LabelAsides, FindsTopLevelAsidesAndNegations) {
+  std::string part = "Phone (no (area) code) [x] \uFF08\u59D3\uFF09 (open";
+  std::vector<LabelAside> asides = labelAsides(part);
+  ASSERT_EQ(asides.size(), 3u);
+  EXPECT_EQ(asides[0].inner, "no (area) code");
+  EXPECT_EQ(asides[1].inner, "x");
+  EXPECT_EQ(asides[2].inner, "\u59D3");
+  EXPECT_EQ(withoutAsides(part, asides), "Phone    (open");
+  EXPECT_EQ(withoutAsides(part, {asides[1]}), "Phone (no (area) code)  \uFF08\u59D3\uFF09 (open");
+  EXPECT_TRUE(labelAsides(") Email (").empty());
+  EXPECT_EQ(negatedWords("no spaces"), " spaces ");
+  EXPECT_EQ(negatedWords("Ohne Leerzeichen"), " leerzeichen ");
+  for (const char* notNegated : {"No. interior", "n\u00BA da casa", "n\u00B0 5", "no 5", "no de membre", "no", "",
+                                 "spaces not allowed"}) {
+    EXPECT_EQ(negatedWords(notNegated), "") << notNegated;
+  }
+}
+
 TEST(LabelReader, BracketedAsides) {
   expectKinds({
       // A specific kind outside the brackets is what the field asks for; an aside names
@@ -120,6 +139,11 @@ TEST(LabelReader, BracketedAsides) {
       {"Address (city)", FieldKind::kCity},
       {"Username (or email)", FieldKind::kUsernameOrEmail},
       {"Company (if applicable)", FieldKind::kOrganisation},
+      {"Street address (apt/unit)", FieldKind::kAddressLine2},
+      {"Your name (last name)", FieldKind::kFamilyName},
+      {"氏名 (姓)", FieldKind::kFamilyName},
+      {"Phone (country)", FieldKind::kCountry},
+      {"Company (URL)", FieldKind::kUrl},
       // An aside that says what not to write is no part of the reading...
       {"Username (no spaces)", FieldKind::kUsername},
       {"Phone number (no spaces)", FieldKind::kPhone},
@@ -127,12 +151,22 @@ TEST(LabelReader, BracketedAsides) {
       {"Website (without http://)", FieldKind::kUrl},
       {"Telefon (ohne Leerzeichen)", FieldKind::kPhone},
       {"Email (no spam, ever)", FieldKind::kEmail},
-      {"Email (not shared with your friend)", FieldKind::kEmail},
+      {"Email (not shown publicly)", FieldKind::kEmail},
+      {"Your name (not the guarantor)", FieldKind::kFullName},
+      {"Nome completo (no documento)", FieldKind::kFullName},
       // ... unless it takes a part away from the value, and "No." before digits or "of" is
       // a number.
       {"Phone (no area code)", FieldKind::kOtherNumber},
       {"Telefon (ohne Vorwahl)", FieldKind::kOtherNumber},
       {"Phone (without country code)", FieldKind::kOtherNumber},
+      {"Phone (no\u00A0area code)", FieldKind::kOtherNumber},
+      {"Phone (no (area) code)", FieldKind::kOtherNumber},
+      {"Phone (no dialling code)", FieldKind::kOneTimeCode},
+      {"Domicilio (No. interior)", FieldKind::kOtherNumber},
+      {"Endereço (nº da casa)", FieldKind::kOtherNumber},
+      {"Adresse (no civique)", FieldKind::kOtherNumber},
+      // Portuguese "no" is "on the": the name on the card is no plain name.
+      {"Nome (no cartão)", FieldKind::kOtherNumber},
       {"Mobile No.", FieldKind::kPhone},
       {"House no", FieldKind::kOtherNumber},
       {"Flat no / House name", FieldKind::kOtherNumber},
@@ -310,6 +344,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       // People the applicant names: a partner, a manager, a landlord, a guarantor.
       {"Name of business partner", FieldKind::kSomeoneElse}, {"Partner's name", FieldKind::kSomeoneElse},
       {"Manager's email", FieldKind::kSomeoneElse}, {"Your manager · Jane Doe", FieldKind::kSomeoneElse},
+      {"Your name (Manager)", FieldKind::kFullName}, {"Email (we never share it)", FieldKind::kEmail},
       {"Landlord phone number", FieldKind::kSomeoneElse}, {"Co-applicant email", FieldKind::kSomeoneElse},
       {"Name des Vorgesetzten", FieldKind::kSomeoneElse}, {"Guarantor's phone", FieldKind::kSomeoneElse},
   });

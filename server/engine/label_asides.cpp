@@ -1,0 +1,89 @@
+#include "engine/label_asides.h"
+
+#include <algorithm>
+
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+// The length of a bracket starting at `at`, with `open` telling which side it is;
+// 0 when there is none.
+std::size_t bracketAt(std::string_view text, std::size_t at, bool* open) {
+  char c = text[at];
+  if (c == '(' || c == '[' || c == ')' || c == ']') {
+    *open = c == '(' || c == '[';
+    return 1;
+  }
+  // U+FF08 and U+FF09, U+FF3B and U+FF3D: EF BC 88/89, EF BC BB/BD.
+  if (c == '\xEF' && at + 2 < text.size() && text[at + 1] == '\xBC') {
+    char last = text[at + 2];
+    if (last == '\x88' || last == '\xBB' || last == '\x89' || last == '\xBD') {
+      *open = last == '\x88' || last == '\xBB';
+      return 3;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::vector<LabelAside> labelAsides(std::string_view part) {
+  std::vector<LabelAside> asides;
+  int depth = 0;
+  std::size_t begin = 0;
+  std::size_t innerBegin = 0;
+  for (std::size_t at = 0; at < part.size();) {
+    bool open = false;
+    std::size_t length = bracketAt(part, at, &open);
+    if (length == 0) {
+      ++at;
+      continue;
+    }
+    if (open) {
+      if (depth++ == 0) {
+        begin = at;
+        innerBegin = at + length;
+      }
+    } else if (depth > 0 && --depth == 0) {
+      asides.push_back({begin, at + length, part.substr(innerBegin, at - innerBegin)});
+    }
+    at += length;
+  }
+  return asides;
+}
+
+std::string withoutAsides(std::string_view part, const std::vector<LabelAside>& asides) {
+  std::string out;
+  std::size_t at = 0;
+  for (const LabelAside& a : asides) {
+    out.append(part.substr(at, a.begin - at));
+    at = a.end;
+  }
+  out.append(part.substr(std::min(at, part.size())));
+  return out;
+}
+
+std::string negatedWords(std::string_view inner) {
+  static constexpr std::string_view kNegations[] = {"no", "not", "without", "ohne", "kein", "keine", "sans", "pas",
+                                                    "sin", "senza", "sem", "zonder", "geen", "bez", "без", "не"};
+  // Words after "no" that make it "number": "No. of", "no de membre", "no civique".
+  static constexpr std::string_view kNumberOf[] = {"of", "de", "d", "do", "da", "del", "della", "di", "du", "des",
+                                                   "civique", "civico", "interior", "exterior", "ext"};
+  std::vector<std::string_view> raw = splitWords(inner);
+  if (raw.empty()) return {};
+  for (std::string_view mark : {".", "\u00BA", "\u00B0"}) {  // "No.", "nº", "n°"
+    if (raw.front().find(mark) != std::string_view::npos) return {};
+  }
+  std::vector<std::string> words = foldedWords(inner);
+  if (words.size() < 2 || std::find(std::begin(kNegations), std::end(kNegations), words[0]) == std::end(kNegations)) {
+    return {};
+  }
+  if (std::find(std::begin(kNumberOf), std::end(kNumberOf), words[1]) != std::end(kNumberOf)) return {};
+  if (words[1][0] >= '0' && words[1][0] <= '9') return {};
+  std::string rest = " ";
+  for (std::size_t i = 1; i < words.size(); ++i) rest += words[i] + " ";
+  return rest;
+}
+
+}  // namespace oskel::answer

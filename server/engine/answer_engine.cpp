@@ -154,7 +154,7 @@ struct AnswerEngine::Scored {
 };
 
 AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::string_view>& texts,
-                                         const CandidateContext& context, bool ownSite) const {
+                                         const CandidateContext& context, const LabelHints& hints) const {
   Scored result;
   std::vector<RankedCandidate>& scored = result.ranked;
   result.embedded.assign(texts.size(), false);
@@ -164,7 +164,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
     double fit = values_.score(kind, text);
-    if (ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
+    if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
+    // "14.03.1988" typed into a "MM/DD/YYYY" field would name another day: offered, never inserted.
+    if (kind == FieldKind::kBirthDate && fit >= kChooseFloor && !fitsDateOrder(text, hints.dateOrder)) {
+      fit = kChooseFloor + 0.05;
+      result.doubtful[i] = true;
+    }
     std::vector<FieldReading> labels = context.labelledAs(i);
     if (!labels.empty()) {
       const FieldReading* answering = nullptr;
@@ -286,12 +291,15 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   }
   CandidateContext context(ids, texts, labels_, values_);
 
-  Scored primary = score(kind, texts, context, kind == FieldKind::kUrl && !asksForALink(field.label));
+  LabelHints hints;
+  hints.ownSite = kind == FieldKind::kUrl && !asksForALink(field.label);
+  if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(field.label);
+  Scored primary = score(kind, texts, context, hints);
   // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers
   // only when nothing fits the usual sense, and then never on its own.
   bool unsure = false;
   if (reading.alternative != FieldKind::kUnknown && isAnswerable(reading.alternative)) {
-    Scored other = score(reading.alternative, texts, context);
+    Scored other = score(reading.alternative, texts, context, LabelHints());
     if (!primary.fitsOwn(kChooseFloor) && other.fitsOwn(kChooseFloor)) {
       std::swap(primary, other);
       kind = reading.alternative;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/date_order.h"
 #include "engine/field_kind.h"
 #include "engine/label_reader.h"
 #include "engine/value_reader.h"
@@ -66,10 +67,15 @@ class AnswerEngine {
  private:
   bool showsAnExampleAddress(std::string_view label) const;
   struct Scored;
-  // Every candidate that fits a field of `kind` at least a little, best first. With
-  // `ownSite`, a web-address field asks for the person's own site, not a page of another.
+  // What the label says beyond the kind. With `ownSite`, a web-address field asks for the
+  // person's own site, not a page of another; `dateOrder` is the format a date field states.
+  struct LabelHints {
+    bool ownSite = false;
+    DateOrder dateOrder = DateOrder::kUnstated;
+  };
+  // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,
-               bool ownSite = false) const;
+               const LabelHints& hints) const;
 
   LabelReader labels_;
   ValueReader values_;

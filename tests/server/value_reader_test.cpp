@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/answer_engine.h"
+#include "engine/date_order.h"
 #include "engine/text.h"
 #include "engine_test_support.h"
 
@@ -74,6 +75,37 @@ TEST(ValueReader, DottedUserNamesAreNotHosts) {
     EXPECT_EQ(v.url(c.text) >= 0.5, c.link) << c.text;
     EXPECT_EQ(v.username(c.text) >= 0.5, c.username) << c.text;
   }
+}
+
+TEST(DateOrder, FormatsInLabelsAndDatesThatFitThem) {
+  EXPECT_EQ(dateOrderAskedBy("Date of birth (DD/MM/YYYY)"), DateOrder::kDayMonthYear);
+  EXPECT_EQ(dateOrderAskedBy("Geburtsdatum · TT.MM.JJ"), DateOrder::kDayMonthYear);
+  EXPECT_EQ(dateOrderAskedBy("Date de naissance (JJ/MM/AAAA)"), DateOrder::kDayMonthYear);
+  EXPECT_EQ(dateOrderAskedBy("Birthday mm-dd-yyyy"), DateOrder::kMonthDayYear);
+  EXPECT_EQ(dateOrderAskedBy("Geboortedatum (jjjj-mm-dd)"), DateOrder::kYearMonthDay);
+  EXPECT_EQ(dateOrderAskedBy("Дата рождения (дд.мм.гггг)"), DateOrder::kDayMonthYear);
+  EXPECT_EQ(dateOrderAskedBy("Date of birth"), DateOrder::kUnstated);
+  EXPECT_EQ(dateOrderAskedBy("MM/YY"), DateOrder::kUnstated);
+
+  EXPECT_TRUE(fitsDateOrder("14.03.1988", DateOrder::kDayMonthYear));
+  EXPECT_FALSE(fitsDateOrder("14.03.1988", DateOrder::kMonthDayYear));
+  EXPECT_FALSE(fitsDateOrder("14.03.1988", DateOrder::kYearMonthDay));
+  EXPECT_TRUE(fitsDateOrder("1985-11-23", DateOrder::kYearMonthDay));
+  EXPECT_FALSE(fitsDateOrder("1985-11-23", DateOrder::kDayMonthYear));
+  // Both orders read it: the field's own order is taken on trust.
+  EXPECT_TRUE(fitsDateOrder("02/07/1991", DateOrder::kDayMonthYear));
+  EXPECT_TRUE(fitsDateOrder("02/07/1991", DateOrder::kMonthDayYear));
+  EXPECT_TRUE(fitsDateOrder("12 March 1988", DateOrder::kUnstated));
+  for (const char* notDigits : {"12 March 1988", "1986年4月12日", "14.03.", "14..03.1988", "", "32.01.1990",
+                                "14.13.1990", "1.2.3.4", "123.03.1990"}) {
+    EXPECT_FALSE(fitsDateOrder(notDigits, DateOrder::kDayMonthYear)) << notDigits;
+  }
+  // A value that does not fit the stated order is offered, never inserted.
+  auto history = list({{"A:index0", "14.03.1988"}});
+  expectChoices({{"Date of birth (MM/DD/YYYY)", history, 0u, false},
+                 {"Date of birth (DD/MM/YYYY)", history, 0u, true},
+                 {"Date of birth (MM/DD/YYYY)", list({{"A:index0", "14.03.1988"}, {"B:index0", "03/14/1988"}}), 1u,
+                  true}});
 }
 
 TEST(Text, FoldingAndCounting) {

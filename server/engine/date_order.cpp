@@ -1,0 +1,87 @@
+#include "engine/date_order.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+// The letters of the format in the languages that write them differently: day (jour,
+// Tag, giorno), month, year (année, Jahr, rok, год).
+bool isDay(const std::string& w) {
+  static constexpr std::string_view kWords[] = {"dd", "d", "tt", "t", "jj", "j", "gg", "g", "дд", "д"};
+  return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
+}
+bool isMonth(const std::string& w) {
+  static constexpr std::string_view kWords[] = {"mm", "m", "мм", "м"};
+  return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
+}
+bool isYear(const std::string& w, bool fourOnly) {
+  static constexpr std::string_view kFour[] = {"yyyy", "jjjj", "aaaa", "rrrr", "гггг"};
+  static constexpr std::string_view kTwo[] = {"yy", "jj", "aa", "rr", "гг"};
+  if (std::find(std::begin(kFour), std::end(kFour), w) != std::end(kFour)) return true;
+  return !fourOnly && std::find(std::begin(kTwo), std::end(kTwo), w) != std::end(kTwo);
+}
+
+// The three groups of digits of a date such as "14.03.1988" or "1985-11-23"; empty
+// unless the value is exactly that.
+std::vector<std::string_view> digitGroups(std::string_view value) {
+  std::vector<std::string_view> groups;
+  std::size_t at = 0;
+  while (at < value.size()) {
+    std::size_t end = at;
+    while (end < value.size() && value[end] >= '0' && value[end] <= '9') ++end;
+    if (end == at || end - at > 4) return {};
+    groups.push_back(value.substr(at, end - at));
+    if (end == value.size()) break;
+    char separator = value[end];
+    if (separator != '.' && separator != '/' && separator != '-' && separator != ' ') return {};
+    at = end + 1;
+    if (at == value.size()) return {};
+  }
+  if (groups.size() != 3) return {};
+  return groups;
+}
+
+int number(std::string_view digits) {
+  int n = 0;
+  for (char c : digits) n = n * 10 + (c - '0');
+  return n;
+}
+
+bool dayMonthYear(std::string_view day, std::string_view month, std::string_view year) {
+  int d = number(day);
+  int m = number(month);
+  return day.size() <= 2 && month.size() <= 2 && (year.size() == 4 || year.size() == 2) && d >= 1 && d <= 31 &&
+         m >= 1 && m <= 12;
+}
+
+}  // namespace
+
+DateOrder dateOrderAskedBy(std::string_view label) {
+  std::vector<std::string> w = foldedWords(label);
+  for (std::size_t i = 0; i + 2 < w.size(); ++i) {
+    if (isDay(w[i]) && isMonth(w[i + 1]) && isYear(w[i + 2], false)) return DateOrder::kDayMonthYear;
+    if (isMonth(w[i]) && isDay(w[i + 1]) && isYear(w[i + 2], false)) return DateOrder::kMonthDayYear;
+    if (isYear(w[i], true) && isMonth(w[i + 1]) && isDay(w[i + 2])) return DateOrder::kYearMonthDay;
+  }
+  return DateOrder::kUnstated;
+}
+
+bool fitsDateOrder(std::string_view value, DateOrder order) {
+  if (order == DateOrder::kUnstated) return true;
+  std::vector<std::string_view> g = digitGroups(trimText(value));
+  if (g.empty()) return false;
+  switch (order) {
+    case DateOrder::kDayMonthYear: return dayMonthYear(g[0], g[1], g[2]);
+    case DateOrder::kMonthDayYear: return dayMonthYear(g[1], g[0], g[2]);
+    case DateOrder::kYearMonthDay: return g[0].size() == 4 && dayMonthYear(g[2], g[1], g[0]);
+    case DateOrder::kUnstated: break;
+  }
+  return true;
+}
+
+}  // namespace oskel::answer

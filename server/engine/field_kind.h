@@ -45,9 +45,10 @@ enum class FieldKind {
   kStreetName,    // the street without its number: saved addresses carry the number
   kSomeoneElse,   // a friend's, a recipient's or a child's details, not the user's own
   kNameReading,   // the phonetic (kana) reading of a name
+  kPhonePart,     // a prefix, area code or extension of a phone number split over several fields
 };
 
-inline constexpr int kFieldKindCount = static_cast<int>(FieldKind::kNameReading) + 1;
+inline constexpr int kFieldKindCount = static_cast<int>(FieldKind::kPhonePart) + 1;
 
 // True for the kinds that one saved value can answer.
 bool isAnswerable(FieldKind kind);

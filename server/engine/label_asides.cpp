@@ -71,9 +71,14 @@ std::string negatedWords(std::string_view inner) {
   static constexpr std::string_view kNumberOf[] = {"of", "de", "d", "do", "da", "del", "della", "di", "du", "des",
                                                    "civique", "civico", "interior", "exterior", "ext"};
   std::vector<std::string_view> raw = splitWords(inner);
-  if (raw.empty()) return {};
-  for (std::string_view mark : {".", "\u00BA", "\u00B0"}) {  // "No.", "nº", "n°"
-    if (raw.front().find(mark) != std::string_view::npos) return {};
+  // A negation is a word on its own: not "No.", "nº" or "n°", nor "no," ("no, the guarantor's").
+  if (raw.empty() || !std::all_of(raw.front().begin(), raw.front().end(), [](char c) {
+        return (c & 0x80) != 0 || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      })) {
+    return {};
+  }
+  if (raw.front().find("\u00BA") != std::string_view::npos || raw.front().find("\u00B0") != std::string_view::npos) {
+    return {};
   }
   std::vector<std::string> words = foldedWords(inner);
   if (words.size() < 2 || std::find(std::begin(kNegations), std::end(kNegations), words[0]) == std::end(kNegations)) {

@@ -31,7 +31,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
-     "child s|children s|kid s|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
+     "child|child s|children s|kid s|your child|of your child|infant|dependant|dependent|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
      "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
      "child s name|spouse s|emergency contact|"
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
@@ -58,7 +58,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
      "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
-     "account number|street number|house number|hausnummer|nr|numero|no|area code|hotel name|product name|"
+     "account number|street number|house number|hausnummer|nr|numero|no|hotel name|product name|"
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
      // Names of things, not of the person.
      "event name|name of the event|project name|name of the project|team name|group name|pet name|pet s name|"
@@ -70,19 +70,21 @@ constexpr LabelKeywordGroup kGroups[] = {
      // A former name is no longer the one saved.
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
      "nazwisko panienskie|nazwisko rodowe|девичья фамилия|фамилия при рождении|cognome da nubile|kizlik soyadi|"
-     "kizlik soyadiniz|nome de solteira|urun adi|"
-     // The prefix of a phone number split over several fields. Qualifiers such as "mit
-     // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
-     "phone prefix|phone suffix|dialing code|dial code|calling code|country calling code|phone calling code|"
+     "kizlik soyadiniz|nome de solteira|urun adi"},
+    // The prefix of a phone number split over several fields. Qualifiers such as "mit
+    // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
+    {FieldKind::kPhonePart, 34, KeywordMatch::kWord,
+     "area code|phone prefix|phone suffix|dialing code|dial code|calling code|country calling code|phone calling code|"
      "vorwahl|telefonvorwahl|telefon vorwahl|vorwahl telefon|landesvorwahl|indicatif|indicatif telephonique|"
      "indicatif du telephone|indicatif pays|prefixe|prefixe telephonique|prefijo|prefijo telefonico|prefisso|"
      "prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|codigo do pais|"
      "codigo de pais|ddi|country code"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
-     "email domain|e mail domain|mail domain|company email domain|domain"},
+     "email domain|e mail domain|mail domain|company email domain|domain|allowed email domain|"
+     "allowed email domains|allowed domains"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
-     "email domain for|email domain name|allowed email domain|allowed email domains"},
-    {FieldKind::kOtherNumber, 34, KeywordMatch::kPrefix,
+     "email domain for|email domain name"},
+    {FieldKind::kPhonePart, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,
      "email password|e mail password|mail password|email passwort|e mail passwort|mot de passe e mail|"
@@ -108,7 +110,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
      "検索|探しもの|搜索|搜尋|검색|찾기|ค้นหา"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
-     "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|security check|"
+     "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|spammer|not a spammer|security check|"
+     "type no spam|enter no spam|leave this field empty|leave this field blank|leave this empty|"
      "verification image|code in the image|characters in the image|letters|"
      "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
      "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|sikkerhedskode|ellenorzo kod|"
@@ -228,7 +231,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "pessoas|osob|человек|erwachsene|adultes|adultos|adulti|kinder|enfants|ninos|bambini|"
      "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
-     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า|ที่อยู่ ip|国番号|국가번호"},
+     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า|ที่อยู่ ip"},
+    {FieldKind::kPhonePart, 34, KeywordMatch::kAnywhere, "国番号|국가번호"},
     // Arabic, Hebrew, Hindi and Vietnamese.
     {FieldKind::kPassword, 60, KeywordMatch::kWord, "كلمة المرور|كلمة السر|סיסמה|סיסמא|पासवर्ड|mat khau"},
     {FieldKind::kSearch, 40, KeywordMatch::kWord, "بحث|ابحث|חיפוש|חפש|खोजें|खोज|tim kiem"},

@@ -227,20 +227,21 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
 }
 
 std::string LabelReader::withoutNegativeAsides(std::string_view part, const FieldReading& outside) const {
-  // Only beside words that name a kind plainly: Portuguese "Nome (no cartão)" is the name
-  // "on the card", not a name without one.
-  if (!isAnswerable(outside.kind) || outside.certainty < 0.9) return {};
+  if (!isAnswerable(outside.kind)) return {};
   std::vector<LabelAside> asides = labelAsides(part);
   std::vector<LabelAside> negative;
   for (const LabelAside& a : asides) {
     std::string rest = negatedWords(a.inner);
     if (rest.empty()) continue;
-    // "(no area code)", "(without dialling code)": the field wants a part of the value.
-    // "(not the guarantor)" says whose value it is not, and so asks for the person's own.
+    // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
+    // words that name a kind plainly is "no" taken as a negation.
+    if (outside.certainty < 0.9 && foldedWords(a.inner).front() == "no") continue;
+    // What the aside rules out is never what the field asks for ("Username (not your
+    // email)"). But an aside naming something never answered stays: "(no area code)" wants
+    // a part of the number, "(not yours, the guarantor's)" someone else's, and Portuguese
+    // "Nome (no cartão do fiador)" is the name "on the" guarantor's card.
     FieldKind named = readFolded(rest).kind;
-    if (named == FieldKind::kUnknown || named == outside.kind || named == FieldKind::kSomeoneElse) {
-      negative.push_back(a);
-    }
+    if (named == FieldKind::kUnknown || isAnswerable(named)) negative.push_back(a);
   }
   return negative.empty() ? std::string() : withoutAsides(part, negative);
 }
@@ -272,17 +273,21 @@ FieldReading LabelReader::read(std::string_view label) const {
     // "Street address (apt/unit)", "Phone (country)".
     bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
                    outside.kind == FieldKind::kUrl;
-    bool company = reading.kind == FieldKind::kOrganisation || reading.kind == FieldKind::kStreetAddress;
+    bool company = reading.kind == FieldKind::kOrganisation ||
+                   (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
     if (contact && company && outside.certainty >= 0.92) reading = outside;
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
     }
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
-    // A later part may name the part of a name that a group titled "Name" asks for:
-    // "Name · First", "Name · Last name".
-    bool namesAPart = reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName;
-    if (!haveDecision || (decided.kind == FieldKind::kFullName && namesAPart)) {
+    // A later part may name the piece of the value that a group asks for: "Name · First",
+    // "Your name · Last name", "Date of birth (DD/MM/YYYY) · Day", "Phone · Country code".
+    bool namesAPart = (decided.kind == FieldKind::kFullName &&
+                       (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
+                      (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart) ||
+                      (decided.kind == FieldKind::kPhone && reading.kind == FieldKind::kPhonePart);
+    if (!haveDecision || namesAPart) {
       decided = reading;
       haveDecision = true;
     }

@@ -5,7 +5,10 @@
 // accents, punctuation) and matched against the keyword table; the most
 // specific keyword wins, a keyword inside a longer one is ignored ("code" in
 // "postal code"), and a label that is itself a value ("you@example.com")
-// reads as that value's kind. Safe to share between threads once built.
+// reads as that value's kind. Bracketed asides that say what not to write
+// ("(no spaces)") are left out, and a company named in an aside does not make
+// an e-mail or phone field ask for the company. Safe to share between threads
+// once built.
 #pragma once
 
 #include <string>

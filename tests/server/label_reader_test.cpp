@@ -104,10 +104,15 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Your-iPhone", FieldKind::kUnknown},
                {"Your\u00A0iPhone", FieldKind::kUnknown},
                {"iPhone", FieldKind::kUnknown}});
+  // A later part names the piece of the value a group asks for.
+  expectKinds({{"Date of birth (DD/MM/YYYY) · Day", FieldKind::kDatePart},
+               {"Phone · Country code", FieldKind::kPhonePart},
+               {"Téléphone · Numéro", FieldKind::kPhone},
+               {"Child 1 · Date of birth", FieldKind::kSomeoneElse}});
   // The parts of a phone number split over several fields take no whole number.
-  expectKinds({{"Phone prefix", FieldKind::kOtherNumber},
-               {"Telefonvorwahl", FieldKind::kOtherNumber},
-               {"phonePrefix", FieldKind::kOtherNumber}});
+  expectKinds({{"Phone prefix", FieldKind::kPhonePart},
+               {"Telefonvorwahl", FieldKind::kPhonePart},
+               {"phonePrefix", FieldKind::kPhonePart}});
 }
 
 TEST(LabelAsides, FindsTopLevelAsidesAndNegations) {
@@ -139,6 +144,8 @@ TEST(LabelReader, BracketedAsides) {
       {"Address (city)", FieldKind::kCity},
       {"Username (or email)", FieldKind::kUsernameOrEmail},
       {"Company (if applicable)", FieldKind::kOrganisation},
+      {"Mail (street address)", FieldKind::kStreetAddress},
+      {"Work email (allowed email domains: acme.com)", FieldKind::kEmail},
       {"Street address (apt/unit)", FieldKind::kAddressLine2},
       {"Your name (last name)", FieldKind::kFamilyName},
       {"氏名 (姓)", FieldKind::kFamilyName},
@@ -152,15 +159,20 @@ TEST(LabelReader, BracketedAsides) {
       {"Telefon (ohne Leerzeichen)", FieldKind::kPhone},
       {"Email (no spam, ever)", FieldKind::kEmail},
       {"Email (not shown publicly)", FieldKind::kEmail},
-      {"Your name (not the guarantor)", FieldKind::kFullName},
+      {"Username (not your email)", FieldKind::kUsername},
+      {"City (not postcode)", FieldKind::kCity},
+      // ... but one that names someone else keeps the field someone else's.
+      {"Your name (not the guarantor)", FieldKind::kSomeoneElse},
+      {"Phone number (not yours, the guarantor's)", FieldKind::kSomeoneElse},
+      {"Nome completo (no documento do fiador)", FieldKind::kSomeoneElse},
       {"Nome completo (no documento)", FieldKind::kFullName},
       // ... unless it takes a part away from the value, and "No." before digits or "of" is
       // a number.
-      {"Phone (no area code)", FieldKind::kOtherNumber},
-      {"Telefon (ohne Vorwahl)", FieldKind::kOtherNumber},
-      {"Phone (without country code)", FieldKind::kOtherNumber},
-      {"Phone (no\u00A0area code)", FieldKind::kOtherNumber},
-      {"Phone (no (area) code)", FieldKind::kOtherNumber},
+      {"Phone (no area code)", FieldKind::kPhonePart},
+      {"Telefon (ohne Vorwahl)", FieldKind::kPhonePart},
+      {"Phone (without country code)", FieldKind::kPhonePart},
+      {"Phone (no\u00A0area code)", FieldKind::kPhonePart},
+      {"Phone (no (area) code)", FieldKind::kPhonePart},
       {"Phone (no dialling code)", FieldKind::kOneTimeCode},
       {"Domicilio (No. interior)", FieldKind::kOtherNumber},
       {"Endereço (nº da casa)", FieldKind::kOtherNumber},
@@ -170,7 +182,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Mobile No.", FieldKind::kPhone},
       {"House no", FieldKind::kOtherNumber},
       {"Flat no / House name", FieldKind::kOtherNumber},
-      {"Country code", FieldKind::kOtherNumber},
+      {"Country code", FieldKind::kPhonePart},
       // The format of a whole date asks for the whole date; a lone part asks for a part.
       {"Date of birth (DD/MM/YYYY)", FieldKind::kBirthDate},
       {"Geburtsdatum (TT.MM.JJJJ)", FieldKind::kBirthDate},
@@ -310,7 +322,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Giới tính", FieldKind::kUnknown},           {"Tỉnh", FieldKind::kRegion},
       {"ชื่อไฟล์", FieldKind::kUnknown},               {"ชื่อผู้ปกครอง", FieldKind::kSomeoneElse},
       {"ที่อยู่เว็บไซต์", FieldKind::kUrl},             {"公司网站", FieldKind::kUrl},
-      {"Tel prefix", FieldKind::kOtherNumber},      {"国番号", FieldKind::kOtherNumber},
+      {"Tel prefix", FieldKind::kPhonePart},      {"国番号", FieldKind::kPhonePart},
       {"Nazwisko panieńskie matki", FieldKind::kSomeoneElse}, {"Nazwisko rodowe", FieldKind::kOtherNumber},
       {"Anne adı", FieldKind::kSomeoneElse},        {"Father Name", FieldKind::kSomeoneElse},
       {"Số điện thoại phụ huynh", FieldKind::kSomeoneElse},
@@ -323,9 +335,9 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       // own delivery ("penerima"), a phone number written with its prefix.
       {"อีเมล (เพื่อนำส่งเอกสาร)", FieldKind::kEmail}, {"Nomor HP penerima", FieldKind::kPhone},
       {"Telefon (mit Vorwahl)", FieldKind::kPhone}, {"Téléphone (préfixe inclus)", FieldKind::kPhone},
-      {"Mobile phone (with country code)", FieldKind::kPhone}, {"Vorwahl", FieldKind::kOtherNumber},
+      {"Mobile phone (with country code)", FieldKind::kPhone}, {"Vorwahl", FieldKind::kPhonePart},
       {"ชื่อ-สกุล", FieldKind::kFullName},           {"ชื่อของคุณ", FieldKind::kFullName},
-      {"Telefon-Vorwahl", FieldKind::kOtherNumber}, {"Prefijo telefónico (+34)", FieldKind::kOtherNumber},
+      {"Telefon-Vorwahl", FieldKind::kPhonePart}, {"Prefijo telefónico (+34)", FieldKind::kPhonePart},
       {"Phone number (incl. area code)", FieldKind::kPhone}, {"Téléphone (code pays inclus)", FieldKind::kPhone},
       {"Tel prefix + number", FieldKind::kPhone},   {"Phone / Extension", FieldKind::kPhone},
       {"Work email (must use your company email domain)", FieldKind::kEmail},
@@ -341,6 +353,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       // A company's site is a web address, not the company's name.
       {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
       {"Company email domain for SSO", FieldKind::kOtherNumber},
+      {"Type \"no spam\" into this box", FieldKind::kCaptcha}, {"Leave this field empty", FieldKind::kCaptcha},
       // People the applicant names: a partner, a manager, a landlord, a guarantor.
       {"Name of business partner", FieldKind::kSomeoneElse}, {"Partner's name", FieldKind::kSomeoneElse},
       {"Manager's email", FieldKind::kSomeoneElse}, {"Your manager · Jane Doe", FieldKind::kSomeoneElse},

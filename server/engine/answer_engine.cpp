@@ -12,6 +12,18 @@
 namespace oskel::answer {
 namespace {
 
+// Accessible names longer than this are page text swept into the label, not words about
+// the field; reading only their start keeps a long label from costing seconds.
+constexpr std::size_t kReadLabelBytes = 2000;
+
+// The start of a label that the engine reads, cut at a character boundary.
+std::string_view readablePart(std::string_view label) {
+  if (label.size() <= kReadLabelBytes) return label;
+  std::size_t end = kReadLabelBytes;
+  while (end > 0 && (static_cast<unsigned char>(label[end]) & 0xC0) == 0x80) --end;
+  return label.substr(0, end);
+}
+
 // A candidate must fit at least this well to be chosen at all.
 constexpr double kChooseFloor = 0.5;
 // Candidates below this fit are left out of the ranking.
@@ -102,8 +114,9 @@ bool AnswerEngine::showsAnExampleAddress(std::string_view label) const {
 }
 
 FieldReading AnswerEngine::readField(const FieldInput& field) const {
-  FieldReading reading = labels_.read(field.label);
-  if (showsAnExampleAddress(field.label)) {
+  std::string_view label = readablePart(field.label);
+  FieldReading reading = labels_.read(label);
+  if (showsAnExampleAddress(label)) {
     // The example outweighs the words around it ("yourname@company.com" is no company),
     // except where the words ask for someone else's address or refuse outright.
     switch (reading.kind) {
@@ -121,7 +134,7 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
         return {FieldKind::kEmail, 0.85};
     }
   }
-  std::vector<std::string_view> parts = labelParts(field.label);
+  std::vector<std::string_view> parts = labelParts(label);
   if (reading.kind != FieldKind::kUnknown) {
     // A word in two senses settled by an example beside it: "Name · John" asks for the
     // given name, "Nom · Jean Dupont" for the whole name.
@@ -292,8 +305,8 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   CandidateContext context(ids, texts, labels_, values_);
 
   LabelHints hints;
-  hints.ownSite = kind == FieldKind::kUrl && !asksForALink(field.label);
-  if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(field.label);
+  hints.ownSite = kind == FieldKind::kUrl && !asksForALink(readablePart(field.label));
+  if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(readablePart(field.label));
   Scored primary = score(kind, texts, context, hints);
   // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers
   // only when nothing fits the usual sense, and then never on its own.

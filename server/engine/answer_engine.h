@@ -58,7 +58,8 @@ class AnswerEngine {
 
   Answer answer(const FieldInput& field, const std::vector<CandidateInput>& candidates) const;
 
-  // How the field's label reads: its own words, or an example value it shows.
+  // How the field's label reads: its own words, or an example value it shows. Only the
+  // first 2,000 bytes of a label are read; beyond that it is page text.
   FieldReading readField(const FieldInput& field) const;
 
   const LabelReader& labels() const { return labels_; }

@@ -133,6 +133,18 @@ TEST(LabelAsides, FindsTopLevelAsidesAndNegations) {
   }
 }
 
+TEST(AnswerEngine, ReadsOnlyTheStartOfAVeryLongLabel) {
+  // Page text swept into a label is not read: the refusal far beyond the field's words is
+  // ignored, and a cut inside a multi-byte character leaves valid text.
+  std::string label = "Email \u00B7 " + std::string(4000, 'x') + " \u00B7 Password";
+  EXPECT_EQ(engine().readField({label, "AXTextField", "x"}).kind, FieldKind::kEmail);
+  std::string accents = "Phone \u00B7 ";  // 9 bytes: the 2,000th byte falls inside an "é"
+  for (int i = 0; i < 3000; ++i) accents += "\u00E9";
+  Answer a = engine().answer({accents, "AXTextField", "x"}, list({{"A:index0", "+44 20 7946 0958"}}));
+  EXPECT_EQ(a.kind, FieldKind::kPhone);
+  EXPECT_EQ(a.chosen, 0u);
+}
+
 TEST(LabelReader, BracketedAsides) {
   expectKinds({
       // A specific kind outside the brackets is what the field asks for; an aside names

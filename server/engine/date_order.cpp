@@ -10,20 +10,33 @@ namespace oskel::answer {
 namespace {
 
 // The letters of the format in the languages that write them differently: day (jour,
-// Tag, giorno), month, year (année, Jahr, rok, год).
+// Tag, giorno), month, year (année, Jahr, rok, год); and the words ("Day/Month/Year").
 bool isDay(const std::string& w) {
-  static constexpr std::string_view kWords[] = {"dd", "d", "tt", "t", "jj", "j", "gg", "g", "дд", "д"};
+  static constexpr std::string_view kWords[] = {"dd", "d", "tt", "t", "jj", "j", "gg", "g", "дд", "д", "day", "tag",
+                                                "jour", "dia", "giorno", "dag", "dzien", "день"};
   return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
 }
 bool isMonth(const std::string& w) {
-  static constexpr std::string_view kWords[] = {"mm", "m", "мм", "м"};
+  static constexpr std::string_view kWords[] = {"mm", "m", "мм", "м", "month", "monat", "mois", "mes", "mese",
+                                                "maand", "miesiac", "месяц"};
   return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
 }
-bool isYear(const std::string& w, bool fourOnly) {
-  static constexpr std::string_view kFour[] = {"yyyy", "jjjj", "aaaa", "rrrr", "гггг"};
+// `first`: the year opens the format, where a two-letter "jj" is the French day.
+bool isYear(const std::string& w, bool first) {
+  static constexpr std::string_view kFour[] = {"yyyy", "jjjj", "aaaa", "rrrr", "гггг", "year", "jahr", "annee",
+                                               "ano", "anno", "jaar", "rok", "год"};
   static constexpr std::string_view kTwo[] = {"yy", "jj", "aa", "rr", "гг"};
   if (std::find(std::begin(kFour), std::end(kFour), w) != std::end(kFour)) return true;
-  return !fourOnly && std::find(std::begin(kTwo), std::end(kTwo), w) != std::end(kTwo);
+  return !first && std::find(std::begin(kTwo), std::end(kTwo), w) != std::end(kTwo);
+}
+
+// The order of a format that starts at word `i`, if one does.
+DateOrder orderAt(const std::vector<std::string>& w, std::size_t i) {
+  if (i + 2 >= w.size()) return DateOrder::kUnstated;
+  if (isDay(w[i]) && isMonth(w[i + 1]) && isYear(w[i + 2], false)) return DateOrder::kDayMonthYear;
+  if (isMonth(w[i]) && isDay(w[i + 1]) && isYear(w[i + 2], false)) return DateOrder::kMonthDayYear;
+  if (isYear(w[i], true) && isMonth(w[i + 1]) && isDay(w[i + 2])) return DateOrder::kYearMonthDay;
+  return DateOrder::kUnstated;
 }
 
 // The three groups of digits of a date such as "14.03.1988" or "1985-11-23"; empty
@@ -63,12 +76,25 @@ bool dayMonthYear(std::string_view day, std::string_view month, std::string_view
 
 DateOrder dateOrderAskedBy(std::string_view label) {
   std::vector<std::string> w = foldedWords(label);
-  for (std::size_t i = 0; i + 2 < w.size(); ++i) {
-    if (isDay(w[i]) && isMonth(w[i + 1]) && isYear(w[i + 2], false)) return DateOrder::kDayMonthYear;
-    if (isMonth(w[i]) && isDay(w[i + 1]) && isYear(w[i + 2], false)) return DateOrder::kMonthDayYear;
-    if (isYear(w[i], true) && isMonth(w[i + 1]) && isDay(w[i + 2])) return DateOrder::kYearMonthDay;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    if (DateOrder order = orderAt(w, i); order != DateOrder::kUnstated) return order;
   }
   return DateOrder::kUnstated;
+}
+
+std::string withoutDateFormat(const std::string& folded) {
+  std::vector<std::string> w = foldedWords(folded);
+  std::string out = " ";
+  bool dropped = false;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    if (orderAt(w, i) != DateOrder::kUnstated) {
+      i += 2;
+      dropped = true;
+      continue;
+    }
+    out += w[i] + " ";
+  }
+  return dropped ? out : folded;
 }
 
 bool fitsDateOrder(std::string_view value, DateOrder order) {

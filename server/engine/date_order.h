@@ -8,6 +8,7 @@
 // and counts as fitting.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace oskel::answer {
@@ -16,6 +17,11 @@ enum class DateOrder { kUnstated, kDayMonthYear, kMonthDayYear, kYearMonthDay };
 
 // The order of the first date format in the label; kUnstated without one.
 DateOrder dateOrderAskedBy(std::string_view label);
+
+// A folded label (" date of birth dd mm yyyy ") without the formats it states
+// (" date of birth "): the format says how to write the whole date, and its letters
+// would otherwise read as a field for one part of it.
+std::string withoutDateFormat(const std::string& folded);
 
 // Whether `value`, a date in digits, reads as a valid date in `order`. Always true for
 // kUnstated; false for a date written with words ("12 March 1988", "1986年4月12日").

@@ -19,10 +19,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "indicatif pays inclus|code pays inclus|prefixe inclus|avec prefixe|con prefijo|con prefisso|"
      "con codigo de pais|con el codigo de pais|com codigo do pais|com ddd|"
      // ... and a promise about the address, which is no captcha: "Email (no spam, ever)".
-     "no spam|no spam ever|never spam|we never spam|we don t spam|we won t spam|we hate spam|zero spam|"
-     // ... and how to write a whole date, not which part of it: "Date of birth (DD/MM/YYYY)".
-     "dd mm yyyy|mm dd yyyy|yyyy mm dd|dd mm yy|tt mm jjjj|tt mm jj|jj mm aaaa|aaaa mm jj|dd mm aaaa|"
-     "aaaa mm dd|gg mm aaaa|dd mm rrrr|rrrr mm dd|dd mm jjjj|jjjj mm dd|дд мм гггг|гггг мм дд"},
+     "no spam|no spam ever|never spam|we never spam|we don t spam|we won t spam|we hate spam|zero spam"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"

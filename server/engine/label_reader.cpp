@@ -4,6 +4,7 @@
 
 #include <unicode/regex.h>
 
+#include "engine/date_order.h"
 #include "engine/label_asides.h"
 #include "engine/text.h"
 
@@ -266,7 +267,7 @@ FieldReading LabelReader::read(std::string_view label) const {
     if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
     std::string trimmed = asides.empty() ? std::string() : withoutNegativeAsides(whole, outside);
     std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
-    FieldReading reading = readFolded(foldText(part));
+    FieldReading reading = readFolded(withoutDateFormat(foldText(part)));
     // An address or a number to reach the person by, with the company named in an aside:
     // "Email (domain must match your company)", "Phone (company)", "Work email (company
     // address)". Other asides name the part of the value the field wants: "Name (first)",

@@ -28,7 +28,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
-     "child|child s|children s|kid s|your child|of your child|infant|dependant|dependent|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
+     "child s|children s|kid s|your child|of your child|child 1|child 2|child 3|child 4|infant s|infant 1|"
+     "infant 2|dependant s|dependent s|dependant name|dependent name|family member|relative|not yours|"
+     "not yourself|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
      "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
      "child s name|spouse s|emergency contact|"
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
@@ -77,10 +79,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|codigo do pais|"
      "codigo de pais|ddi|country code"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
-     "email domain|e mail domain|mail domain|company email domain|domain|allowed email domain|"
-     "allowed email domains|allowed domains"},
+     "email domain|e mail domain|mail domain|company email domain|domain"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
-     "email domain for|email domain name"},
+     "email domain for|email domain name|allowed email domain|allowed email domains|allowed domains"},
     {FieldKind::kPhonePart, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,
@@ -108,11 +109,15 @@ constexpr LabelKeywordGroup kGroups[] = {
      "検索|探しもの|搜索|搜尋|검색|찾기|ค้นหา"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|spammer|not a spammer|security check|"
-     "type no spam|enter no spam|leave this field empty|leave this field blank|leave this empty|"
+     "type no spam|enter no spam|"
      "verification image|code in the image|characters in the image|letters|"
      "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
      "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|sikkerhedskode|ellenorzo kod|"
      "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},
+    // Honeypots: the whole label asks to leave the field alone.
+    {FieldKind::kCaptcha, 60, KeywordMatch::kWhole,
+     "leave this field empty|leave this field blank|leave this empty|leave this blank|leave empty|"
+     "do not fill this field|don t fill this field|do not fill|dieses feld leer lassen|laisser ce champ vide"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kPrefix,
      "captcha|tarkiste|antispam"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kAnywhere,

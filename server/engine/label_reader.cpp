@@ -92,6 +92,22 @@ std::string withoutRequirement(const std::string& folded) {
   return folded;
 }
 
+// A part that names one piece of a value and nothing more: "Day", "Country code",
+// "Vorwahl". "Include country code", "Prefijo + número", "年-月-日" and "例：1990年1月1日"
+// are hints on writing the whole value.
+bool namesOnePiece(std::string_view part) {
+  static constexpr std::string_view kWholeNumber[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер"};
+  int cjkPieces = 0;
+  for (std::string_view piece : {"\u5E74", "\u6708", "\u65E5"}) cjkPieces += part.find(piece) != std::string_view::npos;
+  std::vector<std::string> words = foldedWords(part);
+  if (cjkPieces > 1 || words.empty() || words.size() > 2) return false;
+  for (const std::string& w : words) {
+    if (std::any_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
+    if (std::find(std::begin(kWholeNumber), std::end(kWholeNumber), w) != std::end(kWholeNumber)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 LabelReader::LabelReader() {
@@ -239,10 +255,11 @@ std::string LabelReader::withoutNegativeAsides(std::string_view part, const Fiel
     if (outside.certainty < 0.9 && foldedWords(a.inner).front() == "no") continue;
     // What the aside rules out is never what the field asks for ("Username (not your
     // email)"). But an aside naming something never answered stays: "(no area code)" wants
-    // a part of the number, "(not yours, the guarantor's)" someone else's, and Portuguese
-    // "Nome (no cartão do fiador)" is the name "on the" guarantor's card.
+    // a part of the number, "(not yours)" and "(not a relative)" someone else's, and
+    // Portuguese "Nome (no cartão do fiador)" is the name "on the" guarantor's card.
     FieldKind named = readFolded(rest).kind;
-    if (named == FieldKind::kUnknown || isAnswerable(named)) negative.push_back(a);
+    bool someoneElse = readFolded(foldText(a.inner)).kind == FieldKind::kSomeoneElse;
+    if (!someoneElse && (named == FieldKind::kUnknown || isAnswerable(named))) negative.push_back(a);
   }
   return negative.empty() ? std::string() : withoutAsides(part, negative);
 }
@@ -268,15 +285,16 @@ FieldReading LabelReader::read(std::string_view label) const {
     std::string trimmed = asides.empty() ? std::string() : withoutNegativeAsides(whole, outside);
     std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
     FieldReading reading = readFolded(withoutDateFormat(foldText(part)));
-    // An address or a number to reach the person by, with the company named in an aside:
-    // "Email (domain must match your company)", "Phone (company)", "Work email (company
-    // address)". Other asides name the part of the value the field wants: "Name (first)",
-    // "Street address (apt/unit)", "Phone (country)".
+    // An address or a number to reach the person by, with a company or a number mentioned
+    // in an aside: "Email (domain must match your company)", "Work email (company address)",
+    // "E-mail (for the invoice)", "Work email (allowed email domains: acme.com)". Other
+    // asides name the part of the value the field wants: "Name (first)", "Street address
+    // (apt/unit)", "Phone (country)", "Phone (area code)".
     bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
                    outside.kind == FieldKind::kUrl;
-    bool company = reading.kind == FieldKind::kOrganisation ||
-                   (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
-    if (contact && company && outside.certainty >= 0.92) reading = outside;
+    bool inPassing = reading.kind == FieldKind::kOrganisation || reading.kind == FieldKind::kOtherNumber ||
+                     (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
+    if (contact && inPassing && outside.certainty >= 0.92) reading = outside;
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
     }
@@ -286,8 +304,10 @@ FieldReading LabelReader::read(std::string_view label) const {
     // "Your name · Last name", "Date of birth (DD/MM/YYYY) · Day", "Phone · Country code".
     bool namesAPart = (decided.kind == FieldKind::kFullName &&
                        (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
-                      (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart) ||
-                      (decided.kind == FieldKind::kPhone && reading.kind == FieldKind::kPhonePart);
+                      (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart &&
+                       namesOnePiece(part)) ||
+                      (decided.kind == FieldKind::kPhone && reading.kind == FieldKind::kPhonePart &&
+                       namesOnePiece(part));
     if (!haveDecision || namesAPart) {
       decided = reading;
       haveDecision = true;

@@ -108,6 +108,12 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
   expectKinds({{"Date of birth (DD/MM/YYYY) · Day", FieldKind::kDatePart},
                {"Phone · Country code", FieldKind::kPhonePart},
                {"Téléphone · Numéro", FieldKind::kPhone},
+               // ... but not a hint on writing the whole value.
+               {"Phone · Include country code", FieldKind::kPhone},
+               {"Teléfono · Prefijo + número", FieldKind::kPhone},
+               {"Date of birth · Day/Month/Year", FieldKind::kBirthDate},
+               {"出生日期 · 年月日", FieldKind::kBirthDate},
+               {"生年月日 · 例：1990年1月1日", FieldKind::kBirthDate},
                {"Child 1 · Date of birth", FieldKind::kSomeoneElse}});
   // The parts of a phone number split over several fields take no whole number.
   expectKinds({{"Phone prefix", FieldKind::kPhonePart},
@@ -157,6 +163,9 @@ TEST(LabelReader, BracketedAsides) {
       {"Username (or email)", FieldKind::kUsernameOrEmail},
       {"Company (if applicable)", FieldKind::kOrganisation},
       {"Mail (street address)", FieldKind::kStreetAddress},
+      {"E-mail (for the invoice)", FieldKind::kEmail},
+      {"Allowed email domains (comma separated)", FieldKind::kOtherNumber},
+      {"Company (leave this field empty if you are an individual)", FieldKind::kOrganisation},
       {"Work email (allowed email domains: acme.com)", FieldKind::kEmail},
       {"Street address (apt/unit)", FieldKind::kAddressLine2},
       {"Your name (last name)", FieldKind::kFamilyName},
@@ -176,6 +185,8 @@ TEST(LabelReader, BracketedAsides) {
       // ... but one that names someone else keeps the field someone else's.
       {"Your name (not the guarantor)", FieldKind::kSomeoneElse},
       {"Phone number (not yours, the guarantor's)", FieldKind::kSomeoneElse},
+      {"Name (not a relative)", FieldKind::kSomeoneElse},
+      {"Phone (not yours)", FieldKind::kSomeoneElse},
       {"Nome completo (no documento do fiador)", FieldKind::kSomeoneElse},
       {"Nome completo (no documento)", FieldKind::kFullName},
       // ... unless it takes a part away from the value, and "No." before digits or "of" is

@@ -19,7 +19,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "indicatif pays inclus|code pays inclus|prefixe inclus|avec prefixe|con prefijo|con prefisso|"
      "con codigo de pais|con el codigo de pais|com codigo do pais|com ddd|"
      // ... and a promise about the address, which is no captcha: "Email (no spam, ever)".
-     "no spam|no spam ever|never spam|we never spam|we don t spam|we won t spam|we hate spam|zero spam"},
+     "no spam|no spam ever|never spam|we never spam|we don t spam|we won t spam|we hate spam|zero spam|"
+     // ... and the address parts of UK and Irish forms, which are no dependants.
+     "dependent locality|double dependent locality|dependant locality|dependent street|dependent thoroughfare"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
@@ -28,9 +30,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
-     "child s|children s|kid s|your child|of your child|child 1|child 2|child 3|child 4|infant s|infant 1|"
-     "infant 2|dependant s|dependent s|dependant name|dependent name|family member|relative|not yours|"
-     "not yourself|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
+     "child|child s|children s|kid s|infant|infant s|dependant|dependent|dependant s|dependent s|"
+     "family member|relative|not yours|not yourself|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
      "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
      "child s name|spouse s|emergency contact|"
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
@@ -109,15 +110,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "検索|探しもの|搜索|搜尋|검색|찾기|ค้นหา"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|spammer|not a spammer|security check|"
-     "type no spam|enter no spam|"
+     "type no spam|enter no spam|leave this field empty|leave this field blank|leave this empty|leave this blank|"
+     "do not fill this field|don t fill this field|"
      "verification image|code in the image|characters in the image|letters|"
      "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
      "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|sikkerhedskode|ellenorzo kod|"
      "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},
-    // Honeypots: the whole label asks to leave the field alone.
-    {FieldKind::kCaptcha, 60, KeywordMatch::kWhole,
-     "leave this field empty|leave this field blank|leave this empty|leave this blank|leave empty|"
-     "do not fill this field|don t fill this field|do not fill|dieses feld leer lassen|laisser ce champ vide"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kPrefix,
      "captcha|tarkiste|antispam"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kAnywhere,

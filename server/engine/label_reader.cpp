@@ -92,20 +92,30 @@ std::string withoutRequirement(const std::string& folded) {
   return folded;
 }
 
-// A part that names one piece of a value and nothing more: "Day", "Country code",
-// "Vorwahl". "Include country code", "Prefijo + número", "年-月-日" and "例：1990年1月1日"
-// are hints on writing the whole value.
-bool namesOnePiece(std::string_view part) {
-  static constexpr std::string_view kWholeNumber[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер"};
+// A later part that tells how to write the whole value rather than naming a piece of it:
+// "Include country code", "Prefijo + número", "Avec l'indicatif", "年月日", "例：1990年1月1日".
+bool isWritingHint(std::string_view part) {
+  static constexpr std::string_view kWords[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер",
+                                                "include", "including", "incl", "add", "with", "avec", "mit",
+                                                "con", "com", "inclus", "incluido", "inklusive", "inkl"};
   int cjkPieces = 0;
   for (std::string_view piece : {"\u5E74", "\u6708", "\u65E5"}) cjkPieces += part.find(piece) != std::string_view::npos;
-  std::vector<std::string> words = foldedWords(part);
-  if (cjkPieces > 1 || words.empty() || words.size() > 2) return false;
-  for (const std::string& w : words) {
-    if (std::any_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; })) return false;
-    if (std::find(std::begin(kWholeNumber), std::end(kWholeNumber), w) != std::end(kWholeNumber)) return false;
+  if (cjkPieces > 1) return true;
+  for (const std::string& w : foldedWords(part)) {
+    if (std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords)) return true;
   }
-  return true;
+  return false;
+}
+
+// An aside that gives the purpose of the value: "(for the invoice)", "(für Rückfragen)",
+// "(allowed email domains: acme.com)".
+bool givesAPurpose(const std::vector<LabelAside>& asides) {
+  static constexpr std::string_view kWords[] = {"for", "fur", "pour", "para", "per", "voor", "dla", "для", "allowed"};
+  for (const LabelAside& a : asides) {
+    std::vector<std::string> words = foldedWords(a.inner);
+    if (!words.empty() && std::find(std::begin(kWords), std::end(kWords), words[0]) != std::end(kWords)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -285,14 +295,15 @@ FieldReading LabelReader::read(std::string_view label) const {
     std::string trimmed = asides.empty() ? std::string() : withoutNegativeAsides(whole, outside);
     std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
     FieldReading reading = readFolded(withoutDateFormat(foldText(part)));
-    // An address or a number to reach the person by, with a company or a number mentioned
-    // in an aside: "Email (domain must match your company)", "Work email (company address)",
-    // "E-mail (for the invoice)", "Work email (allowed email domains: acme.com)". Other
-    // asides name the part of the value the field wants: "Name (first)", "Street address
-    // (apt/unit)", "Phone (country)", "Phone (area code)".
+    // An address or a number to reach the person by, with a company mentioned in an aside
+    // or a number in an aside of purpose: "Email (domain must match your company)", "Work
+    // email (company address)", "E-mail (for the invoice)". Other asides name what the field
+    // wants: "Name (first)", "Street address (apt/unit)", "Phone (country)", "Phone (IMEI)",
+    // "Website (launch date)".
     bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
                    outside.kind == FieldKind::kUrl;
-    bool inPassing = reading.kind == FieldKind::kOrganisation || reading.kind == FieldKind::kOtherNumber ||
+    bool inPassing = reading.kind == FieldKind::kOrganisation ||
+                     (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) ||
                      (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
     if (contact && inPassing && outside.certainty >= 0.92) reading = outside;
     if (reading.kind == FieldKind::kUnknown) {
@@ -305,9 +316,9 @@ FieldReading LabelReader::read(std::string_view label) const {
     bool namesAPart = (decided.kind == FieldKind::kFullName &&
                        (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
                       (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart &&
-                       namesOnePiece(part)) ||
+                       !isWritingHint(part)) ||
                       (decided.kind == FieldKind::kPhone && reading.kind == FieldKind::kPhonePart &&
-                       namesOnePiece(part));
+                       !isWritingHint(part));
     if (!haveDecision || namesAPart) {
       decided = reading;
       haveDecision = true;

@@ -114,7 +114,10 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Date of birth · Day/Month/Year", FieldKind::kBirthDate},
                {"出生日期 · 年月日", FieldKind::kBirthDate},
                {"生年月日 · 例：1990年1月1日", FieldKind::kBirthDate},
-               {"Child 1 · Date of birth", FieldKind::kSomeoneElse}});
+               {"Child 1 · Date of birth", FieldKind::kSomeoneElse},
+               {"Date of birth · Year of birth", FieldKind::kDatePart},
+               {"Phone · Country calling code", FieldKind::kPhonePart},
+               {"Telefon · Vorwahl (ohne 0)", FieldKind::kPhonePart}});
   // The parts of a phone number split over several fields take no whole number.
   expectKinds({{"Phone prefix", FieldKind::kPhonePart},
                {"Telefonvorwahl", FieldKind::kPhonePart},
@@ -165,7 +168,8 @@ TEST(LabelReader, BracketedAsides) {
       {"Mail (street address)", FieldKind::kStreetAddress},
       {"E-mail (for the invoice)", FieldKind::kEmail},
       {"Allowed email domains (comma separated)", FieldKind::kOtherNumber},
-      {"Company (leave this field empty if you are an individual)", FieldKind::kOrganisation},
+      {"Phone (IMEI)", FieldKind::kOtherNumber},
+      {"Website (launch date)", FieldKind::kOtherNumber},
       {"Work email (allowed email domains: acme.com)", FieldKind::kEmail},
       {"Street address (apt/unit)", FieldKind::kAddressLine2},
       {"Your name (last name)", FieldKind::kFamilyName},
@@ -381,6 +385,8 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Company website", FieldKind::kUrl},         {"Company", FieldKind::kOrganisation},
       {"Company email domain for SSO", FieldKind::kOtherNumber},
       {"Type \"no spam\" into this box", FieldKind::kCaptcha}, {"Leave this field empty", FieldKind::kCaptcha},
+      {"Website (leave this field empty)", FieldKind::kCaptcha}, {"Child first name", FieldKind::kSomeoneElse},
+      {"Infant · First name", FieldKind::kSomeoneElse}, {"Dependent locality", FieldKind::kUnknown},
       // People the applicant names: a partner, a manager, a landlord, a guarantor.
       {"Name of business partner", FieldKind::kSomeoneElse}, {"Partner's name", FieldKind::kSomeoneElse},
       {"Manager's email", FieldKind::kSomeoneElse}, {"Your manager · Jane Doe", FieldKind::kSomeoneElse},

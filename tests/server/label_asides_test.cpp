@@ -1,0 +1,120 @@
+// Bracketed asides, date formats and very long labels: how the reader takes apart the
+// words around a field's name.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/answer_engine.h"
+#include "engine/label_asides.h"
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(LabelAsides, FindsTopLevelAsidesAndNegations) {
+  std::string part = "Phone (no (area) code) [x] \uFF08\u59D3\uFF09 (open";
+  std::vector<LabelAside> asides = labelAsides(part);
+  ASSERT_EQ(asides.size(), 3u);
+  EXPECT_EQ(asides[0].inner, "no (area) code");
+  EXPECT_EQ(asides[1].inner, "x");
+  EXPECT_EQ(asides[2].inner, "\u59D3");
+  EXPECT_EQ(withoutAsides(part, asides), "Phone    (open");
+  EXPECT_EQ(withoutAsides(part, {asides[1]}), "Phone (no (area) code)  \uFF08\u59D3\uFF09 (open");
+  EXPECT_TRUE(labelAsides(") Email (").empty());
+  EXPECT_EQ(negatedWords("no spaces"), " spaces ");
+  EXPECT_EQ(negatedWords("Ohne Leerzeichen"), " leerzeichen ");
+  for (const char* notNegated : {"No. interior", "n\u00BA da casa", "n\u00B0 5", "no 5", "no de membre", "no", "",
+                                 "spaces not allowed"}) {
+    EXPECT_EQ(negatedWords(notNegated), "") << notNegated;
+  }
+}
+
+TEST(AnswerEngine, ReadsOnlyTheStartOfAVeryLongLabel) {
+  // Page text swept into a label is not read: the refusal far beyond the field's words is
+  // ignored, and a cut inside a multi-byte character leaves valid text.
+  std::string label = "Email \u00B7 " + std::string(4000, 'x') + " \u00B7 Password";
+  EXPECT_EQ(engine().readField({label, "AXTextField", "x"}).kind, FieldKind::kEmail);
+  std::string accents = "Phone \u00B7 ";  // 9 bytes: the 2,000th byte falls inside an "é"
+  for (int i = 0; i < 3000; ++i) accents += "\u00E9";
+  Answer a = engine().answer({accents, "AXTextField", "x"}, list({{"A:index0", "+44 20 7946 0958"}}));
+  EXPECT_EQ(a.kind, FieldKind::kPhone);
+  EXPECT_EQ(a.chosen, 0u);
+}
+
+TEST(LabelReader, BracketedAsides) {
+  expectKinds({
+      // A specific kind outside the brackets is what the field asks for; an aside names
+      // another kind in passing. A loose word outside leaves the aside to say which.
+      {"Email (domain must match your company)", FieldKind::kEmail},
+      {"Work email (company address)", FieldKind::kEmail},
+      {"Phone (company)", FieldKind::kPhone},
+      {"Website (company)", FieldKind::kUrl},
+      {"Address (city)", FieldKind::kCity},
+      {"Username (or email)", FieldKind::kUsernameOrEmail},
+      {"Company (if applicable)", FieldKind::kOrganisation},
+      {"Mail (street address)", FieldKind::kStreetAddress},
+      {"E-mail (for the invoice)", FieldKind::kEmail},
+      {"Allowed email domains (comma separated)", FieldKind::kOtherNumber},
+      {"Phone (IMEI)", FieldKind::kOtherNumber},
+      {"Website (launch date)", FieldKind::kOtherNumber},
+      {"Work email (allowed email domains: acme.com)", FieldKind::kEmail},
+      {"Street address (apt/unit)", FieldKind::kAddressLine2},
+      {"Your name (last name)", FieldKind::kFamilyName},
+      {"氏名 (姓)", FieldKind::kFamilyName},
+      {"Phone (country)", FieldKind::kCountry},
+      {"Company (URL)", FieldKind::kUrl},
+      // An aside that says what not to write is no part of the reading...
+      {"Username (no spaces)", FieldKind::kUsername},
+      {"Phone number (no spaces)", FieldKind::kPhone},
+      {"Postcode (no spaces)", FieldKind::kPostalCode},
+      {"Website (without http://)", FieldKind::kUrl},
+      {"Telefon (ohne Leerzeichen)", FieldKind::kPhone},
+      {"Email (no spam, ever)", FieldKind::kEmail},
+      {"Email (not shown publicly)", FieldKind::kEmail},
+      {"Username (not your email)", FieldKind::kUsername},
+      {"City (not postcode)", FieldKind::kCity},
+      // ... but one that names someone else keeps the field someone else's.
+      {"Your name (not the guarantor)", FieldKind::kSomeoneElse},
+      {"Phone number (not yours, the guarantor's)", FieldKind::kSomeoneElse},
+      {"Name (not a relative)", FieldKind::kSomeoneElse},
+      {"Phone (not yours)", FieldKind::kSomeoneElse},
+      {"Nome completo (no documento do fiador)", FieldKind::kSomeoneElse},
+      {"Nome completo (no documento)", FieldKind::kFullName},
+      // ... unless it takes a part away from the value, and "No." before digits or "of" is
+      // a number.
+      {"Phone (no area code)", FieldKind::kPhonePart},
+      {"Telefon (ohne Vorwahl)", FieldKind::kPhonePart},
+      {"Phone (without country code)", FieldKind::kPhonePart},
+      {"Phone (no\u00A0area code)", FieldKind::kPhonePart},
+      {"Phone (no (area) code)", FieldKind::kPhonePart},
+      {"Phone (no dialling code)", FieldKind::kOneTimeCode},
+      {"Domicilio (No. interior)", FieldKind::kOtherNumber},
+      {"Endereço (nº da casa)", FieldKind::kOtherNumber},
+      {"Adresse (no civique)", FieldKind::kOtherNumber},
+      // Portuguese "no" is "on the": the name on the card is no plain name.
+      {"Nome (no cartão)", FieldKind::kOtherNumber},
+      {"Mobile No.", FieldKind::kPhone},
+      {"House no", FieldKind::kOtherNumber},
+      {"Flat no / House name", FieldKind::kOtherNumber},
+      {"Country code", FieldKind::kPhonePart},
+      // The format of a whole date asks for the whole date; a lone part asks for a part.
+      {"Date of birth (DD/MM/YYYY)", FieldKind::kBirthDate},
+      {"Geburtsdatum (TT.MM.JJJJ)", FieldKind::kBirthDate},
+      {"Data di nascita (gg/mm/aaaa)", FieldKind::kBirthDate},
+      {"Дата рождения (дд.мм.гггг)", FieldKind::kBirthDate},
+      {"DD/MM/YYYY", FieldKind::kUnknown},
+      {"Birthday (M/D/YYYY)", FieldKind::kBirthDate},
+      {"Fecha de nacimiento (DD/MM/AA)", FieldKind::kBirthDate},
+      {"Date of birth (Day/Month/Year)", FieldKind::kBirthDate},
+      {"Birth year (YYYY)", FieldKind::kDatePart},
+      {"Day (DD)", FieldKind::kDatePart},
+      {"MM/YY", FieldKind::kDatePart},
+      {"Expiry (MM/YY)", FieldKind::kCardOrSecurityCode},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

@@ -31,7 +31,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
      "child|child s|children s|kid s|infant|infant s|dependant|dependent|dependant s|dependent s|"
-     "family member|relative|not yours|not yourself|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
+     "family member|relative|not yours|not yourself|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"
+     "baby s|due date|expected date|deceased|your son|son s|daughter|daughter s|partner date of birth|"
+     "partner s date of birth|des kindes|de l enfant|del hijo|del figlio|do filho|da crianca|crianca|dependente|"
+     "dziecka|ребенка|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
      "ehepartners|conjoint|conyuge|coniuge|conjuge|echtgenoot|echtgenote|malzonek|malzonka|супруг|супруга|"
      "child s name|spouse s|emergency contact|"
      "beneficiary|guardian s|parent s|parent guardian|name des kindes|nom de l enfant|"
@@ -197,6 +200,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "month of birth|birth year|geburtsjahr"},
     {FieldKind::kDatePart, 40, KeywordMatch::kAnywhere,
      "年|月|日"},
+    // The letters of one box of a date split over several: "TT", "JJJJ", "년".
+    {FieldKind::kDatePart, 40, KeywordMatch::kWhole, "tt|jjjj|gg|rrrr|гггг|дд|мм|년|월|일"},
     {FieldKind::kPromoCode, 45, KeywordMatch::kWord,
      "promo|promo code|promotional code|coupon|coupon code|voucher|gift certificate|gift card|"
      "gutschein|gutscheincode|code promo|codigo promocional|codice sconto|kod rabatowy|"

@@ -93,16 +93,35 @@ std::string withoutRequirement(const std::string& folded) {
 }
 
 // A later part that tells how to write the whole value rather than naming a piece of it:
-// "Include country code", "Prefijo + número", "Avec l'indicatif", "年月日", "例：1990年1月1日".
-bool isWritingHint(std::string_view part) {
-  static constexpr std::string_view kWords[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер",
-                                                "include", "including", "incl", "add", "with", "avec", "mit",
+// "Include country code", "Please add the area code", "Prefijo + número", "年月日",
+// "例：1990年1月1日". A piece with an instruction stays a piece: "Country code with +",
+// "Country code (with +)", "Month (with leading zero)".
+bool isWritingHint(std::string_view part, FieldKind piece) {
+  static constexpr std::string_view kNumber[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер"};
+  static constexpr std::string_view kVerbs[] = {"include", "including", "incl", "add", "with", "avec", "mit",
                                                 "con", "com", "inclus", "incluido", "inklusive", "inkl"};
+  static constexpr std::string_view kPlease[] = {"please", "bitte", "veuillez", "merci", "por", "favor", "per"};
   int cjkPieces = 0;
-  for (std::string_view piece : {"\u5E74", "\u6708", "\u65E5"}) cjkPieces += part.find(piece) != std::string_view::npos;
+  for (std::string_view p : {"\u5E74", "\u6708", "\u65E5"}) cjkPieces += part.find(p) != std::string_view::npos;
   if (cjkPieces > 1) return true;
-  for (const std::string& w : foldedWords(part)) {
-    if (std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords)) return true;
+  if (piece != FieldKind::kPhonePart) return false;
+  std::vector<std::string> words = foldedWords(withoutAsides(part, labelAsides(part)));
+  auto listed = [](const auto& list, const std::string& w) {
+    return std::find(std::begin(list), std::end(list), w) != std::end(list);
+  };
+  if (std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(kNumber, w); })) return true;
+  auto first = std::find_if(words.begin(), words.end(), [&](const std::string& w) { return !listed(kPlease, w); });
+  return first != words.end() && listed(kVerbs, *first);
+}
+
+// An aside that speaks to the person of their own: "(domain must match your company)".
+bool saysYour(const std::vector<LabelAside>& asides) {
+  static constexpr std::string_view kWords[] = {"your", "votre", "vos", "ihre", "ihr", "ihrer", "tu", "su", "tua",
+                                                "tuo", "sua", "seu", "uw", "jouw", "twoja", "twoj", "ваш", "ваша"};
+  for (const LabelAside& a : asides) {
+    for (const std::string& w : foldedWords(a.inner)) {
+      if (std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords)) return true;
+    }
   }
   return false;
 }
@@ -124,6 +143,9 @@ LabelReader::LabelReader() {
   std::vector<LabelKeywordGroup> groups(answerableKeywordGroups().begin(), answerableKeywordGroups().end());
   groups.insert(groups.end(), refusalKeywordGroups().begin(), refusalKeywordGroups().end());
   for (const LabelKeywordGroup& group : groups) {
+    if (group.kind == FieldKind::kBirthDate) {
+      for (const std::string& w : foldedWords(group.words)) birthDateWords_.insert(w);
+    }
     std::string_view words = group.words;
     while (!words.empty()) {
       std::size_t bar = words.find('|');
@@ -253,25 +275,76 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   return reading;
 }
 
+bool LabelReader::rulesOutOnly(std::string_view clause, const FieldReading& outside) const {
+  // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
+  // "(pas le vôtre)" ask for someone else's value, or say nothing of whose.
+  // So do "no X do Y" and "no el del Y" ("on Y's X", "not Y's"): "Nome completo (no cartão do
+  // titular)", "Teléfono (no el del solicitante)".
+  static constexpr std::string_view kPeople[] = {
+      "person", "persons", "someone", "somebody", "individual", "same", "persona", "personne", "yours", "yourself",
+      "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "tuo", "tua", "vostro", "vostra", "seu",
+      "sua", "teu", "votre", "ihre", "ihr", "dein", "deine", "uw", "jouw", "do", "da", "dos", "das", "del",
+      "applicant", "holder", "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "alumno",
+      "alumna", "estudiante"};
+  std::string rest = negatedWords(clause);
+  if (rest.empty()) return false;
+  std::vector<std::string> words = foldedWords(clause);
+  // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
+  // words that name a kind plainly is "no" taken as a negation.
+  if (outside.certainty < 0.9 && words.front() == "no") return false;
+  for (const std::string& w : words) {
+    if (std::find(std::begin(kPeople), std::end(kPeople), w) != std::end(kPeople)) return false;
+  }
+  // What the clause rules out is never what the field asks for ("Username (not your
+  // email)"). But one naming something never answered stays: "(no area code)" wants a part
+  // of the number, "(not a relative)" someone else's, and Portuguese "Nome (no cartão do
+  // fiador)" is the name "on the" guarantor's card.
+  FieldKind named = readFolded(rest).kind;
+  if (readFolded(foldText(clause)).kind == FieldKind::kSomeoneElse) return false;
+  return named == FieldKind::kUnknown || isAnswerable(named);
+}
+
 std::string LabelReader::withoutNegativeAsides(std::string_view part, const FieldReading& outside) const {
+  // "(not a person, a company)", "(no, the guarantor's)": a clause that says what the field
+  // does want keeps the aside.
+  static constexpr std::string_view kButs[] = {"but", "sondern", "mais", "pero", "sino", "ma", "maar", "ale",
+                                               "но", "a", "а"};
   if (!isAnswerable(outside.kind)) return {};
-  std::vector<LabelAside> asides = labelAsides(part);
   std::vector<LabelAside> negative;
-  for (const LabelAside& a : asides) {
-    std::string rest = negatedWords(a.inner);
-    if (rest.empty()) continue;
-    // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
-    // words that name a kind plainly is "no" taken as a negation.
-    if (outside.certainty < 0.9 && foldedWords(a.inner).front() == "no") continue;
-    // What the aside rules out is never what the field asks for ("Username (not your
-    // email)"). But an aside naming something never answered stays: "(no area code)" wants
-    // a part of the number, "(not yours)" and "(not a relative)" someone else's, and
-    // Portuguese "Nome (no cartão do fiador)" is the name "on the" guarantor's card.
-    FieldKind named = readFolded(rest).kind;
-    bool someoneElse = readFolded(foldText(a.inner)).kind == FieldKind::kSomeoneElse;
-    if (!someoneElse && (named == FieldKind::kUnknown || isAnswerable(named))) negative.push_back(a);
+  for (const LabelAside& a : labelAsides(part)) {
+    std::vector<std::string> words = foldedWords(a.inner);
+    if (std::any_of(words.begin(), words.end(), [](const std::string& w) {
+          return std::find(std::begin(kButs), std::end(kButs), w) != std::end(kButs);
+        })) {
+      continue;
+    }
+    // Every clause must only rule something out: "(no spaces, no dashes)".
+    bool only = true;
+    std::string_view inner = a.inner;
+    while (only && !inner.empty()) {
+      std::size_t cut = inner.find_first_of(",;");
+      for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
+      only = rulesOutOnly(inner.substr(0, cut), outside);
+      inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
+    }
+    if (only) negative.push_back(a);
   }
   return negative.empty() ? std::string() : withoutAsides(part, negative);
+}
+
+bool LabelReader::isPlainBirthDateLabel(std::string_view label) const {
+  static constexpr std::string_view kFiller[] = {
+      "your", "my", "own", "enter", "please", "select", "required", "optional", "format", "e", "g", "eg", "ex",
+      "the", "of", "de", "del", "di", "da", "do", "der", "des", "du", "la", "le", "il", "el", "van", "ihr", "ihre",
+      "votre", "tu", "su", "sua", "seu", "vostra", "uw", "twoja", "ваша", "ваш", "pflichtfeld", "obligatoire",
+      "obligatorio", "obbligatorio", "verplicht", "wymagane", "обязательно", "facultatif", "opcional"};
+  for (const std::string& w : foldedWords(withoutDateFormat(foldText(label)))) {
+    if (birthDateWords_.count(w) > 0) continue;
+    if (std::find(std::begin(kFiller), std::end(kFiller), w) != std::end(kFiller)) continue;
+    if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
+    return false;
+  }
+  return true;
 }
 
 std::vector<std::string_view> labelParts(std::string_view label) {
@@ -295,35 +368,45 @@ FieldReading LabelReader::read(std::string_view label) const {
     std::string trimmed = asides.empty() ? std::string() : withoutNegativeAsides(whole, outside);
     std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
     FieldReading reading = readFolded(withoutDateFormat(foldText(part)));
-    // An address or a number to reach the person by, with a company mentioned in an aside
-    // or a number in an aside of purpose: "Email (domain must match your company)", "Work
-    // email (company address)", "E-mail (for the invoice)". Other asides name what the field
-    // wants: "Name (first)", "Street address (apt/unit)", "Phone (country)", "Phone (IMEI)",
-    // "Website (launch date)".
+    // A loose word left after a long aside is as unsure as it was inside the sentence.
+    if (!trimmed.empty() && isAnswerable(reading.kind) && reading.certainty <= 0.71 &&
+        foldedWords(whole).size() > 5) {
+      reading.certainty *= 0.45;
+    }
+    // An address or a number to reach someone by, with a company in an aside: the person's
+    // own when the aside says "your" ("Email (domain must match your company)"), else maybe
+    // the company's ("Phone (employer)", "Email (company HR)"), and never the company's name.
+    // A number in an aside of purpose is no number field: "E-mail (for the invoice)". Other
+    // asides name what the field wants: "Name (first)", "Phone (IMEI)", "Website (launch date)".
     bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
                    outside.kind == FieldKind::kUrl;
-    bool inPassing = reading.kind == FieldKind::kOrganisation ||
-                     (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) ||
+    if (contact && outside.certainty >= 0.92) {
+      bool company = reading.kind == FieldKind::kOrganisation ||
                      (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
-    if (contact && inPassing && outside.certainty >= 0.92) reading = outside;
+      if (company) reading = saysYour(asides) ? outside : FieldReading{};
+      else if (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) reading = outside;
+      if (company && reading.kind == FieldKind::kUnknown) continue;
+    }
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
     }
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
     // A later part may name the piece of the value that a group asks for: "Name · First",
-    // "Your name · Last name", "Date of birth (DD/MM/YYYY) · Day", "Phone · Country code".
+    // "Your name · Last name", "Date of birth (DD/MM/YYYY) · TT", "Phone · Country code",
+    // "Country · Country code"; but not a hint on writing the whole ("Include country code").
     bool namesAPart = (decided.kind == FieldKind::kFullName &&
                        (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
-                      (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart &&
-                       !isWritingHint(part)) ||
-                      (decided.kind == FieldKind::kPhone && reading.kind == FieldKind::kPhonePart &&
-                       !isWritingHint(part));
+                      ((reading.kind == FieldKind::kDatePart || reading.kind == FieldKind::kPhonePart) &&
+                       !isWritingHint(part, reading.kind));
     if (!haveDecision || namesAPart) {
       decided = reading;
       haveDecision = true;
     }
   }
+  // A date of birth is as often another person's (a passenger's, a child's, a patient's):
+  // only a label that asks for nothing but "the date of birth" has it inserted.
+  if (decided.kind == FieldKind::kBirthDate && !isPlainBirthDateLabel(label)) decided.offerOnly = true;
   return decided;
 }
 

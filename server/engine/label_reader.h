@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/field_kind.h"
@@ -72,10 +73,16 @@ class LabelReader {
   // another kind than `outside`, the reading of the words outside the brackets, stays:
   // "Phone (no area code)" wants a part of the number.
   std::string withoutNegativeAsides(std::string_view part, const FieldReading& outside) const;
+  // Whether one clause of an aside only rules out something the field does not want.
+  bool rulesOutOnly(std::string_view clause, const FieldReading& outside) const;
+  // Whether a label asks for a date of birth and nothing else: "Your date of birth (DD/MM/YYYY)",
+  // not "Passenger 2 · Date of birth".
+  bool isPlainBirthDateLabel(std::string_view label) const;
 
   std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
   std::vector<Keyword> scanned_;  // prefix and anywhere keywords
   std::unordered_map<std::string, Keyword> whole_;  // by the folded label part they must equal
+  std::unordered_set<std::string> birthDateWords_;  // the folded words of the date-of-birth keywords
 };
 
 }  // namespace oskel::answer

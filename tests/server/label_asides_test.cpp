@@ -46,12 +46,13 @@ TEST(AnswerEngine, ReadsOnlyTheStartOfAVeryLongLabel) {
 
 TEST(LabelReader, BracketedAsides) {
   expectKinds({
-      // A specific kind outside the brackets is what the field asks for; an aside names
-      // another kind in passing. A loose word outside leaves the aside to say which.
+      // A company in an aside of an e-mail, phone or web-address label: the person's own
+      // when the aside says "your", else maybe the company's, never the company's name.
+      // Asides that name a piece of the value decide as before.
       {"Email (domain must match your company)", FieldKind::kEmail},
-      {"Work email (company address)", FieldKind::kEmail},
-      {"Phone (company)", FieldKind::kPhone},
-      {"Website (company)", FieldKind::kUrl},
+      {"Work email (company address)", FieldKind::kUnknown},
+      {"Phone (company)", FieldKind::kUnknown},
+      {"Website (company)", FieldKind::kUnknown},
       {"Address (city)", FieldKind::kCity},
       {"Username (or email)", FieldKind::kUsernameOrEmail},
       {"Company (if applicable)", FieldKind::kOrganisation},
@@ -66,6 +67,8 @@ TEST(LabelReader, BracketedAsides) {
       {"氏名 (姓)", FieldKind::kFamilyName},
       {"Phone (country)", FieldKind::kCountry},
       {"Company (URL)", FieldKind::kUrl},
+      {"Phone (employer)", FieldKind::kUnknown},
+      {"Email (company HR)", FieldKind::kUnknown},
       // An aside that says what not to write is no part of the reading...
       {"Username (no spaces)", FieldKind::kUsername},
       {"Phone number (no spaces)", FieldKind::kPhone},
@@ -74,6 +77,12 @@ TEST(LabelReader, BracketedAsides) {
       {"Telefon (ohne Leerzeichen)", FieldKind::kPhone},
       {"Email (no spam, ever)", FieldKind::kEmail},
       {"Email (not shown publicly)", FieldKind::kEmail},
+      {"Phone (no spaces, no dashes)", FieldKind::kPhone},
+      // An aside that also says what the field does want, or points at a person, stays.
+      {"Name (not a person, a company)", FieldKind::kOrganisation},
+      {"Teléfono (no el tuyo)", FieldKind::kOtherNumber},
+      {"Teléfono (no el del solicitante)", FieldKind::kOtherNumber},
+      {"Nome completo (no cartão do titular)", FieldKind::kOtherNumber},
       {"Username (not your email)", FieldKind::kUsername},
       {"City (not postcode)", FieldKind::kCity},
       // ... but one that names someone else keeps the field someone else's.
@@ -110,10 +119,22 @@ TEST(LabelReader, BracketedAsides) {
       {"Fecha de nacimiento (DD/MM/AA)", FieldKind::kBirthDate},
       {"Date of birth (Day/Month/Year)", FieldKind::kBirthDate},
       {"Birth year (YYYY)", FieldKind::kDatePart},
+      {"Pet's date of birth (DD/MM/YYYY)", FieldKind::kSomeoneElse},
+      {"Geburtsdatum des Kindes (TT.MM.JJJJ)", FieldKind::kSomeoneElse},
       {"Day (DD)", FieldKind::kDatePart},
       {"MM/YY", FieldKind::kDatePart},
       {"Expiry (MM/YY)", FieldKind::kCardOrSecurityCode},
   });
+  // A date of birth is inserted only where the label asks for nothing else.
+  auto birthday = list({{"A:index0", "14/03/1988"}});
+  expectChoices({{"Date of birth (DD/MM/YYYY)", birthday, 0u, true},
+                 {"Date of birth \u00B7 Required", birthday, 0u, true},
+                 {"\u751F\u5E74\u6708\u65E5", birthday, 0u, true},
+                 {"Passenger 2 \u00B7 Date of birth (DD/MM/YYYY)", birthday, 0u, false},
+                 {"Patient date of birth", birthday, 0u, false}});
+  // Left without a long aside, a loose word is as unsure as it was inside the sentence.
+  expectChoices({{"Name (not the person completing this form)", list({{"A:index0", "Jane Doe"}}), 0u, false},
+                 {"Full name (no nicknames)", list({{"A:index0", "Jane Doe"}}), 0u, true}});
 }
 
 }  // namespace

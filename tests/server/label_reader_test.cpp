@@ -116,7 +116,14 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Child 1 · Date of birth", FieldKind::kSomeoneElse},
                {"Date of birth · Year of birth", FieldKind::kDatePart},
                {"Phone · Country calling code", FieldKind::kPhonePart},
-               {"Telefon · Vorwahl (ohne 0)", FieldKind::kPhonePart}});
+               {"Telefon · Vorwahl (ohne 0)", FieldKind::kPhonePart},
+               {"Phone · Country code (with +)", FieldKind::kPhonePart},
+               {"Phone · Country code, including +", FieldKind::kPhonePart},
+               {"Phone number · Please include your country code", FieldKind::kPhone},
+               {"Country · Country code", FieldKind::kPhonePart},
+               {"Geburtsdatum (TT.MM.JJJJ) · TT", FieldKind::kDatePart},
+               {"생년월일 (YYYY-MM-DD) · 년", FieldKind::kDatePart},
+               {"Date of birth (MM/DD/YYYY) · Month (with leading zero)", FieldKind::kDatePart}});
   // The parts of a phone number split over several fields take no whole number.
   expectKinds({{"Phone prefix", FieldKind::kPhonePart},
                {"Telefonvorwahl", FieldKind::kPhonePart},

@@ -91,4 +91,43 @@ std::string negatedWords(std::string_view inner) {
   return rest;
 }
 
+
+bool isWritingHint(std::string_view part, FieldKind piece) {
+  static constexpr std::string_view kNumber[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер"};
+  static constexpr std::string_view kVerbs[] = {"include", "including", "incl", "add", "with", "avec", "mit",
+                                                "con", "com", "inclus", "incluido", "inklusive", "inkl"};
+  static constexpr std::string_view kPlease[] = {"please", "bitte", "veuillez", "merci", "por", "favor", "per"};
+  int cjkPieces = 0;
+  for (std::string_view p : {"\u5E74", "\u6708", "\u65E5"}) cjkPieces += part.find(p) != std::string_view::npos;
+  if (cjkPieces > 1) return true;
+  if (piece != FieldKind::kPhonePart) return false;
+  std::vector<std::string> words = foldedWords(withoutAsides(part, labelAsides(part)));
+  auto listed = [](const auto& list, const std::string& w) {
+    return std::find(std::begin(list), std::end(list), w) != std::end(list);
+  };
+  if (std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(kNumber, w); })) return true;
+  auto first = std::find_if(words.begin(), words.end(), [&](const std::string& w) { return !listed(kPlease, w); });
+  return first != words.end() && listed(kVerbs, *first);
+}
+
+bool saysYour(const std::vector<LabelAside>& asides) {
+  static constexpr std::string_view kWords[] = {"your", "votre", "vos", "ihre", "ihr", "ihrer", "tu", "su", "tua",
+                                                "tuo", "sua", "seu", "uw", "jouw", "twoja", "twoj", "ваш", "ваша"};
+  for (const LabelAside& a : asides) {
+    for (const std::string& w : foldedWords(a.inner)) {
+      if (std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords)) return true;
+    }
+  }
+  return false;
+}
+
+bool givesAPurpose(const std::vector<LabelAside>& asides) {
+  static constexpr std::string_view kWords[] = {"for", "fur", "pour", "para", "per", "voor", "dla", "для", "allowed"};
+  for (const LabelAside& a : asides) {
+    std::vector<std::string> words = foldedWords(a.inner);
+    if (!words.empty() && std::find(std::begin(kWords), std::end(kWords), words[0]) != std::end(kWords)) return true;
+  }
+  return false;
+}
+
 }  // namespace oskel::answer

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/field_kind.h"
+
 namespace oskel::answer {
 
 // One top-level aside: `begin`/`end` span it with its brackets, `inner` is the text
@@ -33,5 +35,18 @@ std::string withoutAsides(std::string_view part, const std::vector<LabelAside>& 
 // "nº" abbreviate "number" ("No. interior", "nº da casa"), as does "no" before digits or
 // "of"/"de": those say what to write.
 std::string negatedWords(std::string_view inner);
+
+// Whether a later label part tells how to write the whole value rather than naming a
+// `piece` of it: "Include country code", "Please add the area code", "Prefijo + número",
+// "年月日", "例：1990年1月1日". A piece with an instruction stays a piece: "Country code
+// with +", "Country code (with +)", "Month (with leading zero)".
+bool isWritingHint(std::string_view part, FieldKind piece);
+
+// Whether an aside speaks to the person of their own: "(domain must match your company)".
+bool saysYour(const std::vector<LabelAside>& asides);
+
+// Whether an aside gives the purpose of the value: "(for the invoice)", "(für Rückfragen)",
+// "(allowed email domains: acme.com)".
+bool givesAPurpose(const std::vector<LabelAside>& asides);
 
 }  // namespace oskel::answer

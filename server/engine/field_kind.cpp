@@ -39,6 +39,7 @@ std::string_view fieldKindName(FieldKind kind) {
     case FieldKind::kPromoCode: return "promo-code";
     case FieldKind::kOtherNumber: return "other-number";
     case FieldKind::kPhonePart: return "phone-part";
+    case FieldKind::kUnclear: return "unclear";
     case FieldKind::kStreetName: return "street-name";
     case FieldKind::kSomeoneElse: return "someone-else";
     case FieldKind::kNameReading: return "name-reading";

@@ -46,9 +46,10 @@ enum class FieldKind {
   kSomeoneElse,   // a friend's, a recipient's or a child's details, not the user's own
   kNameReading,   // the phonetic (kana) reading of a name
   kPhonePart,     // a prefix, area code or extension of a phone number split over several fields
+  kUnclear,       // words that contradict each other: "Name (not a person, a company)", "Phone (employer)"
 };
 
-inline constexpr int kFieldKindCount = static_cast<int>(FieldKind::kPhonePart) + 1;
+inline constexpr int kFieldKindCount = static_cast<int>(FieldKind::kUnclear) + 1;
 
 // True for the kinds that one saved value can answer.
 bool isAnswerable(FieldKind kind);

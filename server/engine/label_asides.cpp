@@ -94,9 +94,15 @@ std::string negatedWords(std::string_view inner) {
 
 bool isWritingHint(std::string_view part, FieldKind piece) {
   static constexpr std::string_view kNumber[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер"};
-  static constexpr std::string_view kVerbs[] = {"include", "including", "incl", "add", "with", "avec", "mit",
-                                                "con", "com", "inclus", "incluido", "inklusive", "inkl"};
   static constexpr std::string_view kPlease[] = {"please", "bitte", "veuillez", "merci", "por", "favor", "per"};
+  static constexpr std::string_view kPieces[] = {"country", "area", "vorwahl", "landesvorwahl", "indicatif", "prefix",
+                                                 "prefijo", "prefisso", "prefixo", "codigo", "code", "dial",
+                                                 "dialing", "dialling", "calling", "ddi", "ddd"};
+  static constexpr std::string_view kNegations[] = {"not", "no", "without", "ohne", "sans", "sin", "senza", "sem",
+                                                    "zonder", "bez", "без", "не", "don"};
+  static constexpr std::string_view kVerbs[] = {"include", "including", "incl", "add", "with", "must", "start",
+                                                "remember", "avec", "mit", "con", "com", "inclus", "incluido",
+                                                "inklusive", "inkl", "plus"};
   int cjkPieces = 0;
   for (std::string_view p : {"\u5E74", "\u6708", "\u65E5"}) cjkPieces += part.find(p) != std::string_view::npos;
   if (cjkPieces > 1) return true;
@@ -105,14 +111,19 @@ bool isWritingHint(std::string_view part, FieldKind piece) {
   auto listed = [](const auto& list, const std::string& w) {
     return std::find(std::begin(list), std::end(list), w) != std::end(list);
   };
-  if (std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(kNumber, w); })) return true;
+  auto any = [&](const auto& list) {
+    return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(list, w); });
+  };
+  if (any(kNumber)) return true;
   auto first = std::find_if(words.begin(), words.end(), [&](const std::string& w) { return !listed(kPlease, w); });
-  return first != words.end() && listed(kVerbs, *first);
+  if (first == words.end() || listed(kPieces, *first)) return false;  // "Country code with +"
+  if (any(kNegations)) return false;  // "Do not include the area code" wants the number without it
+  return any(kVerbs);
 }
 
-bool saysYour(const std::vector<LabelAside>& asides) {
-  static constexpr std::string_view kWords[] = {"your", "votre", "vos", "ihre", "ihr", "ihrer", "tu", "su", "tua",
-                                                "tuo", "sua", "seu", "uw", "jouw", "twoja", "twoj", "ваш", "ваша"};
+bool speaksOfADomain(const std::vector<LabelAside>& asides) {
+  static constexpr std::string_view kWords[] = {"domain", "domains", "domaine", "dominio", "domene", "domein",
+                                                "domena", "домен"};
   for (const LabelAside& a : asides) {
     for (const std::string& w : foldedWords(a.inner)) {
       if (std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords)) return true;
@@ -126,6 +137,37 @@ bool givesAPurpose(const std::vector<LabelAside>& asides) {
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
     if (!words.empty() && std::find(std::begin(kWords), std::end(kWords), words[0]) != std::end(kWords)) return true;
+  }
+  return false;
+}
+
+bool asksForWorkDetails(std::string_view words) {
+  static constexpr std::string_view kWork[] = {"work", "business", "office", "arbeit", "dienstlich", "geschaftlich",
+                                               "travail", "professionnel", "pro", "trabajo", "laboral", "lavoro",
+                                               "aziendale", "trabalho", "comercial", "werk", "zakelijk", "sluzbowy",
+                                               "рабочий", "рабочая"};
+  for (const std::string& w : foldedWords(words)) {
+    if (std::find(std::begin(kWork), std::end(kWork), w) != std::end(kWork)) return true;
+  }
+  return false;
+}
+
+bool namesAnotherPerson(std::string_view label) {
+  static constexpr std::string_view kOthers[] = {
+      "passenger", "passengers", "patient", "student", "pupil", "child", "children", "infant", "baby", "member",
+      "insured", "policyholder", "driver", "drivers", "traveller", "traveler", "adult", "guest", "participant",
+      "spouse", "partner", "employee", "subscriber", "owner", "holder", "beneficiary", "dependant", "dependent",
+      "minor", "deceased", "party", "son", "daughter", "mother", "father", "parent", "guardian", "pet", "dog", "cat",
+      "horse", "foal", "puppy", "animal", "expected", "due", "pasajero", "paciente", "alumno", "estudiante", "nino",
+      "hijo", "hija", "conductor", "viajero", "pareja", "conyuge", "menor", "fallecido", "mascota", "passager",
+      "eleve", "enfant", "conducteur", "voyageur", "conjoint", "defunt", "prevue", "mitfahrer", "schuler", "kind",
+      "kindes", "fahrer", "reisender", "versicherte", "versicherten", "ehepartner", "partners", "tieres", "hund",
+      "passeggero", "paziente", "alunno", "bambino", "figlio", "figlia", "conducente", "minore", "animale",
+      "coniuge", "passageiro", "aluno", "filho", "filha", "crianca", "motorista", "dependente", "pasazer",
+      "pacjent", "uczen", "dziecko", "dziecka", "kierowca", "пассажир", "пациент", "ученик", "ребенок", "ребенка",
+      "водитель", "супруг", "супруга"};
+  for (const std::string& w : foldedWords(label)) {
+    if (std::find(std::begin(kOthers), std::end(kOthers), w) != std::end(kOthers)) return true;
   }
   return false;
 }

@@ -42,11 +42,19 @@ std::string negatedWords(std::string_view inner);
 // with +", "Country code (with +)", "Month (with leading zero)".
 bool isWritingHint(std::string_view part, FieldKind piece);
 
-// Whether an aside speaks to the person of their own: "(domain must match your company)".
-bool saysYour(const std::vector<LabelAside>& asides);
+// Whether an aside speaks of an e-mail address's domain: "(domain must match your company)".
+bool speaksOfADomain(const std::vector<LabelAside>& asides);
 
 // Whether an aside gives the purpose of the value: "(for the invoice)", "(für Rückfragen)",
 // "(allowed email domains: acme.com)".
 bool givesAPurpose(const std::vector<LabelAside>& asides);
+
+// Whether the words outside the asides ask for work details ("Work phone (company)"): a
+// company in the aside then names the person's own employer.
+bool asksForWorkDetails(std::string_view words);
+
+// Whether a label names a person other than the one filling it in: a passenger, a child, a
+// patient, a pet. A date of birth in such a field is offered, never inserted.
+bool namesAnotherPerson(std::string_view label);
 
 }  // namespace oskel::answer

@@ -98,9 +98,6 @@ LabelReader::LabelReader() {
   std::vector<LabelKeywordGroup> groups(answerableKeywordGroups().begin(), answerableKeywordGroups().end());
   groups.insert(groups.end(), refusalKeywordGroups().begin(), refusalKeywordGroups().end());
   for (const LabelKeywordGroup& group : groups) {
-    if (group.kind == FieldKind::kBirthDate) {
-      for (const std::string& w : foldedWords(group.words)) birthDateWords_.insert(w);
-    }
     std::string_view words = group.words;
     while (!words.empty()) {
       std::size_t bar = words.find('|');
@@ -230,76 +227,71 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   return reading;
 }
 
-bool LabelReader::rulesOutOnly(std::string_view clause, const FieldReading& outside) const {
+LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, const FieldReading& outside,
+                                                    FieldKind* ruledOut) const {
   // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
-  // "(pas le vôtre)" ask for someone else's value, or say nothing of whose.
-  // So do "no X do Y" and "no el del Y" ("on Y's X", "not Y's"): "Nome completo (no cartão do
-  // titular)", "Teléfono (no el del solicitante)".
+  // "(no cartão do titular)". Whose value the field wants is then unclear.
   static constexpr std::string_view kPeople[] = {
-      "person", "persons", "someone", "somebody", "individual", "same", "persona", "personne", "yours", "yourself",
-      "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "tuo", "tua", "vostro", "vostra", "seu",
-      "sua", "teu", "votre", "ihre", "ihr", "dein", "deine", "uw", "jouw", "do", "da", "dos", "das", "del",
-      "applicant", "holder", "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "alumno",
-      "alumna", "estudiante"};
-  std::string rest = negatedWords(clause);
-  if (rest.empty()) return false;
+      "person", "persons", "someone", "somebody", "individual", "persona", "personne", "yours", "yourself",
+      "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "applicant", "holder", "student",
+      "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna", "estudiante",
+      "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna", "crianca",
+      "filho", "filha", "dependente"};
   std::vector<std::string> words = foldedWords(clause);
-  // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
-  // words that name a kind plainly is "no" taken as a negation.
-  if (outside.certainty < 0.9 && words.front() == "no") return false;
+  if (words.empty()) return ClauseVerdict::kDrop;
   for (const std::string& w : words) {
-    if (std::find(std::begin(kPeople), std::end(kPeople), w) != std::end(kPeople)) return false;
+    if (std::find(std::begin(kPeople), std::end(kPeople), w) != std::end(kPeople)) return ClauseVerdict::kUnclear;
   }
-  // What the clause rules out is never what the field asks for ("Username (not your
-  // email)"). But one naming something never answered stays: "(no area code)" wants a part
-  // of the number, "(not a relative)" someone else's, and Portuguese "Nome (no cartão do
-  // fiador)" is the name "on the" guarantor's card.
+  FieldKind whole = readFolded(foldText(clause)).kind;
+  if (whole == FieldKind::kSomeoneElse) return ClauseVerdict::kUnclear;  // "(not yours)", "(not a relative)"
+  std::string rest = negatedWords(clause);
+  if (rest.empty()) {
+    // A clause that says how to write the value ("3-20 characters", "e.g. jsmith") is no
+    // part of the reading; one that names another kind ("a company") leaves it unclear.
+    return whole == FieldKind::kUnknown || whole == outside.kind ? ClauseVerdict::kDrop : ClauseVerdict::kUnclear;
+  }
+  // What a negation rules out is never what the field asks for ("Username (not your
+  // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
   FieldKind named = readFolded(rest).kind;
-  if (readFolded(foldText(clause)).kind == FieldKind::kSomeoneElse) return false;
-  return named == FieldKind::kUnknown || isAnswerable(named);
+  if (named == FieldKind::kGivenName || named == FieldKind::kFamilyName) *ruledOut = named;
+  return named == FieldKind::kUnknown || isAnswerable(named) ? ClauseVerdict::kDrop : ClauseVerdict::kKeep;
 }
 
-std::string LabelReader::withoutNegativeAsides(std::string_view part, const FieldReading& outside) const {
-  // "(not a person, a company)", "(no, the guarantor's)": a clause that says what the field
-  // does want keeps the aside.
-  static constexpr std::string_view kButs[] = {"but", "sondern", "mais", "pero", "sino", "ma", "maar", "ale",
-                                               "но", "a", "а"};
-  if (!isAnswerable(outside.kind)) return {};
-  std::vector<LabelAside> negative;
+LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const FieldReading& outside) const {
+  // "(not a nickname but your real name)": the aside also says what the field wants.
+  static constexpr std::string_view kButs[] = {"but", "sondern", "mais", "pero", "sino", "ma", "maar", "ale", "но"};
+  AsideReading out;
+  if (!isAnswerable(outside.kind)) return out;
+  std::vector<LabelAside> dropped;
   for (const LabelAside& a : labelAsides(part)) {
     std::vector<std::string> words = foldedWords(a.inner);
+    if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
+    // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
+    // words that name a kind plainly is "no" taken as a negation.
+    if (outside.certainty < 0.9 && words.front() == "no") continue;
     if (std::any_of(words.begin(), words.end(), [](const std::string& w) {
           return std::find(std::begin(kButs), std::end(kButs), w) != std::end(kButs);
         })) {
-      continue;
+      out.unclear = true;
+      return out;
     }
-    // Every clause must only rule something out: "(no spaces, no dashes)".
-    bool only = true;
-    std::string_view inner = a.inner;
-    while (only && !inner.empty()) {
+    // Clause by clause: "(no spaces, no dashes)", "(not your email, 3-20 characters)".
+    ClauseVerdict verdict = ClauseVerdict::kDrop;
+    for (std::string_view inner = a.inner; !inner.empty();) {
       std::size_t cut = inner.find_first_of(",;");
       for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
-      only = rulesOutOnly(inner.substr(0, cut), outside);
+      ClauseVerdict v = judgeClause(inner.substr(0, cut), outside, &out.ruledOutPart);
+      if (v == ClauseVerdict::kUnclear) {
+        out.unclear = true;
+        return out;
+      }
+      if (v == ClauseVerdict::kKeep) verdict = v;
       inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
     }
-    if (only) negative.push_back(a);
+    if (verdict == ClauseVerdict::kDrop) dropped.push_back(a);
   }
-  return negative.empty() ? std::string() : withoutAsides(part, negative);
-}
-
-bool LabelReader::isPlainBirthDateLabel(std::string_view label) const {
-  static constexpr std::string_view kFiller[] = {
-      "your", "my", "own", "enter", "please", "select", "required", "optional", "format", "e", "g", "eg", "ex",
-      "the", "of", "de", "del", "di", "da", "do", "der", "des", "du", "la", "le", "il", "el", "van", "ihr", "ihre",
-      "votre", "tu", "su", "sua", "seu", "vostra", "uw", "twoja", "ваша", "ваш", "pflichtfeld", "obligatoire",
-      "obligatorio", "obbligatorio", "verplicht", "wymagane", "обязательно", "facultatif", "opcional"};
-  for (const std::string& w : foldedWords(withoutDateFormat(foldText(label)))) {
-    if (birthDateWords_.count(w) > 0) continue;
-    if (std::find(std::begin(kFiller), std::end(kFiller), w) != std::end(kFiller)) continue;
-    if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
-    return false;
-  }
-  return true;
+  if (!dropped.empty()) out.trimmed = withoutAsides(part, dropped);
+  return out;
 }
 
 std::vector<std::string_view> labelParts(std::string_view label) {
@@ -320,17 +312,28 @@ FieldReading LabelReader::read(std::string_view label) const {
     std::vector<LabelAside> asides = labelAsides(whole);
     FieldReading outside;
     if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
-    std::string trimmed = asides.empty() ? std::string() : withoutNegativeAsides(whole, outside);
+    AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, outside);
+    const std::string& trimmed = aside.trimmed;
     std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
-    FieldReading reading = readFolded(withoutDateFormat(foldText(part)));
+    FieldReading reading = aside.unclear ? FieldReading{FieldKind::kUnclear, 0.9}
+                                         : readFolded(withoutDateFormat(foldText(part)));
+    // A name without one of its parts is the other part: "Name (without first name)",
+    // "Nombre (sin apellidos)".
+    bool aName = reading.kind == FieldKind::kFullName || reading.kind == FieldKind::kGivenName ||
+                 reading.kind == FieldKind::kFamilyName;
+    if (aName && aside.ruledOutPart != FieldKind::kUnknown && !trimmed.empty()) {
+      reading.kind = aside.ruledOutPart == FieldKind::kGivenName ? FieldKind::kFamilyName : FieldKind::kGivenName;
+      reading.alternative = FieldKind::kUnknown;
+    }
     // A loose word left after a long aside is as unsure as it was inside the sentence.
     if (!trimmed.empty() && isAnswerable(reading.kind) && reading.certainty <= 0.71 &&
         foldedWords(whole).size() > 5) {
       reading.certainty *= 0.45;
     }
     // An address or a number to reach someone by, with a company in an aside: the person's
-    // own when the aside says "your" ("Email (domain must match your company)"), else maybe
-    // the company's ("Phone (employer)", "Email (company HR)"), and never the company's name.
+    // own when the label asks for work details ("Work phone (company)") or the aside speaks
+    // of the address's domain ("Email (domain must match your company)"); else maybe the
+    // company's ("Phone (your employer)", "Email (company HR)"); never the company's name.
     // A number in an aside of purpose is no number field: "E-mail (for the invoice)". Other
     // asides name what the field wants: "Name (first)", "Phone (IMEI)", "Website (launch date)".
     bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
@@ -338,9 +341,12 @@ FieldReading LabelReader::read(std::string_view label) const {
     if (contact && outside.certainty >= 0.92) {
       bool company = reading.kind == FieldKind::kOrganisation ||
                      (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
-      if (company) reading = saysYour(asides) ? outside : FieldReading{};
-      else if (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) reading = outside;
-      if (company && reading.kind == FieldKind::kUnknown) continue;
+      if (company) {
+        bool own = asksForWorkDetails(withoutAsides(whole, asides)) || speaksOfADomain(asides);
+        reading = own ? outside : FieldReading{FieldKind::kUnclear, 0.9};
+      } else if (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) {
+        reading = outside;
+      }
     }
     if (reading.kind == FieldKind::kUnknown) {
       if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
@@ -352,16 +358,16 @@ FieldReading LabelReader::read(std::string_view label) const {
     // "Country · Country code"; but not a hint on writing the whole ("Include country code").
     bool namesAPart = (decided.kind == FieldKind::kFullName &&
                        (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
-                      ((reading.kind == FieldKind::kDatePart || reading.kind == FieldKind::kPhonePart) &&
-                       !isWritingHint(part, reading.kind));
+                      (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart &&
+                       !isWritingHint(part, reading.kind)) ||
+                      (reading.kind == FieldKind::kPhonePart && !isWritingHint(part, reading.kind));
     if (!haveDecision || namesAPart) {
       decided = reading;
       haveDecision = true;
     }
   }
-  // A date of birth is as often another person's (a passenger's, a child's, a patient's):
-  // only a label that asks for nothing but "the date of birth" has it inserted.
-  if (decided.kind == FieldKind::kBirthDate && !isPlainBirthDateLabel(label)) decided.offerOnly = true;
+  // A date of birth is as often another person's: a passenger's, a child's, a patient's.
+  if (decided.kind == FieldKind::kBirthDate && namesAnotherPerson(label)) decided.offerOnly = true;
   return decided;
 }
 

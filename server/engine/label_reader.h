@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "engine/field_kind.h"
@@ -68,21 +67,22 @@ class LabelReader {
   };
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;
-  // The label part without bracketed asides that say what not to write ("Username (no
-  // spaces)", "Website (without http://)"); empty when it has none. An aside that names
-  // another kind than `outside`, the reading of the words outside the brackets, stays:
-  // "Phone (no area code)" wants a part of the number.
-  std::string withoutNegativeAsides(std::string_view part, const FieldReading& outside) const;
-  // Whether one clause of an aside only rules out something the field does not want.
-  bool rulesOutOnly(std::string_view clause, const FieldReading& outside) const;
-  // Whether a label asks for a date of birth and nothing else: "Your date of birth (DD/MM/YYYY)",
-  // not "Passenger 2 · Date of birth".
-  bool isPlainBirthDateLabel(std::string_view label) const;
+  // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
+  struct AsideReading {
+    std::string trimmed;   // the part without the asides it drops; empty when none is dropped
+    bool unclear = false;  // an aside leaves unclear whose value or which kind the field wants
+    FieldKind ruledOutPart = FieldKind::kUnknown;  // a part of a name a dropped aside rules out
+  };
+  enum class ClauseVerdict { kDrop, kKeep, kUnclear };
+  // `outside` is the reading of the words outside the brackets. An aside that only rules
+  // out another kind is dropped; one that rules out a piece of the value ("(no area code)")
+  // stays; one that names a person or says what the field wants instead is unclear.
+  AsideReading readAsides(std::string_view part, const FieldReading& outside) const;
+  ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, FieldKind* ruledOut) const;
 
   std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
   std::vector<Keyword> scanned_;  // prefix and anywhere keywords
   std::unordered_map<std::string, Keyword> whole_;  // by the folded label part they must equal
-  std::unordered_set<std::string> birthDateWords_;  // the folded words of the date-of-birth keywords
 };
 
 }  // namespace oskel::answer

@@ -2,6 +2,7 @@
 // words around a field's name.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,12 +48,13 @@ TEST(AnswerEngine, ReadsOnlyTheStartOfAVeryLongLabel) {
 TEST(LabelReader, BracketedAsides) {
   expectKinds({
       // A company in an aside of an e-mail, phone or web-address label: the person's own
-      // when the aside says "your", else maybe the company's, never the company's name.
+      // when the aside says "your" or the label asks for work details, else maybe the
+      // company's; never the company's name.
       // Asides that name a piece of the value decide as before.
       {"Email (domain must match your company)", FieldKind::kEmail},
-      {"Work email (company address)", FieldKind::kUnknown},
-      {"Phone (company)", FieldKind::kUnknown},
-      {"Website (company)", FieldKind::kUnknown},
+      {"Work email (company address)", FieldKind::kEmail},
+      {"Phone (company)", FieldKind::kUnclear},
+      {"Website (company)", FieldKind::kUnclear},
       {"Address (city)", FieldKind::kCity},
       {"Username (or email)", FieldKind::kUsernameOrEmail},
       {"Company (if applicable)", FieldKind::kOrganisation},
@@ -67,8 +69,11 @@ TEST(LabelReader, BracketedAsides) {
       {"氏名 (姓)", FieldKind::kFamilyName},
       {"Phone (country)", FieldKind::kCountry},
       {"Company (URL)", FieldKind::kUrl},
-      {"Phone (employer)", FieldKind::kUnknown},
-      {"Email (company HR)", FieldKind::kUnknown},
+      {"Phone (employer)", FieldKind::kUnclear},
+      {"Work phone (company)", FieldKind::kPhone},
+      {"Phone (your employer's main number)", FieldKind::kUnclear},
+      {"Website (company) · www.company.com", FieldKind::kUnclear},
+      {"Email (company HR)", FieldKind::kUnclear},
       // An aside that says what not to write is no part of the reading...
       {"Username (no spaces)", FieldKind::kUsername},
       {"Phone number (no spaces)", FieldKind::kPhone},
@@ -78,19 +83,30 @@ TEST(LabelReader, BracketedAsides) {
       {"Email (no spam, ever)", FieldKind::kEmail},
       {"Email (not shown publicly)", FieldKind::kEmail},
       {"Phone (no spaces, no dashes)", FieldKind::kPhone},
-      // An aside that also says what the field does want, or points at a person, stays.
-      {"Name (not a person, a company)", FieldKind::kOrganisation},
-      {"Teléfono (no el tuyo)", FieldKind::kOtherNumber},
-      {"Teléfono (no el del solicitante)", FieldKind::kOtherNumber},
-      {"Nome completo (no cartão do titular)", FieldKind::kOtherNumber},
+      {"Username (not your email, 3-20 characters)", FieldKind::kUsername},
+      {"Name (not a company)", FieldKind::kFullName},
+      {"City (not a ZIP code)", FieldKind::kCity},
+      {"Email (not a username or phone number)", FieldKind::kEmail},
+      {"Name (not the same as your username)", FieldKind::kFullName},
+      {"Email (no spaces, lowercase)", FieldKind::kEmail},
+      // A name without one of its parts is the other part.
+      {"Name (without first name)", FieldKind::kFamilyName},
+      {"Nombre (sin apellidos)", FieldKind::kGivenName},
+      // An aside that also says what the field wants instead, or points at a person,
+      // leaves the field unclear: no answer.
+      {"Name (not a nickname but your real name)", FieldKind::kUnclear},
+      {"Name (not a person, a company)", FieldKind::kUnclear},
+      {"Teléfono (no el tuyo)", FieldKind::kUnclear},
+      {"Teléfono (no el del solicitante)", FieldKind::kUnclear},
+      {"Nome completo (no cartão do titular)", FieldKind::kUnclear},
       {"Username (not your email)", FieldKind::kUsername},
       {"City (not postcode)", FieldKind::kCity},
       // ... but one that names someone else keeps the field someone else's.
-      {"Your name (not the guarantor)", FieldKind::kSomeoneElse},
-      {"Phone number (not yours, the guarantor's)", FieldKind::kSomeoneElse},
-      {"Name (not a relative)", FieldKind::kSomeoneElse},
-      {"Phone (not yours)", FieldKind::kSomeoneElse},
-      {"Nome completo (no documento do fiador)", FieldKind::kSomeoneElse},
+      {"Your name (not the guarantor)", FieldKind::kUnclear},
+      {"Phone number (not yours, the guarantor's)", FieldKind::kUnclear},
+      {"Name (not a relative)", FieldKind::kUnclear},
+      {"Phone (not yours)", FieldKind::kUnclear},
+      {"Nome completo (no documento do fiador)", FieldKind::kUnclear},
       {"Nome completo (no documento)", FieldKind::kFullName},
       // ... unless it takes a part away from the value, and "No." before digits or "of" is
       // a number.
@@ -131,9 +147,11 @@ TEST(LabelReader, BracketedAsides) {
                  {"Date of birth \u00B7 Required", birthday, 0u, true},
                  {"\u751F\u5E74\u6708\u65E5", birthday, 0u, true},
                  {"Passenger 2 \u00B7 Date of birth (DD/MM/YYYY)", birthday, 0u, false},
-                 {"Patient date of birth", birthday, 0u, false}});
+                 {"Patient date of birth", birthday, 0u, false},
+                 {"What is your date of birth?", birthday, 0u, true},
+                 {"When were you born?", birthday, 0u, true}});
   // Left without a long aside, a loose word is as unsure as it was inside the sentence.
-  expectChoices({{"Name (not the person completing this form)", list({{"A:index0", "Jane Doe"}}), 0u, false},
+  expectChoices({{"Name (not the person completing this form)", list({{"A:index0", "Jane Doe"}}), std::nullopt},
                  {"Full name (no nicknames)", list({{"A:index0", "Jane Doe"}}), 0u, true}});
 }
 

@@ -124,10 +124,22 @@ bool isWritingHint(std::string_view part, FieldKind piece) {
 bool speaksOfADomain(const std::vector<LabelAside>& asides) {
   static constexpr std::string_view kWords[] = {"domain", "domains", "domaine", "dominio", "domene", "domein",
                                                 "domena", "домен"};
+  // "(domain only)", "(just the company domain)": the field wants the domain, not an address.
+  static constexpr std::string_view kOnly[] = {"only", "just", "nur", "seulement", "uniquement", "solo",
+                                               "solamente", "apenas", "alleen", "tylko", "только"};
+  bool domain = false;
   for (const LabelAside& a : asides) {
     for (const std::string& w : foldedWords(a.inner)) {
-      if (std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords)) return true;
+      if (std::find(std::begin(kOnly), std::end(kOnly), w) != std::end(kOnly)) return false;
+      domain = domain || std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
     }
+  }
+  return domain;
+}
+
+bool hasCjkDateCharacter(std::string_view part) {
+  for (std::string_view c : {"\u5E74", "\u6708", "\u65E5"}) {
+    if (part.find(c) != std::string_view::npos) return true;
   }
   return false;
 }

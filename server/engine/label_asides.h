@@ -42,8 +42,13 @@ std::string negatedWords(std::string_view inner);
 // with +", "Country code (with +)", "Month (with leading zero)".
 bool isWritingHint(std::string_view part, FieldKind piece);
 
-// Whether an aside speaks of an e-mail address's domain: "(domain must match your company)".
+// Whether an aside speaks of an e-mail address's domain: "(domain must match your company)";
+// not when it asks for the domain only: "(domain only, e.g. company.com)".
 bool speaksOfADomain(const std::vector<LabelAside>& asides);
+
+// Whether a part holds 年, 月 or 日, which Chinese and Japanese use in words other than dates:
+// "日本語で入力" (enter in Japanese).
+bool hasCjkDateCharacter(std::string_view part);
 
 // Whether an aside gives the purpose of the value: "(for the invoice)", "(für Rückfragen)",
 // "(allowed email domains: acme.com)".

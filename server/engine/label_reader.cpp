@@ -98,6 +98,9 @@ LabelReader::LabelReader() {
   std::vector<LabelKeywordGroup> groups(answerableKeywordGroups().begin(), answerableKeywordGroups().end());
   groups.insert(groups.end(), refusalKeywordGroups().begin(), refusalKeywordGroups().end());
   for (const LabelKeywordGroup& group : groups) {
+    if (group.kind == FieldKind::kBirthDate) {
+      for (const std::string& w : foldedWords(group.words)) birthDateWords_.insert(w);
+    }
     std::string_view words = group.words;
     while (!words.empty()) {
       std::size_t bar = words.find('|');
@@ -227,73 +230,6 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   return reading;
 }
 
-LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, const FieldReading& outside,
-                                                    FieldKind* ruledOut) const {
-  // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
-  // "(no cartão do titular)". Whose value the field wants is then unclear.
-  static constexpr std::string_view kPeople[] = {
-      "person", "persons", "someone", "somebody", "individual", "persona", "personne", "yours", "yourself",
-      "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "applicant", "holder", "student",
-      "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna", "estudiante",
-      "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna", "crianca",
-      "filho", "filha", "dependente"};
-  std::vector<std::string> words = foldedWords(clause);
-  if (words.empty()) return ClauseVerdict::kDrop;
-  for (const std::string& w : words) {
-    if (std::find(std::begin(kPeople), std::end(kPeople), w) != std::end(kPeople)) return ClauseVerdict::kUnclear;
-  }
-  FieldKind whole = readFolded(foldText(clause)).kind;
-  if (whole == FieldKind::kSomeoneElse) return ClauseVerdict::kUnclear;  // "(not yours)", "(not a relative)"
-  std::string rest = negatedWords(clause);
-  if (rest.empty()) {
-    // A clause that says how to write the value ("3-20 characters", "e.g. jsmith") is no
-    // part of the reading; one that names another kind ("a company") leaves it unclear.
-    return whole == FieldKind::kUnknown || whole == outside.kind ? ClauseVerdict::kDrop : ClauseVerdict::kUnclear;
-  }
-  // What a negation rules out is never what the field asks for ("Username (not your
-  // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
-  FieldKind named = readFolded(rest).kind;
-  if (named == FieldKind::kGivenName || named == FieldKind::kFamilyName) *ruledOut = named;
-  return named == FieldKind::kUnknown || isAnswerable(named) ? ClauseVerdict::kDrop : ClauseVerdict::kKeep;
-}
-
-LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const FieldReading& outside) const {
-  // "(not a nickname but your real name)": the aside also says what the field wants.
-  static constexpr std::string_view kButs[] = {"but", "sondern", "mais", "pero", "sino", "ma", "maar", "ale", "но"};
-  AsideReading out;
-  if (!isAnswerable(outside.kind)) return out;
-  std::vector<LabelAside> dropped;
-  for (const LabelAside& a : labelAsides(part)) {
-    std::vector<std::string> words = foldedWords(a.inner);
-    if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
-    // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
-    // words that name a kind plainly is "no" taken as a negation.
-    if (outside.certainty < 0.9 && words.front() == "no") continue;
-    if (std::any_of(words.begin(), words.end(), [](const std::string& w) {
-          return std::find(std::begin(kButs), std::end(kButs), w) != std::end(kButs);
-        })) {
-      out.unclear = true;
-      return out;
-    }
-    // Clause by clause: "(no spaces, no dashes)", "(not your email, 3-20 characters)".
-    ClauseVerdict verdict = ClauseVerdict::kDrop;
-    for (std::string_view inner = a.inner; !inner.empty();) {
-      std::size_t cut = inner.find_first_of(",;");
-      for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
-      ClauseVerdict v = judgeClause(inner.substr(0, cut), outside, &out.ruledOutPart);
-      if (v == ClauseVerdict::kUnclear) {
-        out.unclear = true;
-        return out;
-      }
-      if (v == ClauseVerdict::kKeep) verdict = v;
-      inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
-    }
-    if (verdict == ClauseVerdict::kDrop) dropped.push_back(a);
-  }
-  if (!dropped.empty()) out.trimmed = withoutAsides(part, dropped);
-  return out;
-}
-
 std::vector<std::string_view> labelParts(std::string_view label) {
   std::vector<std::string_view> parts;
   while (true) {
@@ -358,8 +294,8 @@ FieldReading LabelReader::read(std::string_view label) const {
     // "Country · Country code"; but not a hint on writing the whole ("Include country code").
     bool namesAPart = (decided.kind == FieldKind::kFullName &&
                        (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
-                      (decided.kind == FieldKind::kBirthDate && reading.kind == FieldKind::kDatePart &&
-                       !isWritingHint(part, reading.kind)) ||
+                      (reading.kind == FieldKind::kDatePart && !isWritingHint(part, reading.kind) &&
+                       (decided.kind == FieldKind::kBirthDate || !hasCjkDateCharacter(part))) ||
                       (reading.kind == FieldKind::kPhonePart && !isWritingHint(part, reading.kind));
     if (!haveDecision || namesAPart) {
       decided = reading;
@@ -367,7 +303,10 @@ FieldReading LabelReader::read(std::string_view label) const {
     }
   }
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.
-  if (decided.kind == FieldKind::kBirthDate && namesAnotherPerson(label)) decided.offerOnly = true;
+  // Only a label that asks for the date of birth and nothing more has it inserted.
+  if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {
+    decided.offerOnly = true;
+  }
   return decided;
 }
 

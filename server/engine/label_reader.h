@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/field_kind.h"
@@ -79,10 +80,14 @@ class LabelReader {
   // stays; one that names a person or says what the field wants instead is unclear.
   AsideReading readAsides(std::string_view part, const FieldReading& outside) const;
   ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, FieldKind* ruledOut) const;
+  // Whether a label asks for a date of birth and nothing else: "What is your date of birth?",
+  // "Date of birth (DD/MM/YYYY)", not "Date of birth of the person you care for".
+  bool asksOnlyForABirthDate(std::string_view label) const;
 
   std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
   std::vector<Keyword> scanned_;  // prefix and anywhere keywords
   std::unordered_map<std::string, Keyword> whole_;  // by the folded label part they must equal
+  std::unordered_set<std::string> birthDateWords_;  // the folded words of the date-of-birth keywords
 };
 
 }  // namespace oskel::answer

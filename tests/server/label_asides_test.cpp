@@ -92,6 +92,14 @@ TEST(LabelReader, BracketedAsides) {
       // A name without one of its parts is the other part.
       {"Name (without first name)", FieldKind::kFamilyName},
       {"Nombre (sin apellidos)", FieldKind::kGivenName},
+      // Ruling out another of the field's own values leaves unclear which one it wants.
+      {"Address (not your address, the venue address)", FieldKind::kUnclear},
+      {"Apellidos (sin segundo apellido)", FieldKind::kUnclear},
+      {"Email (domain only, e.g. company.com)", FieldKind::kUnclear},
+      // A person ruled out beside an organisation, a requirement, a sign-in: no doubt.
+      {"Company (not an individual)", FieldKind::kOrganisation},
+      {"Phone (not required, but recommended)", FieldKind::kPhone},
+      {"Email (not shared, used for login)", FieldKind::kEmail},
       // An aside that also says what the field wants instead, or points at a person,
       // leaves the field unclear: no answer.
       {"Name (not a nickname but your real name)", FieldKind::kUnclear},
@@ -149,6 +157,8 @@ TEST(LabelReader, BracketedAsides) {
                  {"Passenger 2 \u00B7 Date of birth (DD/MM/YYYY)", birthday, 0u, false},
                  {"Patient date of birth", birthday, 0u, false},
                  {"What is your date of birth?", birthday, 0u, true},
+                 {"Date of birth of the person you care for", birthday, 0u, false},
+                 {"\u914D\u5076\u8005\u306E\u751F\u5E74\u6708\u65E5", birthday, 0u, false},
                  {"When were you born?", birthday, 0u, true}});
   // Left without a long aside, a loose word is as unsure as it was inside the sentence.
   expectChoices({{"Name (not the person completing this form)", list({{"A:index0", "Jane Doe"}}), std::nullopt},

@@ -122,6 +122,7 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Phone number · Please include your country code", FieldKind::kPhone},
                {"Phone · Must include country code", FieldKind::kPhone},
                {"Phone · Do not include the area code", FieldKind::kPhonePart},
+               {"Current address · Date moved in (MM/YYYY)", FieldKind::kDatePart},
                {"\u304A\u540D\u524D · \u65E5\u672C\u8A9E\u3067\u5165\u529B", FieldKind::kFullName},
                {"Country · Country code", FieldKind::kPhonePart},
                {"Geburtsdatum (TT.MM.JJJJ) · TT", FieldKind::kDatePart},

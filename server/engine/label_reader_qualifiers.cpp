@@ -1,0 +1,132 @@
+// The label reader's handling of what qualifies a field's words: negated asides ("(no
+// spaces)", "(not your email)") and labels that ask for a date of birth and nothing else.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/date_order.h"
+#include "engine/label_asides.h"
+#include "engine/label_reader.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+
+LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, const FieldReading& outside,
+                                                    FieldKind* ruledOut) const {
+  // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
+  // "(no cartão do titular)". Whose value the field wants is then unclear.
+  static constexpr std::string_view kPeople[] = {
+      "person", "persons", "someone", "somebody", "individual", "persona", "personne", "yours", "yourself",
+      "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "applicant", "holder", "student",
+      "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna", "estudiante",
+      "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna", "crianca",
+      "filho", "filha", "dependente", "own"};
+  // Words that make a name part another value: "(sin segundo apellido)", "(ohne weitere Vornamen)".
+  static constexpr std::string_view kModifiers[] = {"second", "segundo", "segunda", "secondo", "weitere", "weiteren",
+                                                    "zweiten", "other", "abbreviated", "abreviar", "abreviado",
+                                                    "middle", "deuxieme", "autres"};
+  auto listed = [](const auto& list, const std::string& w) {
+    return std::find(std::begin(list), std::end(list), w) != std::end(list);
+  };
+  std::vector<std::string> words = foldedWords(clause);
+  if (words.empty()) return ClauseVerdict::kDrop;
+  // Beside an organisation a person is the kind of value ruled out: "Company (not an individual)".
+  if (outside.kind != FieldKind::kOrganisation &&
+      std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(kPeople, w); })) {
+    return ClauseVerdict::kUnclear;
+  }
+  FieldKind whole = readFolded(foldText(clause)).kind;
+  if (whole == FieldKind::kSomeoneElse) return ClauseVerdict::kUnclear;  // "(not yours)", "(not a relative)"
+  // An e-mail address is also what a sign-in asks for: "Email (not shared, used for login)".
+  bool signIn = outside.kind == FieldKind::kEmail &&
+                (whole == FieldKind::kUsername || whole == FieldKind::kUsernameOrEmail);
+  std::string rest = negatedWords(clause);
+  if (rest.empty()) {
+    // A clause that says how to write the value ("3-20 characters", "e.g. jsmith") is no
+    // part of the reading; one that names another kind ("a company") leaves it unclear.
+    return whole == FieldKind::kUnknown || whole == outside.kind || signIn ? ClauseVerdict::kDrop
+                                                                           : ClauseVerdict::kUnclear;
+  }
+  // What a negation rules out is never what the field asks for ("Username (not your
+  // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
+  // Ruling out the field's own kind ("Address (not your address, ...)", "Apellidos (sin
+  // segundo apellido)") leaves unclear which value it wants.
+  FieldKind named = readFolded(rest).kind;
+  std::vector<std::string> restWords = foldedWords(rest);
+  // A bare scheme or word is a format, not another value: "Website (without http://)".
+  if (named == outside.kind && restWords.size() > 1) return ClauseVerdict::kUnclear;
+  bool plainPart = restWords.size() <= 3 &&
+                   std::none_of(restWords.begin(), restWords.end(), [&](const std::string& w) { return listed(kModifiers, w); });
+  if (outside.kind == FieldKind::kFullName && plainPart &&
+      (named == FieldKind::kGivenName || named == FieldKind::kFamilyName)) {
+    *ruledOut = named;
+  }
+  return named == FieldKind::kUnknown || isAnswerable(named) ? ClauseVerdict::kDrop : ClauseVerdict::kKeep;
+}
+
+LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const FieldReading& outside) const {
+  // "(not a nickname but your real name)": the aside also says what the field wants.
+  static constexpr std::string_view kButs[] = {"but", "sondern", "mais", "pero", "sino", "ma", "maar", "ale", "но"};
+  // "(not required, but recommended)" only says whether to fill the field.
+  static constexpr std::string_view kRequired[] = {"required", "mandatory", "obligatoire", "obligatorio",
+                                                   "obbligatorio", "erforderlich", "pflicht", "verplicht", "wymagane",
+                                                   "обязательно", "needed", "necessary"};
+  AsideReading out;
+  if (!isAnswerable(outside.kind)) return out;
+  std::vector<LabelAside> dropped;
+  for (const LabelAside& a : labelAsides(part)) {
+    std::vector<std::string> words = foldedWords(a.inner);
+    if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
+    // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
+    // words that name a kind plainly is "no" taken as a negation.
+    if (outside.certainty < 0.9 && words.front() == "no") continue;
+    auto has = [&](const auto& list) {
+      return std::any_of(words.begin(), words.end(), [&](const std::string& w) {
+        return std::find(std::begin(list), std::end(list), w) != std::end(list);
+      });
+    };
+    if (has(kButs) && !has(kRequired)) {
+      out.unclear = true;
+      return out;
+    }
+    // Clause by clause: "(no spaces, no dashes)", "(not your email, 3-20 characters)".
+    ClauseVerdict verdict = ClauseVerdict::kDrop;
+    for (std::string_view inner = a.inner; !inner.empty();) {
+      std::size_t cut = inner.find_first_of(",;");
+      for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
+      ClauseVerdict v = judgeClause(inner.substr(0, cut), outside, &out.ruledOutPart);
+      if (v == ClauseVerdict::kUnclear) {
+        out.unclear = true;
+        return out;
+      }
+      if (v == ClauseVerdict::kKeep) verdict = v;
+      inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
+    }
+    if (verdict == ClauseVerdict::kDrop) dropped.push_back(a);
+  }
+  if (!dropped.empty()) out.trimmed = withoutAsides(part, dropped);
+  return out;
+}
+
+bool LabelReader::asksOnlyForABirthDate(std::string_view label) const {
+  // Besides the words for a date of birth: possessives, questions ("What is your date of
+  // birth?", "When were you born?"), requirements, examples and an age to confirm.
+  static constexpr std::string_view kFiller[] = {
+      "your", "my", "enter", "please", "select", "required", "optional", "format", "e", "g", "eg", "ex", "the", "of",
+      "de", "del", "di", "da", "do", "der", "des", "du", "la", "le", "il", "el", "van", "ihr", "ihre", "votre", "tu",
+      "su", "sua", "seu", "vostra", "uw", "twoja", "ваша", "ваш", "dein", "deine", "je", "jouw", "ta", "tua", "твоя",
+      "pflichtfeld", "obligatoire", "obligatorio", "obbligatorio", "verplicht", "wymagane", "обязательно",
+      "facultatif", "opcional", "what", "is", "when", "were", "you", "born", "ist", "wann", "wurden", "sie", "geboren",
+      "quelle", "quel", "est", "cual", "es", "qual", "e", "jaki", "jest", "какая", "for", "example", "par", "ej",
+      "es", "bijv", "np", "например", "z", "b", "must", "be", "over", "at", "least", "years", "old", "age", "as",
+      "shown", "on", "passport", "id", "we", "ll", "never", "share", "this", "例"};
+  for (const std::string& w : foldedWords(withoutDateFormat(foldText(label)))) {
+    if (birthDateWords_.count(w) > 0) continue;
+    if (std::find(std::begin(kFiller), std::end(kFiller), w) != std::end(kFiller)) continue;
+    if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace oskel::answer

@@ -101,6 +101,12 @@ bool fitsDateOrder(std::string_view value, DateOrder order) {
   if (order == DateOrder::kUnstated) return true;
   std::vector<std::string_view> g = digitGroups(trimText(value));
   if (g.empty()) return false;
+  // "03/04/1988" is the 3rd of April or the 4th of March: saved in another country's order it
+  // would name another day, so it fits neither order for sure.
+  if (order != DateOrder::kYearMonthDay && g[0].size() <= 2 && g[1].size() <= 2 && number(g[0]) <= 12 &&
+      number(g[1]) <= 12 && number(g[0]) != number(g[1])) {
+    return false;
+  }
   switch (order) {
     case DateOrder::kDayMonthYear: return dayMonthYear(g[0], g[1], g[2]);
     case DateOrder::kMonthDayYear: return dayMonthYear(g[1], g[0], g[2]);

@@ -4,8 +4,8 @@
 // Labels state the order with a format: "Date of birth (DD/MM/YYYY)", "Geburtsdatum
 // · TT.MM.JJJJ", "yyyy-mm-dd". A saved "14.03.1988" fits a day-first field but in a
 // month-first one reads as the 3rd of the 14th month; "1985-11-23" fits only a
-// year-first one. A date that fits both orders ("02/07/1991") cannot be told apart
-// and counts as fitting.
+// year-first one. A date that fits both orders ("02/07/1991") cannot be told apart:
+// it fits neither for sure.
 #pragma once
 
 #include <string>

@@ -22,6 +22,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "no spam|no spam ever|never spam|we never spam|we don t spam|we won t spam|we hate spam|zero spam|"
      // ... and the address parts of UK and Irish forms, which are no dependants.
      "dependent locality|double dependent locality|dependant locality|dependent street|dependent thoroughfare"},
+    // A company's own line, not the person's: "Work phone (company switchboard)".
+    {FieldKind::kUnclear, 50, KeywordMatch::kWord,
+     "switchboard|main line|main number|main phone number|standard de l entreprise|centralita|telefonzentrale|"
+     "zentrale|centralino|hauptnummer"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"

@@ -14,27 +14,33 @@ namespace oskel::answer {
 LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, const FieldReading& outside,
                                                     FieldKind* ruledOut) const {
   // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
-  // "(no cartão do titular)". Whose value the field wants is then unclear.
+  // "(no familiar)". Whose value the field wants is then unclear. Beside an organisation the
+  // kinds of person ("Company (not an individual)") say what the value is not; the second
+  // person ("Empresa (no la tuya)") still says whose it is not.
+  static constexpr std::string_view kYours[] = {
+      "yours", "yourself", "own", "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "propio",
+      "propia", "usted"};
   static constexpr std::string_view kPeople[] = {
-      "person", "persons", "someone", "somebody", "individual", "persona", "personne", "yours", "yourself",
-      "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "applicant", "holder", "student",
-      "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna", "estudiante",
-      "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna", "crianca",
-      "filho", "filha", "dependente", "own"};
-  // Words that make a name part another value: "(sin segundo apellido)", "(ohne weitere Vornamen)".
-  static constexpr std::string_view kModifiers[] = {"second", "segundo", "segunda", "secondo", "weitere", "weiteren",
-                                                    "zweiten", "other", "abbreviated", "abreviar", "abreviado",
-                                                    "middle", "deuxieme", "autres"};
+      "person", "persons", "someone", "somebody", "individual", "persona", "personne", "applicant", "holder",
+      "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna",
+      "estudiante", "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna",
+      "crianca", "filho", "filha", "dependente", "familiar", "familiares", "parente", "procurador", "representante"};
+  // "(not just first name)", "(no solo el nombre)": the whole name, not a part.
+  static constexpr std::string_view kJust[] = {"just", "only", "solo", "seulement", "uniquement", "nur", "apenas",
+                                               "alleen", "soltanto", "tylko", "только"};
+  // The words that may stand beside a name part that is ruled out: "(not your first name)".
+  static constexpr std::string_view kArticles[] = {"your", "the", "a", "an", "votre", "ton", "le", "la", "el", "tu",
+                                                   "su", "il", "ihr", "ihren", "den", "de", "o", "seu", "sua", "je",
+                                                   "name", "names", "nom", "nombre", "nome", "naam"};
   auto listed = [](const auto& list, const std::string& w) {
     return std::find(std::begin(list), std::end(list), w) != std::end(list);
   };
   std::vector<std::string> words = foldedWords(clause);
   if (words.empty()) return ClauseVerdict::kDrop;
-  // Beside an organisation a person is the kind of value ruled out: "Company (not an individual)".
-  if (outside.kind != FieldKind::kOrganisation &&
-      std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(kPeople, w); })) {
-    return ClauseVerdict::kUnclear;
-  }
+  auto any = [&](const auto& list) {
+    return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(list, w); });
+  };
+  if (any(kYours) || (outside.kind != FieldKind::kOrganisation && any(kPeople))) return ClauseVerdict::kUnclear;
   FieldKind whole = readFolded(foldText(clause)).kind;
   if (whole == FieldKind::kSomeoneElse) return ClauseVerdict::kUnclear;  // "(not yours)", "(not a relative)"
   // An e-mail address is also what a sign-in asks for: "Email (not shared, used for login)".
@@ -53,10 +59,13 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   // segundo apellido)") leaves unclear which value it wants.
   FieldKind named = readFolded(rest).kind;
   std::vector<std::string> restWords = foldedWords(rest);
+  if (any(kJust)) return ClauseVerdict::kDrop;
   // A bare scheme or word is a format, not another value: "Website (without http://)".
   if (named == outside.kind && restWords.size() > 1) return ClauseVerdict::kUnclear;
-  bool plainPart = restWords.size() <= 3 &&
-                   std::none_of(restWords.begin(), restWords.end(), [&](const std::string& w) { return listed(kModifiers, w); });
+  // Only the part itself, with an article at most: not "(no shortened first names)".
+  bool plainPart = std::all_of(restWords.begin(), restWords.end(), [&](const std::string& w) {
+    return listed(kArticles, w) || readFolded(" " + w + " ").kind == named;
+  });
   if (outside.kind == FieldKind::kFullName && plainPart &&
       (named == FieldKind::kGivenName || named == FieldKind::kFamilyName)) {
     *ruledOut = named;
@@ -77,9 +86,6 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const F
   for (const LabelAside& a : labelAsides(part)) {
     std::vector<std::string> words = foldedWords(a.inner);
     if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
-    // Portuguese "no" is "on the": "Nome (no cartão)" is the name on the card. Only beside
-    // words that name a kind plainly is "no" taken as a negation.
-    if (outside.certainty < 0.9 && words.front() == "no") continue;
     auto has = [&](const auto& list) {
       return std::any_of(words.begin(), words.end(), [&](const std::string& w) {
         return std::find(std::begin(list), std::end(list), w) != std::end(list);

@@ -106,7 +106,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Name (not a person, a company)", FieldKind::kUnclear},
       {"Teléfono (no el tuyo)", FieldKind::kUnclear},
       {"Teléfono (no el del solicitante)", FieldKind::kUnclear},
-      {"Nome completo (no cartão do titular)", FieldKind::kUnclear},
+      {"Nome completo (no cartão do titular)", FieldKind::kOtherNumber},
       {"Username (not your email)", FieldKind::kUsername},
       {"City (not postcode)", FieldKind::kCity},
       // ... but one that names someone else keeps the field someone else's.
@@ -114,8 +114,11 @@ TEST(LabelReader, BracketedAsides) {
       {"Phone number (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not a relative)", FieldKind::kUnclear},
       {"Phone (not yours)", FieldKind::kUnclear},
-      {"Nome completo (no documento do fiador)", FieldKind::kUnclear},
-      {"Nome completo (no documento)", FieldKind::kFullName},
+      {"Nome completo (no documento do fiador)", FieldKind::kSomeoneElse},
+      {"Telefone (no caso de emergência)", FieldKind::kOtherNumber},
+      {"Full name (not just first name)", FieldKind::kFullName},
+      {"Empresa (no la tuya)", FieldKind::kUnclear},
+      {"Work phone (company switchboard)", FieldKind::kUnclear},
       // ... unless it takes a part away from the value, and "No." before digits or "of" is
       // a number.
       {"Phone (no area code)", FieldKind::kPhonePart},

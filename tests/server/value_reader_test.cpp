@@ -92,9 +92,11 @@ TEST(DateOrder, FormatsInLabelsAndDatesThatFitThem) {
   EXPECT_FALSE(fitsDateOrder("14.03.1988", DateOrder::kYearMonthDay));
   EXPECT_TRUE(fitsDateOrder("1985-11-23", DateOrder::kYearMonthDay));
   EXPECT_FALSE(fitsDateOrder("1985-11-23", DateOrder::kDayMonthYear));
-  // Both orders read it: the field's own order is taken on trust.
-  EXPECT_TRUE(fitsDateOrder("02/07/1991", DateOrder::kDayMonthYear));
-  EXPECT_TRUE(fitsDateOrder("02/07/1991", DateOrder::kMonthDayYear));
+  // Both orders read it, so it may be saved in the other: it fits neither for sure.
+  EXPECT_FALSE(fitsDateOrder("02/07/1991", DateOrder::kDayMonthYear));
+  EXPECT_FALSE(fitsDateOrder("02/07/1991", DateOrder::kMonthDayYear));
+  EXPECT_TRUE(fitsDateOrder("07/07/1991", DateOrder::kMonthDayYear));
+  EXPECT_TRUE(fitsDateOrder("1991-07-02", DateOrder::kYearMonthDay));
   EXPECT_TRUE(fitsDateOrder("12 March 1988", DateOrder::kUnstated));
   for (const char* notDigits : {"12 March 1988", "1986年4月12日", "14.03.", "14..03.1988", "", "32.01.1990",
                                 "14.13.1990", "1.2.3.4", "123.03.1990"}) {

@@ -67,19 +67,9 @@ std::string withoutAsides(std::string_view part, const std::vector<LabelAside>& 
 std::string negatedWords(std::string_view inner) {
   static constexpr std::string_view kNegations[] = {"no", "not", "without", "ohne", "kein", "keine", "sans", "pas",
                                                     "sin", "senza", "sem", "zonder", "geen", "bez", "без", "не"};
-  // A bare "no" is also "number" ("no de membre", "No. of") and Portuguese "in the" ("no
-  // caso de emergência", "no cartão"): it is a negation only before the words of an
-  // instruction on what not to write.
-  static constexpr std::string_view kAfterNo[] = {
-      "spaces", "space", "dashes", "dash", "hyphens", "spam", "http", "https", "www", "abbreviations",
-      "abbreviation", "special", "symbols", "punctuation", "caps", "capitals", "po", "p", "box", "boxes",
-      "nicknames", "nickname", "titles", "title", "initials", "apostrophes", "accents", "emojis", "leading",
-      "trailing", "country", "area", "prefix", "extension", "zeros", "zero", "plus", "brackets", "parentheses",
-      "dots", "periods", "commas", "slashes", "personal", "free", "gmail", "yahoo", "hotmail", "work", "school",
-      "company", "business", "el", "la", "los", "las", "just", "only", "solo", "se", "es", "a", "an", "the",
-      "your", "tu", "su", "middle", "surname", "surnames", "first", "last", "real", "fake", "email", "emails",
-      "url", "urls", "links", "link", "phone", "numbers", "letters", "names", "name", "postcode", "zip", "city",
-      "apartment", "apt", "suite", "unit", "street", "address", "espacios", "guiones", "acentos"};
+  // Words after "no" that make it "number": "No. of", "no de membre", "no civique".
+  static constexpr std::string_view kNumberOf[] = {"of", "de", "d", "do", "da", "del", "della", "di", "du", "des",
+                                                   "civique", "civico", "interior", "exterior", "ext"};
   std::vector<std::string_view> raw = splitWords(inner);
   // A negation is a word on its own: not "No.", "nº" or "n°", nor "no," ("no, the guarantor's").
   if (raw.empty() || !std::all_of(raw.front().begin(), raw.front().end(), [](char c) {
@@ -94,7 +84,7 @@ std::string negatedWords(std::string_view inner) {
   if (words.size() < 2 || std::find(std::begin(kNegations), std::end(kNegations), words[0]) == std::end(kNegations)) {
     return {};
   }
-  if (words[0] == "no" && std::find(std::begin(kAfterNo), std::end(kAfterNo), words[1]) == std::end(kAfterNo)) {
+  if (words[0] == "no" && std::find(std::begin(kNumberOf), std::end(kNumberOf), words[1]) != std::end(kNumberOf)) {
     return {};
   }
   if (words[1][0] >= '0' && words[1][0] <= '9') return {};

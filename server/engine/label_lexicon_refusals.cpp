@@ -24,8 +24,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "dependent locality|double dependent locality|dependant locality|dependent street|dependent thoroughfare"},
     // A company's own line, not the person's: "Work phone (company switchboard)".
     {FieldKind::kUnclear, 50, KeywordMatch::kWord,
-     "switchboard|main line|main number|main phone number|standard de l entreprise|centralita|telefonzentrale|"
-     "zentrale|centralino|hauptnummer"},
+     "switchboard|company switchboard|company main line|company main number|standard de l entreprise|"
+     "centralita|telefonzentrale|centralino"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
@@ -35,7 +35,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
      "child|child s|children s|kid s|infant|infant s|dependant|dependent|dependant s|dependent s|"
-     "family member|relative|not yours|not yourself|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"
+     "family member|relative|not yours|not yourself|emergency|emergencia|notfall|urgence|urgencia|emergenza|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"
      "baby s|due date|expected date|deceased|your son|son s|daughter|daughter s|partner date of birth|"
      "partner s date of birth|des kindes|de l enfant|del hijo|del figlio|do filho|da crianca|crianca|dependente|"
      "dziecka|ребенка|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
@@ -178,7 +178,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "card number|credit card|creditcard|kartennummer|numero de carte|numero de tarjeta|"
      "numero della carta|cvv|cvc|cvv2|csc|security code|card security code|cardholder|"
      "card holder|cardholder name|name on card|iban|expiry|expiration|card verification|"
-     "sort code|konto|kontonummer|routing number|bic|swift"},
+     "sort code|konto|kontonummer|routing number|bic|swift|cartao|numero do cartao|nome no cartao|en la tarjeta|"
+     "sur la carte|auf der karte|sulla carta"},
     {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kAnywhere,
      "カード番号|卡号|카드번호"},
     {FieldKind::kOneTimeCode, 58, KeywordMatch::kWord,

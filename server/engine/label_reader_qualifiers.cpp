@@ -24,7 +24,9 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
       "person", "persons", "someone", "somebody", "individual", "persona", "personne", "applicant", "holder",
       "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna",
       "estudiante", "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna",
-      "crianca", "filho", "filha", "dependente", "familiar", "familiares", "parente", "procurador", "representante"};
+      "crianca", "filho", "filha", "dependente", "familiar", "familiares", "parente", "procurador", "representante",
+      "menores", "responsaveis", "criancas", "filhos", "pais", "padres", "parents", "user", "users",
+      "utilisateur", "usuario", "benutzer", "utente"};
   // "(not just first name)", "(no solo el nombre)": the whole name, not a part.
   static constexpr std::string_view kJust[] = {"just", "only", "solo", "seulement", "uniquement", "nur", "apenas",
                                                "alleen", "soltanto", "tylko", "только"};
@@ -91,7 +93,12 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const F
         return std::find(std::begin(list), std::end(list), w) != std::end(list);
       });
     };
-    if (has(kButs) && !has(kRequired)) {
+    // "(not required if you work for yourself)" only says whether to fill the field.
+    if (has(kRequired)) {
+      dropped.push_back(a);
+      continue;
+    }
+    if (has(kButs)) {
       out.unclear = true;
       return out;
     }

@@ -106,7 +106,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Name (not a person, a company)", FieldKind::kUnclear},
       {"Teléfono (no el tuyo)", FieldKind::kUnclear},
       {"Teléfono (no el del solicitante)", FieldKind::kUnclear},
-      {"Nome completo (no cartão do titular)", FieldKind::kOtherNumber},
+      {"Nome completo (no cartão do titular)", FieldKind::kUnclear},
       {"Username (not your email)", FieldKind::kUsername},
       {"City (not postcode)", FieldKind::kCity},
       // ... but one that names someone else keeps the field someone else's.
@@ -114,11 +114,16 @@ TEST(LabelReader, BracketedAsides) {
       {"Phone number (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not a relative)", FieldKind::kUnclear},
       {"Phone (not yours)", FieldKind::kUnclear},
-      {"Nome completo (no documento do fiador)", FieldKind::kSomeoneElse},
-      {"Telefone (no caso de emergência)", FieldKind::kOtherNumber},
+      {"Nome completo (no documento do fiador)", FieldKind::kUnclear},
+      {"Telefone (no caso de emergência)", FieldKind::kUnclear},
       {"Full name (not just first name)", FieldKind::kFullName},
       {"Empresa (no la tuya)", FieldKind::kUnclear},
+      {"Phone (not the user)", FieldKind::kUnclear},
       {"Work phone (company switchboard)", FieldKind::kUnclear},
+      {"Phone (main number)", FieldKind::kPhone},
+      {"Company (not required if you work for yourself)", FieldKind::kOrganisation},
+      {"Teléfono (no obligatorio)", FieldKind::kPhone},
+      {"Nome completo (no documento)", FieldKind::kFullName},
       // ... unless it takes a part away from the value, and "No." before digits or "of" is
       // a number.
       {"Phone (no area code)", FieldKind::kPhonePart},
@@ -131,7 +136,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Endereço (nº da casa)", FieldKind::kOtherNumber},
       {"Adresse (no civique)", FieldKind::kOtherNumber},
       // Portuguese "no" is "on the": the name on the card is no plain name.
-      {"Nome (no cartão)", FieldKind::kOtherNumber},
+      {"Nome (no cartão)", FieldKind::kCardOrSecurityCode},
       {"Mobile No.", FieldKind::kPhone},
       {"House no", FieldKind::kOtherNumber},
       {"Flat no / House name", FieldKind::kOtherNumber},

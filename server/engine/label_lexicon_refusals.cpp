@@ -35,7 +35,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
      "child|child s|children s|kid s|infant|infant s|dependant|dependent|dependant s|dependent s|"
-     "family member|relative|not yours|not yourself|emergency|emergencia|notfall|urgence|urgencia|emergenza|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"
+     "family member|relative|not yours|not yourself|emergency|emergencia|notfall|urgence|urgencia|emergenza|acidente|accidente|unfall|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"
      "baby s|due date|expected date|deceased|your son|son s|daughter|daughter s|partner date of birth|"
      "partner s date of birth|des kindes|de l enfant|del hijo|del figlio|do filho|da crianca|crianca|dependente|"
      "dziecka|ребенка|spouse|spouse name|husband|wife|husband s|wife s|mother s|father s|ehepartner|"
@@ -77,7 +77,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      // A former name is no longer the one saved.
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
      "nazwisko panienskie|nazwisko rodowe|девичья фамилия|фамилия при рождении|cognome da nubile|kizlik soyadi|"
-     "kizlik soyadiniz|nome de solteira|urun adi"},
+     "kizlik soyadiniz|nome de solteira|sobrenome de solteira|de solteira|de soltera|urun adi"},
     // The prefix of a phone number split over several fields. Qualifiers such as "mit
     // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
     {FieldKind::kPhonePart, 34, KeywordMatch::kWord,

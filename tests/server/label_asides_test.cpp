@@ -116,6 +116,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Phone (not yours)", FieldKind::kUnclear},
       {"Nome completo (no documento do fiador)", FieldKind::kUnclear},
       {"Telefone (no caso de emergência)", FieldKind::kUnclear},
+      {"Sobrenome (no caso de casadas, sobrenome de solteira)", FieldKind::kUnclear},
       {"Full name (not just first name)", FieldKind::kFullName},
       {"Empresa (no la tuya)", FieldKind::kUnclear},
       {"Phone (not the user)", FieldKind::kUnclear},

@@ -83,6 +83,13 @@ DateOrder dateOrderAskedBy(std::string_view label) {
 }
 
 std::string withoutDateFormat(const std::string& folded) {
+  // Every format names the month; most labels name none and are returned as they are.
+  static constexpr std::string_view kMonths[] = {" mm ",    " m ",    " мм ",   " м ",       " month ", " monat ",
+                                                 " mois ",  " mes ",  " mese ", " maand ",   " miesiac ", " месяц "};
+  if (std::none_of(std::begin(kMonths), std::end(kMonths),
+                   [&](std::string_view m) { return folded.find(m) != std::string::npos; })) {
+    return folded;
+  }
   std::vector<std::string> w = foldedWords(folded);
   std::string out = " ";
   bool dropped = false;

@@ -240,53 +240,55 @@ std::vector<std::string_view> labelParts(std::string_view label) {
   }
 }
 
+FieldReading LabelReader::readPart(std::string_view whole, std::string* read) const {
+  std::vector<LabelAside> asides = labelAsides(whole);
+  FieldReading outside;
+  if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
+  AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, outside);
+  *read = aside.trimmed.empty() ? std::string(whole) : aside.trimmed;
+  if (aside.unclear) return {FieldKind::kUnclear, 0.9};
+  FieldReading reading = readFolded(withoutDateFormat(foldText(*read)));
+  if (!aside.trimmed.empty() && isAnswerable(reading.kind)) {
+    // A name without one of its parts is the other part: "Name (without first name)".
+    bool aName = reading.kind == FieldKind::kFullName || reading.kind == FieldKind::kGivenName ||
+                 reading.kind == FieldKind::kFamilyName;
+    if (aName && aside.ruledOutPart != FieldKind::kUnknown) {
+      reading.kind = aside.ruledOutPart == FieldKind::kGivenName ? FieldKind::kFamilyName : FieldKind::kGivenName;
+      reading.alternative = FieldKind::kUnknown;
+    }
+    // A loose word left after a long aside is as unsure as it was inside the sentence.
+    if (reading.certainty <= 0.71 && foldedWords(whole).size() > 5) reading.certainty *= 0.45;
+  }
+  // An address or a number to reach someone by, with a company in an aside: the person's
+  // own when the label asks for work details ("Work phone (company)") or the aside speaks
+  // of the address's domain ("Email (domain must match your company)"); else maybe the
+  // company's ("Phone (your employer)", "Email (company HR)"); never the company's name.
+  // A number in an aside of purpose is no number field: "E-mail (for the invoice)". Other
+  // asides name what the field wants: "Name (first)", "Phone (IMEI)", "Website (launch date)".
+  bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
+                 outside.kind == FieldKind::kUrl;
+  if (contact && outside.certainty >= 0.92) {
+    bool company = reading.kind == FieldKind::kOrganisation ||
+                   (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
+    if (company) {
+      bool own = asksForWorkDetails(withoutAsides(whole, asides)) || speaksOfADomain(asides);
+      return own ? outside : FieldReading{FieldKind::kUnclear, 0.9};
+    }
+    if (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) return outside;
+  }
+  if (reading.kind == FieldKind::kUnknown) {
+    if (std::string apart = spelledApart(*read); !apart.empty()) reading = readFolded(foldText(apart));
+  }
+  return reading;
+}
+
 FieldReading LabelReader::read(std::string_view label) const {
   if (looksLikeArithmetic(label)) return {FieldKind::kCaptcha, 0.9};
   FieldReading decided;
   bool haveDecision = false;
   for (std::string_view whole : labelParts(label)) {
-    std::vector<LabelAside> asides = labelAsides(whole);
-    FieldReading outside;
-    if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
-    AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, outside);
-    const std::string& trimmed = aside.trimmed;
-    std::string_view part = trimmed.empty() ? whole : std::string_view(trimmed);
-    FieldReading reading = aside.unclear ? FieldReading{FieldKind::kUnclear, 0.9}
-                                         : readFolded(withoutDateFormat(foldText(part)));
-    // A name without one of its parts is the other part: "Name (without first name)",
-    // "Nombre (sin apellidos)".
-    bool aName = reading.kind == FieldKind::kFullName || reading.kind == FieldKind::kGivenName ||
-                 reading.kind == FieldKind::kFamilyName;
-    if (aName && aside.ruledOutPart != FieldKind::kUnknown && !trimmed.empty()) {
-      reading.kind = aside.ruledOutPart == FieldKind::kGivenName ? FieldKind::kFamilyName : FieldKind::kGivenName;
-      reading.alternative = FieldKind::kUnknown;
-    }
-    // A loose word left after a long aside is as unsure as it was inside the sentence.
-    if (!trimmed.empty() && isAnswerable(reading.kind) && reading.certainty <= 0.71 &&
-        foldedWords(whole).size() > 5) {
-      reading.certainty *= 0.45;
-    }
-    // An address or a number to reach someone by, with a company in an aside: the person's
-    // own when the label asks for work details ("Work phone (company)") or the aside speaks
-    // of the address's domain ("Email (domain must match your company)"); else maybe the
-    // company's ("Phone (your employer)", "Email (company HR)"); never the company's name.
-    // A number in an aside of purpose is no number field: "E-mail (for the invoice)". Other
-    // asides name what the field wants: "Name (first)", "Phone (IMEI)", "Website (launch date)".
-    bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
-                   outside.kind == FieldKind::kUrl;
-    if (contact && outside.certainty >= 0.92) {
-      bool company = reading.kind == FieldKind::kOrganisation ||
-                     (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
-      if (company) {
-        bool own = asksForWorkDetails(withoutAsides(whole, asides)) || speaksOfADomain(asides);
-        reading = own ? outside : FieldReading{FieldKind::kUnclear, 0.9};
-      } else if (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) {
-        reading = outside;
-      }
-    }
-    if (reading.kind == FieldKind::kUnknown) {
-      if (std::string apart = spelledApart(part); !apart.empty()) reading = readFolded(foldText(apart));
-    }
+    std::string part;
+    FieldReading reading = readPart(whole, &part);
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
     // A later part may name the piece of the value that a group asks for: "Name · First",

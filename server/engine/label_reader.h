@@ -68,6 +68,8 @@ class LabelReader {
   };
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;
+  // Reads one " · " part with its asides; `read` receives the text that was read.
+  FieldReading readPart(std::string_view whole, std::string* read) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

@@ -25,8 +25,7 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
       "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna",
       "estudiante", "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna",
       "crianca", "filho", "filha", "dependente", "familiar", "familiares", "parente", "procurador", "representante",
-      "menores", "responsaveis", "criancas", "filhos", "pais", "padres", "parents", "user", "users",
-      "utilisateur", "usuario", "benutzer", "utente"};
+      "menores", "responsaveis", "criancas", "filhos", "pais", "padres", "parents", "user", "users"};
   // "(not just first name)", "(no solo el nombre)": the whole name, not a part.
   static constexpr std::string_view kJust[] = {"just", "only", "solo", "seulement", "uniquement", "nur", "apenas",
                                                "alleen", "soltanto", "tylko", "только"};

@@ -120,6 +120,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Full name (not just first name)", FieldKind::kFullName},
       {"Empresa (no la tuya)", FieldKind::kUnclear},
       {"Phone (not the user)", FieldKind::kUnclear},
+      {"Adresse e-mail (pas votre nom d'utilisateur)", FieldKind::kEmail},
       {"Work phone (company switchboard)", FieldKind::kUnclear},
       {"Phone (main number)", FieldKind::kPhone},
       {"Company (not required if you work for yourself)", FieldKind::kOrganisation},

@@ -244,7 +244,7 @@ FieldReading LabelReader::readPart(std::string_view whole, std::string* read) co
   std::vector<LabelAside> asides = labelAsides(whole);
   FieldReading outside;
   if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
-  AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, outside);
+  AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, asides, outside);
   *read = aside.trimmed.empty() ? std::string(whole) : aside.trimmed;
   if (aside.unclear) return {FieldKind::kUnclear, 0.9};
   FieldReading reading = readFolded(withoutDateFormat(foldText(*read)));

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/field_kind.h"
+#include "engine/label_asides.h"
 #include "engine/label_lexicon.h"
 
 namespace oskel::answer {
@@ -80,7 +81,8 @@ class LabelReader {
   // `outside` is the reading of the words outside the brackets. An aside that only rules
   // out another kind is dropped; one that rules out a piece of the value ("(no area code)")
   // stays; one that names a person or says what the field wants instead is unclear.
-  AsideReading readAsides(std::string_view part, const FieldReading& outside) const;
+  AsideReading readAsides(std::string_view part, const std::vector<LabelAside>& asides,
+                          const FieldReading& outside) const;
   ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, FieldKind* ruledOut) const;
   // Whether a label asks for a date of birth and nothing else: "What is your date of birth?",
   // "Date of birth (DD/MM/YYYY)", not "Date of birth of the person you care for".

@@ -74,7 +74,8 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   return named == FieldKind::kUnknown || isAnswerable(named) ? ClauseVerdict::kDrop : ClauseVerdict::kKeep;
 }
 
-LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const FieldReading& outside) const {
+LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const std::vector<LabelAside>& asides,
+                                                  const FieldReading& outside) const {
   // "(not a nickname but your real name)": the aside also says what the field wants.
   static constexpr std::string_view kButs[] = {"but", "sondern", "mais", "pero", "sino", "ma", "maar", "ale", "но"};
   // "(not required, but recommended)" only says whether to fill the field.
@@ -84,7 +85,7 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const F
   AsideReading out;
   if (!isAnswerable(outside.kind)) return out;
   std::vector<LabelAside> dropped;
-  for (const LabelAside& a : labelAsides(part)) {
+  for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
     if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
     auto has = [&](const auto& list) {

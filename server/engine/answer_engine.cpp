@@ -123,6 +123,7 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
       case FieldKind::kEmail:
       case FieldKind::kUsernameOrEmail:
       case FieldKind::kSomeoneElse:
+      case FieldKind::kUnclear:
       case FieldKind::kPassword:
       case FieldKind::kCardOrSecurityCode:
       case FieldKind::kOneTimeCode:

@@ -45,7 +45,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nombre del hijo|nome del figlio|nome do filho|imie dziecka|имя ребенка|"
      "guardian|guardian name|legal guardian|name of guardian|name of child|name of the child|parent name|"
      "name of parent|next of kin|father|mother|father name|mother name|name of father|name of mother|"
-     "referring physician|physician|anne adi|baba adi|phu huynh|nguoi giam ho|ten cha|ten me|ho ten cha|"
+     "referring physician|physician|doctor s name|doctor name|name of doctor|gp name|gp s name|name of your gp|"
+     "dentist name|payee|payee name|anne adi|baba adi|phu huynh|nguoi giam ho|ten cha|ten me|ho ten cha|"
      "ho ten me|ayah|nama ayah|orang tua|wali|ولي الأمر|ولي الامر|अभिभावक|पिता|माता|"
      "nome da mae|nome do pai|nombre del padre|nombre de la madre|nom du pere|nom de la mere|name des vaters|"
      "name der mutter|nome del padre|nome della madre|imie ojca|imie matki|имя отца|имя матери|"
@@ -69,6 +70,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
      // Names of things, not of the person.
      "event name|name of the event|project name|name of the project|team name|group name|pet name|pet s name|"
+     "bank name|name of bank|name of your bank|university name|hospital name|"
+     // Numbers of a company or a membership, whatever their label says besides.
+     "company number|company reg number|company registration number|registration number|"
+     "registered company number|organisation number|organization number|employer identification number|"
+     "company id|member id|patient id|policy id|claim id|medicare id|insurance id|"
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
      "blog name|page name|app name|device name|computer name|network name|course name|venue name|brand name|"
      "model name|character name|game name|workspace name|room name|playlist name|album name|"

@@ -247,7 +247,14 @@ FieldReading LabelReader::readPart(std::string_view whole, std::string* read) co
   AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, asides, outside);
   *read = aside.trimmed.empty() ? std::string(whole) : aside.trimmed;
   if (aside.unclear) return {FieldKind::kUnclear, 0.9};
-  FieldReading reading = readFolded(withoutDateFormat(foldText(*read)));
+  std::string folded = foldText(*read);
+  std::string withoutFormat = withoutDateFormat(folded);
+  FieldReading reading = readFolded(withoutFormat);
+  // The format of a whole date makes the field a date: only a date of birth is answered.
+  // "At current address since (DD/MM/YYYY)" asks for a date, not the address.
+  if (withoutFormat != folded && isAnswerable(reading.kind) && reading.kind != FieldKind::kBirthDate) {
+    return {FieldKind::kDatePart, 0.95};
+  }
   if (!aside.trimmed.empty() && isAnswerable(reading.kind)) {
     // A name without one of its parts is the other part: "Name (without first name)".
     bool aName = reading.kind == FieldKind::kFullName || reading.kind == FieldKind::kGivenName ||

@@ -285,6 +285,7 @@ TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
   EXPECT_EQ(kind("e.g. jane@example.com."), FieldKind::kEmail);
   EXPECT_EQ(kind("Username (e.g. john@example.org)"), FieldKind::kUsernameOrEmail);
   EXPECT_EQ(kind("Friend's e-mail · friend@example.com"), FieldKind::kSomeoneElse);
+  EXPECT_EQ(kind("Email (not yours, e.g. friend@example.com)"), FieldKind::kUnclear);
   EXPECT_EQ(kind("Password · min. 8 characters, e.g. not you@example.com"), FieldKind::kPassword);
   EXPECT_EQ(kind("Contact @ our office"), FieldKind::kUnknown);  // an "@" that is no address
   // A reset form's sentence names the password but asks for the account's address.

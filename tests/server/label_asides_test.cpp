@@ -119,6 +119,10 @@ TEST(LabelReader, BracketedAsides) {
       {"Sobrenome (no caso de casadas, sobrenome de solteira)", FieldKind::kUnclear},
       {"Full name (not just first name)", FieldKind::kFullName},
       {"Empresa (no la tuya)", FieldKind::kUnclear},
+      // Dropping "(no spaces)" leaves a number's own words to read.
+      {"Company number (no spaces)", FieldKind::kOtherNumber},
+      {"Member ID (no dashes)", FieldKind::kOtherNumber},
+      {"GP name (no titles)", FieldKind::kSomeoneElse},
       {"Phone (not the user)", FieldKind::kUnclear},
       {"Adresse e-mail (pas votre nom d'utilisateur)", FieldKind::kEmail},
       {"Work phone (company switchboard)", FieldKind::kUnclear},
@@ -153,6 +157,9 @@ TEST(LabelReader, BracketedAsides) {
       {"Fecha de nacimiento (DD/MM/AA)", FieldKind::kBirthDate},
       {"Date of birth (Day/Month/Year)", FieldKind::kBirthDate},
       {"Birth year (YYYY)", FieldKind::kDatePart},
+      // A whole date of anything else is a date, not the noun beside it.
+      {"Lived at current address since (DD/MM/YYYY)", FieldKind::kDatePart},
+      {"Current employer since (DD/MM/YYYY)", FieldKind::kDatePart},
       {"Pet's date of birth (DD/MM/YYYY)", FieldKind::kSomeoneElse},
       {"Geburtsdatum des Kindes (TT.MM.JJJJ)", FieldKind::kSomeoneElse},
       {"Day (DD)", FieldKind::kDatePart},

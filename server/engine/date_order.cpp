@@ -14,20 +14,20 @@ namespace {
 bool isDay(const std::string& w) {
   static constexpr std::string_view kWords[] = {"dd", "d", "tt", "t", "jj", "j", "gg", "g", "дд", "д", "day", "tag",
                                                 "jour", "dia", "giorno", "dag", "dzien", "день"};
-  return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
+  return isListed(kWords, w);
 }
 bool isMonth(const std::string& w) {
   static constexpr std::string_view kWords[] = {"mm", "m", "мм", "м", "month", "monat", "mois", "mes", "mese",
                                                 "maand", "miesiac", "месяц"};
-  return std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
+  return isListed(kWords, w);
 }
 // `first`: the year opens the format, where a two-letter "jj" is the French day.
 bool isYear(const std::string& w, bool first) {
   static constexpr std::string_view kFour[] = {"yyyy", "jjjj", "aaaa", "rrrr", "гггг", "year", "jahr", "annee",
                                                "ano", "anno", "jaar", "rok", "год"};
   static constexpr std::string_view kTwo[] = {"yy", "jj", "aa", "rr", "гг"};
-  if (std::find(std::begin(kFour), std::end(kFour), w) != std::end(kFour)) return true;
-  return !first && std::find(std::begin(kTwo), std::end(kTwo), w) != std::end(kTwo);
+  if (isListed(kFour, w)) return true;
+  return !first && isListed(kTwo, w);
 }
 
 // The order of a format that starts at word `i`, if one does.

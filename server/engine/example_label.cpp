@@ -109,7 +109,7 @@ constexpr std::string_view kConventionalFamilyNames[] = {"doe", "smith", "muster
 
 template <std::size_t N>
 bool listed(const std::string_view (&names)[N], const std::string& folded) {
-  return std::find(std::begin(names), std::end(names), folded) != std::end(names);
+  return isListed(names, folded);
 }
 
 // The part of a name that `example` shows, read against the word lists; kUnknown when none.

@@ -81,10 +81,10 @@ std::string negatedWords(std::string_view inner) {
     return {};
   }
   std::vector<std::string> words = foldedWords(inner);
-  if (words.size() < 2 || std::find(std::begin(kNegations), std::end(kNegations), words[0]) == std::end(kNegations)) {
+  if (words.size() < 2 || !isListed(kNegations, words[0])) {
     return {};
   }
-  if (words[0] == "no" && std::find(std::begin(kNumberOf), std::end(kNumberOf), words[1]) != std::end(kNumberOf)) {
+  if (words[0] == "no" && isListed(kNumberOf, words[1])) {
     return {};
   }
   if (words[1][0] >= '0' && words[1][0] <= '9') return {};
@@ -110,17 +110,11 @@ bool isWritingHint(std::string_view part, FieldKind piece) {
   if (cjkPieces > 1) return true;
   if (piece != FieldKind::kPhonePart) return false;
   std::vector<std::string> words = foldedWords(withoutAsides(part, labelAsides(part)));
-  auto listed = [](const auto& list, const std::string& w) {
-    return std::find(std::begin(list), std::end(list), w) != std::end(list);
-  };
-  auto any = [&](const auto& list) {
-    return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(list, w); });
-  };
-  if (any(kNumber)) return true;
-  auto first = std::find_if(words.begin(), words.end(), [&](const std::string& w) { return !listed(kPlease, w); });
-  if (first == words.end() || listed(kPieces, *first)) return false;  // "Country code with +"
-  if (any(kNegations)) return false;  // "Do not include the area code" wants the number without it
-  return any(kVerbs);
+  if (anyListed(kNumber, words)) return true;
+  auto first = std::find_if(words.begin(), words.end(), [&](const std::string& w) { return !isListed(kPlease, w); });
+  if (first == words.end() || isListed(kPieces, *first)) return false;  // "Country code with +"
+  if (anyListed(kNegations, words)) return false;  // "Do not include the area code" wants the number without it
+  return anyListed(kVerbs, words);
 }
 
 bool speaksOfADomain(const std::vector<LabelAside>& asides) {
@@ -132,8 +126,8 @@ bool speaksOfADomain(const std::vector<LabelAside>& asides) {
   bool domain = false;
   for (const LabelAside& a : asides) {
     for (const std::string& w : foldedWords(a.inner)) {
-      if (std::find(std::begin(kOnly), std::end(kOnly), w) != std::end(kOnly)) return false;
-      domain = domain || std::find(std::begin(kWords), std::end(kWords), w) != std::end(kWords);
+      if (isListed(kOnly, w)) return false;
+      domain = domain || isListed(kWords, w);
     }
   }
   return domain;
@@ -150,7 +144,7 @@ bool givesAPurpose(const std::vector<LabelAside>& asides) {
   static constexpr std::string_view kWords[] = {"for", "fur", "pour", "para", "per", "voor", "dla", "для", "allowed"};
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
-    if (!words.empty() && std::find(std::begin(kWords), std::end(kWords), words[0]) != std::end(kWords)) return true;
+    if (!words.empty() && isListed(kWords, words[0])) return true;
   }
   return false;
 }
@@ -160,10 +154,7 @@ bool asksForWorkDetails(std::string_view words) {
                                                "travail", "professionnel", "pro", "trabajo", "laboral", "lavoro",
                                                "aziendale", "trabalho", "comercial", "werk", "zakelijk", "sluzbowy",
                                                "рабочий", "рабочая"};
-  for (const std::string& w : foldedWords(words)) {
-    if (std::find(std::begin(kWork), std::end(kWork), w) != std::end(kWork)) return true;
-  }
-  return false;
+  return anyListed(kWork, foldedWords(words));
 }
 
 bool namesAnotherPerson(std::string_view label) {
@@ -180,10 +171,7 @@ bool namesAnotherPerson(std::string_view label) {
       "coniuge", "passageiro", "aluno", "filho", "filha", "crianca", "motorista", "dependente", "pasazer",
       "pacjent", "uczen", "dziecko", "dziecka", "kierowca", "пассажир", "пациент", "ученик", "ребенок", "ребенка",
       "водитель", "супруг", "супруга"};
-  for (const std::string& w : foldedWords(label)) {
-    if (std::find(std::begin(kOthers), std::end(kOthers), w) != std::end(kOthers)) return true;
-  }
-  return false;
+  return anyListed(kOthers, foldedWords(label));
 }
 
 }  // namespace oskel::answer

@@ -33,15 +33,11 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   static constexpr std::string_view kArticles[] = {"your", "the", "a", "an", "votre", "ton", "le", "la", "el", "tu",
                                                    "su", "il", "ihr", "ihren", "den", "de", "o", "seu", "sua", "je",
                                                    "name", "names", "nom", "nombre", "nome", "naam"};
-  auto listed = [](const auto& list, const std::string& w) {
-    return std::find(std::begin(list), std::end(list), w) != std::end(list);
-  };
   std::vector<std::string> words = foldedWords(clause);
   if (words.empty()) return ClauseVerdict::kDrop;
-  auto any = [&](const auto& list) {
-    return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return listed(list, w); });
-  };
-  if (any(kYours) || (outside.kind != FieldKind::kOrganisation && any(kPeople))) return ClauseVerdict::kUnclear;
+  if (anyListed(kYours, words) || (outside.kind != FieldKind::kOrganisation && anyListed(kPeople, words))) {
+    return ClauseVerdict::kUnclear;
+  }
   FieldKind whole = readFolded(foldText(clause)).kind;
   if (whole == FieldKind::kSomeoneElse) return ClauseVerdict::kUnclear;  // "(not yours)", "(not a relative)"
   // An e-mail address is also what a sign-in asks for: "Email (not shared, used for login)".
@@ -60,12 +56,12 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   // segundo apellido)") leaves unclear which value it wants.
   FieldKind named = readFolded(rest).kind;
   std::vector<std::string> restWords = foldedWords(rest);
-  if (any(kJust)) return ClauseVerdict::kDrop;
+  if (anyListed(kJust, words)) return ClauseVerdict::kDrop;
   // A bare scheme or word is a format, not another value: "Website (without http://)".
   if (named == outside.kind && restWords.size() > 1) return ClauseVerdict::kUnclear;
   // Only the part itself, with an article at most: not "(no shortened first names)".
   bool plainPart = std::all_of(restWords.begin(), restWords.end(), [&](const std::string& w) {
-    return listed(kArticles, w) || readFolded(" " + w + " ").kind == named;
+    return isListed(kArticles, w) || readFolded(" " + w + " ").kind == named;
   });
   if (outside.kind == FieldKind::kFullName && plainPart &&
       (named == FieldKind::kGivenName || named == FieldKind::kFamilyName)) {
@@ -88,17 +84,12 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
     if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
-    auto has = [&](const auto& list) {
-      return std::any_of(words.begin(), words.end(), [&](const std::string& w) {
-        return std::find(std::begin(list), std::end(list), w) != std::end(list);
-      });
-    };
     // "(not required if you work for yourself)" only says whether to fill the field.
-    if (has(kRequired)) {
+    if (anyListed(kRequired, words)) {
       dropped.push_back(a);
       continue;
     }
-    if (has(kButs)) {
+    if (anyListed(kButs, words)) {
       out.unclear = true;
       return out;
     }
@@ -135,7 +126,7 @@ bool LabelReader::asksOnlyForABirthDate(std::string_view label) const {
       "shown", "on", "passport", "id", "we", "ll", "never", "share", "this", "例"};
   for (const std::string& w : foldedWords(withoutDateFormat(foldText(label)))) {
     if (birthDateWords_.count(w) > 0) continue;
-    if (std::find(std::begin(kFiller), std::end(kFiller), w) != std::end(kFiller)) continue;
+    if (isListed(kFiller, w)) continue;
     if (std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; })) continue;
     return false;
   }

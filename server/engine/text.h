@@ -4,8 +4,10 @@
 // any thread. Invalid UTF-8 sequences are treated as U+FFFD.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,5 +69,17 @@ struct CharStats {
   int total = 0;     // code points
 };
 CharStats charStats(std::string_view utf8);
+
+// Whether `word` is one of the words of `list`, an array of string views.
+template <typename List>
+bool isListed(const List& list, std::string_view word) {
+  return std::find(std::begin(list), std::end(list), word) != std::end(list);
+}
+
+// Whether any of `words` is one of the words of `list`.
+template <typename List>
+bool anyListed(const List& list, const std::vector<std::string>& words) {
+  return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return isListed(list, w); });
+}
 
 }  // namespace oskel::answer

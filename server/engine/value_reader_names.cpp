@@ -122,7 +122,7 @@ double ValueReader::familyName(std::string_view text) const {
   if (lex.isGivenName(f)) return 0.2;
   if (namesAPlace(lex, f) || lex.isLegalForm(f)) return 0.05;
   if (lex.isFamilyName(f)) return 0.75;
-  return lex.endsLikeAFamilyName(text, f) ? 0.7 : 0.5;
+  return lex.endsLikeAFamilyName(text, f) ? 0.7 : kUnlistedFamilyName;
 }
 
 }  // namespace oskel::answer

@@ -268,6 +268,12 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       // offered only, as it may as well be a town.
       {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "Lindqvist"}, {"C:index0", "114 55"}}), 0u, false},
       {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "Nowak"}, {"C:index0", "114 55"}}), 0u, false},
+      // With no name of the person's anywhere, a word no list knows is as likely a town or a
+      // given name as the family name: offered only. One that ends as family names do is not.
+      {"Last name", list({{"A:index0", "Västerås"}, {"B:index0", "Kindly confirm receipt."}}), 0u, false},
+      {"Cognome", list({{"A:index0", "Elif"}, {"B:index0", "34430"}}), 0u, false},
+      {"Last name", list({{"A:index0", "Lindqvist"}, {"B:index0", "34430"}}), 0u, true},
+      {"Nazwisko", list({{"A:index0", "Elif"}, {"B:index0", "Yılmaz"}, {"C:index0", "elifyilmaz"}}), 1u, true},
       // Equally good values: the one copied on its own wins over the newer one from a message.
       {"Full name",
        list({{"M:index0", "Hi, please call Mark Peters today. Thanks!"},

@@ -177,6 +177,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
+    if (rulesOut(hints.mail, text)) continue;
     double fit = values_.score(kind, text);
     if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
     // "14.03.1988" typed into a "MM/DD/YYYY" field would name another day: offered, never inserted.
@@ -313,6 +314,9 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   LabelHints hints;
   hints.ownSite = kind == FieldKind::kUrl && !asksForALink(readablePart(field.label));
   if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(readablePart(field.label));
+  if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
+    hints.mail = mailRuledOut(readablePart(field.label));
+  }
   Scored primary = score(kind, texts, context, hints);
   // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers
   // only when nothing fits the usual sense, and then never on its own.

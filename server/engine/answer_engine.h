@@ -19,6 +19,7 @@
 #include "engine/date_order.h"
 #include "engine/field_kind.h"
 #include "engine/label_reader.h"
+#include "engine/mail_domains.h"
 #include "engine/value_reader.h"
 
 namespace oskel::answer {
@@ -73,6 +74,7 @@ class AnswerEngine {
   struct LabelHints {
     bool ownSite = false;
     DateOrder dateOrder = DateOrder::kUnstated;
+    RuledOutMail mail;  // addresses the label's asides refuse: "(no Gmail)"
   };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,

@@ -7,6 +7,7 @@
 #include "engine/date_order.h"
 #include "engine/label_asides.h"
 #include "engine/label_reader.h"
+#include "engine/mail_domains.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -50,6 +51,13 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
     return whole == FieldKind::kUnknown || whole == outside.kind || signIn ? ClauseVerdict::kDrop
                                                                            : ClauseVerdict::kUnclear;
   }
+  // "(no Gmail)", "(no free email providers)": which addresses the form takes; the engine
+  // leaves out those it refuses. "(not your personal email, the team inbox)" may want
+  // an address that is not the person's at all.
+  static constexpr std::string_view kYour[] = {"your", "votre", "ton", "ihre", "deine", "tu", "su", "tua", "sua",
+                                               "seu", "je", "uw", "twoj", "twoja", "ваш", "ваша", "vostra", "vostro"};
+  bool anAddress = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kUsernameOrEmail;
+  if (anAddress && namesMailProviders(rest) && !anyListed(kYour, foldedWords(rest))) return ClauseVerdict::kDrop;
   // What a negation rules out is never what the field asks for ("Username (not your
   // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
   // Ruling out the field's own kind ("Address (not your address, ...)", "Apellidos (sin

@@ -1,0 +1,154 @@
+#include "engine/mail_domains.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "engine/label_asides.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+// Providers named by their brand alone ("no Gmail"); shorter or commoner words
+// ("live", "free", "web") count only written as a domain ("web.de").
+constexpr std::string_view kProviderWords[] = {
+    "gmail",  "googlemail", "yahoo", "ymail",   "hotmail",  "outlook", "aol",     "icloud",    "gmx",
+    "yandex", "protonmail", "proton", "tutanota", "naver",   "hanmail", "libero",  "virgilio",  "seznam",
+    "wanadoo", "laposte",   "rambler", "interia", "rocketmail"};
+
+// The free providers that "(no free email)", "(no personal addresses)" rule out.
+constexpr std::string_view kFreeProviders[] = {
+    "gmail",      "googlemail",  "yahoo",     "ymail",     "rocketmail", "hotmail",   "outlook",   "live.com",
+    "msn.com",    "aol",         "icloud",    "me.com",    "mac.com",    "gmx",       "web.de",    "t-online.de",
+    "freenet.de", "yandex",      "mail.ru",   "rambler",   "qq.com",     "163.com",   "126.com",   "naver",
+    "daum.net",   "hanmail",     "libero",    "virgilio",  "orange.fr",  "wanadoo",   "free.fr",   "laposte",
+    "sfr.fr",     "seznam",      "wp.pl",     "o2.pl",     "interia",    "onet.pl",   "protonmail", "proton.me",
+    "tutanota",   "zoho.com",    "uol.com.br", "bol.com.br", "terra.com.br", "mail.com"};
+
+// Words that make a negated aside about free or personal addresses, when a word for mail
+// stands within two words of them: "no free email providers", "keine Freemail-Adressen",
+// "pas d'adresse gratuite". "Freemail" and "webmail" need no such neighbour.
+constexpr std::string_view kFreeWords[] = {
+    "free",      "personal", "gratuit",  "gratuite", "gratuits", "gratuites", "kostenlose", "kostenlosen",
+    "gratis",    "gratuito", "gratuita", "gratuitos", "gratuitas", "personnel", "personnelle", "personnelles",
+    "persoonlijk", "persoonlijke", "personale", "personali"};
+constexpr std::string_view kMailWords[] = {
+    "email",    "emails",   "mail",      "mails",    "e",        "address",  "addresses", "adresse", "adresses",
+    "adressen", "provider", "providers", "account",  "accounts", "domain",   "domains",   "correo",  "correos",
+    "anbieter", "fournisseur", "fournisseurs", "indirizzo", "indirizzi", "adres"};
+constexpr std::string_view kFreemail[] = {"freemail", "webmail", "freemailer"};
+
+// "(ohne @firma.de)": without the domain, which the form adds.
+constexpr std::string_view kWithout[] = {"without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без"};
+
+bool isDomainChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
+         c == '@';
+}
+
+// A host written in an aside ("firma.de", "@gmail.com"), lower-cased; empty when the token
+// is none ("e.g.", "http://"). `at` tells whether an "@" came before it.
+std::string domainIn(std::string_view token, bool* at) {
+  std::size_t sign = token.rfind('@');
+  *at = sign != std::string_view::npos;
+  if (*at) token.remove_prefix(sign + 1);
+  while (!token.empty() && (token.back() == '.' || token.back() == '-')) token.remove_suffix(1);
+  if (token.empty() || token.front() == '.' || token.find("..") != std::string_view::npos) return {};
+  std::size_t lastDot = token.rfind('.');
+  if (lastDot == std::string_view::npos) return {};
+  std::string_view top = token.substr(lastDot + 1);
+  if (top.size() < 2 || !std::all_of(top.begin(), top.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      })) {
+    return {};
+  }
+  std::string host(token);
+  std::transform(host.begin(), host.end(), host.begin(), [](unsigned char c) { return std::tolower(c); });
+  return host;
+}
+
+bool speaksOfFreeMail(const std::vector<std::string>& words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (isListed(kFreemail, words[i])) return true;
+    if (!isListed(kFreeWords, words[i])) continue;
+    for (std::size_t j = i >= 2 ? i - 2 : 0; j <= i + 2 && j < words.size(); ++j) {
+      if (j != i && isListed(kMailWords, words[j])) return true;
+    }
+  }
+  return false;
+}
+
+void add(std::vector<std::string>* domains, std::string_view domain) {
+  if (std::find(domains->begin(), domains->end(), domain) == domains->end()) domains->emplace_back(domain);
+}
+
+// Adds what the words of `text` rule out; with `without`, a domain after an "@" means the
+// form adds it.
+void collect(std::string_view text, bool without, RuledOutMail* rule) {
+  for (std::size_t at = 0; at < text.size();) {
+    if (!isDomainChar(text[at])) {
+      ++at;
+      continue;
+    }
+    std::size_t end = at;
+    while (end < text.size() && isDomainChar(text[end])) ++end;
+    bool sign = false;
+    std::string host = domainIn(text.substr(at, end - at), &sign);
+    if (!host.empty()) {
+      if (sign && without) rule->wholeAddresses = true;
+      else add(&rule->domains, host);
+    }
+    at = end;
+  }
+  std::vector<std::string> words = foldedWords(text);
+  for (const std::string& w : words) {
+    if (isListed(kProviderWords, w)) add(&rule->domains, w);
+  }
+  if (speaksOfFreeMail(words)) {
+    for (std::string_view provider : kFreeProviders) add(&rule->domains, provider);
+  }
+}
+
+}  // namespace
+
+RuledOutMail mailRuledOut(std::string_view label) {
+  RuledOutMail rule;
+  for (const LabelAside& aside : labelAsides(label)) {
+    if (negatedWords(aside.inner).empty()) continue;
+    collect(aside.inner, isListed(kWithout, foldedWords(aside.inner).front()), &rule);
+  }
+  return rule;
+}
+
+bool namesMailProviders(std::string_view text) {
+  RuledOutMail rule;
+  collect(text, false, &rule);
+  return !rule.empty();
+}
+
+bool rulesOut(const RuledOutMail& rule, std::string_view address) {
+  if (rule.empty()) return false;
+  std::size_t sign = address.rfind('@');
+  if (sign == std::string_view::npos) return false;
+  if (rule.wholeAddresses) return true;
+  std::string host(address.substr(sign + 1));
+  std::transform(host.begin(), host.end(), host.begin(), [](unsigned char c) { return std::tolower(c); });
+  for (const std::string& d : rule.domains) {
+    if (d.find('.') != std::string::npos) {
+      if (host == d || (host.size() > d.size() && host.ends_with(d) && host[host.size() - d.size() - 1] == '.')) {
+        return true;
+      }
+      continue;
+    }
+    // A brand: any label of the host ("yahoo" in mail.yahoo.co.uk).
+    for (std::size_t begin = 0; begin <= host.size();) {
+      std::size_t dot = host.find('.', begin);
+      if (host.compare(begin, dot == std::string::npos ? std::string::npos : dot - begin, d) == 0) return true;
+      if (dot == std::string::npos) break;
+      begin = dot + 1;
+    }
+  }
+  return false;
+}
+
+}  // namespace oskel::answer

@@ -1,0 +1,75 @@
+// Addresses that an e-mail label refuses: "(no Gmail)", "(no free email providers)",
+// "(ohne @firma.de)".
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/mail_domains.h"
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(MailDomains, ReadsWhatANegatedAsideRulesOut) {
+  RuledOutMail brands = mailRuledOut("Work email (no Gmail, Yahoo) \u00B7 Required");
+  EXPECT_FALSE(brands.wholeAddresses);
+  EXPECT_TRUE(rulesOut(brands, "anna@gmail.com"));
+  EXPECT_TRUE(rulesOut(brands, "anna@mail.YAHOO.co.uk"));  // a brand is any label of the host
+  EXPECT_FALSE(rulesOut(brands, "anna@acme-gmbh.de"));
+  EXPECT_FALSE(rulesOut(brands, "anna@notgmail.com"));
+  EXPECT_FALSE(rulesOut(brands, "not an address"));
+
+  RuledOutMail domain = mailRuledOut("Email (not @acme.de or hotmail.com.)");
+  EXPECT_TRUE(rulesOut(domain, "a@acme.de"));
+  EXPECT_TRUE(rulesOut(domain, "a@eu.acme.de"));  // and its subdomains
+  EXPECT_FALSE(rulesOut(domain, "a@bigacme.de"));
+  EXPECT_TRUE(rulesOut(domain, "a@hotmail.com"));
+  EXPECT_TRUE(rulesOut(domain, "a@hotmail.co.uk"));  // a brand, however it is written
+  EXPECT_FALSE(rulesOut(domain, "a@acme.com"));      // any other domain only as written
+
+  // Free and personal addresses, in several languages; a free newsletter is none of them.
+  for (const char* label : {"Business email (no free email providers)", "Email (no personal emails)",
+                            "Gesch\u00E4ftliche E-Mail (keine Freemail-Adressen)",
+                            "E-mail (pas d'adresse gratuite)"}) {
+    RuledOutMail free = mailRuledOut(label);
+    EXPECT_TRUE(rulesOut(free, "anna@gmail.com")) << label;
+    EXPECT_TRUE(rulesOut(free, "anna@web.de")) << label;
+    EXPECT_FALSE(rulesOut(free, "anna@acme-gmbh.de")) << label;
+  }
+  // Only an aside that begins with a negation rules anything out.
+  for (const char* label : {"Email (no spam, free newsletter)", "Email (we never share it with Gmail)",
+                            "Email (e.g. jane@gmail.com)", "Email (without http://)", "Gmail address", "Email"}) {
+    EXPECT_TRUE(mailRuledOut(label).empty()) << label;
+  }
+  // The form adds the domain: no whole address answers.
+  RuledOutMail local = mailRuledOut("E-Mail (ohne @firma.de)");
+  EXPECT_TRUE(local.wholeAddresses);
+  EXPECT_TRUE(rulesOut(local, "anna@acme-gmbh.de"));
+  EXPECT_FALSE(rulesOut(local, "anna_m"));
+}
+
+TEST(MailDomains, TheEngineLeavesOutRefusedAddresses) {
+  std::vector<CandidateInput> history = list({{"A:index0", "anna.mueller@gmail.com"},
+                                              {"B:index0", "anna.mueller@acme-gmbh.de"},
+                                              {"C:index0", "anna_m"}});
+  expectChoices({
+      {"Work email (no Gmail, Yahoo)", history, 1u, true},
+      {"Business email (no free email providers)", history, 1u, true},
+      {"Email (no personal emails)", history, 1u, true},
+      {"Email (not @acme-gmbh.de)", history, 0u, true},
+      {"Email", history, 0u},
+      // Everything refused: no answer rather than a refused address.
+      {"Email (no Gmail)", list({{"A:index0", "anna.mueller@gmail.com"}, {"C:index0", "anna_m"}}), std::nullopt},
+      {"E-Mail (ohne @firma.de)", history, std::nullopt},
+      // A sign-in that takes a user name as well still takes it.
+      {"Username or email (without @acme-gmbh.de)", history, 2u},
+      // "Not your personal address" may want one that is not the person's at all.
+      {"Email (not your personal email, the shared team inbox)", history, std::nullopt},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

@@ -83,7 +83,9 @@ class LabelReader {
   // stays; one that names a person or says what the field wants instead is unclear.
   AsideReading readAsides(std::string_view part, const std::vector<LabelAside>& asides,
                           const FieldReading& outside) const;
-  ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, FieldKind* ruledOut) const;
+  // `ownField`: the words outside say the value is the person's own ("Your email").
+  ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, bool ownField,
+                            FieldKind* ruledOut) const;
   // Whether a label asks for a date of birth and nothing else: "What is your date of birth?",
   // "Date of birth (DD/MM/YYYY)", not "Date of birth of the person you care for".
   bool asksOnlyForABirthDate(std::string_view label) const;

@@ -11,9 +11,18 @@
 #include "engine/text.h"
 
 namespace oskel::answer {
+namespace {
+
+// Words that make a value the person's own: "Your email", "Ihre E-Mail", "My name".
+constexpr std::string_view kOwn[] = {
+    "your", "my", "votre", "ton", "ta", "mon", "ma", "vos", "ihr", "ihre", "ihren", "dein", "deine", "deinen", "mein",
+    "meine", "tu", "tus", "mi", "tuo", "tua", "vostro", "vostra", "je", "jouw", "uw", "mijn", "twoj", "twoja",
+    "twoje", "wasz", "wasza", "ваш", "ваша", "ваше", "твой", "твоя", "мой", "моя"};
+
+}  // namespace
 
 LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, const FieldReading& outside,
-                                                    FieldKind* ruledOut) const {
+                                                    bool ownField, FieldKind* ruledOut) const {
   // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
   // "(no familiar)". Whose value the field wants is then unclear. Beside an organisation the
   // kinds of person ("Company (not an individual)") say what the value is not; the second
@@ -36,11 +45,20 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
                                                    "name", "names", "nom", "nombre", "nome", "naam"};
   std::vector<std::string> words = foldedWords(clause);
   if (words.empty()) return ClauseVerdict::kDrop;
-  if (anyListed(kYours, words) || (outside.kind != FieldKind::kOrganisation && anyListed(kPeople, words))) {
-    return ClauseVerdict::kUnclear;
-  }
+  if (anyListed(kYours, words)) return ClauseVerdict::kUnclear;
   FieldKind whole = readFolded(foldText(clause)).kind;
-  if (whole == FieldKind::kSomeoneElse) return ClauseVerdict::kUnclear;  // "(not yours)", "(not a relative)"
+  bool person = (outside.kind != FieldKind::kOrganisation && anyListed(kPeople, words)) ||
+                whole == FieldKind::kSomeoneElse;  // "(not a relative)"
+  // "Your email (not your partner's)": the words outside say whose value it is, and the
+  // aside only rules the other person out. Not so when it rules out whoever fills the form
+  // in ("Your email (not the person completing this form)"): then "your" is someone else.
+  static constexpr std::string_view kFiller[] = {"person", "persons", "someone", "somebody", "individual", "persona",
+                                                 "personne", "user", "users", "completing", "filling", "submitting",
+                                                 "submitter", "ausfullende", "ausfullenden"};
+  if (person) {
+    bool own = ownField && !negatedWords(clause).empty() && !anyListed(kFiller, words);
+    return own ? ClauseVerdict::kDrop : ClauseVerdict::kUnclear;
+  }
   // An e-mail address is also what a sign-in asks for: "Email (not shared, used for login)".
   bool signIn = outside.kind == FieldKind::kEmail &&
                 (whole == FieldKind::kUsername || whole == FieldKind::kUsernameOrEmail);
@@ -51,19 +69,25 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
     return whole == FieldKind::kUnknown || whole == outside.kind || signIn ? ClauseVerdict::kDrop
                                                                            : ClauseVerdict::kUnclear;
   }
+  std::vector<std::string> restWords = foldedWords(rest);
+  // "Name (no real names please)", "Name (kein Klarname)": a pseudonym, not the person's name.
+  static constexpr std::string_view kReal[] = {"real", "vrai", "vrais", "veritable", "echt", "echte", "echten",
+                                               "echter", "klarname", "klarnamen", "verdadero", "verdaderos", "vero",
+                                               "veri", "prawdziwe", "prawdziwego", "настоящее", "настоящие",
+                                               "реальное", "реальные"};
+  bool aName = outside.kind == FieldKind::kFullName || outside.kind == FieldKind::kGivenName ||
+               outside.kind == FieldKind::kFamilyName;
+  if (aName && anyListed(kReal, restWords)) return ClauseVerdict::kUnclear;
   // "(no Gmail)", "(no free email providers)": which addresses the form takes; the engine
   // leaves out those it refuses. "(not your personal email, the team inbox)" may want
   // an address that is not the person's at all.
-  static constexpr std::string_view kYour[] = {"your", "votre", "ton", "ihre", "deine", "tu", "su", "tua", "sua",
-                                               "seu", "je", "uw", "twoj", "twoja", "ваш", "ваша", "vostra", "vostro"};
   bool anAddress = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kUsernameOrEmail;
-  if (anAddress && namesMailProviders(rest) && !anyListed(kYour, foldedWords(rest))) return ClauseVerdict::kDrop;
+  if (anAddress && namesMailProviders(rest) && !anyListed(kOwn, restWords)) return ClauseVerdict::kDrop;
   // What a negation rules out is never what the field asks for ("Username (not your
   // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
   // Ruling out the field's own kind ("Address (not your address, ...)", "Apellidos (sin
   // segundo apellido)") leaves unclear which value it wants.
   FieldKind named = readFolded(rest).kind;
-  std::vector<std::string> restWords = foldedWords(rest);
   if (anyListed(kJust, words)) return ClauseVerdict::kDrop;
   // A bare scheme or word is a format, not another value: "Website (without http://)".
   if (named == outside.kind && restWords.size() > 1) return ClauseVerdict::kUnclear;
@@ -88,6 +112,8 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
                                                    "обязательно", "needed", "necessary"};
   AsideReading out;
   if (!isAnswerable(outside.kind)) return out;
+  // "Your email (not your partner's)": the words outside make the value the person's own.
+  bool ownField = anyListed(kOwn, foldedWords(withoutAsides(part, asides)));
   std::vector<LabelAside> dropped;
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
@@ -106,7 +132,7 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     for (std::string_view inner = a.inner; !inner.empty();) {
       std::size_t cut = inner.find_first_of(",;");
       for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
-      ClauseVerdict v = judgeClause(inner.substr(0, cut), outside, &out.ruledOutPart);
+      ClauseVerdict v = judgeClause(inner.substr(0, cut), outside, ownField, &out.ruledOutPart);
       if (v == ClauseVerdict::kUnclear) {
         out.unclear = true;
         return out;

@@ -109,8 +109,19 @@ TEST(LabelReader, BracketedAsides) {
       {"Nome completo (no cartão do titular)", FieldKind::kUnclear},
       {"Username (not your email)", FieldKind::kUsername},
       {"City (not postcode)", FieldKind::kCity},
-      // ... but one that names someone else keeps the field someone else's.
-      {"Your name (not the guarantor)", FieldKind::kUnclear},
+      // ... but one that names someone else keeps the field someone else's, unless the
+      // words outside make it the person's own and the aside only rules the other out.
+      {"Your name (not the guarantor)", FieldKind::kFullName},
+      {"Your email (not your partner's)", FieldKind::kEmail},
+      {"Ihre E-Mail (nicht die Ihres Partners)", FieldKind::kEmail},
+      {"Email (not your partner's)", FieldKind::kUnclear},
+      {"Your email (not the person completing this form)", FieldKind::kUnclear},
+      {"Your name (not yours, the guarantor's)", FieldKind::kUnclear},
+      {"Name (not the guarantor)", FieldKind::kUnclear},
+      // No real names: a pseudonym, which the history does not say.
+      {"Name (no real names please)", FieldKind::kUnclear},
+      {"Name (kein Klarname)", FieldKind::kUnclear},
+      {"Nickname (not your real name)", FieldKind::kUsername},
       {"Phone number (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not a relative)", FieldKind::kUnclear},
       {"Phone (not yours)", FieldKind::kUnclear},

@@ -365,6 +365,10 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"姓", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 0u},
       {"First name", list({{"A:index0", "田中"}, {"B:index0", "太郎"}}), 1u},
       {"名", list({{"A:index0", "太郎"}}), 0u},
+      // A family name alone is no full name, written in kanji as in Latin letters.
+      {"Your name", list({{"A:index0", "田中"}, {"B:index0", "日本"}}), std::nullopt},
+      {"Your name", list({{"A:index0", "田中"}, {"B:index0", "田中 太郎"}}), 1u},
+      {"Your name", list({{"A:index0", "王小明"}}), 0u},
       // Endings that mark family names: the newer given name or town loses.
       {"Last name", list({{"A:index0", "Tereza"}, {"B:index0", "Dvořáková"}}), 1u},
       {"Nazwisko", list({{"A:index0", "Västerås"}, {"B:index0", "Lindqvist"}}), 1u},

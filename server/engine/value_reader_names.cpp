@@ -73,9 +73,10 @@ double ValueReader::fullName(std::string_view text) const {
     if (!isCased(first) || u_isupper(first)) ++capitalised;
   }
   if (nameWords < 2 || capitalised < nameWords) return 0.25;
+  // A place named after a person ("San Francisco", "São Paulo") is still a place.
+  if (namesAPlace(lex, foldedPhrase(text))) return 0.2;
   if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
   if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
-  if (namesAPlace(lex, foldedPhrase(text))) return 0.2;
   // Family names only, no given one: "García López" is half a name.
   bool familyOnly = std::all_of(fws.begin(), fws.end(), [&](const std::string& w) {
     return lex.isFamilyName(w) || lex.isNameParticle(w);

@@ -357,6 +357,9 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"Apellidos", list({{"A:index0", "García López"}}), 0u},
       {"Full name", list({{"A:index0", "García López"}, {"B:index0", "María García López"}}), 1u},
       {"Full name", list({{"A:index0", "García López"}}), std::nullopt},
+      // A town named after a saint is no person, though its last word is a given name.
+      {"Full name", list({{"A:index0", "San Francisco"}, {"B:index0", "94107"}}), std::nullopt},
+      {"Name", list({{"A:index0", "São Paulo"}, {"B:index0", "Emily Johnson"}}), 1u},
       // Given names that are family names elsewhere still begin a full name.
       {"Full name", list({{"A:index0", "Bruno Rossi"}}), 0u},
       {"Full name", list({{"A:index0", "Clément Dubois"}}), 0u},

@@ -162,6 +162,9 @@ struct AnswerEngine::Scored {
   std::vector<RankedCandidate> ranked;  // best first
   std::vector<bool> embedded;           // by candidate: pulled out of someone's message
   std::vector<bool> doubtful;           // by candidate: the person's own, but maybe another value
+  // The label refused an address that fits ("(no Gmail)"): the one left may not be the
+  // person's own, so it is only offered.
+  bool refusedAFit = false;
   bool fits(double floor) const { return !ranked.empty() && ranked.front().fit >= floor; }
   // Fits with a value of the person's own, not one pulled out of someone's message.
   bool fitsOwn(double floor) const { return fits(floor) && !embedded[ranked.front().index]; }
@@ -177,7 +180,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
-    if (rulesOut(hints.mail, text)) continue;
+    if (rulesOut(hints.mail, text)) {
+      result.refusedAFit = result.refusedAFit || values_.score(kind, text) >= kChooseFloor;
+      continue;
+    }
     double fit = values_.score(kind, text);
     if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
     // "14.03.1988" typed into a "MM/DD/YYYY" field would name another day: offered, never inserted.
@@ -356,8 +362,9 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   double confidence = reading.certainty * best.fit;
   if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
   // Not sure enough to insert on its own: the value may belong to the sender of a message,
-  // or the label may mean the other of its two senses.
-  if (primary.embedded[best.index] || primary.doubtful[best.index] || unsure || reading.offerOnly) {
+  // the label may mean the other of its two senses, or it refused the person's address.
+  if (primary.embedded[best.index] || primary.doubtful[best.index] || primary.refusedAFit || unsure ||
+      reading.offerOnly) {
     confidence = std::min(confidence, 0.35);
   }
   result.chosen = best.index;

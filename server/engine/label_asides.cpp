@@ -64,6 +64,17 @@ std::string withoutAsides(std::string_view part, const std::vector<LabelAside>& 
   return out;
 }
 
+std::vector<std::string_view> asideClauses(std::string_view inner) {
+  std::vector<std::string_view> clauses;
+  while (!inner.empty()) {
+    std::size_t cut = inner.find_first_of(",;");
+    for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
+    clauses.push_back(inner.substr(0, cut));
+    inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
+  }
+  return clauses;
+}
+
 std::string negatedWords(std::string_view inner) {
   static constexpr std::string_view kNegations[] = {"no", "not", "without", "ohne", "kein", "keine", "sans", "pas",
                                                     "sin", "senza", "sem", "zonder", "geen", "bez", "без", "не"};

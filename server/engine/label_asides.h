@@ -30,6 +30,10 @@ std::vector<LabelAside> labelAsides(std::string_view part);
 // The part with the given asides left out; the text outside all of them.
 std::string withoutAsides(std::string_view part, const std::vector<LabelAside>& asides);
 
+// The clauses of an aside, split at commas, semicolons and dashes: "(no spaces, 3-20
+// characters)" has two. Each says its own thing about the field.
+std::vector<std::string_view> asideClauses(std::string_view inner);
+
 // For an aside that says what not to write ("no spaces", "ohne Leerzeichen", "without
 // http://"), the folded words after its negation (" spaces "); empty otherwise. "No." and
 // "nº" abbreviate "number" ("No. interior", "nº da casa"), as does "no" before digits or

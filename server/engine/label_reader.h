@@ -86,6 +86,9 @@ class LabelReader {
   // `ownField`: the words outside say the value is the person's own ("Your email").
   ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, bool ownField,
                             FieldKind* ruledOut) const;
+  // Whether `words` make a value of `kind` the person's own: a possessive right before the
+  // field's words ("Your email", "Ihre E-Mail"), not before another's ("Your doctor's phone").
+  bool namesOwnValue(std::string_view words, FieldKind kind) const;
   // Whether a label asks for a date of birth and nothing else: "What is your date of birth?",
   // "Date of birth (DD/MM/YYYY)", not "Date of birth of the person you care for".
   bool asksOnlyForABirthDate(std::string_view label) const;

@@ -52,9 +52,14 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   // "Your email (not your partner's)": the words outside say whose value it is, and the
   // aside only rules the other person out. Not so when it rules out whoever fills the form
   // in ("Your email (not the person completing this form)"): then "your" is someone else.
-  static constexpr std::string_view kFiller[] = {"person", "persons", "someone", "somebody", "individual", "persona",
-                                                 "personne", "user", "users", "completing", "filling", "submitting",
-                                                 "submitter", "ausfullende", "ausfullenden"};
+  // The roles a form gives the person filling it in count as such: "(not the applicant)".
+  static constexpr std::string_view kFiller[] = {
+      "person",    "persons",   "someone",   "somebody",  "individual", "persona",   "personne",   "user",
+      "users",     "completing", "filling",  "submitting", "submitter", "ausfullende", "ausfullenden", "applicant",
+      "applicants", "patient",  "student",   "holder",    "passenger", "member",    "customer",   "client",
+      "candidate", "titular",   "titulaire", "solicitante", "paciente", "alumno",    "alumna",     "estudiante",
+      "pasajero",  "passageiro", "aluno",    "aluna",     "cliente",   "kunde",     "antragsteller", "demandeur",
+      "candidat",  "eleve",     "etudiant",  "inhaber"};
   if (person) {
     bool own = ownField && !negatedWords(clause).empty() && !anyListed(kFiller, words);
     return own ? ClauseVerdict::kDrop : ClauseVerdict::kUnclear;
@@ -77,12 +82,15 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
                                                "реальное", "реальные"};
   bool aName = outside.kind == FieldKind::kFullName || outside.kind == FieldKind::kGivenName ||
                outside.kind == FieldKind::kFamilyName;
-  if (aName && anyListed(kReal, restWords)) return ClauseVerdict::kUnclear;
+  bool realName = !restWords.empty() &&
+                  (isListed(kReal, restWords[0]) || (restWords.size() > 1 && isListed(kReal, restWords[1]) &&
+                                                     (isListed(kOwn, restWords[0]) || isListed(kArticles, restWords[0]))));
+  if (aName && realName) return ClauseVerdict::kUnclear;
   // "(no Gmail)", "(no free email providers)": which addresses the form takes; the engine
   // leaves out those it refuses. "(not your personal email, the team inbox)" may want
   // an address that is not the person's at all.
   bool anAddress = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kUsernameOrEmail;
-  if (anAddress && namesMailProviders(rest) && !anyListed(kOwn, restWords)) return ClauseVerdict::kDrop;
+  if (anAddress && !mailRuledOutBy(clause).empty() && !anyListed(kOwn, restWords)) return ClauseVerdict::kDrop;
   // What a negation rules out is never what the field asks for ("Username (not your
   // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
   // Ruling out the field's own kind ("Address (not your address, ...)", "Apellidos (sin
@@ -113,7 +121,7 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
   AsideReading out;
   if (!isAnswerable(outside.kind)) return out;
   // "Your email (not your partner's)": the words outside make the value the person's own.
-  bool ownField = anyListed(kOwn, foldedWords(withoutAsides(part, asides)));
+  bool ownField = namesOwnValue(withoutAsides(part, asides), outside.kind);
   std::vector<LabelAside> dropped;
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
@@ -129,21 +137,35 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     }
     // Clause by clause: "(no spaces, no dashes)", "(not your email, 3-20 characters)".
     ClauseVerdict verdict = ClauseVerdict::kDrop;
-    for (std::string_view inner = a.inner; !inner.empty();) {
-      std::size_t cut = inner.find_first_of(",;");
-      for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
-      ClauseVerdict v = judgeClause(inner.substr(0, cut), outside, ownField, &out.ruledOutPart);
+    for (std::string_view clause : asideClauses(a.inner)) {
+      ClauseVerdict v = judgeClause(clause, outside, ownField, &out.ruledOutPart);
       if (v == ClauseVerdict::kUnclear) {
         out.unclear = true;
         return out;
       }
       if (v == ClauseVerdict::kKeep) verdict = v;
-      inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
     }
     if (verdict == ClauseVerdict::kDrop) dropped.push_back(a);
   }
   if (!dropped.empty()) out.trimmed = withoutAsides(part, dropped);
   return out;
+}
+
+bool LabelReader::namesOwnValue(std::string_view words, FieldKind kind) const {
+  // What may stand between the possessive and the field's own words: "Your full name",
+  // "Ihre E-Mail-Adresse", "Your own phone number".
+  static constexpr std::string_view kBetween[] = {
+      "own",      "full",     "first",    "last",     "given",    "family",    "e",        "mobile",  "cell",
+      "work",     "home",     "private",  "personal", "primary",  "main",      "current",  "legal",   "complete",
+      "eigene",   "eigenen",  "vollstandiger", "vollstandigen", "propre", "complet", "propio", "propia",
+      "completo", "proprio",  "proprie",  "eigen",    "volledige", "полное",  "личный"};
+  std::vector<std::string> folded = foldedWords(words);
+  for (std::size_t i = 0; i + 1 < folded.size(); ++i) {
+    if (!isListed(kOwn, folded[i])) continue;
+    const std::string& next = folded[i + 1];
+    if (isListed(kBetween, next) || readFolded(" " + next + " ").kind == kind) return true;
+  }
+  return false;
 }
 
 bool LabelReader::asksOnlyForABirthDate(std::string_view label) const {

@@ -33,13 +33,21 @@ constexpr std::string_view kFreeWords[] = {
     "gratis",    "gratuito", "gratuita", "gratuitos", "gratuitas", "personnel", "personnelle", "personnelles",
     "persoonlijk", "persoonlijke", "personale", "personali"};
 constexpr std::string_view kMailWords[] = {
-    "email",    "emails",   "mail",      "mails",    "e",        "address",  "addresses", "adresse", "adresses",
+    "email",    "emails",   "mail",      "mails",    "address",  "addresses", "adresse", "adresses",
     "adressen", "provider", "providers", "account",  "accounts", "domain",   "domains",   "correo",  "correos",
     "anbieter", "fournisseur", "fournisseurs", "indirizzo", "indirizzi", "adres"};
 constexpr std::string_view kFreemail[] = {"freemail", "webmail", "freemailer"};
 
 // "(ohne @firma.de)": without the domain, which the form adds.
 constexpr std::string_view kWithout[] = {"without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без"};
+
+// A clause that says what is fine or only when it is needed rules nothing out: "(no Yahoo,
+// Gmail works fine)", "(not required for Gmail users)".
+constexpr std::string_view kAccepting[] = {
+    "fine",    "ok",       "okay",     "works",     "welcome",   "allowed",    "accepted",   "recommended", "required",
+    "needed",  "necessary", "mandatory", "needs",   "erlaubt",   "moglich",    "erforderlich", "accepte",   "acceptee",
+    "acceptees", "permis", "obligatoire", "aceptado", "obligatorio", "permitido", "accettato", "obbligatorio",
+    "toegestaan", "verplicht"};
 
 bool isDomainChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
@@ -103,6 +111,7 @@ void collect(std::string_view text, bool without, RuledOutMail* rule) {
   std::vector<std::string> words = foldedWords(text);
   for (const std::string& w : words) {
     if (isListed(kProviderWords, w)) add(&rule->domains, w);
+    if (w == "gmail") add(&rule->domains, "googlemail");  // the same mailboxes under another name
   }
   if (speaksOfFreeMail(words)) {
     for (std::string_view provider : kFreeProviders) add(&rule->domains, provider);
@@ -111,19 +120,42 @@ void collect(std::string_view text, bool without, RuledOutMail* rule) {
 
 }  // namespace
 
-RuledOutMail mailRuledOut(std::string_view label) {
+RuledOutMail mailRuledOutBy(std::string_view clause) {
   RuledOutMail rule;
-  for (const LabelAside& aside : labelAsides(label)) {
-    if (negatedWords(aside.inner).empty()) continue;
-    collect(aside.inner, isListed(kWithout, foldedWords(aside.inner).front()), &rule);
-  }
+  if (negatedWords(clause).empty()) return rule;
+  std::vector<std::string> words = foldedWords(clause);
+  if (anyListed(kAccepting, words)) return rule;
+  collect(clause, isListed(kWithout, words.front()), &rule);
   return rule;
 }
 
-bool namesMailProviders(std::string_view text) {
+RuledOutMail mailRuledOut(std::string_view label) {
+  // Words that join a list of providers: "(no Gmail, Yahoo or Hotmail)".
+  static constexpr std::string_view kJoining[] = {"or", "and", "etc", "oder", "und", "ou", "et", "o", "y", "e",
+                                                  "of", "en", "lub", "i", "или", "и", "nor", "ni", "noch"};
   RuledOutMail rule;
-  collect(text, false, &rule);
-  return !rule.empty();
+  for (const LabelAside& aside : labelAsides(label)) {
+    bool listing = false;  // the clause before ruled out providers
+    for (std::string_view clause : asideClauses(aside.inner)) {
+      RuledOutMail more = mailRuledOutBy(clause);
+      if (more.empty() && listing) {
+        // A clause of provider names only goes on with the list.
+        std::vector<std::string> words = foldedWords(clause);
+        RuledOutMail named;
+        collect(clause, false, &named);
+        bool onlyNames = std::all_of(words.begin(), words.end(), [&](const std::string& w) {
+          return isListed(kJoining, w) || isListed(kProviderWords, w) ||
+                 std::any_of(named.domains.begin(), named.domains.end(),
+                             [&](const std::string& d) { return d.find(w) != std::string::npos; });
+        });
+        if (onlyNames) more = named;
+      }
+      listing = !more.domains.empty();
+      rule.wholeAddresses = rule.wholeAddresses || more.wholeAddresses;
+      for (const std::string& d : more.domains) add(&rule.domains, d);
+    }
+  }
+  return rule;
 }
 
 bool rulesOut(const RuledOutMail& rule, std::string_view address) {

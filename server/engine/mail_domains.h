@@ -22,12 +22,14 @@ struct RuledOutMail {
   bool empty() const { return !wholeAddresses && domains.empty(); }
 };
 
-// What the negated asides of `label` rule out ("(no …)", "(not …)", "(ohne …)", "(keine …)").
-// Only asides that begin with a negation count: "(we never share it with Gmail)" rules out nothing.
-RuledOutMail mailRuledOut(std::string_view label);
+// What one clause of an aside rules out ("no Gmail", "keine Freemail-Adressen"). Only a
+// clause that begins with a negation counts, and not one that says what is fine or when the
+// field is needed: "we never share it with Gmail", "Gmail works fine", "not required for
+// Gmail users" rule out nothing.
+RuledOutMail mailRuledOutBy(std::string_view clause);
 
-// Whether `text` names mail providers or domains, or speaks of free or personal addresses.
-bool namesMailProviders(std::string_view text);
+// What the clauses of all asides of `label` rule out.
+RuledOutMail mailRuledOut(std::string_view label);
 
 // Whether `address` (a whole e-mail address) is one that `rule` rules out.
 bool rulesOut(const RuledOutMail& rule, std::string_view address);

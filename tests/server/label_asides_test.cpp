@@ -118,10 +118,20 @@ TEST(LabelReader, BracketedAsides) {
       {"Your email (not the person completing this form)", FieldKind::kUnclear},
       {"Your name (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not the guarantor)", FieldKind::kUnclear},
+      {"Tu correo (no el de tu pareja)", FieldKind::kEmail},
+      // Not when "your" stands before another person's role, or the aside rules out the
+      // role of whoever fills the form in.
+      {"Your doctor's phone (not a relative)", FieldKind::kUnclear},
+      {"Teléfono de tu médico (no familiar)", FieldKind::kUnclear},
+      {"Your recruiter's email (not the applicant)", FieldKind::kUnclear},
+      {"Your name (not the applicant)", FieldKind::kUnclear},
       // No real names: a pseudonym, which the history does not say.
       {"Name (no real names please)", FieldKind::kUnclear},
       {"Name (kein Klarname)", FieldKind::kUnclear},
       {"Nickname (not your real name)", FieldKind::kUsername},
+      // A real name asked for beside a refusal of others is the person's own.
+      {"Full name (no nicknames: real name only)", FieldKind::kFullName},
+      {"Nom complet (pas de pseudonyme : votre vrai nom)", FieldKind::kFullName},
       {"Phone number (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not a relative)", FieldKind::kUnclear},
       {"Phone (not yours)", FieldKind::kUnclear},

@@ -39,11 +39,23 @@ TEST(MailDomains, ReadsWhatANegatedAsideRulesOut) {
     EXPECT_TRUE(rulesOut(free, "anna@web.de")) << label;
     EXPECT_FALSE(rulesOut(free, "anna@acme-gmbh.de")) << label;
   }
-  // Only an aside that begins with a negation rules anything out.
-  for (const char* label : {"Email (no spam, free newsletter)", "Email (we never share it with Gmail)",
-                            "Email (e.g. jane@gmail.com)", "Email (without http://)", "Gmail address", "Email"}) {
+  // Only a clause that begins with a negation rules anything out, and not one that says
+  // what is fine or when the field is needed; a clause of names only goes on with a list.
+  for (const char* label :
+       {"Email (no spam, free newsletter)", "Email (we never share it with Gmail)", "Email (e.g. jane@gmail.com)",
+        "Email (without http://)", "Gmail address", "Email", "Email (no spam, get your free e-book)",
+        "Email (no spam; personal email is fine)", "Email (no spaces, e.g. jane@gmail.com)",
+        "E-Mail (ohne Leerzeichen, z.B. max@gmx.de)", "Email (not required for Gmail users)",
+        "Email (no credit card required, free account)", "Email (no spam, we never share your personal email)"}) {
     EXPECT_TRUE(mailRuledOut(label).empty()) << label;
   }
+  RuledOutMail listed = mailRuledOut("Email (no Yahoo, Gmail works fine)");
+  EXPECT_TRUE(rulesOut(listed, "a@yahoo.com"));
+  EXPECT_FALSE(rulesOut(listed, "a@gmail.com"));
+  RuledOutMail three = mailRuledOut("Email (no Gmail, Yahoo or hotmail.com, 3-40 characters)");
+  EXPECT_TRUE(rulesOut(three, "a@googlemail.com"));
+  EXPECT_TRUE(rulesOut(three, "a@hotmail.com"));
+  EXPECT_FALSE(rulesOut(three, "a@acme.com"));
   // The form adds the domain: no whole address answers.
   RuledOutMail local = mailRuledOut("E-Mail (ohne @firma.de)");
   EXPECT_TRUE(local.wholeAddresses);
@@ -56,10 +68,15 @@ TEST(MailDomains, TheEngineLeavesOutRefusedAddresses) {
                                               {"B:index0", "anna.mueller@acme-gmbh.de"},
                                               {"C:index0", "anna_m"}});
   expectChoices({
-      {"Work email (no Gmail, Yahoo)", history, 1u, true},
-      {"Business email (no free email providers)", history, 1u, true},
-      {"Email (no personal emails)", history, 1u, true},
-      {"Email (not @acme-gmbh.de)", history, 0u, true},
+      // The address left may be anyone's: offered, not inserted.
+      {"Work email (no Gmail, Yahoo)", history, 1u, false},
+      {"Business email (no free email providers)", history, 1u, false},
+      {"Email (no personal emails)", history, 1u, false},
+      {"Email (not @acme-gmbh.de)", history, 0u, false},
+      {"Work email (no Gmail, Yahoo)",
+       list({{"A:index0", "anna.schmidt@gmail.com"}, {"B:index0", "m.weber@kunde-ag.de"}}), 1u, false},
+      // Nothing refused that the history holds: as for any e-mail field.
+      {"Work email (no Gmail, Yahoo)", list({{"B:index0", "anna.mueller@acme-gmbh.de"}}), 0u, true},
       {"Email", history, 0u},
       // Everything refused: no answer rather than a refused address.
       {"Email (no Gmail)", list({{"A:index0", "anna.mueller@gmail.com"}, {"C:index0", "anna_m"}}), std::nullopt},

@@ -134,9 +134,24 @@ bool CandidateContext::isProse(std::string_view whole) {
     return true;
   }
   std::string folded = foldText(whole.substr(0, 400));
-  for (const char* word : {" regards ", " thanks ", " thank you ", " cheers ", " hi ", " hello ", " dear ", " grusse ",
-                           " gruss ", " hallo ", " cordialement ", " bonjour ", " saludos ", " hola ", " saluti ",
-                           " ciao ", " groeten ", " pozdrawiam ", " с уважением ", " best ", " sincerely "}) {
+  // Greetings and closings, folded; those in Chinese, Japanese and Korean, which write no
+  // spaces, are found anywhere in the text.
+  static const std::vector<std::string> kClosings = [] {
+    std::vector<std::string> out;
+    for (const char* word :
+         {"regards", "thanks", "thank you", "cheers", "hi", "hello", "dear", "grusse", "gruss", "grussen", "hallo",
+          "danke", "cordialement", "bonjour", "bien a vous", "salutations", "merci", "saludos", "un saludo",
+          "atentamente", "hola", "gracias", "saluti", "cordiali", "ciao", "atenciosamente", "cumprimentos", "obrigado",
+          "obrigada", "groeten", "groet", "pozdrawiam", "pozdrowienia", "z powazaniem", "halsningar", "mvh",
+          "с уважением", "спасибо", "best", "sincerely", "sent from my"}) {
+      out.push_back(foldText(word));
+    }
+    for (const char* word : {"よろしくお願い", "敬具", "감사합니다", "안녕하세요", "此致", "谢谢"}) {
+      out.push_back(foldedPhrase(word));
+    }
+    return out;
+  }();
+  for (const std::string& word : kClosings) {
     if (folded.find(word) != std::string::npos) return true;
   }
   return false;

@@ -64,6 +64,15 @@ TEST(AnswerEngine, ValuesFromSomeoneElsesMessageAreNotInsertedOnTheirOwn) {
   ASSERT_TRUE(a.chosen);
   EXPECT_EQ(*a.chosen, 1u);
   EXPECT_LT(a.confidence, AnswerEngine::kClientThreshold);
+  // Signatures closed in other languages are someone else's as well.
+  for (const char* closing : {"Mit freundlichen Grüßen", "Met vriendelijke groet", "Atentamente", "Atenciosamente",
+                              "Bien à vous", "Vänliga hälsningar", "よろしくお願いいたします", "감사합니다"}) {
+    std::vector<CandidateInput> signature =
+        list({{"S:index0", (std::string(closing) + "\nKlaus Becker\nBecker Haustechnik GmbH").c_str()},
+              {"S:index1", "Klaus Becker"}});
+    Answer b = engine().answer({"Full name", "AXTextField", "x"}, signature);
+    EXPECT_LT(b.confidence, AnswerEngine::kClientThreshold) << closing;
+  }
 }
 
 TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {

@@ -52,7 +52,10 @@ constexpr const char* kGivenNames =
     "mette|kirsten|ingrid|astrid|sigrid|freja|mikko|juha|timo|jukka|laszlo|istvan|zoltan|peter|"
     "taro|hiroshi|takeshi|kenji|yuki|haruto|sota|yui|hina|sakura|aoi|wei|jing|li|ming|hua|min|"
     "jun|yan|민준|서준|지훈|서연|지우|하은|ahmed|mohammed|mohamed|ali|omar|fatima|aisha|raj|amit|"
-    "priya|ananya|rahul|arjun|sanjay|deepak|bruno|clement|morgan|allen|nelson|howard";
+    "priya|ananya|rahul|arjun|sanjay|deepak|bruno|clement|morgan|allen|nelson|howard|"
+    // Given names that end the way family names do elsewhere ("-ian", Russian "-ина").
+    "julian|damian|fabian|vivian|kilian|cyprian|marian|lilian|gillian|jillian|bryan|"
+    "марина|полина|кристина|алина|галина|нина|валентина|карина|ангелина|арина|регина";
 
 // Common family names of the languages the service reads: the most frequent ones
 // of each country, with the feminine forms of Polish and Russian names, and in Han

@@ -383,6 +383,9 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"Your name", list({{"A:index0", "王小明"}}), 0u},
       // Endings that mark family names: the newer given name or town loses.
       {"Last name", list({{"A:index0", "Tereza"}, {"B:index0", "Dvořáková"}}), 1u},
+      {"Last name", list({{"A:index0", "Julian"}}), std::nullopt},  // "-ian" ends given names too
+      {"Фамилия", list({{"A:index0", "Марина"}}), std::nullopt},
+      {"Имя", list({{"A:index0", "Марина"}}), 0u},
       {"Nazwisko", list({{"A:index0", "Västerås"}, {"B:index0", "Lindqvist"}}), 1u},
       {"City", list({{"A:index0", "Jovanović"}, {"B:index0", "Anna Müller"}}), std::nullopt},
       // With the person's full name known, a word that is no part of it is not their family name.

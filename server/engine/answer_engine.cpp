@@ -235,7 +235,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             fit *= 0.3;  // "10115 Berlin": a town
           } else if (fit <= 0.5 && (context.knowsAPersonsName() || context.handleSpellsAName())) {
             fit *= 0.6;  // a word no list knows, and no part of the person's name found elsewhere
-          } else if (kind == FieldKind::kFamilyName && fit == ValueReader::kUnlistedFamilyName) {
+          } else if (kind == FieldKind::kFamilyName && fit == ValueReader::kUnlistedFamilyName &&
+                     !context.copiedAGivenNameAlone(i)) {
             // With nothing else in the history to place it, a word no list knows is as likely
             // a town or a given name as the family name. Offered, never inserted.
             fit = kChooseFloor + 0.02;

@@ -217,18 +217,27 @@ bool CandidateContext::knowsAPersonsName() const {
 }
 
 bool CandidateContext::copiedAFamilyNameAlone(std::size_t except) const {
-  if (!loneFamilyNames_) {
+  return copiedANamePartAlone(true, except);
+}
+
+bool CandidateContext::copiedAGivenNameAlone(std::size_t except) const {
+  return copiedANamePartAlone(false, except);
+}
+
+bool CandidateContext::copiedANamePartAlone(bool family, std::size_t except) const {
+  std::optional<std::vector<std::size_t>>& found = family ? loneFamilyNames_ : loneGivenNames_;
+  if (!found) {
     // Two are enough to answer for any `except`; the list is read once per request.
-    loneFamilyNames_.emplace();
-    for (std::size_t j = 0; j < texts_.size() && loneFamilyNames_->size() < 2; ++j) {
+    found.emplace();
+    for (std::size_t j = 0; j < texts_.size() && found->size() < 2; ++j) {
       if (!values_.isCapitalisedWord(texts_[j])) continue;
-      if (values_.familyName(texts_[j]) >= 0.7 && values_.givenName(texts_[j]) <= 0.25 && labelledAs(j).empty() &&
-          !fromProse(j) && !mentionedInProse(j)) {
-        loneFamilyNames_->push_back(j);
-      }
+      double given = values_.givenName(texts_[j]);
+      double familyFit = values_.familyName(texts_[j]);
+      bool fits = family ? familyFit >= 0.7 && given <= 0.25 : given >= 0.9 && familyFit <= 0.2;
+      if (fits && labelledAs(j).empty() && !fromProse(j) && !mentionedInProse(j)) found->push_back(j);
     }
   }
-  return std::any_of(loneFamilyNames_->begin(), loneFamilyNames_->end(), [&](std::size_t j) { return j != except; });
+  return std::any_of(found->begin(), found->end(), [&](std::size_t j) { return j != except; });
 }
 
 bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {
@@ -331,6 +340,8 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
         // One run of letters: "elifyilmaz" begins with "Elif" and ends with "Yılmaz".
         if (words.front().starts_with(key)) return HandlePart::kFirst;
         if (words.front().ends_with(key)) return HandlePart::kLast;
+      } else if (key.size() >= 4 && words.front().size() == key.size() + 1 && words.front().ends_with(key)) {
+        return HandlePart::kLast;  // an initial and the family name: "lnguyen"
       }
     }
     if (text.find_first_of("\xC3") == std::string_view::npos) break;  // no umlaut to spell otherwise

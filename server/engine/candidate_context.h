@@ -47,6 +47,9 @@ class CandidateContext {
   // Another candidate, one word copied on its own, reads as a family name by a list or by
   // its ending ("Lindqvist", "Nowak"): the person copied the parts of their name one by one.
   bool copiedAFamilyNameAlone(std::size_t except) const;
+  // The same for a given name that a list knows ("Thomas"): the person copied the parts of
+  // their name one by one, and a word beside it no list knows may be the family name.
+  bool copiedAGivenNameAlone(std::size_t except) const;
   // Where candidate i, a name of one or two words, stands in a handle copied on its own
   // (the person's own, as others' come inside messages): the user part of an e-mail
   // address, a user name, or a site's host. "Anna" first and "Müller" last in
@@ -73,8 +76,11 @@ class CandidateContext {
   // The handles, split at dots, dashes, underscores, plus signs and
   // digits; read on first use.
   mutable std::optional<std::vector<std::vector<std::string>>> ownHandleWords_;
-  // Up to two candidates that copiedAFamilyNameAlone() found; read on first use.
+  bool copiedANamePartAlone(bool family, std::size_t except) const;
+  // Up to two candidates that copiedAFamilyNameAlone() (copiedAGivenNameAlone()) found;
+  // read on first use.
   mutable std::optional<std::vector<std::size_t>> loneFamilyNames_;
+  mutable std::optional<std::vector<std::size_t>> loneGivenNames_;
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;

@@ -283,6 +283,9 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"Cognome", list({{"A:index0", "Elif"}, {"B:index0", "34430"}}), 0u, false},
       {"Last name", list({{"A:index0", "Lindqvist"}, {"B:index0", "34430"}}), 0u, true},
       {"Nazwisko", list({{"A:index0", "Elif"}, {"B:index0", "Yılmaz"}, {"C:index0", "elifyilmaz"}}), 1u, true},
+      // A listed given name copied alone, or a handle of an initial and the word, places it.
+      {"Last name", list({{"A:index0", "Gruber"}, {"B:index0", "Thomas"}}), 0u, true},
+      {"Last name", list({{"A:index0", "Nguyen"}, {"B:index0", "lnguyen88@gmail.com"}}), 0u, true},
       // Equally good values: the one copied on its own wins over the newer one from a message.
       {"Full name",
        list({{"M:index0", "Hi, please call Mark Peters today. Thanks!"},

@@ -252,8 +252,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         }
         case FieldKind::kFullName:
           // "García López" at the end of "María García López" is the family name; "94107 San
-          // Francisco" makes its town no person.
+          // Francisco" makes its town no person. A name the person's own address spells is
+          // theirs, however unknown its words are to the lists.
           if (context.endsSomeName(i) || context.isCityPartOfLocality(i)) fit *= 0.6;
+          else if (context.spelledByOwnHandle(i)) fit = std::max(fit, 0.96);
+          else if (context.anotherNameSpelledByOwnHandle(i)) fit *= 0.8;  // someone else's
           break;
         case FieldKind::kCity:
           if (context.isCityPartOfLocality(i)) {

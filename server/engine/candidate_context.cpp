@@ -306,6 +306,40 @@ const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() 
   return *ownHandleWords_;
 }
 
+bool CandidateContext::spelledByOwnHandle(std::size_t i) const {
+  const std::vector<std::vector<std::string>>& handles = ownHandleWords();
+  std::string_view text = texts_[i];
+  if (handles.empty() || text.size() > 80) return false;
+  std::vector<std::string_view> words = splitWords(text);
+  if (words.size() < 2 || words.size() > 4) return false;
+  for (bool umlauts : {false, true}) {
+    std::string first = asciiLetters(words.front(), umlauts);
+    std::string last = asciiLetters(words.back(), umlauts);
+    if (first.size() < 2 || last.size() < 2) return false;
+    std::string initial = first.substr(0, 1);
+    for (const std::vector<std::string>& h : handles) {
+      // "chidi.okonkwo", "okonkwo_chidi", "c.okonkwo"; or one run: "chidiokonkwo", "cokonkwo".
+      if (h.size() >= 2 && ((h.front() == first || h.front() == initial) && h.back() == last)) return true;
+      if (h.size() >= 2 && h.front() == last && h.back() == first) return true;
+      if (h.size() == 1 && (h.front() == first + last || h.front() == last + first || h.front() == initial + last)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool CandidateContext::anotherNameSpelledByOwnHandle(std::size_t i) const {
+  if (!handleSpelledNames_) {
+    handleSpelledNames_.emplace();
+    for (std::size_t j = 0; j < texts_.size() && handleSpelledNames_->size() < 2; ++j) {
+      if (values_.fullName(texts_[j]) > 0.0 && spelledByOwnHandle(j)) handleSpelledNames_->push_back(j);
+    }
+  }
+  return std::any_of(handleSpelledNames_->begin(), handleSpelledNames_->end(),
+                     [&](std::size_t j) { return j != i; });
+}
+
 bool CandidateContext::handleSpellsAName() const {
   return std::any_of(ownHandleWords().begin(), ownHandleWords().end(), [](const std::vector<std::string>& words) {
     return words.size() >= 2 && words.front().size() >= 3 && words.back().size() >= 3;

@@ -56,6 +56,11 @@ class CandidateContext {
   // anna.mueller@…, "Nowak" last in k.nowak@…, "Elif" first in elifyilmaz.
   enum class HandlePart { kNone, kFirst, kLast };
   HandlePart partOfOwnHandle(std::size_t i) const;
+  // A handle of the person's own spells candidate i, a name of two to four words, by its
+  // first and last word: "Chidi Okonkwo" in chidi.okonkwo@…, c.okonkwo@…, chidiokonkwo.
+  bool spelledByOwnHandle(std::size_t i) const;
+  // Another candidate, a full name, is spelled so: that one is the person's name.
+  bool anotherNameSpelledByOwnHandle(std::size_t i) const;
   // Some handle of the person's own spells two names of three or more letters
   // ("thiago.mourao"): their name is known even where no full name was copied.
   bool handleSpellsAName() const;
@@ -81,6 +86,8 @@ class CandidateContext {
   // read on first use.
   mutable std::optional<std::vector<std::size_t>> loneFamilyNames_;
   mutable std::optional<std::vector<std::size_t>> loneGivenNames_;
+  // Up to two full names that spelledByOwnHandle() found; read on first use.
+  mutable std::optional<std::vector<std::size_t>> handleSpelledNames_;
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;

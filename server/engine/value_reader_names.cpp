@@ -52,8 +52,15 @@ double ValueReader::fullName(std::string_view text) const {
   if (organisation(text) >= 0.75) return 0.0;
   if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
     if (namesAPlace(lex, foldedPhrase(text))) return 0.0;
-    // A family name written alone ("田中", "欧阳") is half a name.
-    if (ws.size() == 1 && lex.isFamilyName(foldedPhrase(text))) return 0.2;
+    // A family name written alone ("田中", "欧阳") is half a name, and so is a given name
+    // ("太郎") that does not follow a family name ("田中太郎").
+    if (ws.size() == 1) {
+      std::string f = foldedPhrase(text);
+      if (lex.isFamilyName(f)) return 0.2;
+      bool afterAFamilyName = (f.size() > 3 && lex.isFamilyName(f.substr(0, 3))) ||  // Han: 3 bytes each
+                              (f.size() > 6 && lex.isFamilyName(f.substr(0, 6)));
+      if (s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) && !afterAFamilyName) return 0.2;
+    }
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
     // Korean full names are mostly one word of three syllables ("김민준"); two syllables
     // are as often the given name alone ("민준").

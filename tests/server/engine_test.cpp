@@ -321,6 +321,16 @@ TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
 
 TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
   expectChoices({
+      // A whole name the person's address spells beats a newer phrase of capitalised words
+      // and a name the lists know better.
+      {"Full name",
+       list({{"A:index0", "Kindle Paperwhite"}, {"B:index0", "chidi.okonkwo@gmail.com"}, {"C:index0", "Chidi Okonkwo"}}),
+       2u, true},
+      {"Full name", list({{"A:index0", "Marco Rossi"}, {"B:index0", "cokonkwo"}, {"C:index0", "Chidi Okonkwo"}}), 2u},
+      {"Full name", list({{"A:index0", "Kindle Paperwhite"}, {"C:index0", "Chidi Okonkwo"}}), 0u, true},
+      // A Japanese given name alone is no full name; after a family name it is.
+      {"Full name", list({{"A:index0", "太郎"}, {"B:index0", "日本"}}), std::nullopt},
+      {"Full name", list({{"A:index0", "田中太郎"}}), 0u},
       // Neither word is in a list of names; the person's own address spells them.
       {"First name", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea"}, {"C:index0", "linnea.lindqvist@telia.se"}}),
        1u},

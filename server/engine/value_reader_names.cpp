@@ -63,7 +63,13 @@ double ValueReader::fullName(std::string_view text) const {
     }
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
     // Korean full names are mostly one word of three syllables ("김민준"); two syllables
-    // are as often the given name alone ("민준").
+    // are as often the given name alone ("민준"). Nearly all begin with one of a few family
+    // names; other words ("영수증", receipt) are offered at most.
+    if (ws.size() == 1 && s.hangul == s.letters && s.letters >= 2 && s.letters <= 4 &&
+        !lex.isFamilyName(foldedPhrase(text.substr(0, 3))) &&  // a Hangul syllable is 3 bytes
+        !(s.letters == 4 && lex.isFamilyName(foldedPhrase(text.substr(0, 6))))) {
+      return 0.3;
+    }
     if (ws.size() == 1 && s.hangul == s.letters && s.letters == 3) return 0.85;
     if (ws.size() == 1 && s.hangul == s.letters && (s.letters == 2 || s.letters == 4)) return 0.55;
     if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;

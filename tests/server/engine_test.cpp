@@ -331,6 +331,9 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       // A Japanese given name alone is no full name; after a family name it is.
       {"Full name", list({{"A:index0", "太郎"}, {"B:index0", "日本"}}), std::nullopt},
       {"Full name", list({{"A:index0", "田中太郎"}}), 0u},
+      // A Korean word that begins with no family name is no person's name.
+      {"성명", list({{"A:index0", "영수증"}, {"B:index0", "김서연"}}), 1u, true},
+      {"성명", list({{"A:index0", "영수증"}}), std::nullopt},
       // Neither word is in a list of names; the person's own address spells them.
       {"First name", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea"}, {"C:index0", "linnea.lindqvist@telia.se"}}),
        1u},

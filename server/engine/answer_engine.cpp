@@ -221,6 +221,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           bool familyFirst = s.han + s.hangul + s.kana > 0;
           bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
           bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
+          if (std::optional<bool> byCapitals = context.familyByCapitals(i)) {
+            family = *byCapitals;
+            given = !*byCapitals;
+          }
           // People spell their names into their addresses, given name first: anna.mueller@…
           if (!given && !family) {
             CandidateContext::HandlePart part = context.partOfOwnHandle(i);

@@ -199,6 +199,41 @@ bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int
   return false;
 }
 
+std::optional<bool> CandidateContext::familyByCapitals(std::size_t i) const {
+  if (!capitalisedParts_) {
+    // Names written "DUPONT Jean": the word in capitals is the family name, the other the
+    // given name. Read once per request.
+    capitalisedParts_.emplace();
+    for (std::size_t j = 0; j < texts_.size() && capitalisedParts_->size() < 8; ++j) {
+      std::string_view other = texts_[j];
+      if (other.size() > 80 || other.find('\n') != std::string_view::npos || hasDigit(other)) continue;
+      std::vector<std::string_view> words = splitWords(other);
+      if (words.size() < 2 || words.size() > 4) continue;
+      std::vector<std::pair<std::string, bool>> parts;
+      bool caps = false;
+      bool mixed = false;
+      for (std::string_view w : words) {
+        CharStats st = charStats(w);
+        bool upper = st.letters >= 2 && st.lowerLetters == 0 && st.upperLetters == st.letters;
+        bool lower = st.lowerLetters > 0 && st.upperLetters == 1 && u_isupper(firstCodePoint(w));
+        caps = caps || upper;
+        mixed = mixed || lower;
+        if (upper || lower) parts.emplace_back(foldedPhrase(w), upper);
+      }
+      if (!caps || !mixed || values_.fullName(other) < 0.5 || fromProse(j) || mentionedInProse(j)) continue;
+      for (auto& part : parts) capitalisedParts_->push_back(std::move(part));
+    }
+  }
+  if (capitalisedParts_->empty()) return std::nullopt;
+  std::string_view needle = texts_[i];
+  if (needle.empty() || needle.size() > 40 || needle.find(' ') != std::string_view::npos) return std::nullopt;
+  std::string folded = foldedPhrase(needle);
+  for (const auto& [word, family] : *capitalisedParts_) {
+    if (word == folded) return family;
+  }
+  return std::nullopt;
+}
+
 bool CandidateContext::startsSomeName(std::size_t i) const { return wordPosition(i, true, 2, 4); }
 
 bool CandidateContext::endsSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4); }

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "engine/label_reader.h"
@@ -38,6 +39,9 @@ class CandidateContext {
   // Another candidate is a name of two to four words that begins (ends) with candidate i.
   bool startsSomeName(std::size_t i) const;
   bool endsSomeName(std::size_t i) const;
+  // Where another candidate writes a name with the family name in capitals ("DUPONT Jean"):
+  // true when candidate i is that family name, false when it is the given name.
+  std::optional<bool> familyByCapitals(std::size_t i) const;
   // Another candidate is a line "<postal code> <city>" or "<city> <postal code>"
   // in which candidate i is the postal code (the city).
   bool isPostalPartOfLocality(std::size_t i) const;
@@ -86,6 +90,9 @@ class CandidateContext {
   // read on first use.
   mutable std::optional<std::vector<std::size_t>> loneFamilyNames_;
   mutable std::optional<std::vector<std::size_t>> loneGivenNames_;
+  // The folded words of names written "DUPONT Jean", each with whether it is in capitals
+  // (the family name); read on first use.
+  mutable std::optional<std::vector<std::pair<std::string, bool>>> capitalisedParts_;
   // Up to two full names that spelledByOwnHandle() found; read on first use.
   mutable std::optional<std::vector<std::size_t>> handleSpelledNames_;
   // (clip id + '\n' + value) -> label reading.

@@ -331,6 +331,10 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       // A Japanese given name alone is no full name; after a family name it is.
       {"Full name", list({{"A:index0", "太郎"}, {"B:index0", "日本"}}), std::nullopt},
       {"Full name", list({{"A:index0", "田中太郎"}}), 0u},
+      // A family name in capitals marks the name's order, whichever comes first.
+      {"Prénom", list({{"A:index0", "DUPONT"}, {"B:index0", "Jean"}, {"C:index0", "DUPONT Jean"}}), 1u, true},
+      {"Nom de famille", list({{"A:index0", "Jean"}, {"B:index0", "Dupont"}, {"C:index0", "DUPONT Jean"}}), 1u},
+      {"Last name", list({{"A:index0", "Anna"}, {"B:index0", "Müller"}, {"C:index0", "Anna MÜLLER"}}), 1u},
       // A Korean word that begins with no family name is no person's name.
       {"성명", list({{"A:index0", "영수증"}, {"B:index0", "김서연"}}), 1u, true},
       {"성명", list({{"A:index0", "영수증"}}), std::nullopt},

@@ -237,8 +237,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             fit = std::max(fit, 0.9);
           } else if (other || context.isCityPartOfLocality(i)) {
             fit *= 0.3;  // "10115 Berlin": a town
-          } else if (fit <= 0.5 && (context.knowsAPersonsName() || context.handleSpellsAName())) {
-            fit *= 0.6;  // a word no list knows, and no part of the person's name found elsewhere
+          } else if ((fit <= 0.5 || (kind == FieldKind::kFamilyName && fit < 0.75 && !familyFirst)) &&
+                     (context.knowsAPersonsName() || context.handleSpellsAName())) {
+            // A word no list knows, or a family name only by its ending ("Kremenchuk"), and
+            // no part of the person's name found elsewhere.
+            fit *= 0.6;
           } else if (kind == FieldKind::kFamilyName && fit == ValueReader::kUnlistedFamilyName &&
                      !context.copiedAGivenNameAlone(i)) {
             // With nothing else in the history to place it, a word no list knows is as likely

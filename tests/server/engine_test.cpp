@@ -411,6 +411,7 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       // With the person's full name known, a word that is no part of it is not their family name.
       {"Last name", list({{"A:index0", "Campinas"}, {"B:index0", "Thiago Mourão"}}), std::nullopt},
       {"Last name", list({{"A:index0", "Mourão"}, {"B:index0", "Thiago Mourão"}}), 0u},
+      {"Last name", list({{"A:index0", "Kremenchuk"}, {"B:index0", "Ngozi Adeyemi"}}), std::nullopt},
       // Regions by the word for their kind; a state that shares its name with a city is no
       // match for the town in the person's own address.
       {"State / Province", list({{"A:index0", "Västmanlands län"}}), 0u},

@@ -233,15 +233,17 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           }
           bool wanted = kind == FieldKind::kGivenName ? given : family;
           bool other = kind == FieldKind::kGivenName ? family : given;
+          bool nameKnown = context.knowsAPersonsName() || context.handleSpellsAName();
           if (wanted) {
-            fit = std::max(fit, 0.9);
+            fit = std::max(fit, 0.96);
           } else if (other || context.isCityPartOfLocality(i)) {
             fit *= 0.3;  // "10115 Berlin": a town
-          } else if ((fit <= 0.5 || (kind == FieldKind::kFamilyName && fit < 0.75 && !familyFirst)) &&
-                     (context.knowsAPersonsName() || context.handleSpellsAName())) {
+          } else if ((fit <= 0.5 || (kind == FieldKind::kFamilyName && fit < 0.75 && !familyFirst)) && nameKnown) {
             // A word no list knows, or a family name only by its ending ("Kremenchuk"), and
             // no part of the person's name found elsewhere.
             fit *= 0.6;
+          } else if (context.knowsAPersonsName()) {
+            fit *= 0.8;  // a name, but no part of the person's: "Marco" beside "Ngozi Adeyemi"
           } else if (kind == FieldKind::kFamilyName && fit == ValueReader::kUnlistedFamilyName &&
                      !context.copiedAGivenNameAlone(i)) {
             // With nothing else in the history to place it, a word no list knows is as likely

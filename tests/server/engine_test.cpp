@@ -412,6 +412,10 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       {"Last name", list({{"A:index0", "Campinas"}, {"B:index0", "Thiago Mourão"}}), std::nullopt},
       {"Last name", list({{"A:index0", "Mourão"}, {"B:index0", "Thiago Mourão"}}), 0u},
       {"Last name", list({{"A:index0", "Kremenchuk"}, {"B:index0", "Ngozi Adeyemi"}}), std::nullopt},
+      // A part of the person's copied name beats a newer name that is no part of it.
+      {"First name",
+       list({{"A:index0", "Marco"}, {"B:index0", "Ngozi"}, {"C:index0", "Adeyemi"}, {"D:index0", "Ngozi Adeyemi"}}),
+       1u, true},
       // Regions by the word for their kind; a state that shares its name with a city is no
       // match for the town in the person's own address.
       {"State / Province", list({{"A:index0", "Västmanlands län"}}), 0u},

@@ -162,9 +162,10 @@ struct AnswerEngine::Scored {
   std::vector<RankedCandidate> ranked;  // best first
   std::vector<bool> embedded;           // by candidate: pulled out of someone's message
   std::vector<bool> doubtful;           // by candidate: the person's own, but maybe another value
-  // The label refused an address that fits ("(no Gmail)"): the one left may not be the
-  // person's own, so it is only offered.
-  bool refusedAFit = false;
+  std::vector<bool> handleSpelled;      // by candidate: a full name ranked first by an own handle
+  // The newest address that fits but that the label refuses ("(no Gmail)"); npos when none.
+  // The person's own address is likelier the newer one.
+  std::size_t newestRefused = std::string_view::npos;
   bool fits(double floor) const { return !ranked.empty() && ranked.front().fit >= floor; }
   // Fits with a value of the person's own, not one pulled out of someone's message.
   bool fitsOwn(double floor) const { return fits(floor) && !embedded[ranked.front().index]; }
@@ -176,12 +177,13 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
   std::vector<RankedCandidate>& scored = result.ranked;
   result.embedded.assign(texts.size(), false);
   result.doubtful.assign(texts.size(), false);
+  result.handleSpelled.assign(texts.size(), false);
   for (std::size_t i = 0; i < texts.size(); ++i) {
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
     if (rulesOut(hints.mail, text)) {
-      result.refusedAFit = result.refusedAFit || values_.score(kind, text) >= kChooseFloor;
+      if (values_.score(kind, text) >= kChooseFloor) result.newestRefused = std::min(result.newestRefused, i);
       continue;
     }
     double fit = values_.score(kind, text);
@@ -238,10 +240,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             fit = std::max(fit, 0.96);
           } else if (other || context.isCityPartOfLocality(i)) {
             fit *= 0.3;  // "10115 Berlin": a town
-          } else if ((fit <= 0.5 || (kind == FieldKind::kFamilyName && fit < 0.75 && !familyFirst)) && nameKnown) {
-            // A word no list knows, or a family name only by its ending ("Kremenchuk"), and
-            // no part of the person's name found elsewhere.
-            fit *= 0.6;
+          } else if (fit <= 0.5 && nameKnown) {
+            fit *= 0.6;  // a word no list knows, and no part of the person's name found elsewhere
           } else if (context.knowsAPersonsName()) {
             fit *= 0.8;  // a name, but no part of the person's: "Marco" beside "Ngozi Adeyemi"
           } else if (kind == FieldKind::kFamilyName && fit == ValueReader::kUnlistedFamilyName &&
@@ -264,7 +264,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           // Francisco" makes its town no person. A name the person's own address spells is
           // theirs, however unknown its words are to the lists.
           if (context.endsSomeName(i) || context.isCityPartOfLocality(i)) fit *= 0.6;
-          else if (context.spelledByOwnHandle(i)) fit = std::max(fit, 0.96);
+          else if (context.spelledByOwnHandle(i)) {
+            // First in the ranking, but the other names stay rivals: the address may be a
+            // colleague's, copied for a copy line.
+            fit = std::max(fit, 0.96);
+            result.handleSpelled[i] = true;
+          }
           else if (context.anotherNameSpelledByOwnHandle(i)) fit *= 0.8;  // someone else's
           break;
         case FieldKind::kCity:
@@ -367,17 +372,20 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   // Other distinct values that fit about as well make the choice less certain.
   std::unordered_set<std::string> rivals;
   std::string bestFolded = foldText(texts[best.index]);
+  bool spelled = primary.handleSpelled[best.index];
   for (std::size_t r = 1; r < scored.size(); ++r) {
-    if (scored[r].fit + kTie < best.fit) break;
+    if (scored[r].fit + kTie < best.fit && !(spelled && scored[r].fit >= kChooseFloor)) break;
     std::string folded = foldText(texts[scored[r].index]);
     if (folded != bestFolded) rivals.insert(std::move(folded));
   }
+  // A refused address counts as a rival: the one left is as likely another's.
+  if (primary.newestRefused != std::string_view::npos) rivals.insert("\n refused");
   double confidence = reading.certainty * best.fit;
   if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
   // Not sure enough to insert on its own: the value may belong to the sender of a message,
-  // the label may mean the other of its two senses, or it refused the person's address.
-  if (primary.embedded[best.index] || primary.doubtful[best.index] || primary.refusedAFit || unsure ||
-      reading.offerOnly) {
+  // the label may mean the other of its two senses, or it refused a newer address.
+  bool refusedNewer = primary.newestRefused < best.index;
+  if (primary.embedded[best.index] || primary.doubtful[best.index] || refusedNewer || unsure || reading.offerOnly) {
     confidence = std::min(confidence, 0.35);
   }
   result.chosen = best.index;

@@ -209,18 +209,30 @@ std::optional<bool> CandidateContext::familyByCapitals(std::size_t i) const {
       if (other.size() > 80 || other.find('\n') != std::string_view::npos || hasDigit(other)) continue;
       std::vector<std::string_view> words = splitWords(other);
       if (words.size() < 2 || words.size() > 4) continue;
+      // Not a company or a place with its initials ("KPMG Berlin", "Seattle WA"), nor a
+      // name with letters after it ("Thomas Weber MBA").
+      static constexpr std::string_view kAfterNames[] = {"mba", "md", "phd", "ceo", "cfo", "cto", "jr", "sr",
+                                                         "ii", "iii", "iv", "esq", "cpa", "dds", "rn", "msc", "bsc"};
+      const Lexicon& lex = Lexicon::instance();
       std::vector<std::pair<std::string, bool>> parts;
       bool caps = false;
       bool mixed = false;
+      bool named = true;
       for (std::string_view w : words) {
         CharStats st = charStats(w);
         bool upper = st.letters >= 2 && st.lowerLetters == 0 && st.upperLetters == st.letters;
         bool lower = st.lowerLetters > 0 && st.upperLetters == 1 && u_isupper(firstCodePoint(w));
+        std::string f = foldedPhrase(w);
+        if (isListed(kAfterNames, f) || lex.isCity(f) || lex.isCountry(f) || lex.isRegion(f) ||
+            lex.isOrganisationWord(f) || lex.isLegalForm(f) || (!upper && !lower)) {
+          named = false;
+          break;
+        }
         caps = caps || upper;
         mixed = mixed || lower;
-        if (upper || lower) parts.emplace_back(foldedPhrase(w), upper);
+        parts.emplace_back(std::move(f), upper);
       }
-      if (!caps || !mixed || values_.fullName(other) < 0.5 || fromProse(j) || mentionedInProse(j)) continue;
+      if (!named || !caps || !mixed || values_.fullName(other) < 0.5 || fromProse(j) || mentionedInProse(j)) continue;
       for (auto& part : parts) capitalisedParts_->push_back(std::move(part));
     }
   }
@@ -315,11 +327,13 @@ const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() 
       if (text.size() > 80) continue;
       // The user part of an address, a user name, or the host of a site ("annamueller.de").
       std::string_view handle;
+      bool site = false;
       if (values_.email(text) >= 1.0) {
         handle = text.substr(0, text.find('@'));
       } else if (values_.username(text) >= 0.6) {
         handle = text;
       } else if (values_.url(text) >= 0.85) {
+        site = true;
         std::size_t scheme = text.find("://");
         handle = scheme == std::string_view::npos ? text : text.substr(scheme + 3);
         if (handle.starts_with("www.")) handle.remove_prefix(4);
@@ -335,31 +349,46 @@ const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() 
         else if (!words.back().empty()) words.emplace_back();
       }
       if (words.back().empty()) words.pop_back();
-      if (!words.empty()) ownHandleWords_->push_back(std::move(words));
+      if (!words.empty()) {
+        ownHandleWords_->push_back(std::move(words));
+        ownHandleIsSite_.push_back(site);
+      }
     }
   }
   return *ownHandleWords_;
 }
 
 bool CandidateContext::spelledByOwnHandle(std::size_t i) const {
+  if (spelledByHandle_.empty()) spelledByHandle_.assign(texts_.size(), -1);
+  if (spelledByHandle_[i] < 0) spelledByHandle_[i] = readSpelledByOwnHandle(i) ? 1 : 0;
+  return spelledByHandle_[i] == 1;
+}
+
+bool CandidateContext::readSpelledByOwnHandle(std::size_t i) const {
   const std::vector<std::vector<std::string>>& handles = ownHandleWords();
   std::string_view text = texts_[i];
   if (handles.empty() || text.size() > 80) return false;
   std::vector<std::string_view> words = splitWords(text);
   if (words.size() < 2 || words.size() > 4) return false;
+  CharStats s = charStats(text);
+  if (s.han + s.kana + s.hangul > 0) return false;  // no spelling of these that handles follow
   for (bool umlauts : {false, true}) {
     std::string first = asciiLetters(words.front(), umlauts);
     std::string last = asciiLetters(words.back(), umlauts);
     if (first.size() < 2 || last.size() < 2) return false;
     std::string initial = first.substr(0, 1);
-    for (const std::vector<std::string>& h : handles) {
+    for (std::size_t h = 0; h < handles.size(); ++h) {
+      if (ownHandleIsSite_[h]) continue;  // a site's host spells brands as well: bestbuy.com
+      const std::vector<std::string>& w = handles[h];
       // "chidi.okonkwo", "okonkwo_chidi", "c.okonkwo"; or one run: "chidiokonkwo", "cokonkwo".
-      if (h.size() >= 2 && ((h.front() == first || h.front() == initial) && h.back() == last)) return true;
-      if (h.size() >= 2 && h.front() == last && h.back() == first) return true;
-      if (h.size() == 1 && (h.front() == first + last || h.front() == last + first || h.front() == initial + last)) {
-        return true;
-      }
+      bool spelled = (w.size() >= 2 && (w.front() == first || w.front() == initial) && w.back() == last) ||
+                     (w.size() >= 2 && w.front() == last && w.back() == first) ||
+                     (w.size() == 1 && (w.front() == first + last || w.front() == last + first ||
+                                        w.front() == initial + last));
+      // A name in a message is someone else's, whoever's address spells it.
+      if (spelled) return !fromProse(i) && !mentionedInProse(i);
     }
+    if (text.find('\xC3') == std::string_view::npos) break;  // no umlaut to spell otherwise
   }
   return false;
 }
@@ -368,7 +397,7 @@ bool CandidateContext::anotherNameSpelledByOwnHandle(std::size_t i) const {
   if (!handleSpelledNames_) {
     handleSpelledNames_.emplace();
     for (std::size_t j = 0; j < texts_.size() && handleSpelledNames_->size() < 2; ++j) {
-      if (values_.fullName(texts_[j]) > 0.0 && spelledByOwnHandle(j)) handleSpelledNames_->push_back(j);
+      if (spelledByOwnHandle(j) && values_.fullName(texts_[j]) > 0.0) handleSpelledNames_->push_back(j);
     }
   }
   return std::any_of(handleSpelledNames_->begin(), handleSpelledNames_->end(),
@@ -409,7 +438,8 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
         // One run of letters: "elifyilmaz" begins with "Elif" and ends with "Yılmaz".
         if (words.front().starts_with(key)) return HandlePart::kFirst;
         if (words.front().ends_with(key)) return HandlePart::kLast;
-      } else if (key.size() >= 4 && words.front().size() == key.size() + 1 && words.front().ends_with(key)) {
+      } else if (key.size() >= 5 && words.front().size() == key.size() + 1 && words.front().ends_with(key) &&
+                 values_.givenName(text) < 0.9) {
         return HandlePart::kLast;  // an initial and the family name: "lnguyen"
       }
     }

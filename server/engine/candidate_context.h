@@ -85,7 +85,10 @@ class CandidateContext {
   // The handles, split at dots, dashes, underscores, plus signs and
   // digits; read on first use.
   mutable std::optional<std::vector<std::vector<std::string>>> ownHandleWords_;
+  mutable std::vector<bool> ownHandleIsSite_;  // by handle: the host of a site
+  mutable std::vector<signed char> spelledByHandle_;  // by candidate: -1 not yet read, else 0 or 1
   bool copiedANamePartAlone(bool family, std::size_t except) const;
+  bool readSpelledByOwnHandle(std::size_t i) const;
   // Up to two candidates that copiedAFamilyNameAlone() (copiedAGivenNameAlone()) found;
   // read on first use.
   mutable std::optional<std::vector<std::size_t>> loneFamilyNames_;

@@ -68,11 +68,24 @@ std::vector<std::string_view> asideClauses(std::string_view inner) {
   std::vector<std::string_view> clauses;
   while (!inner.empty()) {
     std::size_t cut = inner.find_first_of(",;");
-    for (std::string_view dash : {" - ", "\u2013", "\u2014"}) cut = std::min(cut, inner.find(dash));
+    std::size_t length = 1;
+    for (std::string_view dash : {" - ", "\u2013", "\u2014"}) {
+      std::size_t at = inner.find(dash);
+      if (at < cut) {
+        cut = at;
+        length = dash.size();
+      }
+    }
     clauses.push_back(inner.substr(0, cut));
-    inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + 1);
+    inner = cut == std::string_view::npos ? std::string_view() : inner.substr(cut + length);
   }
   return clauses;
+}
+
+bool saysInWhatForm(std::string_view clause) {
+  static constexpr std::string_view kForms[] = {"formato", "dominio", "padrao", "modelo"};
+  std::vector<std::string> words = foldedWords(clause);
+  return words.size() >= 2 && words[0] == "no" && isListed(kForms, words[1]);
 }
 
 std::string negatedWords(std::string_view inner) {

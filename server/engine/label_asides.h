@@ -40,6 +40,10 @@ std::vector<std::string_view> asideClauses(std::string_view inner);
 // "of"/"de": those say what to write.
 std::string negatedWords(std::string_view inner);
 
+// Whether a clause is Portuguese "in the form of": "no formato nome@email.com", "no domínio
+// @usp.br". Its "no" means "in the", and the clause says how to write the value.
+bool saysInWhatForm(std::string_view clause);
+
 // Whether a later label part tells how to write the whole value rather than naming a
 // `piece` of it: "Include country code", "Please add the area code", "Prefijo + número",
 // "年月日", "例：1990年1月1日". A piece with an instruction stays a piece: "Country code

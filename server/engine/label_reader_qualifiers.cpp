@@ -44,7 +44,7 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
                                                    "su", "il", "ihr", "ihren", "den", "de", "o", "seu", "sua", "je",
                                                    "name", "names", "nom", "nombre", "nome", "naam"};
   std::vector<std::string> words = foldedWords(clause);
-  if (words.empty()) return ClauseVerdict::kDrop;
+  if (words.empty() || saysInWhatForm(clause)) return ClauseVerdict::kDrop;
   if (anyListed(kYours, words)) return ClauseVerdict::kUnclear;
   FieldKind whole = readFolded(foldText(clause)).kind;
   bool person = (outside.kind != FieldKind::kOrganisation && anyListed(kPeople, words)) ||
@@ -82,9 +82,12 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
                                                "реальное", "реальные"};
   bool aName = outside.kind == FieldKind::kFullName || outside.kind == FieldKind::kGivenName ||
                outside.kind == FieldKind::kFamilyName;
-  bool realName = !restWords.empty() &&
-                  (isListed(kReal, restWords[0]) || (restWords.size() > 1 && isListed(kReal, restWords[1]) &&
-                                                     (isListed(kOwn, restWords[0]) || isListed(kArticles, restWords[0]))));
+  static constexpr std::string_view kNameWords[] = {"name",  "names", "nom",  "noms", "namen", "nombre",
+                                                    "nombres", "nome", "nomi", "naam", "imie", "имя", "имена"};
+  std::size_t at = !restWords.empty() && (isListed(kOwn, restWords[0]) || isListed(kArticles, restWords[0])) ? 1 : 0;
+  bool realName = at < restWords.size() &&
+                  (restWords[at] == "klarname" || restWords[at] == "klarnamen" ||
+                   (isListed(kReal, restWords[at]) && at + 1 < restWords.size() && isListed(kNameWords, restWords[at + 1])));
   if (aName && realName) return ClauseVerdict::kUnclear;
   // "(no Gmail)", "(no free email providers)": which addresses the form takes; the engine
   // leaves out those it refuses. "(not your personal email, the team inbox)" may want
@@ -162,8 +165,14 @@ bool LabelReader::namesOwnValue(std::string_view words, FieldKind kind) const {
   std::vector<std::string> folded = foldedWords(words);
   for (std::size_t i = 0; i + 1 < folded.size(); ++i) {
     if (!isListed(kOwn, folded[i])) continue;
-    const std::string& next = folded[i + 1];
-    if (isListed(kBetween, next) || readFolded(" " + next + " ").kind == kind) return true;
+    // The words after the possessive up to the first that is not one of those in between
+    // must read as the field's kind: "Your last name", not "Your family doctor's phone".
+    std::string phrase = " ";
+    for (std::size_t j = i + 1; j < folded.size(); ++j) {
+      phrase += folded[j] + " ";
+      if (!isListed(kBetween, folded[j])) break;
+    }
+    if (readFolded(phrase).kind == kind) return true;
   }
   return false;
 }

@@ -97,13 +97,27 @@ constexpr const char* kFamilyNames =
     "морозова|волков|волкова|алексеев|алексеева|лебедев|лебедева|семенов|семенова|егоров|"
     "егорова|павлов|павлова|козлов|козлова|степанов|степанова|николаев|николаева|орлов|орлова|"
     "ivanov|ivanova|smirnov|smirnova|kuznetsov|kuznetsova|popov|popova|petrov|petrova|"
+    // The commonest of large naming traditions people bring to any of these forms: Chinese,
+    // Japanese and Korean names in Latin letters, Vietnamese, Indian, Hebrew, Arabic,
+    // Hungarian, Austrian and Finnish.
+    "wang|zhang|chen|yang|huang|zhao|zhou|liu|xu|sun|zhu|guo|lin|luo|zheng|liang|xie|"
+    "sato|suzuki|takahashi|watanabe|yamamoto|nakamura|kobayashi|kato|yoshida|yamada|sasaki|"
+    "yamaguchi|matsumoto|inoue|kimura|hayashi|shimizu|"
+    "kim|lee|park|choi|jung|kang|cho|yoon|jang|lim|shin|seo|kwon|hwang|ahn|"
+    "nguyen|tran|pham|hoang|huynh|phan|dang|bui|ngo|duong|dinh|truong|trinh|"
+    "patel|singh|kumar|sharma|gupta|shah|khan|reddy|mehta|joshi|verma|iyer|nair|"
+    "cohen|levi|levy|katz|friedman|mizrahi|peretz|haddad|hassan|ibrahim|khalil|nasser|mansour|"
+    "nagy|kovacs|toth|szabo|horvath|varga|molnar|gruber|pichler|steiner|moser|egger|"
+    "korhonen|virtanen|nieminen|makinen|hamalainen|koskinen|"
     "佐藤|鈴木|高橋|田中|伊藤|渡辺|山本|中村|小林|加藤|吉田|山田|佐々木|山口|松本|井上|木村|"
     "斎藤|清水|山崎|池田|橋本|阿部|石川|山下|中島|石井|小川|前田|岡田|長谷川|藤田|後藤|近藤|"
     "村上|遠藤|青木|坂本|斉藤|福田|太田|西村|藤井|金子|岡本|藤原|中野|三浦|原田|中川|松田|"
     "王|李|张|張|刘|劉|陈|陳|杨|楊|黄|黃|赵|趙|吴|吳|周|徐|孙|孫|马|馬|朱|胡|郭|何|高|罗|羅|"
     "郑|鄭|梁|谢|謝|宋|唐|许|許|韩|韓|冯|馮|邓|鄧|曹|彭|曾|肖|董|袁|潘|蒋|蔣|蔡|欧阳|歐陽|"
     "김|이|박|최|정|강|조|윤|장|임|한|오|서|신|권|황|안|송|류|전|홍|고|문|양|손|배|백|허|유|남|"
-    "심|노|하|곽|성|차|주|우|구|민";
+    "심|노|하|곽|성|차|주|우|구|민|진|지|나|엄|채|원|천|방|공|현|함|변|염|여|추|도|소|석|선|설|마|길|"
+    "연|위|표|명|기|반|라|왕|금|옥|육|인|맹|제|모|탁|국|어|은|편|용|예|경|봉|사|부|"
+    "선우|제갈|남궁|황보|독고|사공";
 
 // Endings of Japanese given names written in kanji: 太郎, 大輔, 花子, 陽菜.
 constexpr std::string_view kJapaneseGivenEndings[] = {

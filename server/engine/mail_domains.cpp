@@ -1,7 +1,9 @@
 #include "engine/mail_domains.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
+#include <string>
 
 #include "engine/label_asides.h"
 #include "engine/text.h"
@@ -41,13 +43,45 @@ constexpr std::string_view kFreemail[] = {"freemail", "webmail", "freemailer"};
 // "(ohne @firma.de)": without the domain, which the form adds.
 constexpr std::string_view kWithout[] = {"without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без"};
 
-// A clause that says what is fine or only when it is needed rules nothing out: "(no Yahoo,
-// Gmail works fine)", "(not required for Gmail users)".
-constexpr std::string_view kAccepting[] = {
-    "fine",    "ok",       "okay",     "works",     "welcome",   "allowed",    "accepted",   "recommended", "required",
-    "needed",  "necessary", "mandatory", "needs",   "erlaubt",   "moglich",    "erforderlich", "accepte",   "acceptee",
-    "acceptees", "permis", "obligatoire", "aceptado", "obligatorio", "permitido", "accettato", "obbligatorio",
-    "toegestaan", "verplicht"};
+// A clause that says when the field is needed, or what happens to the address, rules
+// nothing out: "(not required for Gmail users)", "(not shared with Gmail or other providers)".
+// "(no Gmail accepted)" still refuses; "(no Yahoo, Gmail works fine)" is two clauses.
+constexpr std::string_view kNotARefusal[] = {
+    "required", "needed",  "necessary", "mandatory", "erforderlich", "obligatoire", "obligatorio",
+    "obbligatorio", "verplicht", "shared", "share", "sharing", "sold", "passed", "disclosed", "published",
+    "shown",    "visible", "displayed", "weitergegeben", "geteilt", "partagee", "partage",
+    "compartido", "compartida", "condiviso", "condivisa", "gedeeld", "udostepniany", "publie", "publiee"};
+
+// Words that begin an example: what follows shows a value, it does not rule one out.
+constexpr std::string_view kExample[] = {"e.g",   "eg.",    "z.b",   "z. b",      "ex.",    "ex:",
+                                         "ej.",   "ej:",    "bv.",   "bijv",      "es.",    "np.",
+                                         "for example", "par exemple", "por ejemplo", "zum beispiel",
+                                         "per esempio", "bijvoorbeeld", "por exemplo", "например", "例"};
+
+// The clause up to its first example, with any whole example address ("jane@gmail.com")
+// taken out: an example shows how to write the value.
+std::string withoutExamples(std::string_view clause) {
+  std::string lowered(clause);
+  std::transform(lowered.begin(), lowered.end(), lowered.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::size_t cut = std::string::npos;
+  for (std::string_view marker : kExample) {
+    std::size_t at = lowered.find(marker);
+    if (at != std::string::npos && (at == 0 || !std::isalpha(static_cast<unsigned char>(lowered[at - 1])))) {
+      cut = std::min(cut, at);
+    }
+  }
+  std::string out(clause.substr(0, cut));
+  for (std::size_t sign = out.find('@'); sign != std::string::npos; sign = out.find('@', sign + 1)) {
+    std::size_t begin = sign;
+    while (begin > 0 && out[begin - 1] != ' ' && out[begin - 1] != '(' && out[begin - 1] != ':') --begin;
+    if (begin == sign) continue;  // "@firma.de": a domain, not an address
+    std::size_t end = out.find_first_of(" ),;", sign);
+    if (end == std::string::npos) end = out.size();
+    out.replace(begin, end - begin, " ");
+    sign = begin;
+  }
+  return out;
+}
 
 bool isDomainChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' || c == '-' ||
@@ -122,10 +156,15 @@ void collect(std::string_view text, bool without, RuledOutMail* rule) {
 
 RuledOutMail mailRuledOutBy(std::string_view clause) {
   RuledOutMail rule;
-  if (negatedWords(clause).empty()) return rule;
+  if (negatedWords(clause).empty() || saysInWhatForm(clause)) return rule;
   std::vector<std::string> words = foldedWords(clause);
-  if (anyListed(kAccepting, words)) return rule;
-  collect(clause, isListed(kWithout, words.front()), &rule);
+  if (anyListed(kNotARefusal, words)) return rule;
+  std::string refused = withoutExamples(clause);
+  // "(ohne @firma.de)": the domain right after "without" is the part the form adds.
+  std::size_t first = refused.find_first_not_of(' ');
+  std::size_t next = first == std::string::npos ? std::string::npos : refused.find_first_not_of(' ', refused.find(' ', first));
+  bool addsDomain = isListed(kWithout, words.front()) && next != std::string::npos && refused[next] == '@';
+  collect(refused, addsDomain, &rule);
   return rule;
 }
 

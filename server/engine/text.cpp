@@ -60,6 +60,14 @@ bool isAccent(UChar32 c) {
 }  // namespace
 
 std::string asciiLetters(std::string_view utf8, bool umlautsAsE) {
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+    std::string out;  // plain ASCII: no need for the transliterator
+    for (char c : utf8) {
+      if (c >= 'a' && c <= 'z') out += c;
+      else if (c >= 'A' && c <= 'Z') out += static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+  }
   icu::Transliterator* t = toAscii();
   if (t == nullptr) return {};
   icu::UnicodeString text = fromUtf8(utf8);

@@ -57,9 +57,9 @@ double ValueReader::fullName(std::string_view text) const {
     if (ws.size() == 1) {
       std::string f = foldedPhrase(text);
       if (lex.isFamilyName(f)) return 0.2;
-      bool afterAFamilyName = (f.size() > 3 && lex.isFamilyName(f.substr(0, 3))) ||  // Han: 3 bytes each
-                              (f.size() > 6 && lex.isFamilyName(f.substr(0, 6)));
-      if (s.han == s.letters && lex.endsLikeAJapaneseGivenName(f) && !afterAFamilyName) return 0.2;
+      bool afterAFamilyName = f.size() > 3 && lex.isFamilyName(f.substr(0, 3));  // Han: 3 bytes each
+      // Two characters: three or four are mostly a family name of one or two and a given name.
+      if (s.han == s.letters && s.letters == 2 && lex.endsLikeAJapaneseGivenName(f) && !afterAFamilyName) return 0.2;
     }
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
     // Korean full names are mostly one word of three syllables ("김민준"); two syllables

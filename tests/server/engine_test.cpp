@@ -328,6 +328,13 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
        2u, true},
       {"Full name", list({{"A:index0", "Marco Rossi"}, {"B:index0", "cokonkwo"}, {"C:index0", "Chidi Okonkwo"}}), 2u},
       {"Full name", list({{"A:index0", "Kindle Paperwhite"}, {"C:index0", "Chidi Okonkwo"}}), 0u, true},
+      // An address copied alone is taken for the person's, even a colleague's; the other
+      // names stay rivals. A site's host spells brands, not the person.
+      {"Full name",
+       list({{"A:index0", "chidi.okonkwo@acme.com"}, {"B:index0", "Chidi Okonkwo"}, {"C:index0", "Ngozi Adeyemi"}}), 1u},
+      {"Full name",
+       list({{"A:index0", "Thomas Weber"}, {"B:index0", "https://www.bestbuy.com/site/tv"}, {"C:index0", "Best Buy"}}),
+       0u, true},
       // A Japanese given name alone is no full name; after a family name it is.
       {"Full name", list({{"A:index0", "太郎"}, {"B:index0", "日本"}}), std::nullopt},
       {"Full name", list({{"A:index0", "田中太郎"}}), 0u},
@@ -335,9 +342,14 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       {"Prénom", list({{"A:index0", "DUPONT"}, {"B:index0", "Jean"}, {"C:index0", "DUPONT Jean"}}), 1u, true},
       {"Nom de famille", list({{"A:index0", "Jean"}, {"B:index0", "Dupont"}, {"C:index0", "DUPONT Jean"}}), 1u},
       {"Last name", list({{"A:index0", "Anna"}, {"B:index0", "Müller"}, {"C:index0", "Anna MÜLLER"}}), 1u},
+      // Not a company or a place with its initials, nor letters after a name.
+      {"First name", list({{"A:index0", "Berlin"}, {"B:index0", "KPMG Berlin"}, {"C:index0", "Emily"}}), 2u, true},
+      {"First name", list({{"A:index0", "Weber"}, {"B:index0", "Thomas"}, {"C:index0", "Thomas Weber MBA"}}), 1u, true},
       // A Korean word that begins with no family name is no person's name.
       {"성명", list({{"A:index0", "영수증"}, {"B:index0", "김서연"}}), 1u, true},
       {"성명", list({{"A:index0", "영수증"}}), std::nullopt},
+      {"성명", list({{"A:index0", "진서연"}}), 0u, true},
+      {"氏名", list({{"A:index0", "大谷翔平"}}), 0u},
       // Neither word is in a list of names; the person's own address spells them.
       {"First name", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea"}, {"C:index0", "linnea.lindqvist@telia.se"}}),
        1u},
@@ -411,7 +423,8 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
       // With the person's full name known, a word that is no part of it is not their family name.
       {"Last name", list({{"A:index0", "Campinas"}, {"B:index0", "Thiago Mourão"}}), std::nullopt},
       {"Last name", list({{"A:index0", "Mourão"}, {"B:index0", "Thiago Mourão"}}), 0u},
-      {"Last name", list({{"A:index0", "Kremenchuk"}, {"B:index0", "Ngozi Adeyemi"}}), std::nullopt},
+      // A colleague's name copied alone does not cost the person a family name known by its ending.
+      {"Surname", list({{"A:index0", "Erik"}, {"B:index0", "Lindqvist"}, {"C:index0", "Anna Berg"}}), 1u, true},
       // A part of the person's copied name beats a newer name that is no part of it.
       {"First name",
        list({{"A:index0", "Marco"}, {"B:index0", "Ngozi"}, {"C:index0", "Adeyemi"}, {"D:index0", "Ngozi Adeyemi"}}),

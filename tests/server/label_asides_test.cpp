@@ -122,6 +122,9 @@ TEST(LabelReader, BracketedAsides) {
       // Not when "your" stands before another person's role, or the aside rules out the
       // role of whoever fills the form in.
       {"Your doctor's phone (not a relative)", FieldKind::kUnclear},
+      {"Your family doctor's phone (not a relative's)", FieldKind::kUnclear},
+      {"Your primary contact's email (not your spouse's)", FieldKind::kUnclear},
+      {"Your last name (not your spouse's)", FieldKind::kFamilyName},
       {"Teléfono de tu médico (no familiar)", FieldKind::kUnclear},
       {"Your recruiter's email (not the applicant)", FieldKind::kUnclear},
       {"Your name (not the applicant)", FieldKind::kUnclear},
@@ -132,6 +135,7 @@ TEST(LabelReader, BracketedAsides) {
       // A real name asked for beside a refusal of others is the person's own.
       {"Full name (no nicknames: real name only)", FieldKind::kFullName},
       {"Nom complet (pas de pseudonyme : votre vrai nom)", FieldKind::kFullName},
+      {"Full name (not real-time validated)", FieldKind::kFullName},
       {"Phone number (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not a relative)", FieldKind::kUnclear},
       {"Phone (not yours)", FieldKind::kUnclear},

@@ -68,19 +68,28 @@ TEST(MailDomains, TheEngineLeavesOutRefusedAddresses) {
                                               {"B:index0", "anna.mueller@acme-gmbh.de"},
                                               {"C:index0", "anna_m"}});
   expectChoices({
-      // The address left may be anyone's: offered, not inserted.
+      // A refused address newer than the one left: that one may be anyone's, so it is offered,
+      // not inserted. An older refused one counts as a rival only.
       {"Work email (no Gmail, Yahoo)", history, 1u, false},
       {"Business email (no free email providers)", history, 1u, false},
       {"Email (no personal emails)", history, 1u, false},
-      {"Email (not @acme-gmbh.de)", history, 0u, false},
       {"Work email (no Gmail, Yahoo)",
        list({{"A:index0", "anna.schmidt@gmail.com"}, {"B:index0", "m.weber@kunde-ag.de"}}), 1u, false},
+      {"Email (not @acme-gmbh.de)", history, 0u, true},
+      {"Work email (no Gmail, Yahoo)", list({{"B:index0", "a.mueller@acme.de"}, {"A:index0", "anna.mueller@gmail.com"}}),
+       0u, true},
       // Nothing refused that the history holds: as for any e-mail field.
       {"Work email (no Gmail, Yahoo)", list({{"B:index0", "anna.mueller@acme-gmbh.de"}}), 0u, true},
       {"Email", history, 0u},
       // Everything refused: no answer rather than a refused address.
       {"Email (no Gmail)", list({{"A:index0", "anna.mueller@gmail.com"}, {"C:index0", "anna_m"}}), std::nullopt},
       {"E-Mail (ohne @firma.de)", history, std::nullopt},
+      // Examples and Portuguese "no" ("in the") refuse nothing.
+      {"Email (without spaces e.g. name@example.com)", history, 0u},
+      {"Email (no spaces e.g. jane@gmail.com)", history, 0u},
+      {"E-mail institucional (no domínio @usp.br)", list({{"A:index0", "maria.silva@usp.br"}}), 0u, true},
+      {"Email (not shared with Gmail or other providers)", history, 0u},
+      {"Email (no Gmail or Yahoo accepted)", history, 1u, false},
       // A sign-in that takes a user name as well still takes it.
       {"Username or email (without @acme-gmbh.de)", history, 2u},
       // "Not your personal address" may want one that is not the person's at all.

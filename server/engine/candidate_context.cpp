@@ -232,7 +232,14 @@ std::optional<bool> CandidateContext::familyByCapitals(std::size_t i) const {
         mixed = mixed || lower;
         parts.emplace_back(std::move(f), upper);
       }
-      if (!named || !caps || !mixed || values_.fullName(other) < 0.5 || fromProse(j) || mentionedInProse(j)) continue;
+      // The capitals begin the name ("DUPONT Jean") or follow a single given name ("Anna
+      // MÜLLER"), and a list knows one of its parts: not "SAP Walldorf", "Sarah Miller MPH".
+      if (!named || !caps || !mixed) continue;
+      bool shaped = parts.front().second || (parts.size() == 2 && parts.back().second);
+      bool known = std::any_of(parts.begin(), parts.end(), [&](const std::pair<std::string, bool>& p) {
+        return p.second ? lex.isFamilyName(p.first) : lex.isGivenName(p.first);
+      });
+      if (!shaped || !known || values_.fullName(other) < 0.5 || fromProse(j) || mentionedInProse(j)) continue;
       for (auto& part : parts) capitalisedParts_->push_back(std::move(part));
     }
   }
@@ -391,17 +398,6 @@ bool CandidateContext::readSpelledByOwnHandle(std::size_t i) const {
     if (text.find('\xC3') == std::string_view::npos) break;  // no umlaut to spell otherwise
   }
   return false;
-}
-
-bool CandidateContext::anotherNameSpelledByOwnHandle(std::size_t i) const {
-  if (!handleSpelledNames_) {
-    handleSpelledNames_.emplace();
-    for (std::size_t j = 0; j < texts_.size() && handleSpelledNames_->size() < 2; ++j) {
-      if (spelledByOwnHandle(j) && values_.fullName(texts_[j]) > 0.0) handleSpelledNames_->push_back(j);
-    }
-  }
-  return std::any_of(handleSpelledNames_->begin(), handleSpelledNames_->end(),
-                     [&](std::size_t j) { return j != i; });
 }
 
 bool CandidateContext::handleSpellsAName() const {

@@ -63,8 +63,6 @@ class CandidateContext {
   // A handle of the person's own spells candidate i, a name of two to four words, by its
   // first and last word: "Chidi Okonkwo" in chidi.okonkwo@…, c.okonkwo@…, chidiokonkwo.
   bool spelledByOwnHandle(std::size_t i) const;
-  // Another candidate, a full name, is spelled so: that one is the person's name.
-  bool anotherNameSpelledByOwnHandle(std::size_t i) const;
   // Some handle of the person's own spells two names of three or more letters
   // ("thiago.mourao"): their name is known even where no full name was copied.
   bool handleSpellsAName() const;
@@ -96,8 +94,6 @@ class CandidateContext {
   // The folded words of names written "DUPONT Jean", each with whether it is in capitals
   // (the family name); read on first use.
   mutable std::optional<std::vector<std::pair<std::string, bool>>> capitalisedParts_;
-  // Up to two full names that spelledByOwnHandle() found; read on first use.
-  mutable std::optional<std::vector<std::size_t>> handleSpelledNames_;
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::unordered_map<std::string_view, std::size_t> longestInClip_;

@@ -55,6 +55,8 @@ constexpr const char* kGivenNames =
     "priya|ananya|rahul|arjun|sanjay|deepak|bruno|clement|morgan|allen|nelson|howard|"
     // Given names that end the way family names do elsewhere ("-ian", Russian "-ина").
     "julian|damian|fabian|vivian|kilian|cyprian|marian|lilian|gillian|jillian|bryan|"
+    // Given names that are also common family names elsewhere ("Kim Weber", "Lee Evans").
+    "kim|lee|"
     "марина|полина|кристина|алина|галина|нина|валентина|карина|ангелина|арина|регина";
 
 // Common family names of the languages the service reads: the most frequent ones
@@ -100,19 +102,20 @@ constexpr const char* kFamilyNames =
     // The commonest of large naming traditions people bring to any of these forms: Chinese,
     // Japanese and Korean names in Latin letters, Vietnamese, Indian, Hebrew, Arabic,
     // Hungarian, Austrian and Finnish.
-    "wang|zhang|chen|yang|huang|zhao|zhou|liu|xu|sun|zhu|guo|lin|luo|zheng|liang|xie|"
+    "wang|zhang|chen|huang|zhao|zhou|liu|xu|zhu|guo|luo|zheng|liang|xie|"
     "sato|suzuki|takahashi|watanabe|yamamoto|nakamura|kobayashi|kato|yoshida|yamada|sasaki|"
     "yamaguchi|matsumoto|inoue|kimura|hayashi|shimizu|"
     "kim|lee|park|choi|jung|kang|cho|yoon|jang|lim|shin|seo|kwon|hwang|ahn|"
     "nguyen|tran|pham|hoang|huynh|phan|dang|bui|ngo|duong|dinh|truong|trinh|"
-    "patel|singh|kumar|sharma|gupta|shah|khan|reddy|mehta|joshi|verma|iyer|nair|"
-    "cohen|levi|levy|katz|friedman|mizrahi|peretz|haddad|hassan|ibrahim|khalil|nasser|mansour|"
+    "patel|singh|sharma|gupta|khan|reddy|mehta|joshi|verma|iyer|nair|"
+    "cohen|levy|katz|friedman|mizrahi|peretz|haddad|"
     "nagy|kovacs|toth|szabo|horvath|varga|molnar|gruber|pichler|steiner|moser|egger|"
     "korhonen|virtanen|nieminen|makinen|hamalainen|koskinen|"
     "佐藤|鈴木|高橋|田中|伊藤|渡辺|山本|中村|小林|加藤|吉田|山田|佐々木|山口|松本|井上|木村|"
     "斎藤|清水|山崎|池田|橋本|阿部|石川|山下|中島|石井|小川|前田|岡田|長谷川|藤田|後藤|近藤|"
     "村上|遠藤|青木|坂本|斉藤|福田|太田|西村|藤井|金子|岡本|藤原|中野|三浦|原田|中川|松田|"
     "王|李|张|張|刘|劉|陈|陳|杨|楊|黄|黃|赵|趙|吴|吳|周|徐|孙|孫|马|馬|朱|胡|郭|何|高|罗|羅|"
+    "林|叶|葉|邱|石|卢|盧|魏|方|任|姜|范|谭|譚|廖|邹|鄒|熊|"
     "郑|鄭|梁|谢|謝|宋|唐|许|許|韩|韓|冯|馮|邓|鄧|曹|彭|曾|肖|董|袁|潘|蒋|蔣|蔡|欧阳|歐陽|"
     "김|이|박|최|정|강|조|윤|장|임|한|오|서|신|권|황|안|송|류|전|홍|고|문|양|손|배|백|허|유|남|"
     "심|노|하|곽|성|차|주|우|구|민|진|지|나|엄|채|원|천|방|공|현|함|변|염|여|추|도|소|석|선|설|마|길|"

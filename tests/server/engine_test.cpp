@@ -321,12 +321,15 @@ TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
 
 TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
   expectChoices({
-      // A whole name the person's address spells beats a newer phrase of capitalised words
-      // and a name the lists know better.
+      // A whole name the person's address spells beats a newer phrase of capitalised words;
+      // a colleague's contact block does not beat the person's own newer name.
       {"Full name",
        list({{"A:index0", "Kindle Paperwhite"}, {"B:index0", "chidi.okonkwo@gmail.com"}, {"C:index0", "Chidi Okonkwo"}}),
        2u, true},
-      {"Full name", list({{"A:index0", "Marco Rossi"}, {"B:index0", "cokonkwo"}, {"C:index0", "Chidi Okonkwo"}}), 2u},
+      {"Full name",
+       list({{"A:index0", "Michael Johnson"}, {"S:index0", "Sarah Miller\nsarah.miller@contoso.com"},
+             {"S:index1", "Sarah Miller"}, {"S:index2", "sarah.miller@contoso.com"}}),
+       0u},
       {"Full name", list({{"A:index0", "Kindle Paperwhite"}, {"C:index0", "Chidi Okonkwo"}}), 0u, true},
       // An address copied alone is taken for the person's, even a colleague's; the other
       // names stay rivals. A site's host spells brands, not the person.
@@ -345,6 +348,14 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       // Not a company or a place with its initials, nor letters after a name.
       {"First name", list({{"A:index0", "Berlin"}, {"B:index0", "KPMG Berlin"}, {"C:index0", "Emily"}}), 2u, true},
       {"First name", list({{"A:index0", "Weber"}, {"B:index0", "Thomas"}, {"C:index0", "Thomas Weber MBA"}}), 1u, true},
+      {"First name", list({{"A:index0", "Miller"}, {"B:index0", "Sarah"}, {"C:index0", "Sarah Miller MPH"}}), 1u, true},
+      {"Vorname", list({{"A:index0", "Walldorf"}, {"B:index0", "SAP Walldorf"}}), std::nullopt},
+      // Capitals in someone else's name do not override the person's own address.
+      {"Prénom", list({{"A:index0", "MARTIN Claire"}, {"B:index0", "martin.dubois@orange.fr"}, {"C:index0", "Martin"}}),
+       2u, true},
+      {"Full name", list({{"A:index0", "Kim Weber"}}), 0u, true},
+      {"Last name", list({{"A:index0", "Kim Weber"}}), std::nullopt},
+      {"姓名", list({{"A:index0", "林平"}}), 0u},
       // A Korean word that begins with no family name is no person's name.
       {"성명", list({{"A:index0", "영수증"}, {"B:index0", "김서연"}}), 1u, true},
       {"성명", list({{"A:index0", "영수증"}}), std::nullopt},

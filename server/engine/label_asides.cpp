@@ -89,8 +89,9 @@ bool saysInWhatForm(std::string_view clause) {
 }
 
 std::string negatedWords(std::string_view inner) {
-  static constexpr std::string_view kNegations[] = {"no", "not", "without", "ohne", "kein", "keine", "sans", "pas",
-                                                    "sin", "senza", "sem", "zonder", "geen", "bez", "без", "не"};
+  static constexpr std::string_view kNegations[] = {"no",  "not",    "without", "ohne", "kein", "keine", "nicht",
+                                                    "sans", "pas",   "non",     "sin",  "senza", "sem", "zonder",
+                                                    "geen", "niet",  "bez",     "nie",  "без",  "не"};
   // Words after "no" that make it "number": "No. of", "no de membre", "no civique".
   static constexpr std::string_view kNumberOf[] = {"of", "de", "d", "do", "da", "del", "della", "di", "du", "des",
                                                    "civique", "civico", "interior", "exterior", "ext"};

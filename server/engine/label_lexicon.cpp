@@ -12,7 +12,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
      "email|e mail|mail|e post|epost|email address|emailadres|e mailadres|e mailadresse|"
      "correo|correo electronico|correio|correio electronico|correio eletronico|endereco eletronico|courriel|"
-     "adresse mail|adresse email|adresse electronique|"
+     "adresse mail|adresse email|adresse electronique|adresse de messagerie|adresse messagerie|"
      "posta elettronica|indirizzo email|poczta|adres e mail|почта|электронная почта|емейл|"
      "мейл|имейл|sahkoposti|sahkopostiosoite|ایمیل"},
     {FieldKind::kEmail, 22, KeywordMatch::kPrefix,
@@ -265,7 +265,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน"},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
-     "osoite|anschrift|postal address|postadresse|postanschrift|alamat|alamat lengkap|آدرس|نشانی|"
+     "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
+     "privatanschrift|heimadresse|alamat|alamat lengkap|آدرس|نشانی|"
      "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
      "adrese|adresas|aadress"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,

@@ -16,8 +16,8 @@ namespace {
 // Words that make a value the person's own: "Your email", "Ihre E-Mail", "My name".
 constexpr std::string_view kOwn[] = {
     "your", "my", "votre", "ton", "ta", "mon", "ma", "vos", "ihr", "ihre", "ihren", "dein", "deine", "deinen", "mein",
-    "meine", "tu", "tus", "mi", "tuo", "tua", "vostro", "vostra", "je", "jouw", "uw", "mijn", "twoj", "twoja",
-    "twoje", "wasz", "wasza", "ваш", "ваша", "ваше", "твой", "твоя", "мой", "моя"};
+    "meine", "tu", "tus", "su", "mi", "seu", "sua", "tuo", "tua", "vostro", "vostra", "je", "jouw", "uw", "mijn",
+    "twoj", "twoja", "twoje", "wasz", "wasza", "ваш", "ваша", "ваше", "твой", "твоя", "мой", "моя"};
 
 }  // namespace
 
@@ -43,23 +43,25 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   static constexpr std::string_view kArticles[] = {"your", "the", "a", "an", "votre", "ton", "le", "la", "el", "tu",
                                                    "su", "il", "ihr", "ihren", "den", "de", "o", "seu", "sua", "je",
                                                    "name", "names", "nom", "nombre", "nome", "naam"};
+  // The same as pronouns at the end of a negated clause: "(non il tuo)", "(nie Twój)", "(not you)".
+  static constexpr std::string_view kYou[] = {"you", "ty", "ciebie", "toi", "vous", "du", "jij", "ты", "вы"};
   std::vector<std::string> words = foldedWords(clause);
   if (words.empty() || saysInWhatForm(clause)) return ClauseVerdict::kDrop;
   if (anyListed(kYours, words)) return ClauseVerdict::kUnclear;
+  if (words.size() >= 2 && (isListed(kOwn, words.back()) || isListed(kYou, words.back())) &&
+      !negatedWords(clause).empty()) {
+    return ClauseVerdict::kUnclear;
+  }
   FieldKind whole = readFolded(foldText(clause)).kind;
   bool person = (outside.kind != FieldKind::kOrganisation && anyListed(kPeople, words)) ||
                 whole == FieldKind::kSomeoneElse;  // "(not a relative)"
   // "Your email (not your partner's)": the words outside say whose value it is, and the
   // aside only rules the other person out. Not so when it rules out whoever fills the form
   // in ("Your email (not the person completing this form)"): then "your" is someone else.
-  // The roles a form gives the person filling it in count as such: "(not the applicant)".
-  static constexpr std::string_view kFiller[] = {
-      "person",    "persons",   "someone",   "somebody",  "individual", "persona",   "personne",   "user",
-      "users",     "completing", "filling",  "submitting", "submitter", "ausfullende", "ausfullenden", "applicant",
-      "applicants", "patient",  "student",   "holder",    "passenger", "member",    "customer",   "client",
-      "candidate", "titular",   "titulaire", "solicitante", "paciente", "alumno",    "alumna",     "estudiante",
-      "pasajero",  "passageiro", "aluno",    "aluna",     "cliente",   "kunde",     "antragsteller", "demandeur",
-      "candidat",  "eleve",     "etudiant",  "inhaber"};
+  static constexpr std::string_view kFiller[] = {"person",     "persons",    "someone",   "somebody",
+                                                 "individual", "persona",    "personne",  "user",
+                                                 "users",      "completing", "filling",   "submitting",
+                                                 "submitter",  "ausfullende", "ausfullenden"};
   if (person) {
     bool own = ownField && !negatedWords(clause).empty() && !anyListed(kFiller, words);
     return own ? ClauseVerdict::kDrop : ClauseVerdict::kUnclear;
@@ -67,12 +69,15 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   // An e-mail address is also what a sign-in asks for: "Email (not shared, used for login)".
   bool signIn = outside.kind == FieldKind::kEmail &&
                 (whole == FieldKind::kUsername || whole == FieldKind::kUsernameOrEmail);
+  bool anAddress = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kUsernameOrEmail;
   std::string rest = negatedWords(clause);
   if (rest.empty()) {
     // A clause that says how to write the value ("3-20 characters", "e.g. jsmith") is no
-    // part of the reading; one that names another kind ("a company") leaves it unclear.
-    return whole == FieldKind::kUnknown || whole == outside.kind || signIn ? ClauseVerdict::kDrop
-                                                                           : ClauseVerdict::kUnclear;
+    // part of the reading, nor one that goes on with refused providers ("(kein Gmail,
+    // Web.de)"); one that names another kind ("a company") leaves it unclear.
+    bool providers = anAddress && namesProvidersOnly(clause);
+    return whole == FieldKind::kUnknown || whole == outside.kind || signIn || providers ? ClauseVerdict::kDrop
+                                                                                        : ClauseVerdict::kUnclear;
   }
   std::vector<std::string> restWords = foldedWords(rest);
   // "Name (no real names please)", "Name (kein Klarname)": a pseudonym, not the person's name.
@@ -92,7 +97,6 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   // "(no Gmail)", "(no free email providers)": which addresses the form takes; the engine
   // leaves out those it refuses. "(not your personal email, the team inbox)" may want
   // an address that is not the person's at all.
-  bool anAddress = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kUsernameOrEmail;
   if (anAddress && !mailRuledOutBy(clause).empty() && !anyListed(kOwn, restWords)) return ClauseVerdict::kDrop;
   // What a negation rules out is never what the field asks for ("Username (not your
   // email)"), but one that rules out a piece of the value ("(no area code)") asks for the rest.
@@ -128,7 +132,11 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
   std::vector<LabelAside> dropped;
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);
-    if (words.empty() || negatedWords(a.inner).empty()) continue;  // no negated aside
+    std::vector<std::string_view> clauses = asideClauses(a.inner);
+    // An aside with a negated clause: "(no spaces)", "(optional, no spaces)".
+    bool negated = std::any_of(clauses.begin(), clauses.end(),
+                               [](std::string_view c) { return !negatedWords(c).empty(); });
+    if (words.empty() || !negated) continue;
     // "(not required if you work for yourself)" only says whether to fill the field.
     if (anyListed(kRequired, words)) {
       dropped.push_back(a);
@@ -140,8 +148,14 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     }
     // Clause by clause: "(no spaces, no dashes)", "(not your email, 3-20 characters)".
     ClauseVerdict verdict = ClauseVerdict::kDrop;
-    for (std::string_view clause : asideClauses(a.inner)) {
+    // An aside whose first clause is not the negation is dropped only when every clause is.
+    bool laterNegation = negatedWords(a.inner).empty();
+    for (std::string_view clause : clauses) {
       ClauseVerdict v = judgeClause(clause, outside, ownField, &out.ruledOutPart);
+      if (laterNegation && v != ClauseVerdict::kDrop) {
+        verdict = ClauseVerdict::kKeep;
+        break;
+      }
       if (v == ClauseVerdict::kUnclear) {
         out.unclear = true;
         return out;
@@ -161,7 +175,8 @@ bool LabelReader::namesOwnValue(std::string_view words, FieldKind kind) const {
       "own",      "full",     "first",    "last",     "given",    "family",    "e",        "mobile",  "cell",
       "work",     "home",     "private",  "personal", "primary",  "main",      "current",  "legal",   "complete",
       "eigene",   "eigenen",  "vollstandiger", "vollstandigen", "propre", "complet", "propio", "propia",
-      "completo", "proprio",  "proprie",  "eigen",    "volledige", "полное",  "личный"};
+      "completo", "proprio",  "proprie",  "eigen",    "volledige", "полное",  "личный",  "date",     "fecha",
+      "data",     "datum",    "of",       "de",       "di",       "da",        "du",      "van"};
   std::vector<std::string> folded = foldedWords(words);
   for (std::size_t i = 0; i + 1 < folded.size(); ++i) {
     if (!isListed(kOwn, folded[i])) continue;
@@ -188,7 +203,8 @@ bool LabelReader::asksOnlyForABirthDate(std::string_view label) const {
       "facultatif", "opcional", "what", "is", "when", "were", "you", "born", "ist", "wann", "wurden", "sie", "geboren",
       "quelle", "quel", "est", "cual", "es", "qual", "e", "jaki", "jest", "какая", "for", "example", "par", "ej",
       "es", "bijv", "np", "например", "z", "b", "must", "be", "over", "at", "least", "years", "old", "age", "as",
-      "shown", "on", "passport", "id", "we", "ll", "never", "share", "this", "例"};
+      "shown", "on", "passport", "id", "we", "ll", "never", "share", "this", "例", "no", "formato", "formaat",
+      "в", "формате", "preencha", "seguinte", "nel", "en", "im", "au", "dans", "le", "indique"};
   for (const std::string& w : foldedWords(withoutDateFormat(foldText(label)))) {
     if (birthDateWords_.count(w) > 0) continue;
     if (isListed(kFiller, w)) continue;

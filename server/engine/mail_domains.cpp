@@ -27,13 +27,13 @@ constexpr std::string_view kFreeProviders[] = {
     "sfr.fr",     "seznam",      "wp.pl",     "o2.pl",     "interia",    "onet.pl",   "protonmail", "proton.me",
     "tutanota",   "zoho.com",    "uol.com.br", "bol.com.br", "terra.com.br", "mail.com"};
 
-// Words that make a negated aside about free or personal addresses, when a word for mail
-// stands within two words of them: "no free email providers", "keine Freemail-Adressen",
-// "pas d'adresse gratuite". "Freemail" and "webmail" need no such neighbour.
-constexpr std::string_view kFreeWords[] = {
-    "free",      "personal", "gratuit",  "gratuite", "gratuits", "gratuites", "kostenlose", "kostenlosen",
-    "gratis",    "gratuito", "gratuita", "gratuitos", "gratuitas", "personnel", "personnelle", "personnelles",
-    "persoonlijk", "persoonlijke", "personale", "personali"};
+// Words that make a negated aside about free addresses, when a word for mail stands within
+// two words of them: "no free email providers", "keine Freemail-Adressen", "pas d'adresse
+// gratuite". "Freemail" and "webmail" need no such neighbour. ("No personal emails" may
+// mean no Gmail, or no one person's address on a form for a team's: it is not read.)
+constexpr std::string_view kFreeWords[] = {"free",      "gratuit",    "gratuite",   "gratuits", "gratuites",
+                                           "kostenlose", "kostenlosen", "gratis",    "gratuito", "gratuita",
+                                           "gratuitos", "gratuitas"};
 constexpr std::string_view kMailWords[] = {
     "email",    "emails",   "mail",      "mails",    "address",  "addresses", "adresse", "adresses",
     "adressen", "provider", "providers", "account",  "accounts", "domain",   "domains",   "correo",  "correos",
@@ -74,7 +74,11 @@ std::string withoutExamples(std::string_view clause) {
   for (std::size_t sign = out.find('@'); sign != std::string::npos; sign = out.find('@', sign + 1)) {
     std::size_t begin = sign;
     while (begin > 0 && out[begin - 1] != ' ' && out[begin - 1] != '(' && out[begin - 1] != ':') --begin;
-    if (begin == sign) continue;  // "@firma.de": a domain, not an address
+    // "@firma.de", "„@firma.de": a domain, not an address.
+    if (std::none_of(out.begin() + begin, out.begin() + sign,
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; })) {
+      continue;
+    }
     std::size_t end = out.find_first_of(" ),;", sign);
     if (end == std::string::npos) end = out.size();
     out.replace(begin, end - begin, " ");
@@ -124,6 +128,25 @@ void add(std::vector<std::string>* domains, std::string_view domain) {
   if (std::find(domains->begin(), domains->end(), domain) == domains->end()) domains->emplace_back(domain);
 }
 
+// Whether the domain is the first thing after the negation, past articles, quotes and a
+// word for "domain": "ohne @firma.de", "without the @acme.com", "sans « @acme.fr »".
+bool domainComesFirst(std::string_view clause) {
+  static constexpr std::string_view kBefore[] = {"the",  "your", "das", "die", "der", "den", "le",     "la",
+                                                 "o",    "a",    "el",  "lo",  "il",  "de",  "domain", "domaine",
+                                                 "dominio", "domain-teil", "teil", "part", "suffix"};
+  std::vector<std::string_view> raw = splitWords(clause);
+  for (std::size_t i = 1; i < raw.size() && i < 4; ++i) {
+    std::string_view w = raw[i];
+    // Quotes around the domain: ' " „ “ ” « » ‘ ’.
+    for (std::string_view mark : {"'", "\"", "\u201E", "\u201C", "\u201D", "\u00AB", "\u00BB", "\u2018", "\u2019"}) {
+      while (w.starts_with(mark)) w.remove_prefix(mark.size());
+    }
+    if (w.starts_with("@")) return true;
+    if (!w.empty() && !isListed(kBefore, foldedPhrase(w))) return false;
+  }
+  return false;
+}
+
 // Adds what the words of `text` rule out; with `without`, a domain after an "@" means the
 // form adds it.
 void collect(std::string_view text, bool without, RuledOutMail* rule) {
@@ -160,35 +183,35 @@ RuledOutMail mailRuledOutBy(std::string_view clause) {
   std::vector<std::string> words = foldedWords(clause);
   if (anyListed(kNotARefusal, words)) return rule;
   std::string refused = withoutExamples(clause);
-  // "(ohne @firma.de)": the domain right after "without" is the part the form adds.
-  std::size_t first = refused.find_first_not_of(' ');
-  std::size_t next = first == std::string::npos ? std::string::npos : refused.find_first_not_of(' ', refused.find(' ', first));
-  bool addsDomain = isListed(kWithout, words.front()) && next != std::string::npos && refused[next] == '@';
-  collect(refused, addsDomain, &rule);
+  collect(refused, isListed(kWithout, words.front()) && domainComesFirst(refused), &rule);
   return rule;
 }
 
-RuledOutMail mailRuledOut(std::string_view label) {
+bool namesProvidersOnly(std::string_view clause) {
   // Words that join a list of providers: "(no Gmail, Yahoo or Hotmail)".
   static constexpr std::string_view kJoining[] = {"or", "and", "etc", "oder", "und", "ou", "et", "o", "y", "e",
                                                   "of", "en", "lub", "i", "или", "и", "nor", "ni", "noch"};
+  std::vector<std::string> words = foldedWords(clause);
+  RuledOutMail named;
+  collect(clause, false, &named);
+  return !named.empty() && std::all_of(words.begin(), words.end(), [&](const std::string& w) {
+    return isListed(kJoining, w) || isListed(kProviderWords, w) ||
+           std::any_of(named.domains.begin(), named.domains.end(),
+                       [&](const std::string& d) { return d.find(w) != std::string::npos; });
+  });
+}
+
+RuledOutMail mailRuledOut(std::string_view label) {
   RuledOutMail rule;
-  for (const LabelAside& aside : labelAsides(label)) {
+  std::string spaced(label);  // "ohne\u00A0@firma.de": a no-break space is a space
+  for (std::size_t at = spaced.find("\u00A0"); at != std::string::npos; at = spaced.find("\u00A0", at)) {
+    spaced.replace(at, 2, " ");
+  }
+  for (const LabelAside& aside : labelAsides(spaced)) {
     bool listing = false;  // the clause before ruled out providers
     for (std::string_view clause : asideClauses(aside.inner)) {
       RuledOutMail more = mailRuledOutBy(clause);
-      if (more.empty() && listing) {
-        // A clause of provider names only goes on with the list.
-        std::vector<std::string> words = foldedWords(clause);
-        RuledOutMail named;
-        collect(clause, false, &named);
-        bool onlyNames = std::all_of(words.begin(), words.end(), [&](const std::string& w) {
-          return isListed(kJoining, w) || isListed(kProviderWords, w) ||
-                 std::any_of(named.domains.begin(), named.domains.end(),
-                             [&](const std::string& d) { return d.find(w) != std::string::npos; });
-        });
-        if (onlyNames) more = named;
-      }
+      if (more.empty() && listing && namesProvidersOnly(clause)) collect(clause, false, &more);
       listing = !more.domains.empty();
       rule.wholeAddresses = rule.wholeAddresses || more.wholeAddresses;
       for (const std::string& d : more.domains) add(&rule.domains, d);

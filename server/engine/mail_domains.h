@@ -28,6 +28,10 @@ struct RuledOutMail {
 // Gmail users" rule out nothing.
 RuledOutMail mailRuledOutBy(std::string_view clause);
 
+// Whether a clause only names providers or domains ("Yahoo or Hotmail", "Web.de"): after a
+// refusal, it goes on with the list.
+bool namesProvidersOnly(std::string_view clause);
+
 // What the clauses of all asides of `label` rule out.
 RuledOutMail mailRuledOut(std::string_view label);
 

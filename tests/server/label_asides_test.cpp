@@ -127,7 +127,27 @@ TEST(LabelReader, BracketedAsides) {
       {"Your last name (not your spouse's)", FieldKind::kFamilyName},
       {"Teléfono de tu médico (no familiar)", FieldKind::kUnclear},
       {"Your recruiter's email (not the applicant)", FieldKind::kUnclear},
-      {"Your name (not the applicant)", FieldKind::kUnclear},
+      {"Your email (not the person completing this form)", FieldKind::kUnclear},
+      // "Your" says whose value it is even when the aside rules out a role.
+      {"Your name (not the applicant)", FieldKind::kFullName},
+      {"Your email (not the student's)", FieldKind::kEmail},
+      {"Su correo (no el de un familiar)", FieldKind::kEmail},
+      {"Your date of birth (not your child's)", FieldKind::kBirthDate},
+      // A negation after another clause, Polish "nie", Portuguese "no formato".
+      {"Phone (optional, no spaces)", FieldKind::kPhone},
+      {"Phone number (10 digits, no dashes)", FieldKind::kPhone},
+      {"Adres e-mail (nie zostanie opublikowany)", FieldKind::kEmail},
+      {"Imię (nie nazwisko)", FieldKind::kGivenName},
+      {"Adresse de messagerie", FieldKind::kEmail},
+      {"Geschäftliche E-Mail (kein Gmail, GMX, Web.de)", FieldKind::kEmail},
+      {"Group email address (no personal email addresses)", FieldKind::kUnclear},
+      // "Yours" and "you" at the end of a negated clause, in several languages.
+      {"Email (non la tua)", FieldKind::kUnclear},
+      {"E-mail (pas le vôtre, celui du parent)", FieldKind::kUnclear},
+      {"Телефон (не ваш)", FieldKind::kUnclear},
+      {"Imię i nazwisko (nie Ty)", FieldKind::kUnclear},
+      {"Email (not related to you)", FieldKind::kUnclear},
+      {"Adresse (nicht Ihre Wohnadresse, die Adresse der Immobilie)", FieldKind::kUnclear},
       // No real names: a pseudonym, which the history does not say.
       {"Name (no real names please)", FieldKind::kUnclear},
       {"Name (kein Klarname)", FieldKind::kUnclear},

@@ -30,8 +30,10 @@ TEST(MailDomains, ReadsWhatANegatedAsideRulesOut) {
   EXPECT_TRUE(rulesOut(domain, "a@hotmail.co.uk"));  // a brand, however it is written
   EXPECT_FALSE(rulesOut(domain, "a@acme.com"));      // any other domain only as written
 
-  // Free and personal addresses, in several languages; a free newsletter is none of them.
-  for (const char* label : {"Business email (no free email providers)", "Email (no personal emails)",
+  // Free addresses, in several languages; a free newsletter is none of them, and "personal"
+  // may mean one person's address on a form that wants a team's.
+  EXPECT_TRUE(mailRuledOut("Email (no personal emails)").empty());
+  for (const char* label : {"Business email (no free email providers)",
                             "Gesch\u00E4ftliche E-Mail (keine Freemail-Adressen)",
                             "E-mail (pas d'adresse gratuite)"}) {
     RuledOutMail free = mailRuledOut(label);
@@ -59,6 +61,13 @@ TEST(MailDomains, ReadsWhatANegatedAsideRulesOut) {
   // The form adds the domain: no whole address answers.
   RuledOutMail local = mailRuledOut("E-Mail (ohne @firma.de)");
   EXPECT_TRUE(local.wholeAddresses);
+  for (const char* label : {"Email (without the @acme.com)", "E-Mail (ohne \u201E@firma.de\u201C)",
+                            "E-Mail (ohne\u00A0@firma.de)", "Email (sans le @acme.fr)"}) {
+    EXPECT_TRUE(mailRuledOut(label).wholeAddresses) << label;
+  }
+  RuledOutMail listed2 = mailRuledOut("Gesch\u00E4ftliche E-Mail (kein Gmail, GMX, Web.de)");
+  EXPECT_TRUE(rulesOut(listed2, "a@web.de"));
+  EXPECT_TRUE(rulesOut(listed2, "a@gmx.net"));
   EXPECT_TRUE(rulesOut(local, "anna@acme-gmbh.de"));
   EXPECT_FALSE(rulesOut(local, "anna_m"));
 }
@@ -72,7 +81,7 @@ TEST(MailDomains, TheEngineLeavesOutRefusedAddresses) {
       // not inserted. An older refused one counts as a rival only.
       {"Work email (no Gmail, Yahoo)", history, 1u, false},
       {"Business email (no free email providers)", history, 1u, false},
-      {"Email (no personal emails)", history, 1u, false},
+      {"Email (no personal emails)", history, std::nullopt},
       {"Work email (no Gmail, Yahoo)",
        list({{"A:index0", "anna.schmidt@gmail.com"}, {"B:index0", "m.weber@kunde-ag.de"}}), 1u, false},
       {"Email (not @acme-gmbh.de)", history, 0u, true},

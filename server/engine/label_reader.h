@@ -77,7 +77,8 @@ class LabelReader {
     bool unclear = false;  // an aside leaves unclear whose value or which kind the field wants
     FieldKind ruledOutPart = FieldKind::kUnknown;  // a part of a name a dropped aside rules out
   };
-  enum class ClauseVerdict { kDrop, kKeep, kUnclear };
+  // kNotTheirs: unclear because the clause says whose value it is not ("(not yours)").
+  enum class ClauseVerdict { kDrop, kKeep, kUnclear, kNotTheirs };
   // `outside` is the reading of the words outside the brackets. An aside that only rules
   // out another kind is dropped; one that rules out a piece of the value ("(no area code)")
   // stays; one that names a person or says what the field wants instead is unclear.

@@ -43,14 +43,20 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   static constexpr std::string_view kArticles[] = {"your", "the", "a", "an", "votre", "ton", "le", "la", "el", "tu",
                                                    "su", "il", "ihr", "ihren", "den", "de", "o", "seu", "sua", "je",
                                                    "name", "names", "nom", "nombre", "nome", "naam"};
-  // The same as pronouns at the end of a negated clause: "(non il tuo)", "(nie Twój)", "(not you)".
-  static constexpr std::string_view kYou[] = {"you", "ty", "ciebie", "toi", "vous", "du", "jij", "ты", "вы"};
+  // The same as pronouns ending a short negated clause: "(non il tuo)", "(nie Twój)", "(not
+  // related to you)"; not "(not visible to anyone except you)", a note on privacy.
+  static constexpr std::string_view kYou[] = {
+      "you",   "ty",   "ciebie", "toi",  "vous",  "du",     "jij", "jou",   "jouwe",   "u",      "sie",
+      "te",    "tien", "tienne", "ты",   "вы",    "jezelf", "own", "eigen", "eigene",  "proprio", "propria"};
+  static constexpr std::string_view kExcept[] = {"except", "other", "than", "but", "que", "dan", "als", "behalve",
+                                                 "sauf", "poza", "oprocz", "anyone", "anderen", "autres", "altri",
+                                                 "nobody", "niemand", "personne"};
   std::vector<std::string> words = foldedWords(clause);
   if (words.empty() || saysInWhatForm(clause)) return ClauseVerdict::kDrop;
-  if (anyListed(kYours, words)) return ClauseVerdict::kUnclear;
-  if (words.size() >= 2 && (isListed(kOwn, words.back()) || isListed(kYou, words.back())) &&
-      !negatedWords(clause).empty()) {
-    return ClauseVerdict::kUnclear;
+  if (anyListed(kYours, words)) return ClauseVerdict::kNotTheirs;
+  if (words.size() >= 2 && words.size() <= 4 && (isListed(kOwn, words.back()) || isListed(kYou, words.back())) &&
+      !negatedWords(clause).empty() && !anyListed(kExcept, words)) {
+    return ClauseVerdict::kNotTheirs;
   }
   FieldKind whole = readFolded(foldText(clause)).kind;
   bool person = (outside.kind != FieldKind::kOrganisation && anyListed(kPeople, words)) ||
@@ -64,7 +70,7 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
                                                  "submitter",  "ausfullende", "ausfullenden"};
   if (person) {
     bool own = ownField && !negatedWords(clause).empty() && !anyListed(kFiller, words);
-    return own ? ClauseVerdict::kDrop : ClauseVerdict::kUnclear;
+    return own ? ClauseVerdict::kDrop : ClauseVerdict::kNotTheirs;
   }
   // An e-mail address is also what a sign-in asks for: "Email (not shared, used for login)".
   bool signIn = outside.kind == FieldKind::kEmail &&
@@ -152,11 +158,13 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     bool laterNegation = negatedWords(a.inner).empty();
     for (std::string_view clause : clauses) {
       ClauseVerdict v = judgeClause(clause, outside, ownField, &out.ruledOutPart);
-      if (laterNegation && v != ClauseVerdict::kDrop) {
+      // "(optional, not yours)" still says whose value it is not; but "(10 digits, no
+      // dashes)" keeps its first clause and the aside as it was.
+      if (laterNegation && v != ClauseVerdict::kDrop && v != ClauseVerdict::kNotTheirs) {
         verdict = ClauseVerdict::kKeep;
         break;
       }
-      if (v == ClauseVerdict::kUnclear) {
+      if (v == ClauseVerdict::kUnclear || v == ClauseVerdict::kNotTheirs) {
         out.unclear = true;
         return out;
       }

@@ -148,6 +148,13 @@ TEST(LabelReader, BracketedAsides) {
       {"Imię i nazwisko (nie Ty)", FieldKind::kUnclear},
       {"Email (not related to you)", FieldKind::kUnclear},
       {"Adresse (nicht Ihre Wohnadresse, die Adresse der Immobilie)", FieldKind::kUnclear},
+      {"Téléphone du parent (facultatif, pas le vôtre)", FieldKind::kUnclear},
+      {"Telefon der Eltern (nicht Ihre eigene)", FieldKind::kUnclear},
+      {"Name (nicht Sie)", FieldKind::kUnclear},
+      // ... but not a note on who sees the value, nor a part of the field's own kind.
+      {"Email (not visible to anyone except you)", FieldKind::kEmail},
+      {"E-Mail (nicht sichtbar für andere als du)", FieldKind::kEmail},
+      {"Vorname (nur erster Vorname, ohne weitere Vornamen)", FieldKind::kGivenName},
       // No real names: a pseudonym, which the history does not say.
       {"Name (no real names please)", FieldKind::kUnclear},
       {"Name (kein Klarname)", FieldKind::kUnclear},

@@ -224,8 +224,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
           bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
           // People spell their names into their addresses, given name first: anna.mueller@…
-          CandidateContext::HandlePart part = context.partOfOwnHandle(i);
           std::optional<bool> byCapitals = context.familyByCapitals(i);
+          CandidateContext::HandlePart part = byCapitals || (!given && !family) ? context.partOfOwnHandle(i)
+                                                                                : CandidateContext::HandlePart::kNone;
           if (byCapitals && part == CandidateContext::HandlePart::kNone) {
             family = *byCapitals;  // "DUPONT Jean", whichever part comes first
             given = !*byCapitals;

@@ -263,8 +263,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         }
         case FieldKind::kFullName:
           // "García López" at the end of "María García López" is the family name; "94107 San
-          // Francisco" makes its town no person. A name the person's own address spells is
-          // theirs, however unknown its words are to the lists.
+          // Francisco" makes its town no person.
           if (context.endsSomeName(i) || context.isCityPartOfLocality(i)) fit *= 0.6;
           else if (context.spelledByOwnHandle(i)) {
             // Ahead of an equally good name ("Kindle Paperwhite"), and the other names stay
@@ -380,9 +379,9 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
     if (folded != bestFolded) rivals.insert(std::move(folded));
   }
   // A refused address counts as a rival: the one left is as likely another's.
-  if (primary.newestRefused != std::string_view::npos) rivals.insert("\n refused");
+  std::size_t rivalCount = rivals.size() + (primary.newestRefused != std::string_view::npos ? 1 : 0);
   double confidence = reading.certainty * best.fit;
-  if (!rivals.empty()) confidence *= rivals.size() == 1 ? 0.7 : 0.55;
+  if (rivalCount > 0) confidence *= rivalCount == 1 ? 0.7 : 0.55;
   // Not sure enough to insert on its own: the value may belong to the sender of a message,
   // the label may mean the other of its two senses, or it refused a newer address.
   bool refusedNewer = primary.newestRefused < best.index;
@@ -392,7 +391,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   result.chosen = best.index;
   result.confidence = std::clamp(confidence, 0.0, 1.0);
   result.reason = std::string(fieldKindName(kind)) + " field" +
-                  (rivals.empty() ? ": one saved value fits" : ": the newest of several fitting values");
+                  (rivalCount == 0 ? ": one saved value fits" : ": the newest of several fitting values");
   return result;
 }
 

@@ -15,13 +15,6 @@ namespace {
 constexpr int kMaxLabelReads = 64;
 constexpr std::size_t kMaxLabelledText = 8000;
 
-bool startsWithLetter(std::string_view text) {
-  UChar32 c = 0;
-  int32_t i = 0;
-  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
-  return c > 0 && u_isalpha(c);
-}
-
 bool hasDigit(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -324,124 +317,6 @@ bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
     }
   }
   return false;
-}
-
-const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() const {
-  if (!ownHandleWords_) {
-    ownHandleWords_.emplace();
-    for (std::size_t j = 0; j < texts_.size() && ownHandleWords_->size() < 8; ++j) {
-      std::string_view text = texts_[j];
-      if (text.size() > 80) continue;
-      // The user part of an address, a user name, or the host of a site ("annamueller.de").
-      std::string_view handle;
-      bool site = false;
-      if (values_.email(text) >= 1.0) {
-        handle = text.substr(0, text.find('@'));
-      } else if (values_.username(text) >= 0.6) {
-        handle = text;
-      } else if (values_.url(text) >= 0.85) {
-        site = true;
-        std::size_t scheme = text.find("://");
-        handle = scheme == std::string_view::npos ? text : text.substr(scheme + 3);
-        if (handle.starts_with("www.")) handle.remove_prefix(4);
-        handle = handle.substr(0, handle.find_first_of("./:?#"));
-      } else {
-        continue;
-      }
-      if (fromProse(j) || mentionedInProse(j)) continue;  // someone else's
-      std::vector<std::string> words(1);
-      for (char c : handle) {
-        if (c >= 'a' && c <= 'z') words.back() += c;
-        else if (c >= 'A' && c <= 'Z') words.back() += static_cast<char>(c - 'A' + 'a');
-        else if (!words.back().empty()) words.emplace_back();
-      }
-      if (words.back().empty()) words.pop_back();
-      if (!words.empty()) {
-        ownHandleWords_->push_back(std::move(words));
-        ownHandleIsSite_.push_back(site);
-      }
-    }
-  }
-  return *ownHandleWords_;
-}
-
-bool CandidateContext::spelledByOwnHandle(std::size_t i) const {
-  if (spelledByHandle_.empty()) spelledByHandle_.assign(texts_.size(), -1);
-  if (spelledByHandle_[i] < 0) spelledByHandle_[i] = readSpelledByOwnHandle(i) ? 1 : 0;
-  return spelledByHandle_[i] == 1;
-}
-
-bool CandidateContext::readSpelledByOwnHandle(std::size_t i) const {
-  const std::vector<std::vector<std::string>>& handles = ownHandleWords();
-  std::string_view text = texts_[i];
-  if (handles.empty() || text.size() > 80) return false;
-  std::vector<std::string_view> words = splitWords(text);
-  if (words.size() < 2 || words.size() > 4) return false;
-  CharStats s = charStats(text);
-  if (s.han + s.kana + s.hangul > 0) return false;  // no spelling of these that handles follow
-  for (bool umlauts : {false, true}) {
-    std::string first = asciiLetters(words.front(), umlauts);
-    std::string last = asciiLetters(words.back(), umlauts);
-    if (first.size() < 2 || last.size() < 2) return false;
-    std::string initial = first.substr(0, 1);
-    for (std::size_t h = 0; h < handles.size(); ++h) {
-      if (ownHandleIsSite_[h]) continue;  // a site's host spells brands as well: bestbuy.com
-      const std::vector<std::string>& w = handles[h];
-      // "chidi.okonkwo", "okonkwo_chidi", "c.okonkwo"; or one run: "chidiokonkwo", "cokonkwo".
-      bool spelled = (w.size() >= 2 && (w.front() == first || w.front() == initial) && w.back() == last) ||
-                     (w.size() >= 2 && w.front() == last && w.back() == first) ||
-                     (w.size() == 1 && (w.front() == first + last || w.front() == last + first ||
-                                        w.front() == initial + last));
-      // A name in a message is someone else's, whoever's address spells it.
-      if (spelled) return !fromProse(i) && !mentionedInProse(i);
-    }
-    if (text.find('\xC3') == std::string_view::npos) break;  // no umlaut to spell otherwise
-  }
-  return false;
-}
-
-bool CandidateContext::handleSpellsAName() const {
-  return std::any_of(ownHandleWords().begin(), ownHandleWords().end(), [](const std::vector<std::string>& words) {
-    return words.size() >= 2 && words.front().size() >= 3 && words.back().size() >= 3;
-  });
-}
-
-CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) const {
-  const std::vector<std::vector<std::string>>& handles = ownHandleWords();
-  if (handles.empty()) return HandlePart::kNone;
-  std::string_view text = texts_[i];
-  if (text.size() > 40 || std::count(text.begin(), text.end(), ' ') > 1 || !startsWithLetter(text)) {
-    return HandlePart::kNone;
-  }
-  // A family name of two words often goes into handles by its first: "García López" in
-  // maria.garcia@…
-  std::size_t space = text.find(' ');
-  std::string_view firstWord = space == std::string_view::npos ? std::string_view() : text.substr(0, space);
-  for (bool umlauts : {false, true}) {
-    std::string key = asciiLetters(text, umlauts);
-    if (key.size() < 2) return HandlePart::kNone;
-    std::string firstKey = firstWord.empty() ? std::string() : asciiLetters(firstWord, umlauts);
-    if (firstKey.size() >= 3) {
-      for (const std::vector<std::string>& words : handles) {
-        if (words.size() >= 2 && words.back() == firstKey) return HandlePart::kLast;
-      }
-    }
-    for (const std::vector<std::string>& words : handles) {
-      if (words.size() >= 2) {
-        if (words.front() == key) return HandlePart::kFirst;
-        if (words.back() == key) return HandlePart::kLast;
-      } else if (key.size() >= 3 && words.front().size() >= key.size() + 3) {
-        // One run of letters: "elifyilmaz" begins with "Elif" and ends with "Yılmaz".
-        if (words.front().starts_with(key)) return HandlePart::kFirst;
-        if (words.front().ends_with(key)) return HandlePart::kLast;
-      } else if (key.size() >= 5 && words.front().size() == key.size() + 1 && words.front().ends_with(key) &&
-                 values_.givenName(text) < 0.9) {
-        return HandlePart::kLast;  // an initial and the family name: "lnguyen"
-      }
-    }
-    if (text.find_first_of("\xC3") == std::string_view::npos) break;  // no umlaut to spell otherwise
-  }
-  return HandlePart::kNone;
 }
 
 }  // namespace oskel::answer

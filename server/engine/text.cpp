@@ -243,6 +243,13 @@ std::int32_t firstCodePoint(std::string_view text) {
   return c < 0 ? 0xFFFD : c;
 }
 
+bool startsWithLetter(std::string_view text) {
+  UChar32 c = 0;
+  int32_t i = 0;
+  U8_NEXT(text.data(), i, static_cast<int32_t>(text.size()), c);
+  return c > 0 && u_isalpha(c);
+}
+
 bool isCased(std::int32_t codePoint) { return u_isupper(codePoint) || u_islower(codePoint); }
 
 bool isNameWord(std::string_view word) {

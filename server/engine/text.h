@@ -47,6 +47,9 @@ std::vector<std::string> foldedWords(std::string_view text);
 // The first code point of a UTF-8 text (U+FFFD for an invalid sequence, 0 when empty).
 std::int32_t firstCodePoint(std::string_view text);
 
+// Whether the first code point of a UTF-8 text is a letter.
+bool startsWithLetter(std::string_view text);
+
 // Whether a code point has case (upper or lower).
 bool isCased(std::int32_t codePoint);
 

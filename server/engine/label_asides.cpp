@@ -1,6 +1,7 @@
 #include "engine/label_asides.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "engine/text.h"
 
@@ -118,6 +119,36 @@ std::string negatedWords(std::string_view inner) {
   return rest;
 }
 
+
+std::vector<std::string_view> colonClosedLabels(std::string_view part) {
+  std::vector<LabelAside> asides = labelAsides(part);
+  auto insideAnAside = [&](std::size_t at) {
+    return std::any_of(asides.begin(), asides.end(), [&](const LabelAside& a) { return a.begin < at && at < a.end; });
+  };
+  auto hasLetter = [](std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c & 0x80) != 0 || std::isalpha(static_cast<unsigned char>(c)); });
+  };
+  std::vector<std::string_view> labels;
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < part.size(); ++i) {
+    std::size_t width = part[i] == ':' ? 1 : part.compare(i, 3, "\xEF\xBC\x9A") == 0 ? 3 : 0;  // ":" or "："
+    if (width == 0 || insideAnAside(i)) continue;
+    std::size_t after = i + width;
+    bool closes = after == part.size() || part[after] == ' ' || part[after] == '*';
+    bool afterDigit = i > 0 && part[i - 1] >= '0' && part[i - 1] <= '9';
+    if (!closes || afterDigit) continue;
+    std::string_view label = trimText(part.substr(begin, i - begin));
+    while (!label.empty() && label.front() == '*') label = trimText(label.substr(1));
+    if (!hasLetter(label)) return {};
+    labels.push_back(label);
+    begin = after;
+  }
+  std::string_view rest = part.substr(std::min(begin, part.size()));
+  bool endsClosed = std::all_of(rest.begin(), rest.end(), [](char c) { return c == '*' || c == ' '; });
+  if (labels.size() < 2 || !endsClosed) return {};
+  return labels;
+}
 
 bool isWritingHint(std::string_view part, FieldKind piece) {
   static constexpr std::string_view kNumber[] = {"number", "numero", "nummer", "rufnummer", "numer", "номер"};

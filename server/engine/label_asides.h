@@ -44,6 +44,12 @@ std::string negatedWords(std::string_view inner);
 // @usp.br". Its "no" means "in the", and the clause says how to write the value.
 bool saysInWhatForm(std::string_view clause);
 
+// The labels of several fields run together, each closed by a colon, as an enclosing
+// <label> gives them: "Brugernavn : * Navn (frivillig) :" -> "Brugernavn", "Navn (frivillig)".
+// Empty unless the part holds two or more such labels and ends with a colon ("*" aside).
+// Colons inside asides, after a digit ("14:30") and before "//" close no label.
+std::vector<std::string_view> colonClosedLabels(std::string_view part);
+
 // Whether a later label part tells how to write the whole value rather than naming a
 // `piece` of it: "Include country code", "Please add the area code", "Prefijo + número",
 // "年月日", "例：1990年1月1日". A piece with an instruction stays a piece: "Country code

@@ -92,6 +92,25 @@ std::string withoutRequirement(const std::string& folded) {
   return folded;
 }
 
+// Whether a later part or label names the piece of the value that an earlier one, of kind
+// `whole`, asks for: "Name · First", "Your name · Last name", "Date of birth (DD/MM/YYYY) · TT",
+// "Phone · Country code", "Country · Country code"; but not a hint on writing the whole
+// ("Include country code").
+bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
+  return (whole == FieldKind::kFullName && (piece == FieldKind::kGivenName || piece == FieldKind::kFamilyName)) ||
+         (piece == FieldKind::kDatePart && !isWritingHint(part, piece) &&
+          (whole == FieldKind::kBirthDate || !hasCjkDateCharacter(part))) ||
+         (piece == FieldKind::kPhonePart && !isWritingHint(part, piece));
+}
+
+// namesAPiece, and the parts of an address under a label for the whole of it, as labels run
+// together give them: "Address: City:", "Adresse : Code postal :".
+bool headsItsPieces(FieldKind whole, FieldKind piece, std::string_view part) {
+  bool addressPiece = piece == FieldKind::kCity || piece == FieldKind::kPostalCode || piece == FieldKind::kRegion ||
+                      piece == FieldKind::kCountry || piece == FieldKind::kAddressLine2;
+  return namesAPiece(whole, piece, part) || (whole == FieldKind::kStreetAddress && addressPiece);
+}
+
 }  // namespace
 
 LabelReader::LabelReader() {
@@ -240,7 +259,49 @@ std::vector<std::string_view> labelParts(std::string_view label) {
   }
 }
 
+std::optional<FieldReading> LabelReader::readRunTogether(const std::vector<std::string_view>& labels,
+                                                         std::string* read) const {
+  std::vector<FieldReading> readings;
+  std::string lastRead;
+  for (std::string_view label : labels) {
+    std::string text;
+    FieldReading reading = readPart(label, &text);
+    if (reading.kind == FieldKind::kUnknown) continue;
+    if (isHardRefusal(reading.kind)) {
+      *read = std::move(text);
+      return reading;
+    }
+    readings.push_back(reading);
+    lastRead = std::move(text);
+  }
+  if (readings.size() < 2) return std::nullopt;
+  const FieldReading& last = readings.back();
+  if (std::all_of(readings.begin(), readings.end(), [&](const FieldReading& r) { return r.kind == last.kind; })) {
+    return std::nullopt;
+  }
+  *read = std::move(lastRead);
+  // A person named earlier heads the labels after it: "Emergency contact: Phone:".
+  auto person = std::find_if(readings.begin(), readings.end() - 1,
+                             [](const FieldReading& r) { return r.kind == FieldKind::kSomeoneElse; });
+  if (person != readings.end() - 1) return *person;
+  if (!isAnswerable(last.kind)) return last;
+  auto other = std::find_if(readings.rbegin() + 1, readings.rend(), [&](const FieldReading& r) {
+    return r.kind != last.kind && isAnswerable(r.kind);
+  });
+  FieldReading reading = last;
+  if (other == readings.rend()) {
+    reading.offerOnly = true;  // "Title: Name:", "Middle name: Last name:"
+  } else if (!headsItsPieces(other->kind, last.kind, *read)) {
+    reading.alternative = other->kind;
+    reading.balanced = true;
+  }
+  return reading;
+}
+
 FieldReading LabelReader::readPart(std::string_view whole, std::string* read) const {
+  if (std::vector<std::string_view> labels = colonClosedLabels(whole); !labels.empty()) {
+    if (std::optional<FieldReading> reading = readRunTogether(labels, read)) return *reading;
+  }
   std::vector<LabelAside> asides = labelAsides(whole);
   FieldReading outside;
   if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
@@ -298,15 +359,7 @@ FieldReading LabelReader::read(std::string_view label) const {
     FieldReading reading = readPart(whole, &part);
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
-    // A later part may name the piece of the value that a group asks for: "Name · First",
-    // "Your name · Last name", "Date of birth (DD/MM/YYYY) · TT", "Phone · Country code",
-    // "Country · Country code"; but not a hint on writing the whole ("Include country code").
-    bool namesAPart = (decided.kind == FieldKind::kFullName &&
-                       (reading.kind == FieldKind::kGivenName || reading.kind == FieldKind::kFamilyName)) ||
-                      (reading.kind == FieldKind::kDatePart && !isWritingHint(part, reading.kind) &&
-                       (decided.kind == FieldKind::kBirthDate || !hasCjkDateCharacter(part))) ||
-                      (reading.kind == FieldKind::kPhonePart && !isWritingHint(part, reading.kind));
-    if (!haveDecision || namesAPart) {
+    if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
       decided = reading;
       haveDecision = true;
     }

@@ -104,6 +104,36 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
       {"Nombre completo", fullAndGiven, 1u, true},
       {"ФИО", fullAndGiven, 1u, true},
   });
+  // Labels of several fields run together ("Username: Name (optional):"): the last one, right
+  // before the field, is read; the earlier one may be the field's own, so neither is inserted.
+  auto nameAndHandle = list({{"U:index0", "anna_mueller88"}, {"N:index0", "Anna Müller"}});
+  auto onlyHandle = list({{"U:index0", "anna_mueller88"}, {"C:index0", "git push"}});
+  expectChoices({
+      {"Username: Name (optional):", nameAndHandle, 1u, false},
+      {"Brugernavn : * Navn (frivillig) :", nameAndHandle, 1u, false},
+      {"Username: Name (optional):", onlyHandle, 0u, false},
+      {"Name: Username:", nameAndHandle, 0u, false},
+      // A group label and the piece it asks for agree: that piece is inserted.
+      {"Name: Last name:", list({{"F:index0", "Müller"}, {"N:index0", "Anna Müller"}}), 0u, true},
+      // One label with colons that close no other label is read as before.
+      {"Username: *", nameAndHandle, 0u, true},
+  });
+  FieldReading runTogether = engine().labels().read("Name: E-Mail:");
+  EXPECT_EQ(runTogether.kind, FieldKind::kEmail);
+  EXPECT_EQ(runTogether.alternative, FieldKind::kFullName);
+  EXPECT_TRUE(runTogether.balanced);
+  expectKinds({{"Name: First:", FieldKind::kGivenName},
+               {"Geburtsdatum: Tag:", FieldKind::kDatePart},
+               {"Emergency contact: Phone:", FieldKind::kSomeoneElse},
+               {"Straße: Hausnummer:", FieldKind::kOtherNumber},
+               {"Passwort: E-Mail:", FieldKind::kPassword},
+               {"Name: Comment:", FieldKind::kComment},
+               {"お名前： メールアドレス：", FieldKind::kEmail},
+               {"Website (http://example.com): Email:", FieldKind::kEmail}});
+  EXPECT_TRUE(engine().labels().read("Comment: Name:").offerOnly);
+  EXPECT_EQ(engine().labels().read("Name: First:").alternative, FieldKind::kUnknown);
+  EXPECT_EQ(engine().labels().read("Adresse : Code postal :").alternative, FieldKind::kUnknown);
+  EXPECT_EQ(engine().labels().read("Voornaam: Tussenvoegsel: Achternaam:").alternative, FieldKind::kGivenName);
   // A word of the other sense in the same label decides: this "Name" is the given name only.
   FieldReading given = engine().labels().read("Name (first name only)");
   EXPECT_EQ(given.kind, FieldKind::kGivenName);

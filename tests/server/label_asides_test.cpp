@@ -33,6 +33,20 @@ TEST(LabelAsides, FindsTopLevelAsidesAndNegations) {
   }
 }
 
+TEST(LabelAsides, SplitsLabelsRunTogetherAtTheirColons) {
+  using Labels = std::vector<std::string_view>;
+  EXPECT_EQ(colonClosedLabels("Brugernavn : * Navn (frivillig) :"), (Labels{"Brugernavn", "Navn (frivillig)"}));
+  EXPECT_EQ(colonClosedLabels("Vorname:* Nachname:*"), (Labels{"Vorname", "Nachname"}));
+  EXPECT_EQ(colonClosedLabels("お名前： 電話："), (Labels{"お名前", "電話"}));
+  // Colons that close no label: in an aside, after a digit, in a scheme; and a last label
+  // not closed by a colon may be a hint rather than the field's own.
+  EXPECT_EQ(colonClosedLabels("Website (format: http://x.org): Email:"), (Labels{"Website (format: http://x.org)", "Email"}));
+  for (const char* one : {"Email:", "Hours 9:00-17:00: Phone:", "Website http://x.org: Email", "Note: Email",
+                          "Name: Email: we never share it", ": Email:", "", "Email::"}) {
+    EXPECT_TRUE(colonClosedLabels(one).empty()) << one;
+  }
+}
+
 TEST(AnswerEngine, ReadsOnlyTheStartOfAVeryLongLabel) {
   // Page text swept into a label is not read: the refusal far beyond the field's words is
   // ignored, and a cut inside a multi-byte character leaves valid text.

@@ -140,7 +140,7 @@ std::vector<std::string_view> colonClosedLabels(std::string_view part) {
     if (!closes || afterDigit) continue;
     std::string_view label = trimText(part.substr(begin, i - begin));
     while (!label.empty() && label.front() == '*') label = trimText(label.substr(1));
-    if (!hasLetter(label)) return {};
+    if (!hasLetter(withoutAsides(label, labelAsides(label)))) return {};  // ": (required):"
     labels.push_back(label);
     begin = after;
   }

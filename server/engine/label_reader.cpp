@@ -103,14 +103,6 @@ bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
          (piece == FieldKind::kPhonePart && !isWritingHint(part, piece));
 }
 
-// namesAPiece, and the parts of an address under a label for the whole of it, as labels run
-// together give them: "Address: City:", "Adresse : Code postal :".
-bool headsItsPieces(FieldKind whole, FieldKind piece, std::string_view part) {
-  bool addressPiece = piece == FieldKind::kCity || piece == FieldKind::kPostalCode || piece == FieldKind::kRegion ||
-                      piece == FieldKind::kCountry || piece == FieldKind::kAddressLine2;
-  return namesAPiece(whole, piece, part) || (whole == FieldKind::kStreetAddress && addressPiece);
-}
-
 }  // namespace
 
 LabelReader::LabelReader() {
@@ -259,49 +251,56 @@ std::vector<std::string_view> labelParts(std::string_view label) {
   }
 }
 
-std::optional<FieldReading> LabelReader::readRunTogether(const std::vector<std::string_view>& labels,
-                                                         std::string* read) const {
-  std::vector<FieldReading> readings;
+FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
+                                          std::string* read) const {
   std::string lastRead;
-  for (std::string_view label : labels) {
-    std::string text;
-    FieldReading reading = readPart(label, &text);
-    if (reading.kind == FieldKind::kUnknown) continue;
-    if (isHardRefusal(reading.kind)) {
-      *read = std::move(text);
-      return reading;
+  FieldReading last = readLabel(labels.back(), &lastRead);
+  if (last.kind == whole.kind) return whole;
+  // The field's own label names nothing read here. After labels of one kind it qualifies
+  // them ("Telefon: privat:"); after labels of several kinds it is a field of its own
+  // ("Email: Phone: Extension:"), and the kinds before it are other fields'.
+  if (last.kind == FieldKind::kUnknown) {
+    FieldKind first = FieldKind::kUnknown;
+    bool several = false;
+    for (std::size_t i = 0; i + 1 < labels.size(); ++i) {
+      std::string text;
+      FieldKind kind = readLabel(labels[i], &text).kind;
+      if (kind == FieldKind::kUnknown) continue;
+      if (first != FieldKind::kUnknown && kind != first) several = true;
+      first = kind;
     }
-    readings.push_back(reading);
-    lastRead = std::move(text);
-  }
-  if (readings.size() < 2) return std::nullopt;
-  const FieldReading& last = readings.back();
-  if (std::all_of(readings.begin(), readings.end(), [&](const FieldReading& r) { return r.kind == last.kind; })) {
-    return std::nullopt;
+    FieldReading reading = whole;
+    reading.offerOnly = reading.offerOnly || several;
+    return reading;
   }
   *read = std::move(lastRead);
-  // A person named earlier heads the labels after it: "Emergency contact: Phone:".
-  auto person = std::find_if(readings.begin(), readings.end() - 1,
-                             [](const FieldReading& r) { return r.kind == FieldKind::kSomeoneElse; });
-  if (person != readings.end() - 1) return *person;
-  if (!isAnswerable(last.kind)) return last;
-  auto other = std::find_if(readings.rbegin() + 1, readings.rend(), [&](const FieldReading& r) {
-    return r.kind != last.kind && isAnswerable(r.kind);
-  });
-  FieldReading reading = last;
-  if (other == readings.rend()) {
-    reading.offerOnly = true;  // "Title: Name:", "Middle name: Last name:"
-  } else if (!headsItsPieces(other->kind, last.kind, *read)) {
-    reading.alternative = other->kind;
-    reading.balanced = true;
+  if (!isAnswerable(last.kind)) return last;  // "Straße: Hausnummer:"
+  // A label for the whole name heads its pieces: "Full name: First name:". A bare "Name",
+  // "Jméno" or "Navn" is as often the sibling field for the other part ("Name: Vorname:").
+  std::string headingRead;
+  FieldReading heading = readLabel(labels[labels.size() - 2], &headingRead);
+  bool heads = heading.kind == FieldKind::kFullName && heading.certainty >= 0.9 &&
+               heading.alternative == FieldKind::kUnknown && namesAPiece(heading.kind, last.kind, *read);
+  if (heads) {
+    last.offerOnly = last.offerOnly || heading.offerOnly;
+    return last;
   }
-  return reading;
+  last.offerOnly = true;
+  if (last.alternative == FieldKind::kUnknown) {
+    bool headingAnswers = isAnswerable(heading.kind) && heading.kind != last.kind;
+    last.alternative = headingAnswers ? heading.kind : whole.kind;
+  }
+  return last;
 }
 
 FieldReading LabelReader::readPart(std::string_view whole, std::string* read) const {
-  if (std::vector<std::string_view> labels = colonClosedLabels(whole); !labels.empty()) {
-    if (std::optional<FieldReading> reading = readRunTogether(labels, read)) return *reading;
-  }
+  FieldReading reading = readLabel(whole, read);
+  if (!isAnswerable(reading.kind)) return reading;
+  std::vector<std::string_view> labels = colonClosedLabels(whole);
+  return labels.empty() ? reading : readRunTogether(labels, reading, read);
+}
+
+FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
   std::vector<LabelAside> asides = labelAsides(whole);
   FieldReading outside;
   if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));

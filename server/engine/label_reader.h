@@ -11,7 +11,6 @@
 // once built.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -72,12 +71,15 @@ class LabelReader {
   void collect(const std::string& folded, std::vector<Match>* matches) const;
   // Reads one " · " part with its asides; `read` receives the text that was read.
   FieldReading readPart(std::string_view whole, std::string* read) const;
-  // Reads a part that runs the labels of several fields together, each closed by a colon
-  // ("Brugernavn : * Navn (frivillig) :"). The last label, the one right before the field,
-  // is read. Another answerable kind read earlier may be the field's own after all: the
-  // reading names it as the other sense and never inserts on its own, unless the earlier
-  // label heads this one ("Name: First:", "Address: City:"). None when the labels agree.
-  std::optional<FieldReading> readRunTogether(const std::vector<std::string_view>& labels, std::string* read) const;
+  // Reads one label with its asides, as readPart does but without looking for other labels.
+  FieldReading readLabel(std::string_view whole, std::string* read) const;
+  // A part that runs the labels of several fields together, each closed by a colon
+  // ("Brugernavn : * Navn (frivillig) :"), and reads as `whole`: the last label, the one
+  // right before the field, decides. Where it reads another kind, that kind is offered and
+  // never inserted, since the field may as well be the one of an earlier label; a label for
+  // the whole name heads its pieces, though ("Full name: First name:").
+  FieldReading readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
+                               std::string* read) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

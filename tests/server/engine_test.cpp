@@ -105,35 +105,39 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
       {"ФИО", fullAndGiven, 1u, true},
   });
   // Labels of several fields run together ("Username: Name (optional):"): the last one, right
-  // before the field, is read; the earlier one may be the field's own, so neither is inserted.
+  // before the field, is read. Where it reads another kind than the whole, the field may as
+  // well be an earlier label's, so nothing is inserted.
   auto nameAndHandle = list({{"U:index0", "anna_mueller88"}, {"N:index0", "Anna Müller"}});
   auto onlyHandle = list({{"U:index0", "anna_mueller88"}, {"C:index0", "git push"}});
+  auto nameParts = list({{"F:index0", "Müller"}, {"N:index0", "Anna Müller"}});
+  auto contact = list({{"P:index0", "+49 30 1234567"}, {"E:index0", "anna@example.com"}});
   expectChoices({
       {"Username: Name (optional):", nameAndHandle, 1u, false},
       {"Brugernavn : * Navn (frivillig) :", nameAndHandle, 1u, false},
-      {"Username: Name (optional):", onlyHandle, 0u, false},
-      {"Name: Username:", nameAndHandle, 0u, false},
-      // A group label and the piece it asks for agree: that piece is inserted.
-      {"Name: Last name:", list({{"F:index0", "Müller"}, {"N:index0", "Anna Müller"}}), 0u, true},
+      {"Username: Name (optional):", onlyHandle, std::nullopt},
+      {"Email: Phone: Extension:", contact, 1u, false},
+      {"Employer: Phone:", contact, 0u, false},
+      {"Manager: Name: Email:", contact, std::nullopt},
+      // A label for the whole name heads its pieces; a bare "Name" may be the sibling field.
+      {"Full name: Last name:", nameParts, 0u, true},
+      {"Name: Vorname:", list({{"G:index0", "Anna"}, {"N:index0", "Anna Müller"}}), 0u, false},
       // One label with colons that close no other label is read as before.
       {"Username: *", nameAndHandle, 0u, true},
   });
-  FieldReading runTogether = engine().labels().read("Name: E-Mail:");
-  EXPECT_EQ(runTogether.kind, FieldKind::kEmail);
-  EXPECT_EQ(runTogether.alternative, FieldKind::kFullName);
-  EXPECT_TRUE(runTogether.balanced);
-  expectKinds({{"Name: First:", FieldKind::kGivenName},
+  expectKinds({{"Full name: First name:", FieldKind::kGivenName},
                {"Geburtsdatum: Tag:", FieldKind::kDatePart},
                {"Emergency contact: Phone:", FieldKind::kSomeoneElse},
                {"Straße: Hausnummer:", FieldKind::kOtherNumber},
                {"Passwort: E-Mail:", FieldKind::kPassword},
                {"Name: Comment:", FieldKind::kComment},
-               {"お名前： メールアドレス：", FieldKind::kEmail},
+               {"Comment: Name:", FieldKind::kComment},
+               {"\u304A\u540D\u524D\uFF1A \u30E1\u30FC\u30EB\u30A2\u30C9\u30EC\u30B9\uFF1A", FieldKind::kEmail},
                {"Website (http://example.com): Email:", FieldKind::kEmail}});
-  EXPECT_TRUE(engine().labels().read("Comment: Name:").offerOnly);
-  EXPECT_EQ(engine().labels().read("Name: First:").alternative, FieldKind::kUnknown);
-  EXPECT_EQ(engine().labels().read("Adresse : Code postal :").alternative, FieldKind::kUnknown);
-  EXPECT_EQ(engine().labels().read("Voornaam: Tussenvoegsel: Achternaam:").alternative, FieldKind::kGivenName);
+  FieldReading siblings = engine().labels().read("Vorname: Nachname:");
+  EXPECT_EQ(siblings.kind, FieldKind::kFamilyName);
+  EXPECT_EQ(siblings.alternative, FieldKind::kGivenName);
+  EXPECT_TRUE(siblings.offerOnly);
+  EXPECT_FALSE(engine().labels().read("Adresse : Code postal :").offerOnly);
   // A word of the other sense in the same label decides: this "Name" is the given name only.
   FieldReading given = engine().labels().read("Name (first name only)");
   EXPECT_EQ(given.kind, FieldKind::kGivenName);

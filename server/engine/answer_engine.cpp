@@ -129,8 +129,11 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
       case FieldKind::kOneTimeCode:
       case FieldKind::kCaptcha:
         return reading;
-      case FieldKind::kUsername:
-        return {FieldKind::kUsernameOrEmail, 0.85};
+      case FieldKind::kUsername: {
+        FieldReading either{FieldKind::kUsernameOrEmail, 0.85};
+        either.offerOnly = reading.offerOnly;
+        return either;
+      }
       default:
         return {FieldKind::kEmail, 0.85};
     }

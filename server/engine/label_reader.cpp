@@ -275,16 +275,8 @@ FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& l
   }
   *read = std::move(lastRead);
   if (!isAnswerable(last.kind)) return last;  // "Straße: Hausnummer:"
-  // A label for the whole name heads its pieces: "Full name: First name:". A bare "Name",
-  // "Jméno" or "Navn" is as often the sibling field for the other part ("Name: Vorname:").
   std::string headingRead;
   FieldReading heading = readLabel(labels[labels.size() - 2], &headingRead);
-  bool heads = heading.kind == FieldKind::kFullName && heading.certainty >= 0.9 &&
-               heading.alternative == FieldKind::kUnknown && namesAPiece(heading.kind, last.kind, *read);
-  if (heads) {
-    last.offerOnly = last.offerOnly || heading.offerOnly;
-    return last;
-  }
   last.offerOnly = true;
   if (last.alternative == FieldKind::kUnknown) {
     bool headingAnswers = isAnswerable(heading.kind) && heading.kind != last.kind;
@@ -359,8 +351,15 @@ FieldReading LabelReader::read(std::string_view label) const {
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
+      // The piece of a group only offered is itself only offered: "Company: Name: · First name".
+      bool groupOffered = haveDecision && decided.offerOnly;
       decided = reading;
+      decided.offerOnly = decided.offerOnly || groupOffered;
       haveDecision = true;
+    } else if ((reading.kind != decided.kind || reading.offerOnly) && !colonClosedLabels(whole).empty()) {
+      // A later part runs labels together and reads another kind, or was unsure which:
+      // "Full name · Last name: Email:", "Name · Achternaam: Full name:".
+      decided.offerOnly = true;
     }
   }
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.

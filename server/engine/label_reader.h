@@ -76,8 +76,7 @@ class LabelReader {
   // A part that runs the labels of several fields together, each closed by a colon
   // ("Brugernavn : * Navn (frivillig) :"), and reads as `whole`: the last label, the one
   // right before the field, decides. Where it reads another kind, that kind is offered and
-  // never inserted, since the field may as well be the one of an earlier label; a label for
-  // the whole name heads its pieces, though ("Full name: First name:").
+  // never inserted, since the field may as well be the one of an earlier label.
   FieldReading readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
                                std::string* read) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.

@@ -118,9 +118,16 @@ TEST(AnswerEngine, LabelsInTwoSensesAnswerWhatTheHistoryHolds) {
       {"Email: Phone: Extension:", contact, 1u, false},
       {"Employer: Phone:", contact, 0u, false},
       {"Manager: Name: Email:", contact, std::nullopt},
-      // A label for the whole name heads its pieces; a bare "Name" may be the sibling field.
+      // Where the whole already reads as the last label, it is inserted as before; a bare
+      // "Name" before a name part may be the sibling field for the other part.
       {"Full name: Last name:", nameParts, 0u, true},
       {"Name: Vorname:", list({{"G:index0", "Anna"}, {"N:index0", "Anna Müller"}}), 0u, false},
+      // A later part that runs labels together of another kind leaves the first part unsure.
+      {"Full name \u00B7 Last name: Email:", nameParts, 1u, false},
+      {"Name \u00B7 Achternaam: Full name:", nameParts, 1u, false},
+      // ... and so does the piece of a group only offered, or an example beside it.
+      {"Company: Name: \u00B7 Last name", nameParts, 0u, false},
+      {"Nachname: Username: \u00B7 jane@example.com", onlyHandle, 0u, false},
       // One label with colons that close no other label is read as before.
       {"Username: *", nameAndHandle, 0u, true},
   });

@@ -129,13 +129,12 @@ FieldReading AnswerEngine::readField(const FieldInput& field) const {
       case FieldKind::kOneTimeCode:
       case FieldKind::kCaptcha:
         return reading;
-      case FieldKind::kUsername: {
-        FieldReading either{FieldKind::kUsernameOrEmail, 0.85};
-        either.offerOnly = reading.offerOnly;
-        return either;
+      default: {
+        // Words that were only offered stay so: the example may be another field's.
+        FieldReading shown{reading.kind == FieldKind::kUsername ? FieldKind::kUsernameOrEmail : FieldKind::kEmail, 0.85};
+        shown.offerOnly = reading.offerOnly;
+        return shown;
       }
-      default:
-        return {FieldKind::kEmail, 0.85};
     }
   }
   std::vector<std::string_view> parts = labelParts(label);

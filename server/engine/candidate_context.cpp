@@ -97,7 +97,9 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       std::size_t labelLength = countGraphemes(label);
       if (labelLength < 2 || labelLength > 40 || !startsWithLetter(label)) continue;
       // A label that names no kind still says the value is something else ("Wi-Fi: CafeGuest").
-      FieldReading reading = labels.read(label);
+      // A header cell that runs labels together ("PLZ: Ort:" before "10115<TAB>Berlin") is
+      // read as one label: which value stands under which of its labels is a guess.
+      FieldReading reading = labels.readAsOneLabel(label);
       ++reads;
       for (std::string_view value : values) {
         labelled_[clip + "\n" + std::string(value)].push_back(reading);

@@ -285,9 +285,9 @@ FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& l
   return last;
 }
 
-FieldReading LabelReader::readPart(std::string_view whole, std::string* read) const {
+FieldReading LabelReader::readPart(std::string_view whole, bool runTogether, std::string* read) const {
   FieldReading reading = readLabel(whole, read);
-  if (!isAnswerable(reading.kind)) return reading;
+  if (!runTogether || !isAnswerable(reading.kind)) return reading;
   std::vector<std::string_view> labels = colonClosedLabels(whole);
   return labels.empty() ? reading : readRunTogether(labels, reading, read);
 }
@@ -341,13 +341,15 @@ FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) c
   return reading;
 }
 
-FieldReading LabelReader::read(std::string_view label) const {
+FieldReading LabelReader::read(std::string_view label) const { return read(label, true); }
+
+FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   if (looksLikeArithmetic(label)) return {FieldKind::kCaptcha, 0.9};
   FieldReading decided;
   bool haveDecision = false;
   for (std::string_view whole : labelParts(label)) {
     std::string part;
-    FieldReading reading = readPart(whole, &part);
+    FieldReading reading = readPart(whole, runTogether, &part);
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
@@ -356,7 +358,8 @@ FieldReading LabelReader::read(std::string_view label) const {
       decided = reading;
       decided.offerOnly = decided.offerOnly || groupOffered;
       haveDecision = true;
-    } else if ((reading.kind != decided.kind || reading.offerOnly) && !colonClosedLabels(whole).empty()) {
+    } else if (runTogether && (reading.kind != decided.kind || reading.offerOnly) &&
+               !colonClosedLabels(whole).empty()) {
       // A later part runs labels together and reads another kind, or was unsure which:
       // "Full name · Last name: Email:", "Name · Achternaam: Full name:".
       decided.offerOnly = true;

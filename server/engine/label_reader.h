@@ -44,6 +44,9 @@ class LabelReader {
   LabelReader();
 
   FieldReading read(std::string_view label) const;
+  // As read, but a part that runs several labels together is read as a whole, as the
+  // header of a copied table row is: "PLZ: Ort:" before "10115<TAB>Berlin".
+  FieldReading readAsOneLabel(std::string_view label) const { return read(label, false); }
 
   // Reads one part (no " · " splitting) that has already been folded.
   FieldReading readFolded(const std::string& folded) const;
@@ -69,8 +72,9 @@ class LabelReader {
   };
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;
+  FieldReading read(std::string_view label, bool runTogether) const;
   // Reads one " · " part with its asides; `read` receives the text that was read.
-  FieldReading readPart(std::string_view whole, std::string* read) const;
+  FieldReading readPart(std::string_view whole, bool runTogether, std::string* read) const;
   // Reads one label with its asides, as readPart does but without looking for other labels.
   FieldReading readLabel(std::string_view whole, std::string* read) const;
   // A part that runs the labels of several fields together, each closed by a colon

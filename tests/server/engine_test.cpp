@@ -49,6 +49,17 @@ TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
   Answer city = engine().answer({"City", "AXTextField", "x"}, note);
   ASSERT_TRUE(city.chosen);
   EXPECT_EQ(*city.chosen, 3u);
+  // A copied table row whose header cell runs labels together is labelled by the header read
+  // as one label: which value stands under which label is a guess, so "Müller" is no more the
+  // family name than "Anna", and the phone number under "Telefon: Name:" is no name.
+  auto row = list({{"R:index0", "PLZ: Ort:\t10115\tBerlin"}, {"R:index1", "10115"}, {"R:index2", "Berlin"}});
+  auto names2 = list({{"R:index0", "Vorname: Nachname:\tAnna\tMüller"}, {"R:index1", "Anna"}, {"R:index2", "Müller"}});
+  auto mixed = list({{"R:index0", "Telefon: Name:\t+49 30 1234567"}, {"R:index1", "+49 30 1234567"},
+                     {"P:index0", "Anna Müller"}});
+  expectChoices({{"Ort", row, std::nullopt},
+                 {"Postleitzahl", row, 1u, true},
+                 {"Nachname", names2, std::nullopt},
+                 {"Name", mixed, 2u, true}});
   // "Smith" ends the name "Oliver Smith": a family name, not a given name.
   std::vector<CandidateInput> names = list({{"A:index0", "Smith"}, {"B:index0", "Oliver"}, {"C:index0", "Oliver Smith"}});
   Answer given = engine().answer({"First name", "AXTextField", "x"}, names);

@@ -184,6 +184,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
     if (text.empty() || trimText(text).size() != text.size()) continue;
+    // A table row ("Acme GmbH<TAB>Berlin") holds several values, and "Firma: Acme GmbH" a
+    // label with its value: the values answer, never the row or the line.
+    if (text.find('\t') != std::string_view::npos || context.isLabelledLine(i)) continue;
     if (rulesOut(hints.mail, text)) {
       if (values_.score(kind, text) >= kChooseFloor) result.newestRefused = std::min(result.newestRefused, i);
       continue;

@@ -101,6 +101,10 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       // read as one label: which value stands under which of its labels is a guess.
       FieldReading reading = labels.readAsOneLabel(label);
       ++reads;
+      if (line.size() == text.size() && values.size() == 1 && reading.kind != FieldKind::kUnknown) {
+        labelledLine_.resize(texts_.size());
+        labelledLine_[i] = true;
+      }
       for (std::string_view value : values) {
         labelled_[clip + "\n" + std::string(value)].push_back(reading);
       }

@@ -30,6 +30,9 @@ class CandidateContext {
   // The kinds named by the labels in front of candidate i in its own clip
   // (one value may stand under several labels: "City: Moskva", "Region: Moskva").
   std::vector<FieldReading> labelledAs(std::size_t i) const;
+  // Candidate i is one line that labels its value ("Firma: Acme GmbH"): the value answers,
+  // never the line with its label.
+  bool isLabelledLine(std::size_t i) const { return i < labelledLine_.size() && labelledLine_[i]; }
   // True when candidate i was pulled out of a longer text of prose (a
   // message or a signature) rather than copied or labelled on its own.
   bool fromProse(std::size_t i) const;
@@ -96,6 +99,7 @@ class CandidateContext {
   mutable std::optional<std::vector<std::pair<std::string, bool>>> capitalisedParts_;
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
+  std::vector<bool> labelledLine_;  // by candidate
   std::unordered_map<std::string_view, std::size_t> longestInClip_;
 };
 

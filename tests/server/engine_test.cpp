@@ -60,6 +60,12 @@ TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
                  {"Postleitzahl", row, 1u, true},
                  {"Nachname", names2, std::nullopt},
                  {"Name", mixed, 2u, true}});
+  // A labelled line or a table row is never the value itself: its pieces answer.
+  auto line = list({{"L:index0", "Firma: Acme GmbH"}, {"L:index1", "Acme GmbH"}});
+  auto cells = list({{"T:index0", "Anna Müller\tBerlin"}, {"T:index1", "Anna Müller"}, {"T:index2", "Berlin"}});
+  expectChoices({{"Company", line, 1u, true},
+                 {"Company", list({{"L:index0", "Firma: Acme GmbH"}}), std::nullopt},
+                 {"Full name", cells, 1u, true}});
   // "Smith" ends the name "Oliver Smith": a family name, not a given name.
   std::vector<CandidateInput> names = list({{"A:index0", "Smith"}, {"B:index0", "Oliver"}, {"C:index0", "Oliver Smith"}});
   Answer given = engine().answer({"First name", "AXTextField", "x"}, names);

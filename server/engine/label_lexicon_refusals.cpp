@@ -53,6 +53,17 @@ constexpr LabelKeywordGroup kGroups[] = {
      "naam van de vader|naam van de moeder|vater|vaters|mutter|padre|madre|padres|pai|mae|pere|mere|vader|"
      "moeder|ojca|matki|rodzica|rodzicow|opiekuna|genitore|genitori|отца|матери|родителя|родителей|"
      "parent email|parent phone|parents|"
+     // Parents, guardians and emergency contacts, as school and club forms ask for them.
+     "eltern|elternteil|elternteils|erziehungsberechtigte|erziehungsberechtigten|erziehungsberechtigter|"
+     "sorgeberechtigte|sorgeberechtigten|sorgeberechtigter|notfallkontakt|notfallkontakts|notfallnummer|"
+     "notfalltelefon|tutor|tutora|tutores|tutor legal|apoderado|apoderada|acudiente|tuteur|tutrice|tuteurs|"
+     "responsable legal|responsables legaux|representant legal|tutore|tutori|dos pais|responsavel legal|"
+     "responsaveis legais|ouders|verzorger|verzorgers|voogd|bij nood|in geval van nood|noodgeval|noodgevallen|"
+     "in noodgevallen|noodcontact|noodnummer|opiekun|opiekunow|opiekunka|opiekunki|kontakt awaryjny|"
+     "awaryjnego|опекун|опекуна|опекуны|опекунов|законного представителя|законный представитель|экстренный|"
+     "экстренного|экстренной|vardnadshavare|vardnadshavares|foralder|foralders|foraldrar|foraldrars|anhorig|"
+     "anhoriga|foresatte|foresattes|parorende|zakonny zastupce|zakonneho zastupce|rodic|rodice|rodicu|veli|"
+     "velisi|velinin|acil durum|yakini|yakininin|"
      // People the applicant names: a partner, a manager, a landlord, a guarantor, a co-applicant.
      "partner s|partner s name|partner s email|partner s phone|business partner|life partner|name of partner|"
      "name of business partner|manager s|your manager|line manager|hiring manager|account manager|"
@@ -63,7 +74,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
      "fiador|fiadora|poreczyciel|поручитель"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
-     "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
+     "緊急聯絡|보호자|부모|비상연락|비상 연락|긴급연락|긴급 연락|配偶|배우자|"
+     "บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
      "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "account number|street number|house number|hausnummer|nr|numero|no|hotel name|product name|"

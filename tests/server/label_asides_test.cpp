@@ -163,7 +163,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Email (not related to you)", FieldKind::kUnclear},
       {"Adresse (nicht Ihre Wohnadresse, die Adresse der Immobilie)", FieldKind::kUnclear},
       {"Téléphone du parent (facultatif, pas le vôtre)", FieldKind::kUnclear},
-      {"Telefon der Eltern (nicht Ihre eigene)", FieldKind::kUnclear},
+      {"Telefon der Eltern (nicht Ihre eigene)", FieldKind::kSomeoneElse},
       {"Name (nicht Sie)", FieldKind::kUnclear},
       // ... but not a note on who sees the value, nor a part of the field's own kind.
       {"Email (not visible to anyone except you)", FieldKind::kEmail},
@@ -241,7 +241,7 @@ TEST(LabelReader, BracketedAsides) {
                  {"Patient date of birth", birthday, 0u, false},
                  {"What is your date of birth?", birthday, 0u, true},
                  {"Date of birth of the person you care for", birthday, 0u, false},
-                 {"\u914D\u5076\u8005\u306E\u751F\u5E74\u6708\u65E5", birthday, 0u, false},
+                 {"\u914D\u5076\u8005\u306E\u751F\u5E74\u6708\u65E5", birthday, std::nullopt},  // the spouse's
                  {"When were you born?", birthday, 0u, true}});
   // Left without a long aside, a loose word is as unsure as it was inside the sentence.
   expectChoices({{"Name (not the person completing this form)", list({{"A:index0", "Jane Doe"}}), std::nullopt},

@@ -301,6 +301,17 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Your name (Manager)", FieldKind::kFullName}, {"Email (we never share it)", FieldKind::kEmail},
       {"Landlord phone number", FieldKind::kSomeoneElse}, {"Co-applicant email", FieldKind::kSomeoneElse},
       {"Name des Vorgesetzten", FieldKind::kSomeoneElse}, {"Guarantor's phone", FieldKind::kSomeoneElse},
+      // Parents, guardians and emergency contacts on school and club forms; the words that
+      // spell like them stay what they were ("país", "Parent company", Dutch "nood" alone).
+      {"Telefon der Eltern", FieldKind::kSomeoneElse}, {"E-Mail des Erziehungsberechtigten", FieldKind::kSomeoneElse},
+      {"Teléfono del tutor", FieldKind::kSomeoneElse}, {"Téléphone du responsable légal", FieldKind::kSomeoneElse},
+      {"E-mail dos pais", FieldKind::kSomeoneElse},  {"Seu país", FieldKind::kCountry},
+      {"Naam ouder/verzorger", FieldKind::kSomeoneElse}, {"Telefoonnummer bij nood", FieldKind::kSomeoneElse},
+      {"Nood aan hulp?", FieldKind::kUnknown},        {"Parent company", FieldKind::kOrganisation},
+      {"Телефон опекуна", FieldKind::kSomeoneElse},  {"Veli telefonu", FieldKind::kSomeoneElse},
+      {"保護者の電話番号", FieldKind::kSomeoneElse},  {"紧急联系人", FieldKind::kSomeoneElse},
+      {"보호자 연락처", FieldKind::kSomeoneElse},     {"Notfallkontakt: Name: Telefon:", FieldKind::kSomeoneElse},
+      {"Telefon (nicht Ihre Nummer, die eines Elternteils)", FieldKind::kUnclear},
   });
 }
 

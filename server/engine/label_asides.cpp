@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 #include "engine/text.h"
 
@@ -228,6 +229,30 @@ bool namesAnotherPerson(std::string_view label) {
       "pacjent", "uczen", "dziecko", "dziecka", "kierowca", "пассажир", "пациент", "ученик", "ребенок", "ребенка",
       "водитель", "супруг", "супруга"};
   return anyListed(kOthers, foldedWords(label));
+}
+
+bool numbersAnotherPerson(std::string_view label) {
+  static constexpr std::string_view kPeople[] = {
+      "passenger", "traveller", "traveler", "guest", "attendee", "participant", "adult", "person", "occupant",
+      "pasajero", "viajero", "huesped", "invitado", "participante", "adulto", "persona", "passager", "voyageur",
+      "invite", "adulte", "passagier", "reisender", "reisende", "teilnehmer", "teilnehmerin", "gast", "erwachsener",
+      "passeggero", "viaggiatore", "ospite", "partecipante", "passageiro", "viajante", "hospede", "reiziger",
+      "deelnemer", "volwassene", "pasazer", "uczestnik", "gosc", "osoba", "пассажир", "участник", "гость", "взрослый"};
+  static constexpr std::string_view kLaterOrdinals[] = {
+      "second", "third", "fourth", "additional", "zweiter", "zweite", "dritter", "dritte", "weiterer", "weitere",
+      "deuxieme", "troisieme", "segundo", "segunda", "tercer", "tercero", "secondo", "seconda", "terzo", "terza",
+      "tweede", "derde", "drugi", "druga", "trzeci", "второй", "третий"};
+  // A count of 2 or more written in digits: "2", "2nd", "3.".
+  auto later = [](const std::string& w) {
+    return !w.empty() && w[0] >= '0' && w[0] <= '9' && std::atoi(w.c_str()) >= 2;
+  };
+  std::vector<std::string> words = foldedWords(label);
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (!isListed(kPeople, words[i])) continue;
+    if (i + 1 < words.size() && later(words[i + 1])) return true;
+    if (i > 0 && (later(words[i - 1]) || isListed(kLaterOrdinals, words[i - 1]))) return true;
+  }
+  return false;
 }
 
 }  // namespace oskel::answer

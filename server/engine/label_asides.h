@@ -76,4 +76,8 @@ bool asksForWorkDetails(std::string_view words);
 // patient, a pet. A date of birth in such a field is offered, never inserted.
 bool namesAnotherPerson(std::string_view label);
 
+// Whether a label numbers a person past the first: "Passenger 2", "2nd guest", "Teilnehmer 3".
+// The first is mostly the one filling in the form; the others are people they book for.
+bool numbersAnotherPerson(std::string_view label);
+
 }  // namespace oskel::answer

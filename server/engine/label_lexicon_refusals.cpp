@@ -64,6 +64,32 @@ constexpr LabelKeywordGroup kGroups[] = {
      "экстренного|экстренной|vardnadshavare|vardnadshavares|foralder|foralders|foraldrar|foraldrars|anhorig|"
      "anhoriga|foresatte|foresattes|parorende|zakonny zastupce|zakonneho zastupce|rodic|rodice|rodicu|veli|"
      "velisi|velinin|acil durum|yakini|yakininin|"
+     // The same people in the other languages: a doctor, a payee, a landlord, a spouse, a child, a
+     // pet, the deceased, a co-applicant, a companion.
+     "hausarzt|hausarztes|hausarztin|arzt|arztes|arztin|behandelnder arzt|behandelnden arztes|medecin|"
+     "du medecin|medecin traitant|medico|del medico|medica|medico de cabecera|del doctor|de la doctora|"
+     "medico curante|do medico|huisarts|behandelend arts|naam arts|van de arts|lekarz|lekarza|"
+     "lekarz prowadzacy|lekarza prowadzacego|врач|врача|лечащий врач|лечащего врача|doctor s|doctor phone|"
+     "doctor email|begunstigter|begunstigten|begunstigte|zahlungsempfanger|beneficiaire|du beneficiaire|"
+     "beneficiaires|beneficiario|beneficiaria|del beneficiario|do beneficiario|begunstigde|beneficjent|"
+     "beneficjenta|бенефициар|бенефициара|выгодоприобретатель|выгодоприобретателя|bailleur|du bailleur|"
+     "arrendador|del arrendador|casero|locatore|del locatore|senhorio|locador|do locador|verhuurder|"
+     "van de verhuurder|wynajmujacy|wynajmujacego|арендодатель|арендодателя|наймодатель|наймодателя|ehefrau|"
+     "ehemann|ehegatte|ehegatten|ehegattin|lebenspartner|lebenspartners|lebenspartnerin|epoux|epouse|"
+     "conjointe|esposo|esposa|marido|marito|moglie|zony|meza|malzonki|wspolmalzonka|wspolmalzonek|"
+     "wspolmalzonki|жена|жены|муж|мужа|супруги|kindes|kinder|kindern|enfant|enfants|nino|nina|ninos|hijo|hija|"
+     "hijos|bambino|bambina|bambini|figlio|figlia|figli|filho|filha|filhos|kinderen|naam kind|het kind|"
+     "dziecko|dzieci|ребенок|детей|tieres|haustier|haustiers|hund|hundes|katze|mascota|mascotas|cane|"
+     "gatto|animale|cachorro|gato|huisdier|hond|zwierzecia|psa|кличка|питомца|собаки|кошки|verstorbene|"
+     "verstorbenen|verstorbener|defunt|defunte|du defunt|fallecido|fallecida|del fallecido|difunto|difunta|"
+     "defunto|defunta|del defunto|falecido|falecida|overledene|zmarlego|zmarlej|zmarly|умершего|умершей|"
+     "покойного|mitantragsteller|mitantragstellers|mitantragstellerin|cotitulaire|co titulaire|co emprunteur|"
+     "coemprunteur|cotitular|co titular|codeudor|cointestatario|co intestatario|coobbligato|mede aanvrager|"
+     "medeaanvrager|borgsteller|wspolwnioskodawca|wspolwnioskodawcy|poreczyciela|созаемщик|созаемщика|"
+     "companion|companion s|travel companion|mitreisende|mitreisender|mitreisenden|begleitperson|accompagnant|"
+     "accompagnateur|accompagnatrice|acompanante|accompagnatore|acompanhante|reisgenoot|osoba towarzyszaca|"
+     "сопровождающий|сопровождающего|попутчик|попутчика|"
+     "поручителя|"
      // People the applicant names: a partner, a manager, a landlord, a guarantor, a co-applicant.
      "partner s|partner s name|partner s email|partner s phone|business partner|life partner|name of partner|"
      "name of business partner|manager s|your manager|line manager|hiring manager|account manager|"
@@ -76,6 +102,10 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
      "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
      "緊急聯絡|보호자|부모|비상연락|비상 연락|긴급연락|긴급 연락|配偶|배우자|"
+     "主治医|かかりつけ医|医師名|担当医|医生|医师|의사|주치의|담당의|受益者|受益人|收款人|家主|貸主|大家さん|房东|出租人|집주인|"
+     "임대인|妻|丈夫|夫の|ご主人|奥様|老公|老婆|남편|아내|お子様|お子さま|子供|子ども|こども|児童|孩子|子女|儿童|小孩|宝宝|자녀|"
+     "아동|어린이|ペット|犬|猫|宠物|반려동물|강아지|고양이|故人|逝者|死者|고인|連帯保証人|保証人|担保人|保证人|共同申请人|보증인|"
+     "공동신청인|同行者|同行人|동반자|동행인|"
      "บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
      "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,

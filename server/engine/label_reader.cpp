@@ -50,6 +50,29 @@ bool hasDisjunction(const std::string& folded) {
   return false;
 }
 
+// The organisation keyword `needle` asks for the organisation's name ("company name",
+// "会社名", "raison sociale"), not merely names the organisation ("company", "Firma").
+bool namesTheOrganisation(std::string_view needle) {
+  static constexpr std::string_view kNameWords[] = {
+      "name", "nom", "naam", "nazwa", "nazev", "nimi", "navn", "adi", "nev", "social", "denomina", "bezeichnung",
+      "firmierung", "название", "наименование", "名", "명"};
+  return std::any_of(std::begin(kNameWords), std::end(kNameWords),
+                     [&](std::string_view w) { return needle.find(w) != std::string_view::npos; });
+}
+
+// The kind of contact detail read beside an organisation's word ("Firma Telefon", "会社電話番号",
+// "Employer address"), with whether it is only offered; kUnknown when there is none.
+std::pair<FieldKind, bool> organisationsDetail(const int* bestWeight) {
+  static constexpr std::pair<FieldKind, bool> kDetails[] = {
+      {FieldKind::kPhone, false},        {FieldKind::kEmail, false},      {FieldKind::kUrl, false},
+      {FieldKind::kStreetAddress, true}, {FieldKind::kAddressLine2, true}, {FieldKind::kPostalCode, true},
+      {FieldKind::kCity, true},          {FieldKind::kRegion, true},      {FieldKind::kCountry, true}};
+  for (const auto& detail : kDetails) {
+    if (bestWeight[static_cast<int>(detail.first)] > 0) return detail;
+  }
+  return {FieldKind::kUnknown, false};
+}
+
 // A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a
 // space at each step from a lower- to an upper-case letter: "postal Code". Empty unless
 // the label is one token of ASCII letters and digits (decorations aside): words of a
@@ -163,7 +186,7 @@ void LabelReader::collect(const std::string& folded, std::vector<Match>* matches
   }
 }
 
-FieldReading LabelReader::readFolded(const std::string& folded) const {
+FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOrganisation) const {
   std::vector<Match> matches;
   collect(folded, &matches);
   if (matches.empty()) return {};
@@ -213,6 +236,19 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
     FieldKind answerable = pick(true);
     if (answerable != FieldKind::kUnknown) best = answerable;
   }
+  // A company's own contact details are the person's work details, not the company's name:
+  // its phone and e-mail are read as such; its address and place may or may not be the ones
+  // saved and are only offered.
+  bool detailOfOrganisation = false;
+  if (detailsOfOrganisation && best == FieldKind::kOrganisation && !namesTheOrganisation(folded.substr(
+                                              bestMatch[static_cast<int>(best)]->begin,
+                                              bestMatch[static_cast<int>(best)]->end - bestMatch[static_cast<int>(best)]->begin))) {
+    if (auto [detail, offerOnly] = organisationsDetail(bestWeight); detail != FieldKind::kUnknown) {
+      bestWeight[static_cast<int>(FieldKind::kOrganisation)] = 0;
+      best = detail;
+      detailOfOrganisation = offerOnly;
+    }
+  }
   double certainty = certaintyForWeight(bestWeight[static_cast<int>(best)]);
   // A loose word ("name", "address") inside a sentence of many other words ("Name of the
   // person you are nominating", "Enter the address where the event takes place") may be about
@@ -231,6 +267,7 @@ FieldReading LabelReader::readFolded(const std::string& folded) const {
   }
   FieldReading reading{best, certainty};
   if (const Match* m = bestMatch[static_cast<int>(best)]; m != nullptr) reading.offerOnly = m->offerOnly;
+  reading.offerOnly = reading.offerOnly || detailOfOrganisation;
   if (const Match* m = bestMatch[static_cast<int>(best)]; m != nullptr && m->alternative != FieldKind::kUnknown) {
     // A two-sense word next to a word of its other sense ("Nom · Prénom") is read in its first sense only.
     if (bestWeight[static_cast<int>(m->alternative)] == 0) {
@@ -287,9 +324,16 @@ FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& l
 
 FieldReading LabelReader::readPart(std::string_view whole, bool runTogether, std::string* read) const {
   FieldReading reading = readLabel(whole, read);
-  if (!runTogether || !isAnswerable(reading.kind)) return reading;
+  if (!isAnswerable(reading.kind)) return reading;
   std::vector<std::string_view> labels = colonClosedLabels(whole);
-  return labels.empty() ? reading : readRunTogether(labels, reading, read);
+  if (runTogether && !labels.empty()) return readRunTogether(labels, reading, read);
+  // "Firma Telefon", "会社電話番号": the company's phone number, which is the person's work
+  // number. Not where the words are several labels ("Firma: Telefon:") or an aside speaks of
+  // the company ("Phone (your employer)"), which the reading of asides has decided.
+  if (reading.kind == FieldKind::kOrganisation && labels.empty() && labelAsides(*read).empty()) {
+    return readFolded(foldText(*read), true);
+  }
+  return reading;
 }
 
 FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
@@ -365,6 +409,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.offerOnly = true;
     }
   }
+  // "Passenger 2 · First name": the second passenger is someone the person books for.
+  if (isAnswerable(decided.kind) && numbersAnotherPerson(label)) return {FieldKind::kSomeoneElse, 0.9};
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.
   // Only a label that asks for the date of birth and nothing more has it inserted.
   if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {

@@ -49,7 +49,9 @@ class LabelReader {
   FieldReading readAsOneLabel(std::string_view label) const { return read(label, false); }
 
   // Reads one part (no " · " splitting) that has already been folded.
-  FieldReading readFolded(const std::string& folded) const;
+  // With `detailsOfOrganisation`, an organisation's word beside a contact detail reads as
+  // that detail ("Firma Telefon" is a phone number, not the company's name).
+  FieldReading readFolded(const std::string& folded, bool detailsOfOrganisation = false) const;
 
  private:
   struct Keyword {

@@ -133,13 +133,13 @@ TEST(LabelReader, BracketedAsides) {
       {"Your name (not yours, the guarantor's)", FieldKind::kUnclear},
       {"Name (not the guarantor)", FieldKind::kUnclear},
       {"Tu correo (no el de tu pareja)", FieldKind::kEmail},
-      // Not when "your" stands before another person's role, or the aside rules out the
-      // role of whoever fills the form in.
-      {"Your doctor's phone (not a relative)", FieldKind::kUnclear},
-      {"Your family doctor's phone (not a relative's)", FieldKind::kUnclear},
+      // Not when "your" stands before another person's role (whose word alone refuses the
+      // field), or the aside rules out the role of whoever fills the form in.
+      {"Your doctor's phone (not a relative)", FieldKind::kSomeoneElse},
+      {"Your family doctor's phone (not a relative's)", FieldKind::kSomeoneElse},
       {"Your primary contact's email (not your spouse's)", FieldKind::kUnclear},
       {"Your last name (not your spouse's)", FieldKind::kFamilyName},
-      {"Teléfono de tu médico (no familiar)", FieldKind::kUnclear},
+      {"Teléfono de tu médico (no familiar)", FieldKind::kSomeoneElse},
       {"Your recruiter's email (not the applicant)", FieldKind::kUnclear},
       {"Your email (not the person completing this form)", FieldKind::kUnclear},
       // "Your" says whose value it is even when the aside rules out a role.
@@ -237,7 +237,8 @@ TEST(LabelReader, BracketedAsides) {
   expectChoices({{"Date of birth (DD/MM/YYYY)", birthday, 0u, true},
                  {"Date of birth \u00B7 Required", birthday, 0u, true},
                  {"\u751F\u5E74\u6708\u65E5", birthday, 0u, true},
-                 {"Passenger 2 \u00B7 Date of birth (DD/MM/YYYY)", birthday, 0u, false},
+                 {"Passenger 2 \u00B7 Date of birth (DD/MM/YYYY)", birthday, std::nullopt},
+                 {"Passenger 1 \u00B7 Date of birth (DD/MM/YYYY)", birthday, 0u, false},
                  {"Patient date of birth", birthday, 0u, false},
                  {"What is your date of birth?", birthday, 0u, true},
                  {"Date of birth of the person you care for", birthday, 0u, false},

@@ -1,0 +1,74 @@
+// Fields that belong to someone other than the person filling in the form, and the contact
+// details of an organisation, which are neither the person's private ones nor the
+// organisation's name.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine/answer_engine.h"
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
+  // Each of these used to get the person's own name or number inserted.
+  auto own = list({{"N:index0", "Anna Müller"}, {"G:index0", "Anna"}, {"P:index0", "+49 30 1234567"},
+                   {"E:index0", "anna@example.com"}});
+  expectChoices({
+      {"Name des Hausarztes", own, std::nullopt},
+      {"Teléfono del médico", own, std::nullopt},
+      {"主治医の電話番号", own, std::nullopt},
+      {"Nom du bénéficiaire", own, std::nullopt},
+      {"Nombre del arrendador", own, std::nullopt},
+      {"Imię współmałżonka", own, std::nullopt},
+      {"妻の名前", own, std::nullopt},
+      {"자녀 이름", own, std::nullopt},
+      {"Nome del cane", own, std::nullopt},
+      {"ФИО умершего", own, std::nullopt},
+      {"Mitantragsteller E-Mail", own, std::nullopt},
+      {"保証人 電話番号", own, std::nullopt},
+      {"同行者氏名", own, std::nullopt},
+      // People numbered past the first are those the person books for; the first is
+      // mostly the person.
+      {"Passenger 2 \u00B7 First name", own, std::nullopt},
+      {"2nd passenger \u00B7 Email", own, std::nullopt},
+      {"Teilnehmer 3: Vorname", own, std::nullopt},
+      {"Zweiter Teilnehmer \u00B7 E-Mail", own, std::nullopt},
+      {"Пассажир 2 имя", own, std::nullopt},
+      {"Passenger 1 \u00B7 First name", own, 1u, true},
+      {"Adult 1 \u00B7 Email", own, 3u, true},
+  });
+  // Words that only spell like them keep their sense.
+  expectKinds({{"Address line 2", FieldKind::kAddressLine2},
+               {"Number of guests", FieldKind::kOtherNumber},
+               {"Tutorial", FieldKind::kUnknown},
+               {"Seu país", FieldKind::kCountry}});
+}
+
+TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
+  // "Firma Telefon", "会社電話番号": the company's number is the person's work number; the
+  // company's name must not go in. Its address may or may not be the one saved: offered only.
+  auto work = list({{"C:index0", "Acme GmbH"}, {"P:index0", "+49 30 1234567"}, {"E:index0", "anna@acme.de"},
+                    {"A:index0", "Hauptstraße 5"}});
+  expectChoices({
+      {"Firma Telefon", work, 1u, true},
+      {"\u4F1A\u793E\u96FB\u8A71\u756A\u53F7", work, 1u, true},  // 会社電話番号
+      {"\uD68C\uC0AC \uC804\uD654\uBC88\uD638", work, 1u, true},  // 회사 전화번호
+      {"Telefono azienda", work, 1u, true},
+      {"Organisation email", work, 2u, true},
+      {"Employer address", work, 3u, false},
+      // Its name is still its name.
+      {"Company", work, 0u, true},
+      {"Firmenname", work, 0u, true},
+      // Several labels run together are still unsure which field this is; an aside that
+      // speaks of the employer still leaves whose number it is unclear.
+      {"Azienda: Mobile:", work, 1u, false},
+      {"Phone (your employer's main number)", work, std::nullopt},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

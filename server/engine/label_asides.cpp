@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "engine/text.h"
 
@@ -231,28 +234,116 @@ bool namesAnotherPerson(std::string_view label) {
   return anyListed(kOthers, foldedWords(label));
 }
 
+// A word list folded as labels are ("второй" -> "второи").
+static std::vector<std::string> foldedList(std::initializer_list<std::string_view> words) {
+  std::vector<std::string> out;
+  for (std::string_view w : words) out.push_back(foldedPhrase(w));
+  return out;
+}
+
 bool numbersAnotherPerson(std::string_view label) {
-  static constexpr std::string_view kPeople[] = {
-      "passenger", "traveller", "traveler", "guest", "attendee", "participant", "adult", "person", "occupant",
-      "pasajero", "viajero", "huesped", "invitado", "participante", "adulto", "persona", "passager", "voyageur",
-      "invite", "adulte", "passagier", "reisender", "reisende", "teilnehmer", "teilnehmerin", "gast", "erwachsener",
-      "passeggero", "viaggiatore", "ospite", "partecipante", "passageiro", "viajante", "hospede", "reiziger",
-      "deelnemer", "volwassene", "pasazer", "uczestnik", "gosc", "osoba", "пассажир", "участник", "гость", "взрослый"};
-  static constexpr std::string_view kLaterOrdinals[] = {
-      "second", "third", "fourth", "additional", "zweiter", "zweite", "dritter", "dritte", "weiterer", "weitere",
-      "deuxieme", "troisieme", "segundo", "segunda", "tercer", "tercero", "secondo", "seconda", "terzo", "terza",
-      "tweede", "derde", "drugi", "druga", "trzeci", "второй", "третий"};
-  // A count of 2 or more written in digits: "2", "2nd", "3.".
-  auto later = [](const std::string& w) {
-    return !w.empty() && w[0] >= '0' && w[0] <= '9' && std::atoi(w.c_str()) >= 2;
+  static const std::vector<std::string> kPeople = foldedList({
+      "passenger", "passengers", "traveller", "travellers", "traveler", "travelers", "guest", "guests", "attendee",
+      "attendees", "participant", "participants", "adult", "person", "occupant", "applicant", "driver", "tenant",
+      "owner", "buyer", "member", "player", "rider", "kid", "child", "contact", "pasajero", "pasajeros", "viajero",
+      "huesped", "invitado", "participante", "adulto", "persona", "conductor", "passager", "passagers", "voyageur",
+      "invite", "adulte", "personne", "conducteur", "passagier", "passagiere", "reisender", "reisende",
+      "teilnehmer", "teilnehmerin", "teilnehmende", "gast", "gaste", "erwachsener", "erwachsene", "antragsteller",
+      "mieter", "fahrer", "kind", "passeggero", "passeggeri", "viaggiatore", "ospite", "partecipante",
+      "conducente", "passageiro", "viajante", "hospede", "pessoa", "reiziger", "deelnemer", "volwassene",
+      "persoon", "bestuurder", "pasazer", "pasazera", "uczestnik", "gosc", "osoba", "kierowca", "пассажир",
+      "пассажира", "участник", "участника", "гость", "взрослый", "турист", "водитель", "runner", "senior",
+      "resident", "author", "patient", "infant", "youth", "junior", "student", "pupil", "dependent", "dependant"});
+  // People written in Han or Hangul, numbered by a digit after them ("搭乗者2", "탑승객 2"), and
+  // the ordinals written before them ("2人目", "第二位", "두 번째").
+  static constexpr std::string_view kCjkPeople[] = {"搭乗者", "乗客", "乘客", "乘机人", "宿泊者", "参加者", "同伴者",
+                                                    "旅客", "入住人", "同行人", "탑승객", "승객", "참가자", "투숙객"};
+  static constexpr std::string_view kCjkOrdinals[] = {"2人目", "3人目", "4人目", "二人目", "三人目", "第二位", "第三位",
+                                                      "第2位", "두 번째", "세 번째", "두번째", "세번째"};
+  for (std::string_view o : kCjkOrdinals) {
+    if (label.find(o) != std::string_view::npos) return true;
+  }
+  for (std::string_view p : kCjkPeople) {
+    for (std::size_t at = label.find(p); at != std::string_view::npos; at = label.find(p, at + 1)) {
+      std::size_t next = at + p.size();
+      while (next < label.size() && label[next] == ' ') ++next;
+      std::string_view rest = label.substr(next);
+      bool ascii = !rest.empty() && rest[0] >= '2' && rest[0] <= '9';
+      bool wide = rest.size() >= 3 && rest.substr(0, 2) == "\xEF\xBC" && rest[2] >= '\x92' && rest[2] <= '\x99';  // ２-９
+      if (!ascii && !wide) continue;
+      // Not a count of people: "参加者2名以上" (two or more participants), "탑승객 2명".
+      std::string_view after = rest.substr(ascii ? 1 : 3);
+      while (!after.empty() && after[0] >= '0' && after[0] <= '9') after.remove_prefix(1);
+      static constexpr std::string_view kCounters[] = {"名", "人", "명", "位", "以"};
+      bool counted = std::any_of(std::begin(kCounters), std::end(kCounters),
+                                 [&](std::string_view c) { return after.substr(0, c.size()) == c; });
+      if (!counted) return true;
+    }
+  }
+  static const std::vector<std::string> kLaterOrdinals = foldedList({
+      "second", "third", "fourth", "additional", "other", "zweiter", "zweite", "dritter", "dritte", "weiterer",
+      "weitere", "deuxieme", "troisieme", "autre", "autres", "segundo", "segunda", "tercer", "tercero", "otro",
+      "otros", "secondo", "seconda", "terzo", "terza", "altri", "outro", "outros", "tweede", "derde", "andere",
+      "drugi", "druga", "trzeci", "inni", "второй", "третий", "другие"});
+  // Words after a number that make it an age or a duration: "Adult 18 years", "Gast 16 Jahre".
+  static const std::vector<std::string> kAges = foldedList(
+      {"year", "years", "yrs", "y", "ans", "anos", "años", "anni", "jahre", "jahren", "jaar", "lat", "лет", "года"});
+  // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
+  // "2." before, which numbers a section as often.
+  auto count = [](std::string_view w) {
+    if (!w.empty() && w.front() == '#') w.remove_prefix(1);
+    while (!w.empty() && (w.back() == ':' || w.back() == '.' || w.back() == ')' || w.back() == ',')) w.remove_suffix(1);
+    bool digits = !w.empty() && w.size() <= 2 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return digits ? std::atoi(std::string(w).c_str()) : 0;
   };
-  std::vector<std::string> words = foldedWords(label);
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    if (!isListed(kPeople, words[i])) continue;
-    if (i + 1 < words.size() && later(words[i + 1])) return true;
-    if (i > 0 && (later(words[i - 1]) || isListed(kLaterOrdinals, words[i - 1]))) return true;
+  auto ordinal = [](std::string_view w) {
+    static constexpr std::string_view kEndings[] = {"nd", "rd", "th", "e", "eme", "\xC3\xA8me", "\xC2\xBA", "\xC2\xAA", "\xC2\xB0", "o", "a"};
+    if (w.empty() || w[0] < '2' || w[0] > '9') return false;
+    return isListed(kEndings, w.substr(1));
+  };
+  std::vector<std::string_view> raw = splitWords(label);
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    std::vector<std::string> parts = foldedWords(raw[i]);  // "Teilnehmer*in" is "teilnehmer in"
+    if (parts.empty() || !isListed(kPeople, parts.front())) continue;
+    if (i + 1 < raw.size() && count(raw[i + 1]) >= 2) {
+      std::vector<std::string> after = i + 2 < raw.size() ? foldedWords(raw[i + 2]) : std::vector<std::string>();
+      if (after.empty() || !isListed(kAges, after.front())) return true;
+    }
+    if (i > 0 && (ordinal(raw[i - 1]) || (!foldedWords(raw[i - 1]).empty() &&
+                                           isListed(kLaterOrdinals, foldedWords(raw[i - 1]).front())))) {
+      return true;
+    }
   }
   return false;
+}
+
+// A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a
+// space at each step from a lower- to an upper-case letter: "postal Code". Empty unless
+// the label is one token of ASCII letters and digits (decorations aside): words of a
+// sentence are never taken apart ("Your-iPhone", "Your iPhone" with a no-break space),
+// nor names that only start with one small letter ("iPhone", "eBay"). Empty as well when
+// the token falls into more than three words, which is the internal name of a control
+// ("hdTextboxforCheckboxState") rather than anything a person reads.
+std::string spelledApart(std::string_view label) {
+  auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+  auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
+  auto letterOrDigit = [&](char c) { return lower(c) || upper(c) || (c >= '0' && c <= '9'); };
+  std::size_t begin = 0;
+  std::size_t end = label.size();
+  while (begin < end && !letterOrDigit(label[begin])) ++begin;
+  while (end > begin && !letterOrDigit(label[end - 1])) --end;
+  std::string_view token = label.substr(begin, end - begin);
+  if (!std::all_of(token.begin(), token.end(), letterOrDigit)) return {};
+  std::string out;
+  int steps = 0;
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    if (i > 1 && lower(token[i - 1]) && upper(token[i])) {
+      out += ' ';
+      ++steps;
+    }
+    out += token[i];
+  }
+  return steps == 0 || steps > 2 ? std::string() : out;
 }
 
 }  // namespace oskel::answer

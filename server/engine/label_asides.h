@@ -80,4 +80,9 @@ bool namesAnotherPerson(std::string_view label);
 // The first is mostly the one filling in the form; the others are people they book for.
 bool numbersAnotherPerson(std::string_view label);
 
+// A label that is a control's identifier ("postalCode") spelled with a space at each step from
+// a lower- to an upper-case letter: "postal Code". Empty unless the label is one token of ASCII
+// letters and digits that falls into two or three words.
+std::string spelledApart(std::string_view label);
+
 }  // namespace oskel::answer

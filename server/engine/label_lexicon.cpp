@@ -243,7 +243,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "your company|your organization|your organisation|employer name|firma adi|sirket|"
      "اسم الشركة|نام شرکت|חברה|שם החברה|perusahaan|nama perusahaan|شرکت|фирма|име на фирмата|компания|"
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
-     "imone|ettevote"},
+     "imone|ettevote|parent company|parent organisation|parent organization|arbeitgebers|des arbeitgebers|"
+     "employeur|de l employeur|empleador|del empleador|empregador|do empregador|datore di lavoro|pracodawcy|"
+     "работодателя"},
     // As the whole label only: "Name of business partner" asks for a person.
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "name of your business|name of your company|name of the company|name of company|name of business|"

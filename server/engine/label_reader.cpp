@@ -50,56 +50,22 @@ bool hasDisjunction(const std::string& folded) {
   return false;
 }
 
-// The organisation keyword `needle` asks for the organisation's name ("company name",
-// "会社名", "raison sociale"), not merely names the organisation ("company", "Firma").
-bool namesTheOrganisation(std::string_view needle) {
-  static constexpr std::string_view kNameWords[] = {
-      "name", "nom", "naam", "nazwa", "nazev", "nimi", "navn", "adi", "nev", "social", "denomina", "bezeichnung",
-      "firmierung", "название", "наименование", "名", "명"};
-  return std::any_of(std::begin(kNameWords), std::end(kNameWords),
-                     [&](std::string_view w) { return needle.find(w) != std::string_view::npos; });
-}
-
-// The kind of contact detail read beside an organisation's word ("Firma Telefon", "会社電話番号",
-// "Employer address"), with whether it is only offered; kUnknown when there is none.
-std::pair<FieldKind, bool> organisationsDetail(const int* bestWeight) {
-  static constexpr std::pair<FieldKind, bool> kDetails[] = {
-      {FieldKind::kPhone, false},        {FieldKind::kEmail, false},      {FieldKind::kUrl, false},
-      {FieldKind::kStreetAddress, true}, {FieldKind::kAddressLine2, true}, {FieldKind::kPostalCode, true},
-      {FieldKind::kCity, true},          {FieldKind::kRegion, true},      {FieldKind::kCountry, true}};
-  for (const auto& detail : kDetails) {
-    if (bestWeight[static_cast<int>(detail.first)] > 0) return detail;
+// The contact details of a person that an organisation has as well: "Firma Telefon".
+bool isOrganisationsDetail(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::kPhone:
+    case FieldKind::kEmail:
+    case FieldKind::kUrl:
+    case FieldKind::kStreetAddress:
+    case FieldKind::kAddressLine2:
+    case FieldKind::kPostalCode:
+    case FieldKind::kCity:
+    case FieldKind::kRegion:
+    case FieldKind::kCountry:
+      return true;
+    default:
+      return false;
   }
-  return {FieldKind::kUnknown, false};
-}
-
-// A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a
-// space at each step from a lower- to an upper-case letter: "postal Code". Empty unless
-// the label is one token of ASCII letters and digits (decorations aside): words of a
-// sentence are never taken apart ("Your-iPhone", "Your iPhone" with a no-break space),
-// nor names that only start with one small letter ("iPhone", "eBay"). Empty as well when
-// the token falls into more than three words, which is the internal name of a control
-// ("hdTextboxforCheckboxState") rather than anything a person reads.
-std::string spelledApart(std::string_view label) {
-  auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
-  auto upper = [](char c) { return c >= 'A' && c <= 'Z'; };
-  auto letterOrDigit = [&](char c) { return lower(c) || upper(c) || (c >= '0' && c <= '9'); };
-  std::size_t begin = 0;
-  std::size_t end = label.size();
-  while (begin < end && !letterOrDigit(label[begin])) ++begin;
-  while (end > begin && !letterOrDigit(label[end - 1])) --end;
-  std::string_view token = label.substr(begin, end - begin);
-  if (!std::all_of(token.begin(), token.end(), letterOrDigit)) return {};
-  std::string out;
-  int steps = 0;
-  for (std::size_t i = 0; i < token.size(); ++i) {
-    if (i > 1 && lower(token[i - 1]) && upper(token[i])) {
-      out += ' ';
-      ++steps;
-    }
-    out += token[i];
-  }
-  return steps == 0 || steps > 2 ? std::string() : out;
 }
 
 // A folded label part without a closing word that only says whether the field must be
@@ -236,17 +202,19 @@ FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOr
     FieldKind answerable = pick(true);
     if (answerable != FieldKind::kUnknown) best = answerable;
   }
-  // A company's own contact details are the person's work details, not the company's name:
-  // its phone and e-mail are read as such; its address and place may or may not be the ones
-  // saved and are only offered.
+  // An organisation's phone, e-mail, address or place: that detail, never the organisation's
+  // name, and only offered, since it may be the person's own at work or the organisation's.
   bool detailOfOrganisation = false;
-  if (detailsOfOrganisation && best == FieldKind::kOrganisation && !namesTheOrganisation(folded.substr(
-                                              bestMatch[static_cast<int>(best)]->begin,
-                                              bestMatch[static_cast<int>(best)]->end - bestMatch[static_cast<int>(best)]->begin))) {
-    if (auto [detail, offerOnly] = organisationsDetail(bestWeight); detail != FieldKind::kUnknown) {
+  const int organisation = bestWeight[static_cast<int>(FieldKind::kOrganisation)];
+  if (detailsOfOrganisation && organisation > 0) {
+    FieldKind detail = isOrganisationsDetail(best) ? best : FieldKind::kUnknown;
+    for (int k = 1; k < kFieldKindCount && detail == FieldKind::kUnknown; ++k) {
+      if (bestWeight[k] > 0 && isOrganisationsDetail(static_cast<FieldKind>(k))) detail = static_cast<FieldKind>(k);
+    }
+    if (detail != FieldKind::kUnknown && (best == FieldKind::kOrganisation || best == detail)) {
       bestWeight[static_cast<int>(FieldKind::kOrganisation)] = 0;
       best = detail;
-      detailOfOrganisation = offerOnly;
+      detailOfOrganisation = true;
     }
   }
   double certainty = certaintyForWeight(bestWeight[static_cast<int>(best)]);
@@ -327,13 +295,8 @@ FieldReading LabelReader::readPart(std::string_view whole, bool runTogether, std
   if (!isAnswerable(reading.kind)) return reading;
   std::vector<std::string_view> labels = colonClosedLabels(whole);
   if (runTogether && !labels.empty()) return readRunTogether(labels, reading, read);
-  // "Firma Telefon", "会社電話番号": the company's phone number, which is the person's work
-  // number. Not where the words are several labels ("Firma: Telefon:") or an aside speaks of
-  // the company ("Phone (your employer)"), which the reading of asides has decided.
-  if (reading.kind == FieldKind::kOrganisation && labels.empty() && labelAsides(*read).empty()) {
-    return readFolded(foldText(*read), true);
-  }
-  return reading;
+  if (!labels.empty()) return reading;
+  return readOrganisationsDetail(*read, reading);
 }
 
 FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
@@ -402,6 +365,19 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided = reading;
       decided.offerOnly = decided.offerOnly || groupOffered;
       haveDecision = true;
+    } else if (reading.kind == FieldKind::kSomeoneElse && foldedWords(part).size() <= 4) {
+      // "Phone · Emergency contact": a short later part names whose value it is.
+      return reading;
+    } else if (decided.kind == FieldKind::kOrganisation && isOrganisationsDetail(reading.kind)) {
+      // "Company · Phone", "Employer · Address": the organisation's detail, as in one part.
+      decided = reading;
+      decided.offerOnly = true;
+    } else if ((decided.kind == FieldKind::kFullName || decided.kind == FieldKind::kGivenName ||
+                decided.kind == FieldKind::kFamilyName) &&
+               (reading.kind == FieldKind::kPhone || reading.kind == FieldKind::kEmail) && !reading.offerOnly) {
+      // "Ansprechpartner · Telefon": a person's phone or e-mail, never their name.
+      decided = reading;
+      decided.offerOnly = true;
     } else if (runTogether && (reading.kind != decided.kind || reading.offerOnly) &&
                !colonClosedLabels(whole).empty()) {
       // A later part runs labels together and reads another kind, or was unsure which:

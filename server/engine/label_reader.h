@@ -85,6 +85,12 @@ class LabelReader {
   // never inserted, since the field may as well be the one of an earlier label.
   FieldReading readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
                                std::string* read) const;
+  // `reading` of `text`, or, where an organisation's word stands beside a contact detail
+  // ("Firma Telefon", "会社電話番号", "Employer address"), that detail, only offered. Not where
+  // the organisation's name is asked for ("Company name and phone"), the label joins the
+  // fields of both ("Firma / Land"), or an aside speaks of the organisation ("Phone
+  // (employer)"): the reading of asides decides those.
+  FieldReading readOrganisationsDetail(const std::string& text, const FieldReading& reading) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped
@@ -98,6 +104,10 @@ class LabelReader {
   // stays; one that names a person or says what the field wants instead is unclear.
   AsideReading readAsides(std::string_view part, const std::vector<LabelAside>& asides,
                           const FieldReading& outside) const;
+  // Whether an aside that names someone else only notes a condition, a consent, a purpose
+  // or a likeness ("(under 16: parental consent required)", "(for emergencies)"): the field
+  // stays the person's own.
+  bool isANoteOnOthers(std::string_view aside) const;
   // `ownField`: the words outside say the value is the person's own ("Your email").
   ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, bool ownField,
                             FieldKind* ruledOut) const;

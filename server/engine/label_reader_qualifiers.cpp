@@ -123,6 +123,32 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   return named == FieldKind::kUnknown || isAnswerable(named) ? ClauseVerdict::kDrop : ClauseVerdict::kKeep;
 }
 
+bool LabelReader::isANoteOnOthers(std::string_view aside) const {
+  // Words of a condition, a consent, a purpose or a likeness: "(if travelling with a child)",
+  // "(Zustimmung der Eltern)", "(for emergencies)", "(as registered with your GP)".
+  static constexpr std::string_view kNoteWords[] = {
+      "if", "when", "unless", "consent", "permission", "approval", "allowed", "welcome", "as", "also", "with",
+      "under", "over", "free", "for", "wenn", "falls", "bei", "zustimmung", "einverstandnis", "einwilligung",
+      "erlaubt", "willkommen", "wie", "auch", "mit", "unter", "uber", "frei", "fur", "si", "quand",
+      "consentement", "autorisation", "accord", "admis", "acceptes", "comme", "aussi", "avec", "moins", "gratuit",
+      "pour", "cuando", "consentimiento", "autorizacion", "permiso", "admiten", "aceptan", "como", "tambien",
+      "con", "gratis", "para", "se", "consenso", "autorizzazione", "ammessi", "come", "anche", "sotto", "per",
+      "consentimento", "autorizacao", "permitidos", "tambem", "com", "als", "indien", "wanneer", "toestemming",
+      "toegestaan", "zoals", "ook", "met", "onder", "voor", "bereikbaar", "jesli", "jezeli", "gdy", "zgoda",
+      "zgody", "zgoda", "dozwolone", "jak", "takze", "rowniez", "ponizej", "dla", "razie", "если", "когда",
+      "согласие", "согласия", "разрешение", "как", "также", "для", "случае"};
+  static const std::vector<std::string> kCjkNoteWords = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"場合", "同意", "連れ", "用", "不要", "경우", "동의", "如果", "需"}) out.push_back(foldedPhrase(w));
+    return out;
+  }();
+  std::string folded = foldText(aside);
+  if (readFolded(folded).kind != FieldKind::kSomeoneElse) return false;
+  if (anyListed(kNoteWords, foldedWords(aside))) return true;
+  return std::any_of(kCjkNoteWords.begin(), kCjkNoteWords.end(),
+                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+}
+
 LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const std::vector<LabelAside>& asides,
                                                   const FieldReading& outside) const {
   // "(not a nickname but your real name)": the aside also says what the field wants.
@@ -142,6 +168,10 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     // An aside with a negated clause: "(no spaces)", "(optional, no spaces)".
     bool negated = std::any_of(clauses.begin(), clauses.end(),
                                [](std::string_view c) { return !negatedWords(c).empty(); });
+    if (!words.empty() && !negated && isANoteOnOthers(a.inner)) {
+      dropped.push_back(a);  // "(under 16: parental consent required)"
+      continue;
+    }
     if (words.empty() || !negated) continue;
     // "(not required if you work for yourself)" only says whether to fill the field.
     if (anyListed(kRequired, words)) {

@@ -162,7 +162,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Imię i nazwisko (nie Ty)", FieldKind::kUnclear},
       {"Email (not related to you)", FieldKind::kUnclear},
       {"Adresse (nicht Ihre Wohnadresse, die Adresse der Immobilie)", FieldKind::kUnclear},
-      {"Téléphone du parent (facultatif, pas le vôtre)", FieldKind::kUnclear},
+      {"Téléphone (facultatif, pas le vôtre)", FieldKind::kUnclear},
       {"Telefon der Eltern (nicht Ihre eigene)", FieldKind::kSomeoneElse},
       {"Name (nicht Sie)", FieldKind::kUnclear},
       // ... but not a note on who sees the value, nor a part of the field's own kind.

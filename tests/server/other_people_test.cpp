@@ -26,7 +26,7 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Imię współmałżonka", own, std::nullopt},
       {"妻の名前", own, std::nullopt},
       {"자녀 이름", own, std::nullopt},
-      {"Nome del cane", own, std::nullopt},
+      {"Imię psa", own, std::nullopt},
       {"ФИО умершего", own, std::nullopt},
       {"Mitantragsteller E-Mail", own, std::nullopt},
       {"保証人 電話番号", own, std::nullopt},
@@ -49,25 +49,39 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
 }
 
 TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
-  // "Firma Telefon", "会社電話番号": the company's number is the person's work number; the
-  // company's name must not go in. Its address may or may not be the one saved: offered only.
+  // "Firma Telefon", "会社電話番号": the company's number, which may be the person's at work or
+  // the company's switchboard. Never the company's name; the detail is offered, not inserted.
   auto work = list({{"C:index0", "Acme GmbH"}, {"P:index0", "+49 30 1234567"}, {"E:index0", "anna@acme.de"},
-                    {"A:index0", "Hauptstraße 5"}});
+                    {"A:index0", "Hauptstraße 5"}, {"Z:index0", "10115"}});
   expectChoices({
-      {"Firma Telefon", work, 1u, true},
-      {"\u4F1A\u793E\u96FB\u8A71\u756A\u53F7", work, 1u, true},  // 会社電話番号
-      {"\uD68C\uC0AC \uC804\uD654\uBC88\uD638", work, 1u, true},  // 회사 전화번호
-      {"Telefono azienda", work, 1u, true},
-      {"Organisation email", work, 2u, true},
+      {"Firma Telefon", work, 1u, false},
+      {"\u4F1A\u793E\u96FB\u8A71\u756A\u53F7", work, 1u, false},  // 会社電話番号
+      {"\uD68C\uC0AC \uC804\uD654\uBC88\uD638", work, 1u, false},  // 회사 전화번호
+      {"Telefono azienda", work, 1u, false},
+      {"Organisation email", work, 2u, false},
       {"Employer address", work, 3u, false},
-      // Its name is still its name.
+      {"Firma PLZ", work, 4u, false},
+      {"Telefon des Arbeitgebers", work, 1u, false},
+      {"Company \u00B7 Phone", work, 1u, false},
+      // Its name is still its name, also where the label asks for the name and a detail, or
+      // joins the fields of both.
       {"Company", work, 0u, true},
       {"Firmenname", work, 0u, true},
+      {"Name des Arbeitgebers", work, 0u, true},
+      {"\uD68C\uC0AC\uBA85 \uC804\uD654\uBC88\uD638", work, 0u},  // 회사명 전화번호
+      {"Company name and phone", work, 0u},
+      {"Firma / Telefon", work, 0u},
       // Several labels run together are still unsure which field this is; an aside that
       // speaks of the employer still leaves whose number it is unclear.
       {"Azienda: Mobile:", work, 1u, false},
       {"Phone (your employer's main number)", work, std::nullopt},
+      // The company's phone written as one phrase stays the person's work number.
+      {"Company phone", work, 1u, true},
   });
+  // A short later part that names someone else refuses the field; a long note does not.
+  auto own = list({{"P:index0", "+49 30 1234567"}});
+  expectChoices({{"Phone \u00B7 Emergency contact", own, std::nullopt},
+                 {"Phone \u00B7 We only call your emergency contact if we cannot reach you", own, 0u, true}});
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+// The label reader's handling of an organisation's contact details: "Firma Telefon" is a
+// phone number, not the company's name.
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/label_asides.h"
+#include "engine/label_reader.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+namespace {
+
+// Words that ask for an organisation's name: "company name", "raison sociale", "会社名".
+bool asksForAName(const std::string& folded) {
+  static const std::vector<std::string> kWords = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"name", "names", "nom", "nome", "nombre", "naam", "nazwa", "nazev", "nimi", "navn",
+                               "adi", "nev", "neve", "sociale", "social", "denominazione", "denominacion",
+                               "denomination", "denominacao", "bezeichnung", "firmenbezeichnung", "firmierung",
+                               "firmenname", "bedrijfsnaam", "название", "наименование"}) {
+      out.push_back(" " + foldedPhrase(w) + " ");
+    }
+    for (std::string_view w : {"名", "명"}) out.push_back(foldedPhrase(w));  // within words
+    return out;
+  }();
+  return std::any_of(kWords.begin(), kWords.end(),
+                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+}
+
+// The text split where it joins several fields: at "/", ",", "&", "+", "・" and at "and",
+// "und", "et", "y", "及", "및" and their kin. One piece when there is no such join.
+std::vector<std::string> joinedPieces(const std::string& text) {
+  static constexpr std::string_view kMarks[] = {"/", ",", "&", "+", "\xE3\x83\xBB", "\xE3\x80\x81", "\xEF\xBC\x8C",
+                                                "\xEF\xBC\x8F", "\xE5\x8F\x8A", "\xE5\x92\x8C"};  // ・、，／及和
+  static const std::vector<std::string> kWords = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"and", "und", "et", "y", "e", "en", "i", "и", "oraz", "ve", "및"}) {
+      out.push_back(" " + foldedPhrase(w) + " ");
+    }
+    return out;
+  }();
+  std::vector<std::string> pieces{text};
+  for (std::string_view mark : kMarks) {
+    std::vector<std::string> next;
+    for (const std::string& p : pieces) {
+      for (std::size_t start = 0;;) {
+        std::size_t at = p.find(mark, start);
+        next.push_back(p.substr(start, at == std::string::npos ? std::string::npos : at - start));
+        if (at == std::string::npos) break;
+        start = at + mark.size();
+      }
+    }
+    pieces = std::move(next);
+  }
+  std::vector<std::string> out;
+  for (const std::string& p : pieces) {
+    std::string folded = foldText(p);
+    for (std::size_t start = 0;;) {
+      std::size_t at = std::string::npos;
+      std::size_t length = 0;
+      for (const std::string& w : kWords) {
+        std::size_t found = folded.find(w, start);
+        if (found < at) at = found, length = w.size();
+      }
+      out.push_back(folded.substr(start, at == std::string::npos ? std::string::npos : at - start + 1));
+      if (at == std::string::npos) break;
+      start = at + length - 1;  // keep the space that closes the word
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const FieldReading& reading) const {
+  if (reading.kind != FieldKind::kOrganisation && reading.kind != FieldKind::kPhone &&
+      reading.kind != FieldKind::kEmail && reading.kind != FieldKind::kUrl &&
+      reading.kind != FieldKind::kStreetAddress && reading.kind != FieldKind::kAddressLine2 &&
+      reading.kind != FieldKind::kPostalCode && reading.kind != FieldKind::kCity &&
+      reading.kind != FieldKind::kRegion && reading.kind != FieldKind::kCountry) {
+    return reading;
+  }
+  if (!labelAsides(text).empty()) return reading;
+  std::string folded = foldText(text);
+  if (asksForAName(folded)) return reading;
+  // "Firma / Land", "Company and phone": one piece names the organisation, another the detail.
+  std::vector<std::string> pieces = joinedPieces(text);
+  if (pieces.size() > 1) {
+    bool organisation = false;
+    bool detail = false;
+    for (const std::string& piece : pieces) {
+      FieldKind kind = readFolded(piece).kind;
+      organisation = organisation || kind == FieldKind::kOrganisation;
+      detail = detail || (kind != FieldKind::kOrganisation && kind != FieldKind::kUnknown);
+    }
+    if (organisation && detail) return reading;
+  }
+  FieldReading detail = readFolded(folded, true);
+  bool becameDetail = detail.offerOnly && !reading.offerOnly &&
+                      (reading.kind == FieldKind::kOrganisation || reading.kind == detail.kind);
+  return becameDetail ? detail : reading;
+}
+
+}  // namespace oskel::answer

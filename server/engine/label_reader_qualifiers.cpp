@@ -124,29 +124,34 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
 }
 
 bool LabelReader::isANoteOnOthers(std::string_view aside) const {
-  // Words of a condition, a consent, a purpose or a likeness: "(if travelling with a child)",
-  // "(Zustimmung der Eltern)", "(for emergencies)", "(as registered with your GP)".
+  // Words of a condition, a consent, a permission, an age limit or reachability: "(if
+  // travelling with a child)", "(unter 16: Zustimmung der Eltern)", "(bereikbaar bij nood)".
   static constexpr std::string_view kNoteWords[] = {
-      "if", "when", "unless", "consent", "permission", "approval", "allowed", "welcome", "as", "also", "with",
-      "under", "over", "free", "for", "wenn", "falls", "bei", "zustimmung", "einverstandnis", "einwilligung",
-      "erlaubt", "willkommen", "wie", "auch", "mit", "unter", "uber", "frei", "fur", "si", "quand",
-      "consentement", "autorisation", "accord", "admis", "acceptes", "comme", "aussi", "avec", "moins", "gratuit",
-      "pour", "cuando", "consentimiento", "autorizacion", "permiso", "admiten", "aceptan", "como", "tambien",
-      "con", "gratis", "para", "se", "consenso", "autorizzazione", "ammessi", "come", "anche", "sotto", "per",
-      "consentimento", "autorizacao", "permitidos", "tambem", "com", "als", "indien", "wanneer", "toestemming",
-      "toegestaan", "zoals", "ook", "met", "onder", "voor", "bereikbaar", "jesli", "jezeli", "gdy", "zgoda",
-      "zgody", "zgoda", "dozwolone", "jak", "takze", "rowniez", "ponizej", "dla", "razie", "если", "когда",
-      "согласие", "согласия", "разрешение", "как", "также", "для", "случае"};
+      "if", "when", "unless", "wenn", "falls", "si", "cuando", "se", "quando", "als", "indien", "wanneer", "jesli",
+      "jezeli", "gdy", "если", "когда", "consent", "permission", "approval", "zustimmung", "einverstandnis",
+      "einwilligung", "consentement", "autorisation", "accord", "consentimiento", "autorizacion", "permiso",
+      "consenso", "autorizzazione", "consentimento", "autorizacao", "toestemming", "zgoda", "zgody", "согласие",
+      "согласия", "разрешение", "allowed", "welcome", "erlaubt", "willkommen", "frei", "admis", "acceptes",
+      "gratuit", "admiten", "aceptan", "gratis", "ammessi", "permitidos", "toegestaan", "dozwolone", "also",
+      "auch", "aussi", "tambien", "anche", "tambem", "ook", "takze", "rowniez", "также", "under", "unter", "moins",
+      "sotto", "onder", "ponizej", "bereikbaar", "erreichbar", "joignable", "reperibile"};
   static const std::vector<std::string> kCjkNoteWords = [] {
     std::vector<std::string> out;
     for (std::string_view w : {"場合", "同意", "連れ", "用", "不要", "경우", "동의", "如果", "需"}) out.push_back(foldedPhrase(w));
     return out;
   }();
-  std::string folded = foldText(aside);
-  if (readFolded(folded).kind != FieldKind::kSomeoneElse) return false;
-  if (anyListed(kNoteWords, foldedWords(aside))) return true;
-  return std::any_of(kCjkNoteWords.begin(), kCjkNoteWords.end(),
-                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  auto noted = [&](std::string_view clause) {
+    std::string folded = foldText(clause);
+    return anyListed(kNoteWords, foldedWords(clause)) ||
+           std::any_of(kCjkNoteWords.begin(), kCjkNoteWords.end(),
+                       [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  };
+  if (readFolded(foldText(aside)).kind != FieldKind::kSomeoneElse) return false;
+  // Each clause that names someone else must be such a note: not "(of the child, if any)".
+  for (std::string_view clause : asideClauses(aside)) {
+    if (readFolded(foldText(clause)).kind == FieldKind::kSomeoneElse && !noted(clause)) return false;
+  }
+  return true;
 }
 
 LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const std::vector<LabelAside>& asides,

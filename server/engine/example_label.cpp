@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view kMarkers[] = {
     "for example", "for instance", "e.g.", "e.g", "eg.", "eg:", "ex.", "ex:", "z. b.", "z.b.", "bsp.", "bspw.",
     "p. ex.", "p.ex.", "por ejemplo", "par exemple", "per esempio", "zum beispiel", "ej.", "ej:", "es.",
-    "bijv.", "bv.", "np.", "例:", "例：", "예:", "예)", "напр.", "например"};
+    "bijv.", "bv.", "np.", "örn.", "örn:", "例:", "例：", "如:", "如：", "例如", "예:", "예)", "напр.", "например"};
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -125,6 +125,12 @@ FieldKind listedNameKind(const ValueReader& values, std::string_view example, co
 }
 
 }  // namespace
+
+bool opensWithAnExample(std::string_view part) {
+  bool marked = false;
+  stripMarker(part, &marked);
+  return marked;
+}
 
 FieldKind exampleValueKind(const ValueReader& values, std::string_view part, ExampleContext context) {
   bool marked = false;

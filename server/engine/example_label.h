@@ -35,4 +35,7 @@ enum class ExampleContext {
 // open with "+" or "(".
 FieldKind exampleValueKind(const ValueReader& values, std::string_view part, ExampleContext context);
 
+// Whether a label part opens with an example marker: "e.g. Mom's Bakery", "z. B. Kinder GmbH".
+bool opensWithAnExample(std::string_view part);
+
 }  // namespace oskel::answer

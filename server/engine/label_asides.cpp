@@ -245,9 +245,9 @@ bool numbersAnotherPerson(std::string_view label) {
   static const std::vector<std::string> kPeople = foldedList({
       "passenger", "passengers", "traveller", "travellers", "traveler", "travelers", "guest", "guests", "attendee",
       "attendees", "participant", "participants", "adult", "person", "occupant", "applicant", "driver", "tenant",
-      "owner", "buyer", "member", "player", "rider", "kid", "child", "contact", "pasajero", "pasajeros", "viajero",
+      "owner", "buyer", "member", "player", "rider", "kid", "child", "pasajero", "pasajeros", "viajero",
       "huesped", "invitado", "participante", "adulto", "persona", "conductor", "passager", "passagers", "voyageur",
-      "invite", "adulte", "personne", "conducteur", "passagier", "passagiere", "reisender", "reisende",
+      "adulte", "personne", "conducteur", "passagier", "passagiere", "reisender", "reisende",
       "teilnehmer", "teilnehmerin", "teilnehmende", "gast", "gaste", "erwachsener", "erwachsene", "antragsteller",
       "mieter", "fahrer", "kind", "passeggero", "passeggeri", "viaggiatore", "ospite", "partecipante",
       "conducente", "passageiro", "viajante", "hospede", "pessoa", "reiziger", "deelnemer", "volwassene",
@@ -258,10 +258,21 @@ bool numbersAnotherPerson(std::string_view label) {
   // the ordinals written before them ("2人目", "第二位", "두 번째").
   static constexpr std::string_view kCjkPeople[] = {"搭乗者", "乗客", "乘客", "乘机人", "宿泊者", "参加者", "同伴者",
                                                     "旅客", "入住人", "同行人", "탑승객", "승객", "참가자", "투숙객"};
-  static constexpr std::string_view kCjkOrdinals[] = {"2人目", "3人目", "4人目", "二人目", "三人目", "第二位", "第三位",
-                                                      "第2位", "두 번째", "세 번째", "두번째", "세번째"};
+  static constexpr std::string_view kCjkOrdinals[] = {"2人目", "3人目", "4人目", "二人目", "三人目", "第二位", "第三位"};
   for (std::string_view o : kCjkOrdinals) {
     if (label.find(o) != std::string_view::npos) return true;
+  }
+  // Korean ordinals count anything ("두 번째 주소 줄", the second address line): only before a person.
+  static constexpr std::string_view kKoreanOrdinals[] = {"두 번째", "세 번째", "두번째", "세번째"};
+  static constexpr std::string_view kKoreanPeople[] = {"탑승객", "승객", "참가자", "투숙객", "사람", "분", "아이", "보호자"};
+  for (std::string_view o : kKoreanOrdinals) {
+    for (std::size_t at = label.find(o); at != std::string_view::npos; at = label.find(o, at + 1)) {
+      std::string_view rest = label.substr(at + o.size());
+      while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+      for (std::string_view p : kKoreanPeople) {
+        if (rest.substr(0, p.size()) == p) return true;
+      }
+    }
   }
   for (std::string_view p : kCjkPeople) {
     for (std::size_t at = label.find(p); at != std::string_view::npos; at = label.find(p, at + 1)) {
@@ -286,15 +297,21 @@ bool numbersAnotherPerson(std::string_view label) {
       "otros", "secondo", "seconda", "terzo", "terza", "altri", "outro", "outros", "tweede", "derde", "andere",
       "drugi", "druga", "trzeci", "inni", "второй", "третий", "другие"});
   // Words after a number that make it an age or a duration: "Adult 18 years", "Gast 16 Jahre".
+  // Words after a number that make it an age, a duration or a count: "Adult 18 years",
+  // "1 person 2 nights", "(lead passenger, 2 adults)", "Adult 18 or over".
   static const std::vector<std::string> kAges = foldedList(
-      {"year", "years", "yrs", "y", "ans", "anos", "años", "anni", "jahre", "jahren", "jaar", "lat", "лет", "года"});
+      {"year", "years", "yrs", "y", "ans", "anos", "años", "anni", "jahre", "jahren", "jaar", "lat", "лет", "года",
+       "night", "nights", "nuits", "nachte", "noches", "notti", "nachten", "noce", "ночи", "hours", "adults",
+       "friends", "tickets", "or", "and", "oder", "und", "ou", "et", "o", "y", "of", "von", "de", "di", "van", "z",
+       "из"});
   // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
   // "2." before, which numbers a section as often.
   auto count = [](std::string_view w) {
     if (!w.empty() && w.front() == '#') w.remove_prefix(1);
     while (!w.empty() && (w.back() == ':' || w.back() == '.' || w.back() == ')' || w.back() == ',')) w.remove_suffix(1);
     bool digits = !w.empty() && w.size() <= 2 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return digits ? std::atoi(std::string(w).c_str()) : 0;
+    int n = digits ? std::atoi(std::string(w).c_str()) : 0;
+    return n <= 12 ? n : 0;  // past 12 it is an age, not the next person
   };
   auto ordinal = [](std::string_view w) {
     static constexpr std::string_view kEndings[] = {"nd", "rd", "th", "e", "eme", "\xC3\xA8me", "\xC2\xBA", "\xC2\xAA", "\xC2\xB0", "o", "a"};

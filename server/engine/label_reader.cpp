@@ -5,7 +5,9 @@
 #include <unicode/regex.h>
 
 #include "engine/date_order.h"
+#include "engine/example_label.h"
 #include "engine/label_asides.h"
+#include "engine/label_groups.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -50,23 +52,11 @@ bool hasDisjunction(const std::string& folded) {
   return false;
 }
 
-// The contact details of a person that an organisation has as well: "Firma Telefon".
-bool isOrganisationsDetail(FieldKind kind) {
-  switch (kind) {
-    case FieldKind::kPhone:
-    case FieldKind::kEmail:
-    case FieldKind::kUrl:
-    case FieldKind::kStreetAddress:
-    case FieldKind::kAddressLine2:
-    case FieldKind::kPostalCode:
-    case FieldKind::kCity:
-    case FieldKind::kRegion:
-    case FieldKind::kCountry:
-      return true;
-    default:
-      return false;
-  }
-}
+
+
+
+
+
 
 // A folded label part without a closing word that only says whether the field must be
 // filled: " name of business optional " -> " name of business ".
@@ -197,6 +187,11 @@ FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOr
     return best;
   };
   FieldKind best = pick(false);
+  // "收款人姓名（本人）", "被保険者（ご本人）氏名": the person named is the one filling it in.
+  if (best == FieldKind::kSomeoneElse && namesTheFillerInCjk(folded)) {
+    FieldKind answerable = pick(true);
+    if (answerable != FieldKind::kUnknown) best = answerable;
+  }
   // "Email or customer number": an answerable alternative is enough.
   if (best == FieldKind::kOtherNumber && hasDisjunction(folded)) {
     FieldKind answerable = pick(true);
@@ -211,7 +206,13 @@ FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOr
     for (int k = 1; k < kFieldKindCount && detail == FieldKind::kUnknown; ++k) {
       if (bestWeight[k] > 0 && isOrganisationsDetail(static_cast<FieldKind>(k))) detail = static_cast<FieldKind>(k);
     }
-    if (detail != FieldKind::kUnknown && (best == FieldKind::kOrganisation || best == detail)) {
+    // Not where the detail's own words name the company: "your company email" is the phrase
+    // "company email", which is the person's work address.
+    const Match* o = bestMatch[static_cast<int>(FieldKind::kOrganisation)];
+    const Match* d = detail == FieldKind::kUnknown ? nullptr : bestMatch[static_cast<int>(detail)];
+    // Word matches keep the spaces around them, which neighbours share.
+    bool overlap = o != nullptr && d != nullptr && d->begin + 1 < o->end && o->begin + 1 < d->end;
+    if (detail != FieldKind::kUnknown && !overlap && (best == FieldKind::kOrganisation || best == detail)) {
       bestWeight[static_cast<int>(FieldKind::kOrganisation)] = 0;
       best = detail;
       detailOfOrganisation = true;
@@ -365,24 +366,28 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided = reading;
       decided.offerOnly = decided.offerOnly || groupOffered;
       haveDecision = true;
-    } else if (reading.kind == FieldKind::kSomeoneElse && foldedWords(part).size() <= 4) {
-      // "Phone · Emergency contact": a short later part names whose value it is.
-      return reading;
-    } else if (decided.kind == FieldKind::kOrganisation && isOrganisationsDetail(reading.kind)) {
-      // "Company · Phone", "Employer · Address": the organisation's detail, as in one part.
-      decided = reading;
-      decided.offerOnly = true;
-    } else if ((decided.kind == FieldKind::kFullName || decided.kind == FieldKind::kGivenName ||
-                decided.kind == FieldKind::kFamilyName) &&
-               (reading.kind == FieldKind::kPhone || reading.kind == FieldKind::kEmail) && !reading.offerOnly) {
-      // "Ansprechpartner · Telefon": a person's phone or e-mail, never their name.
-      decided = reading;
-      decided.offerOnly = true;
     } else if (runTogether && (reading.kind != decided.kind || reading.offerOnly) &&
                !colonClosedLabels(whole).empty()) {
       // A later part runs labels together and reads another kind, or was unsure which:
       // "Full name · Last name: Email:", "Name · Achternaam: Full name:".
       decided.offerOnly = true;
+    } else if (reading.kind == FieldKind::kSomeoneElse && namesWhoseValue(part) && !isANoteOnOthers(part)) {
+      // "Phone · Emergency contact": a short later part names whose value it is; not a note
+      // ("Your name · Recipient will see this"), an example or a choice ("Parent or student").
+      return reading;
+    } else if (headsAGroup(decided.kind) && readsAnotherDetail(decided.kind, reading.kind) &&
+               namesAFieldOnly(part)) {
+      // "Company · Phone", "Shipping address · First name", "Ansprechpartner · Telefon": the
+      // first part heads a group and the later one names the field in it. Never the heading's
+      // value; the field's own is offered, as the heading may say whose it is, unless the part
+      // says so itself ("Company · Your work email") or it is a company's e-mail address.
+      bool own = asksForWorkDetails(part) || namesOwnValue(part, reading.kind) ||
+                 (decided.kind == FieldKind::kOrganisation && reading.kind == FieldKind::kEmail &&
+                  !namesAnotherPartOfIt(foldText(label)));
+      decided = reading;
+      decided.offerOnly = decided.offerOnly || !own;
+    } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {
+      decided.offerOnly = true;  // "Kontaktperson · Telefon (Firma)"
     }
   }
   // "Passenger 2 · First name": the second passenger is someone the person books for.

@@ -1,11 +1,12 @@
 // The label reader's handling of an organisation's contact details: "Firma Telefon" is a
-// phone number, not the company's name.
+// phone number, not the company's name; "Firma E-Mail" the person's address at work.
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/label_asides.h"
+#include "engine/label_groups.h"
 #include "engine/label_reader.h"
 #include "engine/text.h"
 
@@ -36,7 +37,8 @@ std::vector<std::string> joinedPieces(const std::string& text) {
                                                 "\xEF\xBC\x8F", "\xE5\x8F\x8A", "\xE5\x92\x8C"};  // ・、，／及和
   static const std::vector<std::string> kWords = [] {
     std::vector<std::string> out;
-    for (std::string_view w : {"and", "und", "et", "y", "e", "en", "i", "и", "oraz", "ve", "및"}) {
+    for (std::string_view w : {"and", "und", "et", "y", "e", "en", "i", "и", "oraz", "ve", "및", "or", "oder", "ou", "o",
+                               "of", "lub", "или", "eller", "oppure", "nebo", "veya"}) {
       out.push_back(" " + foldedPhrase(w) + " ");
     }
     return out;
@@ -62,6 +64,10 @@ std::vector<std::string> joinedPieces(const std::string& text) {
       std::size_t length = 0;
       for (const std::string& w : kWords) {
         std::size_t found = folded.find(w, start);
+        // "E-Mail" folds to "e mail": that "e" joins nothing.
+        while (found != std::string::npos && w == " e " && folded.compare(found + 3, 5, "mail ") == 0) {
+          found = folded.find(w, found + 1);
+        }
         if (found < at) at = found, length = w.size();
       }
       out.push_back(folded.substr(start, at == std::string::npos ? std::string::npos : at - start + 1));
@@ -71,6 +77,7 @@ std::vector<std::string> joinedPieces(const std::string& text) {
   }
   return out;
 }
+
 
 }  // namespace
 
@@ -82,7 +89,8 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
       reading.kind != FieldKind::kRegion && reading.kind != FieldKind::kCountry) {
     return reading;
   }
-  if (!labelAsides(text).empty()) return reading;
+  // An aside speaks for itself; a company in an example address ("z. B. max@firma.de") is none.
+  if (!labelAsides(text).empty() || text.find('@') != std::string::npos) return reading;
   std::string folded = foldText(text);
   if (asksForAName(folded)) return reading;
   // "Firma / Land", "Company and phone": one piece names the organisation, another the detail.
@@ -100,7 +108,16 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
   FieldReading detail = readFolded(folded, true);
   bool becameDetail = detail.offerOnly && !reading.offerOnly &&
                       (reading.kind == FieldKind::kOrganisation || reading.kind == detail.kind);
-  return becameDetail ? detail : reading;
+  if (!becameDetail) return reading;
+  // A company's e-mail address is the person's own at work, unless an employer's, a former
+  // one's or a department's ("Employer HR email"); so is a number the label calls the
+  // person's own or their work number ("Your company phone", "Employer · Work phone").
+  bool own = asksForWorkDetails(text) || namesOwnValue(text, detail.kind);
+  if ((detail.kind == FieldKind::kEmail && !namesAnotherPartOfIt(folded)) ||
+      (detail.kind == FieldKind::kPhone && own)) {
+    detail.offerOnly = false;
+  }
+  return detail;
 }
 
 }  // namespace oskel::answer

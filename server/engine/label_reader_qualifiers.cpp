@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "engine/date_order.h"
+#include "engine/example_label.h"
 #include "engine/label_asides.h"
+#include "engine/label_groups.h"
 #include "engine/label_reader.h"
 #include "engine/mail_domains.h"
 #include "engine/text.h"
@@ -124,32 +126,88 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
 }
 
 bool LabelReader::isANoteOnOthers(std::string_view aside) const {
-  // Words of a condition, a consent, a permission, an age limit or reachability: "(if
-  // travelling with a child)", "(unter 16: Zustimmung der Eltern)", "(bereikbaar bij nood)".
+  // A consent, a permission, reachability, or who sees the value: "(unter 16: Zustimmung der
+  // Eltern)", "(Kinder unter 6 frei)", "(bereikbaar bij nood)", "· Recipient will see this".
   static constexpr std::string_view kNoteWords[] = {
-      "if", "when", "unless", "wenn", "falls", "si", "cuando", "se", "quando", "als", "indien", "wanneer", "jesli",
-      "jezeli", "gdy", "если", "когда", "consent", "permission", "approval", "zustimmung", "einverstandnis",
-      "einwilligung", "consentement", "autorisation", "accord", "consentimiento", "autorizacion", "permiso",
-      "consenso", "autorizzazione", "consentimento", "autorizacao", "toestemming", "zgoda", "zgody", "согласие",
-      "согласия", "разрешение", "allowed", "welcome", "erlaubt", "willkommen", "frei", "admis", "acceptes",
-      "gratuit", "admiten", "aceptan", "gratis", "ammessi", "permitidos", "toegestaan", "dozwolone", "also",
-      "auch", "aussi", "tambien", "anche", "tambem", "ook", "takze", "rowniez", "также", "under", "unter", "moins",
-      "sotto", "onder", "ponizej", "bereikbaar", "erreichbar", "joignable", "reperibile"};
+      "consent", "permission", "approval", "zustimmung", "einverstandnis", "einwilligung", "consentement",
+      "autorisation", "accord", "consentimiento", "autorizacion", "permiso", "consenso", "autorizzazione",
+      "consentimento", "autorizacao", "toestemming", "zgoda", "zgody", "согласие", "согласия", "разрешение",
+      "allowed", "welcome", "erlaubt", "willkommen", "frei", "admis", "acceptes", "gratuit", "admiten", "aceptan",
+      "gratis", "ammessi", "permitidos", "toegestaan", "dozwolone", "also", "auch", "aussi", "tambien", "anche",
+      "tambem", "ook", "takze", "rowniez", "также", "bereikbaar", "erreichbar", "joignable", "reperibile",
+      "bienvenus", "bienvenue", "bienvenidos", "benvenuti", "welkom", "see", "sees", "sieht", "verra", "vera",
+      "vedra", "ziet", "zobaczy", "увидит", "shown", "displayed", "visible", "appears", "angezeigt", "sichtbar",
+      "erscheint", "affiche", "apparait", "mostrado", "aparece", "visualizzato", "appare", "getoond", "verschijnt",
+      "wyswietlane", "отображается", "hidden", "verborgen", "cache", "oculto", "nascosto", "reply", "antworten",
+      "repondre", "responder", "rispondere", "antwoorden", "ask", "fragen", "demandez", "pregunta", "chiedi",
+      "vraag", "zapytaj", "callback", "ruckruf", "rappel"};
+  // Someone who acts on the person's value, or what it is for, said to the person: "(our
+  // advisor will call you)", "(copy to your GP)", "· Für Ihren Arzt"; not "(whoever will pick
+  // up the child)" nor "(родителей для несовершеннолетних)", which say whose it is.
+  static constexpr std::string_view kActsOnYou[] = {
+      "will", "can", "may", "wird", "kann", "va", "peut", "pourra", "puede", "podra", "pode", "potra", "puo",
+      "zal", "kan", "moze", "может", "будет", "share", "shared", "teilen", "geteilt", "partager", "partage",
+      "compartir", "compartido", "condividere", "condiviso", "compartilhar", "delen", "gedeeld", "udostepniamy",
+      "copy", "kopie", "copie", "copia", "kopia", "копия", "registered", "registriert", "inscrit", "registrado",
+      "registrato", "geregistreerd", "sent", "gesendet", "envoye", "enviado", "inviato", "verzonden", "wyslany",
+      "отправлен", "call", "calls", "ruft", "appelle", "rappelle", "llama", "chiama", "belt", "zadzwoni",
+      "позвонит", "zuruckrufen", "for", "fur", "pour", "para", "per", "voor", "dla", "для", "icin", "case", "cas",
+      "caso", "geval", "razie", "случае"};
+  static constexpr std::string_view kYou[] = {"you", "your", "sie", "ihr", "ihre", "ihren", "ihrem", "dich", "dein",
+                                              "deine", "vous", "votre", "vos", "te", "tu", "ton", "ta", "su", "usted",
+                                              "ti", "tuo", "tua", "voce", "seu", "sua", "je", "jou", "jouw", "u",
+                                              "uw", "cie", "ciebie", "twoj", "pan", "pani", "вас", "вам", "ваш",
+                                              "ваша", "вы", "тебя"};
+  // A condition: a note only where the person stands inside it, "(if travelling with a child)",
+  // not "(parent's email if under 13)".
+  static constexpr std::string_view kIf[] = {"if", "when", "unless", "wenn", "falls", "si", "cuando", "se",
+                                             "quando", "als", "indien", "wanneer", "jesli", "jezeli", "gdy",
+                                             "если", "когда"};
   static const std::vector<std::string> kCjkNoteWords = [] {
     std::vector<std::string> out;
-    for (std::string_view w : {"場合", "同意", "連れ", "用", "不要", "경우", "동의", "如果", "需"}) out.push_back(foldedPhrase(w));
+    for (std::string_view w : {"同意", "連れ", "用", "不要", "동의", "連絡します", "联系您", "연락용", "연락 가능", "연락드립니다",
+                               "也可", "でも可", "も可", "含む", "请勿", "아님", "ではなく"}) {
+      out.push_back(foldedPhrase(w));
+    }
     return out;
   }();
+  // Conditions written after what they govern: "お子様連れの場合" (with children), "미성년자의 경우".
+  static const std::vector<std::string> kCjkIf = {foldedPhrase("場合"), foldedPhrase("경우")};
+  auto someoneElse = [&](std::string_view text) { return readFolded(foldText(text)).kind == FieldKind::kSomeoneElse; };
   auto noted = [&](std::string_view clause) {
     std::string folded = foldText(clause);
-    return anyListed(kNoteWords, foldedWords(clause)) ||
-           std::any_of(kCjkNoteWords.begin(), kCjkNoteWords.end(),
-                       [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+    std::vector<std::string> words = foldedWords(clause);
+    if (folded.find(" s ") != std::string::npos) return false;  // "(parent's, if you are a minor)"
+    if (anyListed(kNoteWords, words) || namesOnlyAnEmergency(clause)) return true;
+    if (anyListed(kActsOnYou, words) && anyListed(kYou, words)) return true;
+    for (const std::string& w : kCjkNoteWords) {
+      if (folded.find(w) != std::string::npos) return true;
+    }
+    // The person named only after "if": every word before it names no one else.
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      if (!isListed(kIf, words[i])) continue;
+      std::string before;
+      for (std::size_t j = 0; j < i; ++j) before += words[j] + " ";
+      return !someoneElse(before);
+    }
+    for (const std::string& w : kCjkIf) {
+      std::size_t at = folded.find(w);
+      if (at != std::string::npos) return !someoneElse(folded.substr(at + w.size()));
+    }
+    return false;
   };
-  if (readFolded(foldText(aside)).kind != FieldKind::kSomeoneElse) return false;
-  // Each clause that names someone else must be such a note: not "(of the child, if any)".
+  if (!someoneElse(aside)) return false;
+  // Each clause that names someone else must be such a note: not "(of the child, if any)",
+  // nor "(under 18s: parent's phone)".
   for (std::string_view clause : asideClauses(aside)) {
-    if (readFolded(foldText(clause)).kind == FieldKind::kSomeoneElse && !noted(clause)) return false;
+    for (std::size_t start = 0; start <= clause.size();) {
+      std::size_t cut = clause.find_first_of(":?", start);
+      for (std::string_view wide : {"\uFF1A", "\uFF1F"}) cut = std::min(cut, clause.find(wide, start));
+      std::string_view piece = clause.substr(start, cut == std::string_view::npos ? std::string_view::npos : cut - start);
+      if (someoneElse(piece) && !noted(piece)) return false;
+      if (cut == std::string_view::npos) break;
+      start = cut + (clause[cut] == ':' || clause[cut] == '?' ? 1 : 3);
+    }
   }
   return true;
 }
@@ -175,6 +233,17 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
                                [](std::string_view c) { return !negatedWords(c).empty(); });
     if (!words.empty() && !negated && isANoteOnOthers(a.inner)) {
       dropped.push_back(a);  // "(under 16: parental consent required)"
+      continue;
+    }
+    // "Company (e.g. Mentor Graphics)": an example names no one.
+    if (!negated && opensWithAnExample(a.inner)) {
+      dropped.push_back(a);
+      continue;
+    }
+    // "Your name (guardian)", "Uw naam (verhuurder)": the role in which the person fills it in.
+    if (ownField && !negated && words.size() <= 3 && foldText(a.inner).find(" s ") == std::string::npos &&
+        readFolded(foldText(a.inner)).kind == FieldKind::kSomeoneElse) {
+      dropped.push_back(a);
       continue;
     }
     if (words.empty() || !negated) continue;

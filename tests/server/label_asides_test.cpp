@@ -139,7 +139,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Your family doctor's phone (not a relative's)", FieldKind::kSomeoneElse},
       {"Your primary contact's email (not your spouse's)", FieldKind::kUnclear},
       {"Your last name (not your spouse's)", FieldKind::kFamilyName},
-      {"Teléfono de tu médico (no familiar)", FieldKind::kSomeoneElse},
+      {"Teléfono de tu médico (no familiar)", FieldKind::kUnclear},
       {"Your recruiter's email (not the applicant)", FieldKind::kUnclear},
       {"Your email (not the person completing this form)", FieldKind::kUnclear},
       // "Your" says whose value it is even when the aside rules out a role.

@@ -41,16 +41,45 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Passenger 1 \u00B7 First name", own, 1u, true},
       {"Adult 1 \u00B7 Email", own, 3u, true},
   });
+  // Notes beside the person's own value: a consent, a condition the person is in, an example,
+  // the role the person fills it in as, the person themselves.
+  expectChoices({
+      {"E-Mail (unter 16: Zustimmung der Eltern erforderlich)", own, 3u, true},
+      {"Name (if travelling with a child)", own, 0u},
+      {"Company (e.g. Mom's Bakery)", list({{"C:index0", "Acme GmbH"}}), 0u, true},
+      {"Your name (guardian)", own, 0u, true},
+      {"Uw naam (verhuurder)", own, 0u, true},
+      {"Phone (our advisor will call you back)", own, 2u, true},
+      {"\u6536\u6B3E\u4EBA\u59D3\u540D\uFF08\u672C\u4EBA\uFF09", own, 0u, true},  // 收款人姓名（本人）
+      {"\u96FB\u8A71\u756A\u53F7\uFF08\u7DCA\u6025\u9023\u7D61\u7528\uFF09", own, 2u, true},  // 電話番号（緊急連絡用）
+      // ... but not where the aside says whose the value is.
+      {"Email (parent's email if under 13)", own, std::nullopt},
+      {"Phone (under 18s: parent's phone)", own, std::nullopt},
+      {"\u96FB\u8A71\u756A\u53F7\uFF08\u672A\u6210\u5E74\u306E\u5834\u5408\u306F\u4FDD\u8B77\u8005\uFF09", own,
+       std::nullopt},  // 電話番号（未成年の場合は保護者）
+  });
   // Words that only spell like them keep their sense.
   expectKinds({{"Address line 2", FieldKind::kAddressLine2},
                {"Number of guests", FieldKind::kOtherNumber},
                {"Tutorial", FieldKind::kUnknown},
-               {"Seu país", FieldKind::kCountry}});
+               {"Seu país", FieldKind::kCountry},
+               {"Nom d'épouse", FieldKind::kFamilyName},
+               {"\u96FB\u8A71\u756A\u53F7\uFF08\u643A\u5E2F\u96FB\u8A71\u3067\u3082\u5927\u4E08\u592B\u3067\u3059\uFF09",
+                FieldKind::kPhone},  // 電話番号（携帯電話でも大丈夫です）
+               {"\uC2E0\uACE0\uC778 \uC131\uBA85", FieldKind::kFullName},  // 신고인 성명
+               {"\uBB38\uC758\uC0AC\uD56D", FieldKind::kComment},         // 문의사항
+               {"Adult (12+) \u00B7 First name", FieldKind::kGivenName},
+               {"Participant 2025 \u00B7 Email", FieldKind::kEmail},
+               {"Alternative contact number", FieldKind::kPhone},
+               {"Tel\u00E9fono familiar", FieldKind::kPhone},
+               {"E-mail (velden in het vet zijn verplicht)", FieldKind::kEmail}});
 }
 
 TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
   // "Firma Telefon", "会社電話番号": the company's number, which may be the person's at work or
-  // the company's switchboard. Never the company's name; the detail is offered, not inserted.
+  // the company's switchboard. Never the company's name; the detail is offered, not inserted,
+  // except an e-mail address, which is the person's own at work, and a number the label calls
+  // the person's own or their work number.
   auto work = list({{"C:index0", "Acme GmbH"}, {"P:index0", "+49 30 1234567"}, {"E:index0", "anna@acme.de"},
                     {"A:index0", "Hauptstraße 5"}, {"Z:index0", "10115"}});
   expectChoices({
@@ -58,11 +87,16 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"\u4F1A\u793E\u96FB\u8A71\u756A\u53F7", work, 1u, false},  // 会社電話番号
       {"\uD68C\uC0AC \uC804\uD654\uBC88\uD638", work, 1u, false},  // 회사 전화번호
       {"Telefono azienda", work, 1u, false},
-      {"Organisation email", work, 2u, false},
+      {"Organisation email", work, 2u, true},
+      {"Employer \u00B7 Work phone", work, 1u, true},
+      {"Your company phone", work, 1u, true},
       {"Employer address", work, 3u, false},
       {"Firma PLZ", work, 4u, false},
       {"Telefon des Arbeitgebers", work, 1u, false},
       {"Company \u00B7 Phone", work, 1u, false},
+      {"Shipping address \u00B7 First name", list({{"A:index0", "Hauptstraße 5"}, {"G:index0", "Anna"}}), 1u, false},
+      {"Ansprechpartner \u00B7 Telefon", list({{"N:index0", "Anna Müller"}, {"P:index0", "+49 30 1234567"}}), 1u, false},
+      {"First name \u00B7 Used to personalise our emails", list({{"G:index0", "Anna"}}), 0u, true},
       // Its name is still its name, also where the label asks for the name and a detail, or
       // joins the fields of both.
       {"Company", work, 0u, true},
@@ -78,10 +112,15 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       // The company's phone written as one phrase stays the person's work number.
       {"Company phone", work, 1u, true},
   });
-  // A short later part that names someone else refuses the field; a long note does not.
+  // A short later part that names someone else refuses the field; a note, an example, a
+  // choice or the emergency in which the number is used does not.
   auto own = list({{"P:index0", "+49 30 1234567"}});
   expectChoices({{"Phone \u00B7 Emergency contact", own, std::nullopt},
-                 {"Phone \u00B7 We only call your emergency contact if we cannot reach you", own, 0u, true}});
+                 {"Phone \u00B7 Parent", own, std::nullopt},
+                 {"Phone \u00B7 We only call your emergency contact if we cannot reach you", own, 0u, true},
+                 {"Phone \u00B7 In an emergency", own, 0u, true},
+                 {"Telefoon \u00B7 Uw huisarts belt terug", own, 0u, true},
+                 {"Phone \u00B7 Parent or student", own, 0u, true}});
 }
 
 }  // namespace

@@ -242,14 +242,19 @@ static std::vector<std::string> foldedList(std::initializer_list<std::string_vie
 }
 
 bool numbersAnotherPerson(std::string_view label) {
+  // Plurals count only after an ordinal: "Additional passengers", not "Guests: 2".
+  static const std::vector<std::string> kPlurals = foldedList({
+      "passengers", "travellers", "travelers", "guests", "attendees", "participants", "pasajeros", "passagers",
+      "passagiere", "gaste", "passeggeri"});
   static const std::vector<std::string> kPeople = foldedList({
-      "passenger", "passengers", "traveller", "travellers", "traveler", "travelers", "guest", "guests", "attendee",
-      "attendees", "participant", "participants", "adult", "person", "occupant", "applicant", "driver", "tenant",
-      "owner", "buyer", "member", "player", "rider", "kid", "child", "pasajero", "pasajeros", "viajero",
-      "huesped", "invitado", "participante", "adulto", "persona", "conductor", "passager", "passagers", "voyageur",
-      "adulte", "personne", "conducteur", "passagier", "passagiere", "reisender", "reisende",
-      "teilnehmer", "teilnehmerin", "teilnehmende", "gast", "gaste", "erwachsener", "erwachsene", "antragsteller",
-      "mieter", "fahrer", "kind", "passeggero", "passeggeri", "viaggiatore", "ospite", "partecipante",
+      "passenger", "traveller", "traveler", "guest", "attendee", "participant", "adult", "person", "occupant",
+      "applicant", "driver", "tenant", "owner", "buyer", "member", "player", "rider", "kid", "child", "visitor",
+      "entrant", "delegate", "seller", "insured", "borrower", "companion", "pasajero", "viajero", "hijo", "filho",
+      "podrozny", "dorosly",
+      "huesped", "invitado", "participante", "adulto", "persona", "conductor", "passager", "voyageur",
+      "adulte", "personne", "conducteur", "passagier", "reisender", "reisende",
+      "teilnehmer", "teilnehmerin", "teilnehmende", "gast", "erwachsener", "erwachsene", "antragsteller",
+      "mieter", "fahrer", "kind", "passeggero", "viaggiatore", "ospite", "partecipante",
       "conducente", "passageiro", "viajante", "hospede", "pessoa", "reiziger", "deelnemer", "volwassene",
       "persoon", "bestuurder", "pasazer", "pasazera", "uczestnik", "gosc", "osoba", "kierowca", "пассажир",
       "пассажира", "участник", "участника", "гость", "взрослый", "турист", "водитель", "runner", "senior",
@@ -292,10 +297,9 @@ bool numbersAnotherPerson(std::string_view label) {
     }
   }
   static const std::vector<std::string> kLaterOrdinals = foldedList({
-      "second", "third", "fourth", "additional", "other", "zweiter", "zweite", "dritter", "dritte", "weiterer",
-      "weitere", "deuxieme", "troisieme", "autre", "autres", "segundo", "segunda", "tercer", "tercero", "otro",
-      "otros", "secondo", "seconda", "terzo", "terza", "altri", "outro", "outros", "tweede", "derde", "andere",
-      "drugi", "druga", "trzeci", "inni", "второй", "третий", "другие"});
+      "second", "third", "fourth", "additional", "extra", "next", "zweiter", "zweite", "dritter", "dritte",
+      "weiterer", "deuxieme", "troisieme", "segundo", "segunda", "tercer", "tercero", "secondo", "seconda", "terzo",
+      "terza", "tweede", "derde", "drugi", "druga", "trzeci", "второй", "третий"});
   // Words after a number that make it an age or a duration: "Adult 18 years", "Gast 16 Jahre".
   // Words after a number that make it an age, a duration or a count: "Adult 18 years",
   // "1 person 2 nights", "(lead passenger, 2 adults)", "Adult 18 or over".
@@ -307,7 +311,10 @@ bool numbersAnotherPerson(std::string_view label) {
   // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
   // "2." before, which numbers a section as often.
   auto count = [](std::string_view w) {
-    if (!w.empty() && w.front() == '#') w.remove_prefix(1);
+    for (std::string_view mark : {"#", "(", "\u2116"}) {  // "#2", "(2)", "№2"
+      if (w.substr(0, mark.size()) == mark) w.remove_prefix(mark.size());
+    }
+    if (w.size() > 3 && w.substr(w.size() - 3) == "-\u0439") w.remove_suffix(3);  // "2-й"
     while (!w.empty() && (w.back() == ':' || w.back() == '.' || w.back() == ')' || w.back() == ',')) w.remove_suffix(1);
     bool digits = !w.empty() && w.size() <= 2 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; });
     int n = digits ? std::atoi(std::string(w).c_str()) : 0;
@@ -321,9 +328,18 @@ bool numbersAnotherPerson(std::string_view label) {
   std::vector<std::string_view> raw = splitWords(label);
   for (std::size_t i = 0; i < raw.size(); ++i) {
     std::vector<std::string> parts = foldedWords(raw[i]);  // "Teilnehmer*in" is "teilnehmer in"
-    if (parts.empty() || !isListed(kPeople, parts.front())) continue;
-    if (i + 1 < raw.size() && count(raw[i + 1]) >= 2) {
-      std::vector<std::string> after = i + 2 < raw.size() ? foldedWords(raw[i + 2]) : std::vector<std::string>();
+    if (parts.empty()) continue;
+    if (isListed(kPlurals, parts.front()) && i > 0 && !foldedWords(raw[i - 1]).empty() &&
+        isListed(kLaterOrdinals, foldedWords(raw[i - 1]).front())) {
+      return true;
+    }
+    if (!isListed(kPeople, parts.front())) continue;
+    // "n° 2", "Nr. 2", "n.º 2" between the person and the number.
+    std::size_t n = i + 1;
+    static constexpr std::string_view kNumberSigns[] = {"n\u00B0", "no.", "nr.", "nr", "n.\u00BA", "n.", "\u2116"};
+    if (n < raw.size() && isListed(kNumberSigns, raw[n])) ++n;
+    if (n < raw.size() && count(raw[n]) >= 2) {
+      std::vector<std::string> after = n + 1 < raw.size() ? foldedWords(raw[n + 1]) : std::vector<std::string>();
       if (after.empty() || !isListed(kAges, after.front())) return true;
     }
     if (i > 0 && (ordinal(raw[i - 1]) || (!foldedWords(raw[i - 1]).empty() &&

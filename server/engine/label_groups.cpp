@@ -15,13 +15,41 @@ namespace oskel::answer {
 // "本人" or "본인" (oneself) in a label, not negated ("非本人", "本人以外", "본인 아님").
 bool namesTheFillerInCjk(const std::string& folded) {
   static const std::vector<std::string> kSelf = {foldedPhrase("本人"), foldedPhrase("본인")};
-  static const std::vector<std::string> kNotSelf = {foldedPhrase("非本人"), foldedPhrase("本人以外"),
-                                                    foldedPhrase("不是本人"), foldedPhrase("본인 외"),
-                                                    foldedPhrase("본인이 아닌"), foldedPhrase("본인 아님")};
-  auto has = [&](const std::vector<std::string>& list) {
-    return std::any_of(list.begin(), list.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
-  };
-  return has(kSelf) && !has(kNotSelf);
+  static const std::vector<std::string> kNotSelf = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"非本人", "本人以外", "不是本人", "不能为本人", "不得为本人", "本人除外", "本人不可", "ご本人様以外",
+                               "본인 외", "본인이 아닌", "본인 아님", "본인 제외", "본인 이외"}) {
+      out.push_back(foldedPhrase(w));
+    }
+    return out;
+  }();
+  // What may follow: the end, a bracket or a field's word ("本人氏名", "본인 연락처"); not a
+  // particle that makes the person the owner of another's ("本人の保護者", "본인의 보호자").
+  static const std::vector<std::string> kFieldWords = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"氏名", "姓名", "名前", "お名前", "電話", "电话", "手机", "携帯", "メール", "邮箱", "住所",
+                               "地址", "紧急", "緊急", "연락처", "이름", "성명", "전화", "휴대폰", "이메일", "주소", "긴급",
+                               "비상"}) {
+      out.push_back(foldedPhrase(w));
+    }
+    return out;
+  }();
+  for (const std::string& w : kNotSelf) {
+    if (folded.find(w) != std::string::npos) return false;
+  }
+  for (const std::string& self : kSelf) {
+    for (std::size_t at = folded.find(self); at != std::string::npos; at = folded.find(self, at + 1)) {
+      // Brackets and commas fold to spaces: "紧急联系电话（本人）", "（本人，非家属）".
+      std::size_t next = at + self.size();
+      if (next >= folded.size() || folded[next] == ' ') return true;
+      std::string_view rest = std::string_view(folded).substr(next);
+      if (std::any_of(kFieldWords.begin(), kFieldWords.end(),
+                      [&](const std::string& f) { return rest.substr(0, f.size()) == f; })) {
+        return true;
+      }
+    }
+  }
+  return false;
 }
 
 // A part short enough to be a field's name and no sentence: "Telefon", "Phone number",
@@ -30,9 +58,19 @@ bool namesAFieldOnly(std::string_view part) {
   static constexpr std::string_view kNoteWords[] = {
       "for", "fur", "pour", "para", "per", "voor", "dla", "для", "used", "use", "shown", "appears", "in", "on", "via",
       "by", "im", "en", "personalise", "personalize", "personalisation", "personalization", "notifications",
-      "alerts", "updates", "receipt", "receipts", "confirmation", "newsletter"};
+      "alerts", "updates", "receipt", "receipts", "confirmation", "newsletter", "or", "oder", "ou", "o", "of",
+      "lub", "или", "optional", "optionnel", "opcional", "facoltativo", "opzionale", "ggf", "not", "nicht", "pas",
+      "no", "niet", "nie", "не"};
   CharStats s = charStats(part);
-  if (s.han + s.hangul + s.kana > 0) return countGraphemes(trimText(part)) <= 7;
+  if (s.han + s.hangul + s.kana > 0) {
+    // Sentences end in a polite verb: "表示されます", "보내드립니다", "请填写您".
+    static const std::vector<std::string> kEndings = {foldedPhrase("ます"), foldedPhrase("です"), foldedPhrase("ください"),
+                                                      foldedPhrase("您"), foldedPhrase("니다"), foldedPhrase("요")};
+    std::string folded = foldText(part);
+    bool sentence = std::any_of(kEndings.begin(), kEndings.end(),
+                                [&](const std::string& e) { return folded.find(e) != std::string::npos; });
+    return !sentence && countGraphemes(trimText(part)) <= 7;
+  }
   std::vector<std::string> words = foldedWords(part);
   return words.size() <= 3 && !anyListed(kNoteWords, words);
 }
@@ -47,19 +85,6 @@ bool namesOnlyAnEmergency(std::string_view text) {
                                                  "nome", "naam", "imie", "имя", "contactpersoon", "notfallkontakt"};
   std::vector<std::string> words = foldedWords(text);
   return anyListed(kSituations, words) && !anyListed(kPeople, words);
-}
-
-// A short later part that says whose value the field is ("Emergency contact", "Parent",
-// "Bij nood contactpersoon"): not negated, no example, no choice ("Parent or student"), and
-// more than the emergency in which the number is used ("Phone · In an emergency").
-bool namesWhoseValue(std::string_view part) {
-  static constexpr std::string_view kChoices[] = {"or", "oder", "ou", "o", "of", "lub", "или", "and", "und",
-                                                  "et", "y", "en", "и"};
-  std::vector<std::string> words = foldedWords(part);
-  if (words.size() > 4 || !negatedWords(part).empty() || opensWithAnExample(part) || anyListed(kChoices, words)) {
-    return false;
-  }
-  return !namesOnlyAnEmergency(part);
 }
 
 // Kinds whose word may head a group of fields: "Company", "Shipping address", "Contact person".
@@ -112,8 +137,9 @@ bool isOrganisationsDetail(FieldKind kind) {
   }
 }
 
-// An employer, a former organisation, or someone or some part of it: "Employer email",
-// "Previous employer email", "Company HR email", "Company director email".
+// An employer, a former organisation, someone at it or a shared box of it: "Employer email",
+// "Previous employer email", "Company HR email", "Firma · E-Mail Geschäftsführer", "Company
+// billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded) {
   static const std::vector<std::string> kWords = [] {
     std::vector<std::string> out;
@@ -123,9 +149,15 @@ bool namesAnotherPartOfIt(const std::string& folded) {
                                "contact", "representative", "director", "head", "manager", "department",
                                "previous", "former", "prior", "past", "ehemaliger", "ehemalige", "ehemaligen",
                                "vorheriger", "vorherige", "fruherer", "ancien", "ancienne", "anterior",
-                               "precedente", "poprzedni", "предыдущего", "предыдущий"}) {
+                               "precedente", "poprzedni", "предыдущего", "предыдущий", "geschaftsfuhrer",
+                               "inhaber", "ansprechpartner", "responsable", "gerente", "titolare", "referente",
+                               "руководителя", "руководитель", "owner", "owner s", "signatory", "admin", "billing",
+                               "support", "sales", "info", "client", "supplier", "zentrale", "buchhaltung",
+                               "accounting", "invoice", "invoices", "rechnung", "facturation", "factura",
+                               "fatturazione", "not personal"}) {
       out.push_back(" " + foldedPhrase(w) + " ");
     }
+    for (std::string_view w : {"负责人", "联系人", "担当者", "담당자", "대표자", "代表", "总机"}) out.push_back(foldedPhrase(w));
     return out;
   }();
   return std::any_of(kWords.begin(), kWords.end(),

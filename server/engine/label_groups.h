@@ -10,7 +10,8 @@
 
 namespace oskel::answer {
 
-// "本人" or "본인" (oneself) in a label, not negated ("非本人", "本人以外", "본인 아님").
+// "本人" or "본인" (oneself) standing alone or before a field's word ("（本人）", "本人氏名"); not
+// negated ("非本人", "本人以外", "본인 아님") nor owning another's ("本人の保護者", "본인의 보호자").
 bool namesTheFillerInCjk(const std::string& folded);
 
 // A part short enough to be a field's name and no sentence: "Telefon", "Phone number",
@@ -19,11 +20,6 @@ bool namesAFieldOnly(std::string_view part);
 
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".
 bool namesOnlyAnEmergency(std::string_view text);
-
-// A short later part that says whose value the field is ("Emergency contact", "Parent",
-// "Bij nood contactpersoon"): not negated, no example, no choice ("Parent or student"), and
-// more than the emergency in which the number is used ("Phone · In an emergency").
-bool namesWhoseValue(std::string_view part);
 
 // Kinds whose word may head a group of fields: "Company", "Shipping address", "Contact person".
 bool headsAGroup(FieldKind kind);
@@ -35,8 +31,9 @@ bool readsAnotherDetail(FieldKind heading, FieldKind later);
 // The contact details of a person that an organisation has as well: "Firma Telefon".
 bool isOrganisationsDetail(FieldKind kind);
 
-// An employer, a former organisation, or someone or some part of it: "Employer email",
-// "Previous employer email", "Company HR email", "Company director email".
+// An employer, a former organisation, someone at it or a shared box of it: "Employer email",
+// "Previous employer email", "Company HR email", "Firma · E-Mail Geschäftsführer", "Company
+// billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded);
 
 }  // namespace oskel::answer

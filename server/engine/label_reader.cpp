@@ -76,7 +76,11 @@ std::string withoutRequirement(const std::string& folded) {
 // "Phone · Country code", "Country · Country code"; but not a hint on writing the whole
 // ("Include country code").
 bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
+  // "Address · City", "Billing address · Postcode": a line of the address the heading opens.
+  bool lineOfAddress = piece == FieldKind::kAddressLine2 || piece == FieldKind::kPostalCode ||
+                       piece == FieldKind::kCity || piece == FieldKind::kRegion || piece == FieldKind::kCountry;
   return (whole == FieldKind::kFullName && (piece == FieldKind::kGivenName || piece == FieldKind::kFamilyName)) ||
+         (whole == FieldKind::kStreetAddress && lineOfAddress && namesAFieldOnly(part)) ||
          (piece == FieldKind::kDatePart && !isWritingHint(part, piece) &&
           (whole == FieldKind::kBirthDate || !hasCjkDateCharacter(part))) ||
          (piece == FieldKind::kPhonePart && !isWritingHint(part, piece));
@@ -371,7 +375,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // A later part runs labels together and reads another kind, or was unsure which:
       // "Full name · Last name: Email:", "Name · Achternaam: Full name:".
       decided.offerOnly = true;
-    } else if (reading.kind == FieldKind::kSomeoneElse && namesWhoseValue(part) && !isANoteOnOthers(part)) {
+    } else if (reading.kind == FieldKind::kSomeoneElse && decided.kind != FieldKind::kOrganisation &&
+               namesWhoseValue(part) && !isANoteOnOthers(part)) {
       // "Phone · Emergency contact": a short later part names whose value it is; not a note
       // ("Your name · Recipient will see this"), an example or a choice ("Parent or student").
       return reading;
@@ -391,7 +396,17 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     }
   }
   // "Passenger 2 · First name": the second passenger is someone the person books for.
-  if (isAnswerable(decided.kind) && numbersAnotherPerson(label)) return {FieldKind::kSomeoneElse, 0.9};
+  // Only parts that name a field count, not help sentences ("You can add other passengers later").
+  if (isAnswerable(decided.kind)) {
+    for (std::string_view whole : labelParts(label)) {
+      CharStats chars = charStats(whole);
+      bool shortPart = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(whole)) <= 12
+                                                                : foldedWords(whole).size() <= 5;
+      if (shortPart && negatedWords(whole).empty() && numbersAnotherPerson(whole)) {
+        return {FieldKind::kSomeoneElse, 0.9};
+      }
+    }
+  }
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.
   // Only a label that asks for the date of birth and nothing more has it inserted.
   if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {

@@ -108,6 +108,13 @@ class LabelReader {
   // or a likeness ("(under 16: parental consent required)", "(for emergencies)"): the field
   // stays the person's own.
   bool isANoteOnOthers(std::string_view aside) const;
+  // Whether a short later part says whose value the field is ("Emergency contact", "Parent or
+  // guardian"): not negated, no example, and no choice that includes the person ("Parent or
+  // student").
+  bool namesWhoseValue(std::string_view part) const;
+  // Whether an aside is only a role that the one filling in the form can hold ("guardian",
+  // "verhuurder", "tutor legal") and that reads as someone else's.
+  bool isAFillersRole(std::string_view aside) const;
   // `ownField`: the words outside say the value is the person's own ("Your email").
   ClauseVerdict judgeClause(std::string_view clause, const FieldReading& outside, bool ownField,
                             FieldKind* ruledOut) const;

@@ -89,8 +89,17 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
       reading.kind != FieldKind::kRegion && reading.kind != FieldKind::kCountry) {
     return reading;
   }
-  // An aside speaks for itself; a company in an example address ("z. B. max@firma.de") is none.
-  if (!labelAsides(text).empty() || text.find('@') != std::string::npos) return reading;
+  // A company in an example address ("z. B. max@firma.de") is none.
+  if (text.find('@') != std::string::npos) return reading;
+  // An aside speaks for itself ("Phone (your employer)"), but a company's name must not go into
+  // its phone field for it: "Firma Telefon (Zentrale)" offers the number.
+  if (std::vector<LabelAside> asides = labelAsides(text); !asides.empty()) {
+    if (reading.kind != FieldKind::kOrganisation) return reading;
+    FieldReading outside = readOrganisationsDetail(withoutAsides(text, asides), reading);
+    if (outside.kind == FieldKind::kOrganisation) return reading;
+    outside.offerOnly = true;
+    return outside;
+  }
   std::string folded = foldText(text);
   if (asksForAName(folded)) return reading;
   // "Firma / Land", "Company and phone": one piece names the organisation, another the detail.
@@ -113,8 +122,7 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
   // one's or a department's ("Employer HR email"); so is a number the label calls the
   // person's own or their work number ("Your company phone", "Employer · Work phone").
   bool own = asksForWorkDetails(text) || namesOwnValue(text, detail.kind);
-  if ((detail.kind == FieldKind::kEmail && !namesAnotherPartOfIt(folded)) ||
-      (detail.kind == FieldKind::kPhone && own)) {
+  if (!namesAnotherPartOfIt(folded) && (detail.kind == FieldKind::kEmail || (detail.kind == FieldKind::kPhone && own))) {
     detail.offerOnly = false;
   }
   return detail;

@@ -119,7 +119,7 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
                  {"Phone \u00B7 Parent", own, std::nullopt},
                  {"Phone \u00B7 We only call your emergency contact if we cannot reach you", own, 0u, true},
                  {"Phone \u00B7 In an emergency", own, 0u, true},
-                 {"Telefoon \u00B7 Uw huisarts belt terug", own, 0u, true},
+                 {"Telefoon \u00B7 Uw huisarts belt u terug", own, 0u, true},
                  {"Phone \u00B7 Parent or student", own, 0u, true}});
 }
 

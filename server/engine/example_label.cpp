@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <unicode/uchar.h>
+
 #include "engine/lexicon.h"
 #include "engine/text.h"
 
@@ -130,6 +132,21 @@ bool opensWithAnExample(std::string_view part) {
   bool marked = false;
   stripMarker(part, &marked);
   return marked;
+}
+
+bool examplesAName(std::string_view part) {
+  static constexpr std::string_view kJoins[] = {"&", "and", "und", "et", "e", "y", "i", "di", "de", "del", "der",
+                                                "van", "von", "the", "of", "-", "+"};
+  bool marked = false;
+  std::string_view example = stripMarker(part, &marked);
+  std::vector<std::string_view> words = splitWords(example);
+  if (!marked || words.empty()) return false;
+  for (std::string_view w : words) {
+    UChar32 first = firstCodePoint(w);
+    if (!u_isalpha(first) || isListed(kJoins, w)) continue;
+    if (u_hasBinaryProperty(first, UCHAR_CASED) && !u_isupper(first)) return false;  // "your mother"
+  }
+  return true;
 }
 
 FieldKind exampleValueKind(const ValueReader& values, std::string_view part, ExampleContext context) {

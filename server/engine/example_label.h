@@ -38,4 +38,8 @@ FieldKind exampleValueKind(const ValueReader& values, std::string_view part, Exa
 // Whether a label part opens with an example marker: "e.g. Mom's Bakery", "z. B. Kinder GmbH".
 bool opensWithAnExample(std::string_view part);
 
+// Whether a part is an example of a name: a marker and then capitalised words ("e.g. Mom's
+// Bakery", "z. B. Müller & Sohn", "例：株式会社こども未来"); not "e.g. your child's school".
+bool examplesAName(std::string_view part);
+
 }  // namespace oskel::answer

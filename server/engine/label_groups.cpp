@@ -3,6 +3,7 @@
 #include "engine/label_groups.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -137,15 +138,12 @@ bool isOrganisationsDetail(FieldKind kind) {
   }
 }
 
-// An employer, a former organisation, someone at it or a shared box of it: "Employer email",
-// "Previous employer email", "Company HR email", "Firma · E-Mail Geschäftsführer", "Company
-// billing email", "会社電話番号（代表）".
+// A former organisation, someone at it or a shared box of it: "Previous employer email",
+// "Company HR email", "Firma · E-Mail Geschäftsführer", "Company billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded) {
   static const std::vector<std::string> kWords = [] {
     std::vector<std::string> out;
-    for (std::string_view w : {"employer", "employer s", "arbeitgeber", "arbeitgebers", "werkgever", "employeur",
-                               "empleador", "empregador", "datore", "pracodawca", "pracodawcy", "работодатель",
-                               "работодателя", "hr", "human resources", "personalabteilung", "rh", "rrhh",
+    for (std::string_view w : {"hr", "human resources", "personalabteilung", "rh", "rrhh",
                                "contact", "representative", "director", "head", "manager", "department",
                                "previous", "former", "prior", "past", "ehemaliger", "ehemalige", "ehemaligen",
                                "vorheriger", "vorherige", "fruherer", "ancien", "ancienne", "anterior",
@@ -162,6 +160,101 @@ bool namesAnotherPartOfIt(const std::string& folded) {
   }();
   return std::any_of(kWords.begin(), kWords.end(),
                      [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+}
+
+namespace {
+
+// Whether every word of `folded` is one of `latin`, and every word written in Han, kana or
+// Hangul falls apart into pieces of `cjk` (matched from the start, longest first).
+bool madeOnlyOf(const std::string& folded, const std::vector<std::string>& latin, std::vector<std::string> cjk) {
+  std::sort(cjk.begin(), cjk.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  for (const std::string& word : foldedWords(folded)) {
+    if (std::find(latin.begin(), latin.end(), word) != latin.end()) continue;
+    CharStats chars = charStats(word);
+    if (chars.han + chars.hangul + chars.kana == 0) return false;
+    std::string_view rest = word;
+    while (!rest.empty()) {
+      auto piece = std::find_if(cjk.begin(), cjk.end(), [&](const std::string& c) { return rest.substr(0, c.size()) == c; });
+      if (piece == cjk.end()) return false;
+      rest.remove_prefix(piece->size());
+    }
+  }
+  return true;
+}
+
+std::vector<std::string> foldedAll(std::initializer_list<std::string_view> words) {
+  std::vector<std::string> out;
+  for (std::string_view w : words) {
+    std::vector<std::string> parts = foldedWords(w);
+    out.insert(out.end(), parts.begin(), parts.end());
+  }
+  return out;
+}
+
+std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> words) {
+  std::vector<std::string> out;
+  for (std::string_view w : words) out.push_back(foldedPhrase(w));
+  return out;
+}
+
+}  // namespace
+
+bool namesAnEmployer(const std::string& folded) {
+  static const std::vector<std::string> kWords = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"employer", "employer s", "arbeitgeber", "arbeitgebers", "werkgever", "employeur",
+                               "empleador", "empregador", "datore", "pracodawca", "pracodawcy", "работодатель",
+                               "работодателя"}) {
+      out.push_back(" " + foldedPhrase(w) + " ");
+    }
+    return out;
+  }();
+  return std::any_of(kWords.begin(), kWords.end(),
+                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+}
+
+bool isBareOrganisationsDetail(const std::string& folded) {
+  static const std::vector<std::string> kLatin = foldedAll({
+      "company", "firma", "firmen", "unternehmen", "societe", "entreprise", "empresa", "azienda", "societa",
+      "bedrijf", "organisation", "organization", "organisatie", "organizacja", "компания", "организация",
+      "employer", "arbeitgeber", "werkgever", "employeur", "empleador", "empregador", "institution", "business",
+      "foretag", "email", "e-mail", "adresse", "address", "adres", "correo", "electronico", "courriel", "posta",
+      "eletronico", "direccion", "indirizzo", "endereco", "phone", "telephone", "telefon", "telefono", "telefone",
+      "telefoon", "tel", "number", "nummer", "numero", "numer", "nr", "mobile", "mobil", "handy", "cell",
+      "телефон", "почта", "электронная", "your", "my", "the", "of", "at", "de", "la", "le", "l", "du", "des", "da",
+      "do", "del", "della", "dell", "di", "der", "die", "das", "van", "het", "ihr", "ihre", "votre", "su", "tu",
+      "seu", "sua", "il", "tuo", "uw", "je", "work", "business", "office", "professional", "professionnel",
+      "professionnelle", "pro", "geschaftlich", "geschaftliche", "dienstlich", "dienstliche", "arbeit", "trabajo",
+      "laboral", "lavoro", "aziendale", "trabalho", "comercial", "werk", "zakelijk", "sluzbowy", "рабочий",
+      "рабочая"});
+  static const std::vector<std::string> kCjk = foldedPhrases({
+      "会社", "企業", "勤務先", "所属", "所属先", "公司", "单位", "工作单位", "企业", "회사", "직장", "소속", "メールアドレス",
+      "メール", "電話番号", "電話", "邮箱", "电子邮件", "电子邮箱", "电话", "手机", "이메일", "전화번호", "전화", "연락처", "の",
+      "的", "의", "用", "ご"});
+  return madeOnlyOf(folded, kLatin, kCjk);
+}
+
+bool isOwnAddressHeading(const std::string& folded) {
+  static const std::vector<std::string> kLatin = foldedAll({
+      "address", "adresse", "anschrift", "adres", "direccion", "indirizzo", "endereco", "morada", "адрес",
+      "billing", "shipping", "delivery", "home", "postal", "mailing", "residential", "street", "current", "your",
+      "my", "ihre", "votre", "tu", "su", "seu", "sua", "tuo", "uw", "je", "de", "la", "le", "du", "des", "di", "da",
+      "do", "del", "livraison", "facturation", "envio", "facturacion", "entrega", "cobranca", "faturamento",
+      "spedizione", "fatturazione", "consegna", "lieferadresse", "rechnungsadresse", "wohnadresse",
+      "privatadresse", "postadresse", "lieferanschrift", "rechnungsanschrift", "wohnanschrift", "bezorgadres",
+      "factuuradres", "woonadres", "postadres", "dostawy", "faktury", "zamieszkania", "доставки", "проживания",
+      "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige"});
+  static const std::vector<std::string> kCjk = foldedPhrases({
+      "住所", "ご住所", "お届け先", "配送先", "ご請求先", "請求先", "現住所", "地址", "收货地址", "收货", "配送地址", "配送",
+      "家庭地址", "주소", "배송지", "배송", "청구지", "자택", "の"});
+  return madeOnlyOf(folded, kLatin, kCjk);
+}
+
+bool personsOwnAtWork(const std::string& folded, FieldKind kind, bool saysOwn) {
+  if (kind != FieldKind::kEmail && kind != FieldKind::kPhone) return false;
+  if (!isBareOrganisationsDetail(folded) || namesAnotherPartOfIt(folded)) return false;
+  if (saysOwn) return true;
+  return kind == FieldKind::kEmail && !namesAnEmployer(folded);
 }
 
 }  // namespace oskel::answer

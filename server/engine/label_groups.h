@@ -31,9 +31,26 @@ bool readsAnotherDetail(FieldKind heading, FieldKind later);
 // The contact details of a person that an organisation has as well: "Firma Telefon".
 bool isOrganisationsDetail(FieldKind kind);
 
-// An employer, a former organisation, someone at it or a shared box of it: "Employer email",
-// "Previous employer email", "Company HR email", "Firma · E-Mail Geschäftsführer", "Company
-// billing email", "会社電話番号（代表）".
+// A former organisation, someone at it or a shared box of it: "Previous employer email",
+// "Company HR email", "Firma · E-Mail Geschäftsführer", "Company billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded);
+
+// An employer: whose e-mail or phone the label may ask for, unless it says "your" or "work"
+// ("Employer · Work phone").
+bool namesAnEmployer(const std::string& folded);
+
+// A label that names only an organisation and its e-mail or phone, with at most "your" or
+// "work" beside them: "Firma E-Mail", "Company · Your work email", "会社のメールアドレス"; not
+// "Company · CEO email" nor "Customer company · Email".
+bool isBareOrganisationsDetail(const std::string& folded);
+
+// A heading that names the person's own address: "Address", "Billing address", "Lieferadresse",
+// "お届け先"; not "Previous address", "Property address", "Work address".
+bool isOwnAddressHeading(const std::string& folded);
+
+// Whether an organisation's e-mail or phone that `folded` asks for is the person's own at work:
+// a bare label ("Firma E-Mail", "Company · Email") for an e-mail address, one that says "your"
+// or "work" (`saysOwn`) for a number or beside an employer ("Employer · Work phone").
+bool personsOwnAtWork(const std::string& folded, FieldKind kind, bool saysOwn);
 
 }  // namespace oskel::answer

@@ -76,11 +76,7 @@ std::string withoutRequirement(const std::string& folded) {
 // "Phone · Country code", "Country · Country code"; but not a hint on writing the whole
 // ("Include country code").
 bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
-  // "Address · City", "Billing address · Postcode": a line of the address the heading opens.
-  bool lineOfAddress = piece == FieldKind::kAddressLine2 || piece == FieldKind::kPostalCode ||
-                       piece == FieldKind::kCity || piece == FieldKind::kRegion || piece == FieldKind::kCountry;
   return (whole == FieldKind::kFullName && (piece == FieldKind::kGivenName || piece == FieldKind::kFamilyName)) ||
-         (whole == FieldKind::kStreetAddress && lineOfAddress && namesAFieldOnly(part)) ||
          (piece == FieldKind::kDatePart && !isWritingHint(part, piece) &&
           (whole == FieldKind::kBirthDate || !hasCjkDateCharacter(part))) ||
          (piece == FieldKind::kPhonePart && !isWritingHint(part, piece));
@@ -358,18 +354,30 @@ FieldReading LabelReader::read(std::string_view label) const { return read(label
 FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   if (looksLikeArithmetic(label)) return {FieldKind::kCaptcha, 0.9};
   FieldReading decided;
+  std::string decidedPart;
   bool haveDecision = false;
   for (std::string_view whole : labelParts(label)) {
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
+    bool lineOfAddress = reading.kind == FieldKind::kAddressLine2 || reading.kind == FieldKind::kPostalCode ||
+                         reading.kind == FieldKind::kCity || reading.kind == FieldKind::kRegion ||
+                         reading.kind == FieldKind::kCountry;
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
       // The piece of a group only offered is itself only offered: "Company: Name: · First name".
       bool groupOffered = haveDecision && decided.offerOnly;
       decided = reading;
       decided.offerOnly = decided.offerOnly || groupOffered;
+      decidedPart = part;
       haveDecision = true;
+    } else if (decided.kind == FieldKind::kStreetAddress && lineOfAddress && namesAFieldOnly(part)) {
+      // "Address · City", "Billing address · Postcode": a line of the address the heading opens,
+      // the person's own where the heading names it so; offered under "Previous address".
+      bool groupOffered = decided.offerOnly;
+      bool own = isOwnAddressHeading(foldText(decidedPart));
+      decided = reading;
+      decided.offerOnly = decided.offerOnly || groupOffered || !own;
     } else if (runTogether && (reading.kind != decided.kind || reading.offerOnly) &&
                !colonClosedLabels(whole).empty()) {
       // A later part runs labels together and reads another kind, or was unsure which:
@@ -386,9 +394,13 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // first part heads a group and the later one names the field in it. Never the heading's
       // value; the field's own is offered, as the heading may say whose it is, unless the part
       // says so itself ("Company · Your work email") or it is a company's e-mail address.
-      bool own = asksForWorkDetails(part) || namesOwnValue(part, reading.kind) ||
-                 (decided.kind == FieldKind::kOrganisation && reading.kind == FieldKind::kEmail &&
-                  !namesAnotherPartOfIt(foldText(label)));
+      // Work details are the person's own under an organisation or an address, not under a
+      // name that may be another's ("Name of director · Business email").
+      bool contact = reading.kind == FieldKind::kEmail || reading.kind == FieldKind::kPhone;
+      bool underAName = decided.kind == FieldKind::kFullName || decided.kind == FieldKind::kGivenName ||
+                        decided.kind == FieldKind::kFamilyName;
+      bool own = namesOwnValue(part, reading.kind) || (contact && !underAName && asksForWorkDetails(part));
+      if (decided.kind == FieldKind::kOrganisation) own = personsOwnAtWork(foldText(label), reading.kind, own);
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
     } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {

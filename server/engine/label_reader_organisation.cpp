@@ -118,11 +118,10 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
   bool becameDetail = detail.offerOnly && !reading.offerOnly &&
                       (reading.kind == FieldKind::kOrganisation || reading.kind == detail.kind);
   if (!becameDetail) return reading;
-  // A company's e-mail address is the person's own at work, unless an employer's, a former
-  // one's or a department's ("Employer HR email"); so is a number the label calls the
-  // person's own or their work number ("Your company phone", "Employer · Work phone").
-  bool own = asksForWorkDetails(text) || namesOwnValue(text, detail.kind);
-  if (!namesAnotherPartOfIt(folded) && (detail.kind == FieldKind::kEmail || (detail.kind == FieldKind::kPhone && own))) {
+  // A company's e-mail address is the person's own at work where the label names nothing else
+  // ("Firma E-Mail", not "Company · CEO email", "Customer company · Email"); so is a number the
+  // label calls the person's own or their work number ("Your company phone").
+  if (personsOwnAtWork(folded, detail.kind, asksForWorkDetails(text) || namesOwnValue(text, detail.kind))) {
     detail.offerOnly = false;
   }
   return detail;

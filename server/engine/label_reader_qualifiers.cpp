@@ -139,7 +139,7 @@ bool LabelReader::isANoteOnOthers(std::string_view aside) const {
       "minorenne", "minderjarig", "minderjarigen", "niepelnoletni", "несовершеннолетних", "under", "unter",
       "moins", "sotto", "onder", "ponizej"};
   // A permission, reachability, or who sees the value: "(Kinder unter 6 frei)", "(bereikbaar
-  // bij nood)", "· Recipient will see this", "(ask a parent first)", "(advisor callback)".
+  // bij nood)", "· Recipient will see this", "(ask a parent first)".
   static constexpr std::string_view kNoteWords[] = {
       "allowed", "welcome", "erlaubt", "willkommen", "frei", "admis", "acceptes", "gratuit", "admiten", "aceptan",
       "gratis", "ammessi", "permitidos", "toegestaan", "dozwolone", "also", "auch", "aussi", "tambien", "anche",
@@ -151,26 +151,15 @@ bool LabelReader::isANoteOnOthers(std::string_view aside) const {
       "repondre", "responder", "rispondere", "antwoorden", "ask", "fragen", "demandez", "pregunta", "chiedi",
       "vraag", "zapytaj", "callback", "ruckruf", "rappel", "visibile", "visivel", "zichtbaar", "widoczne",
       "widoczny", "widoczna", "видно", "виден"};
-  // Someone who acts on the person's value, or what it is for, said to the person: "(our
-  // advisor will call you)", "(copy to your GP)", "· Für Ihren Arzt"; not "(whoever will pick
-  // up the child)", "(person who can collect your child)" nor "(родителей для
-  // несовершеннолетних)", which say whose it is.
-  static constexpr std::string_view kActsOnYou[] = {
-      "will", "can", "may", "wird", "kann", "va", "peut", "pourra", "puede", "podra", "pode", "potra", "puo",
-      "zal", "kan", "moze", "может", "будет", "share", "shared", "teilen", "geteilt", "partager", "partage",
-      "compartir", "compartido", "condividere", "condiviso", "compartilhar", "delen", "gedeeld", "udostepniamy",
-      "copy", "kopie", "copie", "copia", "kopia", "копия", "registered", "registriert", "inscrit", "registrado",
-      "registrato", "geregistreerd", "sent", "gesendet", "envoye", "enviado", "inviato", "verzonden", "wyslany",
-      "отправлен", "call", "calls", "ruft", "appelle", "rappelle", "llama", "chiama", "belt", "zadzwoni",
-      "позвонит", "свяжется", "zuruckrufen", "for", "fur", "pour", "para", "per", "voor", "dla", "для", "icin",
-      "case", "cas", "caso", "geval", "razie", "случае"};
-  // "You" as the one acted on ("will call you", "belt u terug"); "your" would as well own the
-  // person named after it ("for your child", "your child will receive it").
-  static constexpr std::string_view kYou[] = {"you", "sie", "dich", "dir", "ihnen", "vous", "te", "ti", "usted",
-                                              "voce", "u", "jou", "cie", "ciebie", "вас", "вам", "тебя"};
-  static constexpr std::string_view kWho[] = {"who", "whoever", "whom", "die", "der", "welche", "wer", "qui", "que",
-                                              "quien", "che", "chi", "wie", "ktory", "ktora", "kto", "который",
-                                              "которая", "кто"};
+  // Words of the other person's own detail or a question about them: "(parent email visible to
+  // teacher)", "(emergency: who should we call?)". A clause with them asks for that detail.
+  static constexpr std::string_view kTheirs[] = {
+      "email", "mail", "correo", "courriel", "phone", "telephone", "telefon", "telefono", "telefone", "telefoon",
+      "телефон", "number", "numero", "nummer", "numer", "номер", "mobile", "cell", "handy", "name", "nom", "nombre",
+      "nome", "naam", "imie", "имя", "address", "adresse", "direccion", "indirizzo", "endereco", "adres", "their",
+      "leur", "leurs", "loro", "их", "ich", "who", "whom", "wen", "wer", "qui", "quien", "chi", "quem", "kogo",
+      "kto", "кому", "кого", "кто", "line", "linea", "ligne", "leitung", "person", "personne", "persona", "pessoa",
+      "persoon", "osoba"};
   // A condition the person is in: "(if travelling with a child)"; not "(parent's email if
   // under 13)" nor "(if under 13 parent email)".
   static constexpr std::string_view kIf[] = {"if", "when", "unless", "wenn", "falls", "si", "cuando", "se",
@@ -201,6 +190,7 @@ bool LabelReader::isANoteOnOthers(std::string_view aside) const {
     std::string folded = foldText(clause);
     std::vector<std::string> words = foldedWords(clause);
     if (folded.find(" s ") != std::string::npos) return false;  // "(parent's, if you are a minor)"
+    if (anyListed(kTheirs, words)) return false;
     if (anyListed(kNoteWords, words)) return true;
     bool digits = std::any_of(clause.begin(), clause.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (anyListed(kConsent, words) && (anyListed(kNeeded, words) || digits)) return true;
@@ -213,12 +203,7 @@ bool LabelReader::isANoteOnOthers(std::string_view aside) const {
       for (const std::string& w : words) {
         if (!isListed(kSituations, w)) rest += w + " ";
       }
-      return !someoneElse(rest);
-    }
-    if (anyListed(kActsOnYou, words) && !anyListed(kWho, words)) {
-      for (std::size_t i = 0; i < words.size(); ++i) {
-        if (isListed(kYou, words[i])) return !someoneElse(joined(words, i + 1, words.size()));
-      }
+      return !rest.empty() && !someoneElse(rest);  // "(emergency)" alone may be the contact's
     }
     for (const std::string& w : kCjkNoteWords) {
       if (folded.find(w) != std::string::npos) return true;
@@ -247,7 +232,7 @@ bool LabelReader::isANoteOnOthers(std::string_view aside) const {
     }
     return false;
   };
-  if (!someoneElse(aside)) return false;
+  if (!someoneElse(aside) || anyListed(kTheirs, foldedWords(aside))) return false;
   // Each clause that names someone else must be such a note: not "(of the child, if any)",
   // nor "(under 18s: parent's phone)".
   for (std::string_view clause : asideClauses(aside)) {
@@ -326,9 +311,9 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
       continue;
     }
     // "Company (e.g. Mentor Graphics)": an example of a company names no one; "Phone (e.g. your
-    // mother)" does. Other examples stay part of what is read ("IPv6 address (e.g. 2001:db8::1)").
+    // mother)" and "Employer (e.g. your spouse's employer)" do. Other examples stay part of what is read ("IPv6 address (e.g. 2001:db8::1)").
     if (!negated && outside.kind == FieldKind::kOrganisation && opensWithAnExample(a.inner) &&
-        readFolded(foldText(a.inner)).kind == FieldKind::kSomeoneElse) {
+        examplesAName(a.inner) && readFolded(foldText(a.inner)).kind == FieldKind::kSomeoneElse) {
       dropped.push_back(a);
       continue;
     }

@@ -38,7 +38,13 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Teilnehmer 3: Vorname", own, std::nullopt},
       {"Zweiter Teilnehmer \u00B7 E-Mail", own, std::nullopt},
       {"Пассажир 2 имя", own, std::nullopt},
+      {"Passenger (2) \u00B7 First name", own, std::nullopt},
+      {"Participant n\u00B0 2 \u00B7 Nom", own, std::nullopt},
+      {"\u041F\u0430\u0441\u0441\u0430\u0436\u0438\u0440 2-\u0439 \u00B7 \u0418\u043C\u044F", own, std::nullopt},  // Пассажир 2-й · Имя
       {"Passenger 1 \u00B7 First name", own, 1u, true},
+      // Help sentences and counts are no second person.
+      {"Email \u00B7 You can add other passengers later", own, 3u, true},
+      {"Your name \u00B7 Guests: 2", own, 0u, true},
       {"Adult 1 \u00B7 Email", own, 3u, true},
   });
   // Notes beside the person's own value: a consent, a condition the person is in, an example,
@@ -52,7 +58,14 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Phone (our advisor will call you back)", own, 2u, true},
       {"\u6536\u6B3E\u4EBA\u59D3\u540D\uFF08\u672C\u4EBA\uFF09", own, 0u, true},  // 收款人姓名（本人）
       {"\u96FB\u8A71\u756A\u53F7\uFF08\u7DCA\u6025\u9023\u7D61\u7528\uFF09", own, 2u, true},  // 電話番号（緊急連絡用）
-      // ... but not where the aside says whose the value is.
+      // ... but not where the aside says whose the value is, or who acts is someone else.
+      {"Phone (person who can collect your child)", own, std::nullopt},
+      {"Your email (child)", own, std::nullopt},
+      {"Phone (e.g. your mother)", own, std::nullopt},
+      {"Phone (emergency: who should we call?)", own, std::nullopt},
+      {"Email (parent email visible to teacher)", own, std::nullopt},
+      {"\u4FDD\u8B77\u8005\u6C0F\u540D\uFF08\u672C\u4EBA\u304C\u672A\u6210\u5E74\u306E\u5834\u5408\uFF09", own,
+       std::nullopt},  // 保護者氏名（本人が未成年の場合）
       {"Email (parent's email if under 13)", own, std::nullopt},
       {"Phone (under 18s: parent's phone)", own, std::nullopt},
       {"\u96FB\u8A71\u756A\u53F7\uFF08\u672A\u6210\u5E74\u306E\u5834\u5408\u306F\u4FDD\u8B77\u8005\uFF09", own,
@@ -94,6 +107,12 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Firma PLZ", work, 4u, false},
       {"Telefon des Arbeitgebers", work, 1u, false},
       {"Company \u00B7 Phone", work, 1u, false},
+      {"Address \u00B7 City", list({{"A:index0", "Hauptstraße 5"}, {"C:index0", "Berlin"}}), 1u, true},
+      {"Previous address \u00B7 City", list({{"A:index0", "Hauptstraße 5"}, {"C:index0", "Berlin"}}), 1u, false},
+      {"Company \u00B7 CEO email", work, 2u, false},
+      {"Customer company \u00B7 Email", work, 2u, false},
+      {"Name of director \u00B7 Business email", work, 2u, false},
+      {"Billing address \u00B7 Postcode", work, 4u, true},
       {"Shipping address \u00B7 First name", list({{"A:index0", "Hauptstraße 5"}, {"G:index0", "Anna"}}), 1u, false},
       {"Ansprechpartner \u00B7 Telefon", list({{"N:index0", "Anna Müller"}, {"P:index0", "+49 30 1234567"}}), 1u, false},
       {"First name \u00B7 Used to personalise our emails", list({{"G:index0", "Anna"}}), 0u, true},

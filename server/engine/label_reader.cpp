@@ -257,49 +257,6 @@ std::vector<std::string_view> labelParts(std::string_view label) {
   }
 }
 
-FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
-                                          std::string* read) const {
-  std::string lastRead;
-  FieldReading last = readLabel(labels.back(), &lastRead);
-  if (last.kind == whole.kind) return whole;
-  // The field's own label names nothing read here. After labels of one kind it qualifies
-  // them ("Telefon: privat:"); after labels of several kinds it is a field of its own
-  // ("Email: Phone: Extension:"), and the kinds before it are other fields'.
-  if (last.kind == FieldKind::kUnknown) {
-    FieldKind first = FieldKind::kUnknown;
-    bool several = false;
-    for (std::size_t i = 0; i + 1 < labels.size(); ++i) {
-      std::string text;
-      FieldKind kind = readLabel(labels[i], &text).kind;
-      if (kind == FieldKind::kUnknown) continue;
-      if (first != FieldKind::kUnknown && kind != first) several = true;
-      first = kind;
-    }
-    FieldReading reading = whole;
-    reading.offerOnly = reading.offerOnly || several;
-    return reading;
-  }
-  *read = std::move(lastRead);
-  if (!isAnswerable(last.kind)) return last;  // "Straße: Hausnummer:"
-  std::string headingRead;
-  FieldReading heading = readLabel(labels[labels.size() - 2], &headingRead);
-  last.offerOnly = true;
-  if (last.alternative == FieldKind::kUnknown) {
-    bool headingAnswers = isAnswerable(heading.kind) && heading.kind != last.kind;
-    last.alternative = headingAnswers ? heading.kind : whole.kind;
-  }
-  return last;
-}
-
-FieldReading LabelReader::readPart(std::string_view whole, bool runTogether, std::string* read) const {
-  FieldReading reading = readLabel(whole, read);
-  if (!isAnswerable(reading.kind)) return reading;
-  std::vector<std::string_view> labels = colonClosedLabels(whole);
-  if (runTogether && !labels.empty()) return readRunTogether(labels, reading, read);
-  if (!labels.empty()) return reading;
-  return readOrganisationsDetail(*read, reading);
-}
-
 FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
   std::vector<LabelAside> asides = labelAsides(whole);
   FieldReading outside;

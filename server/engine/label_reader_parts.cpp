@@ -1,5 +1,6 @@
-// The label reader's handling of an organisation's contact details: "Firma Telefon" is a
-// phone number, not the company's name; "Firma E-Mail" the person's address at work.
+// The label reader's reading of one " · " part: labels of several fields run together
+// ("Vorname: Nachname:"), and an organisation's contact details ("Firma Telefon" is a phone
+// number, not the company's name; "Firma E-Mail" the person's address at work).
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -125,6 +126,49 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
     detail.offerOnly = false;
   }
   return detail;
+}
+
+FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
+                                          std::string* read) const {
+  std::string lastRead;
+  FieldReading last = readLabel(labels.back(), &lastRead);
+  if (last.kind == whole.kind) return whole;
+  // The field's own label names nothing read here. After labels of one kind it qualifies
+  // them ("Telefon: privat:"); after labels of several kinds it is a field of its own
+  // ("Email: Phone: Extension:"), and the kinds before it are other fields'.
+  if (last.kind == FieldKind::kUnknown) {
+    FieldKind first = FieldKind::kUnknown;
+    bool several = false;
+    for (std::size_t i = 0; i + 1 < labels.size(); ++i) {
+      std::string text;
+      FieldKind kind = readLabel(labels[i], &text).kind;
+      if (kind == FieldKind::kUnknown) continue;
+      if (first != FieldKind::kUnknown && kind != first) several = true;
+      first = kind;
+    }
+    FieldReading reading = whole;
+    reading.offerOnly = reading.offerOnly || several;
+    return reading;
+  }
+  *read = std::move(lastRead);
+  if (!isAnswerable(last.kind)) return last;  // "Straße: Hausnummer:"
+  std::string headingRead;
+  FieldReading heading = readLabel(labels[labels.size() - 2], &headingRead);
+  last.offerOnly = true;
+  if (last.alternative == FieldKind::kUnknown) {
+    bool headingAnswers = isAnswerable(heading.kind) && heading.kind != last.kind;
+    last.alternative = headingAnswers ? heading.kind : whole.kind;
+  }
+  return last;
+}
+
+FieldReading LabelReader::readPart(std::string_view whole, bool runTogether, std::string* read) const {
+  FieldReading reading = readLabel(whole, read);
+  if (!isAnswerable(reading.kind)) return reading;
+  std::vector<std::string_view> labels = colonClosedLabels(whole);
+  if (runTogether && !labels.empty()) return readRunTogether(labels, reading, read);
+  if (!labels.empty()) return reading;
+  return readOrganisationsDetail(*read, reading);
 }
 
 }  // namespace oskel::answer

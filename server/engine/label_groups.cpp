@@ -88,23 +88,19 @@ bool namesOnlyAnEmergency(std::string_view text) {
   return anyListed(kSituations, words) && !anyListed(kPeople, words);
 }
 
+bool isANameKind(FieldKind kind) {
+  return kind == FieldKind::kFullName || kind == FieldKind::kGivenName || kind == FieldKind::kFamilyName;
+}
+
+bool isALineOfAnAddress(FieldKind kind) {
+  return kind == FieldKind::kAddressLine2 || kind == FieldKind::kPostalCode || kind == FieldKind::kCity ||
+         kind == FieldKind::kRegion || kind == FieldKind::kCountry;
+}
+
 // Kinds whose word may head a group of fields: "Company", "Shipping address", "Contact person".
 bool headsAGroup(FieldKind kind) {
-  switch (kind) {
-    case FieldKind::kOrganisation:
-    case FieldKind::kStreetAddress:
-    case FieldKind::kAddressLine2:
-    case FieldKind::kPostalCode:
-    case FieldKind::kCity:
-    case FieldKind::kRegion:
-    case FieldKind::kCountry:
-    case FieldKind::kFullName:
-    case FieldKind::kGivenName:
-    case FieldKind::kFamilyName:
-      return true;
-    default:
-      return false;
-  }
+  return kind == FieldKind::kOrganisation || kind == FieldKind::kStreetAddress || isALineOfAnAddress(kind) ||
+         isANameKind(kind);
 }
 
 // A later part that names another field of the group `heading` starts: not a user name or
@@ -114,28 +110,13 @@ bool readsAnotherDetail(FieldKind heading, FieldKind later) {
       later == FieldKind::kUsernameOrEmail || later == FieldKind::kBirthDate) {
     return false;
   }
-  bool aName = later == FieldKind::kFullName || later == FieldKind::kGivenName || later == FieldKind::kFamilyName;
-  bool headingAName = heading == FieldKind::kFullName || heading == FieldKind::kGivenName ||
-                      heading == FieldKind::kFamilyName;
-  return !(aName && headingAName);  // "Name · First name" is a piece, read as such
+  return !(isANameKind(later) && isANameKind(heading));  // "Name · First name" is a piece, read as such
 }
 
 // The contact details of a person that an organisation has as well: "Firma Telefon".
 bool isOrganisationsDetail(FieldKind kind) {
-  switch (kind) {
-    case FieldKind::kPhone:
-    case FieldKind::kEmail:
-    case FieldKind::kUrl:
-    case FieldKind::kStreetAddress:
-    case FieldKind::kAddressLine2:
-    case FieldKind::kPostalCode:
-    case FieldKind::kCity:
-    case FieldKind::kRegion:
-    case FieldKind::kCountry:
-      return true;
-    default:
-      return false;
-  }
+  return kind == FieldKind::kPhone || kind == FieldKind::kEmail || kind == FieldKind::kUrl ||
+         kind == FieldKind::kStreetAddress || isALineOfAnAddress(kind);
 }
 
 // A former organisation, someone at it or a shared box of it: "Previous employer email",

@@ -21,6 +21,12 @@ bool namesAFieldOnly(std::string_view part);
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".
 bool namesOnlyAnEmergency(std::string_view text);
 
+// The parts of a person's name: full, given and family name.
+bool isANameKind(FieldKind kind);
+
+// The lines of an address after the street: "Address line 2", postal code, city, region, country.
+bool isALineOfAnAddress(FieldKind kind);
+
 // Kinds whose word may head a group of fields: "Company", "Shipping address", "Contact person".
 bool headsAGroup(FieldKind kind);
 

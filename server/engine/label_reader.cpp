@@ -318,9 +318,6 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     FieldReading reading = readPart(whole, runTogether, &part);
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
-    bool lineOfAddress = reading.kind == FieldKind::kAddressLine2 || reading.kind == FieldKind::kPostalCode ||
-                         reading.kind == FieldKind::kCity || reading.kind == FieldKind::kRegion ||
-                         reading.kind == FieldKind::kCountry;
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
       // The piece of a group only offered is itself only offered: "Company: Name: · First name".
       bool groupOffered = haveDecision && decided.offerOnly;
@@ -328,7 +325,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.offerOnly = decided.offerOnly || groupOffered;
       decidedPart = part;
       haveDecision = true;
-    } else if (decided.kind == FieldKind::kStreetAddress && lineOfAddress && namesAFieldOnly(part)) {
+    } else if (decided.kind == FieldKind::kStreetAddress && isALineOfAnAddress(reading.kind) &&
+               namesAFieldOnly(part)) {
       // "Address · City", "Billing address · Postcode": a line of the address the heading opens,
       // the person's own where the heading names it so; offered under "Previous address".
       bool groupOffered = decided.offerOnly;
@@ -354,9 +352,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // Work details are the person's own under an organisation or an address, not under a
       // name that may be another's ("Name of director · Business email").
       bool contact = reading.kind == FieldKind::kEmail || reading.kind == FieldKind::kPhone;
-      bool underAName = decided.kind == FieldKind::kFullName || decided.kind == FieldKind::kGivenName ||
-                        decided.kind == FieldKind::kFamilyName;
-      bool own = namesOwnValue(part, reading.kind) || (contact && !underAName && asksForWorkDetails(part));
+      bool own = namesOwnValue(part, reading.kind) ||
+                 (contact && !isANameKind(decided.kind) && asksForWorkDetails(part));
       if (decided.kind == FieldKind::kOrganisation) own = personsOwnAtWork(foldText(label), reading.kind, own);
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;

@@ -257,10 +257,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             // a town or a given name as the family name. Offered, never inserted.
             fit = kChooseFloor + 0.02;
             result.doubtful[i] = true;
-          } else if (kind == FieldKind::kGivenName && fit >= 0.4 && fit < kChooseFloor &&
-                     context.copiedAFamilyNameAlone(i)) {
-            // A family name copied alone ("Lindqvist"): a word no list knows beside it may be
-            // the given name copied the same way, or a town. Offered, never inserted.
+          } else if (kind == FieldKind::kGivenName && fit >= 0.4 && fit < kChooseFloor) {
+            // A word no list knows ("Thiago"), with no name of the person's elsewhere to place
+            // it: as likely a town or a brand as the given name. Offered, never inserted.
             fit = kChooseFloor + 0.02;
             result.doubtful[i] = true;
           }

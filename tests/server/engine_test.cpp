@@ -252,7 +252,7 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"City", list({{"A:index0", "Västerås"}, {"B:index0", "Linnea Lindqvist"}, {"C:index0", "Linnea"}}), 0u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "Linnea Lindqvist"}}), std::nullopt},
       {"City", list({{"A:index0", "Västerås"}}), std::nullopt},  // nothing says whose word this is
-      {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "CafeGuest"}}), std::nullopt},
+      {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "CafeGuest"}}), 0u, false},  // offered only
       // The person's name spelled into an address of theirs does as well as a full name.
       {"City", list({{"A:index0", "Thiago"}, {"B:index0", "Campinas"}, {"C:index0", "thiago.mourao@uol.com.br"}}), 1u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "linnea_l"}}), std::nullopt},
@@ -277,6 +277,10 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       // offered only, as it may as well be a town.
       {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "Lindqvist"}, {"C:index0", "114 55"}}), 0u, false},
       {"First name", list({{"A:index0", "Linnea"}, {"B:index0", "Nowak"}, {"C:index0", "114 55"}}), 0u, false},
+      // So is one with nothing to place it; beside a name of the person's, it is no part of it.
+      {"First name", list({{"A:index0", "Thiago"}, {"B:index0", "Brasil"}, {"C:index0", "Mourão Tecnologia Ltda"}}),
+       0u, false},
+      {"First name", list({{"A:index0", "Thiago"}, {"B:index0", "Ngozi Adeyemi"}}), std::nullopt},
       // With no name of the person's anywhere, a word no list knows is as likely a town or a
       // given name as the family name: offered only. One that ends as family names do is not.
       {"Last name", list({{"A:index0", "Västerås"}, {"B:index0", "Kindly confirm receipt."}}), 0u, false},
@@ -379,13 +383,14 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
       {"Vorname", list({{"A:index0", "Tereza"}, {"B:index0", "Olomouc"}, {"C:index0", "tereza.dv"}}), 0u},
       {"Last name", list({{"A:index0", "Västerås"}, {"B:index0", "Lindqvist"}, {"C:index0", "https://linnealindqvist.se"}}),
        1u},
-      // Someone else's address inside a message spells nobody's own name.
+      // Someone else's address inside a message spells nobody's own name: the word is offered
+      // only, as it would be with nothing beside it.
       {"Vorname",
        list({{"M:index0", "Hi, could you send the contract to tereza.dv@seznam.cz before Friday? Thanks, Jan"},
              {"M:index1", "tereza.dv@seznam.cz"},
              {"A:index0", "Tereza"}}),
-       std::nullopt},
-      {"Vorname", list({{"A:index0", "Tereza"}}), std::nullopt},
+       2u, false},
+      {"Vorname", list({{"A:index0", "Tereza"}}), 0u, false},
       // Korean names are written without a space; "김" begins "김민준".
       {"Last name", list({{"A:index0", "김민준"}, {"B:index0", "김"}}), 1u},
       // The town of a locality line is no family name; a postal code is no phone number.

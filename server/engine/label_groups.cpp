@@ -15,39 +15,45 @@ namespace oskel::answer {
 
 // "本人" or "본인" (oneself) in a label, not negated ("非本人", "本人以外", "본인 아님").
 bool namesTheFillerInCjk(const std::string& folded) {
-  static const std::vector<std::string> kSelf = {foldedPhrase("本人"), foldedPhrase("본인")};
-  static const std::vector<std::string> kNotSelf = [] {
+  auto folding = [](std::initializer_list<std::string_view> words) {
     std::vector<std::string> out;
-    for (std::string_view w : {"非本人", "本人以外", "不是本人", "不能为本人", "不得为本人", "本人除外", "本人不可", "ご本人様以外",
-                               "본인 외", "본인이 아닌", "본인 아님", "본인 제외", "본인 이외"}) {
-      out.push_back(foldedPhrase(w));
-    }
+    for (std::string_view w : words) out.push_back(foldedPhrase(w));
     return out;
-  }();
-  // What may follow: the end, a bracket or a field's word ("本人氏名", "본인 연락처"); not a
-  // particle that makes the person the owner of another's ("本人の保護者", "본인의 보호자").
-  static const std::vector<std::string> kFieldWords = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"氏名", "姓名", "名前", "お名前", "電話", "电话", "手机", "携帯", "メール", "邮箱", "住所",
-                               "地址", "紧急", "緊急", "연락처", "이름", "성명", "전화", "휴대폰", "이메일", "주소", "긴급",
-                               "비상"}) {
-      out.push_back(foldedPhrase(w));
-    }
-    return out;
-  }();
+  };
+  static const std::vector<std::string> kSelf = folding({"本人", "본인"});
+  static const std::vector<std::string> kNotSelf =
+      folding({"非本人", "本人以外", "不是本人", "不能为本人", "不得为本人", "本人除外", "本人不可", "ご本人様以外", "본인 외",
+               "본인이 아닌", "본인 아님", "본인 제외", "본인 이외"});
+  // What may follow: the end, a bracket or a field's word ("本人氏名", "본인 연락처"), also after
+  // a possessive particle ("ご本人の携帯電話", "본인의 연락처"); not another person the particle
+  // makes theirs ("本人の保護者", "본인의 보호자", "本人の緊急連絡先").
+  static const std::vector<std::string> kFieldWords =
+      folding({"氏名", "姓名", "名前", "お名前", "電話", "电话", "手机", "携帯", "メール", "邮箱", "住所", "地址", "연락처",
+               "이름", "성명", "전화", "휴대폰", "이메일", "주소"});
+  static const std::vector<std::string> kEmergencyWords = folding({"紧急", "緊急", "긴급", "비상"});
+  static const std::vector<std::string> kRefusing =
+      folding({"不可", "不要", "以外", "除外", "不能", "不得", "불가", "제외", "아님", "안 됨", "안됨"});
   for (const std::string& w : kNotSelf) {
     if (folded.find(w) != std::string::npos) return false;
   }
   for (const std::string& self : kSelf) {
     for (std::size_t at = folded.find(self); at != std::string::npos; at = folded.find(self, at + 1)) {
       // Brackets and commas fold to spaces: "紧急联系电话（本人）", "（本人，非家属）".
-      std::size_t next = at + self.size();
-      if (next >= folded.size() || folded[next] == ' ') return true;
-      std::string_view rest = std::string_view(folded).substr(next);
-      if (std::any_of(kFieldWords.begin(), kFieldWords.end(),
-                      [&](const std::string& f) { return rest.substr(0, f.size()) == f; })) {
-        return true;
+      std::string_view rest = std::string_view(folded).substr(at + self.size());
+      // "本人の携帯不可", "본인 휴대폰 불가": the person's own value is what is refused.
+      if (std::any_of(kRefusing.begin(), kRefusing.end(),
+                      [&](const std::string& r) { return rest.find(r) != std::string_view::npos; })) {
+        continue;
       }
+      if (rest.empty() || rest.front() == ' ') return true;
+      auto opens = [&](const std::vector<std::string>& words) {
+        return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return rest.starts_with(w); });
+      };
+      if (opens(kEmergencyWords)) return true;  // "本人緊急連絡先"
+      for (std::string_view particle : {"の", "의"}) {
+        if (rest.starts_with(particle)) rest.remove_prefix(particle.size());
+      }
+      if (opens(kFieldWords)) return true;
     }
   }
   return false;

@@ -58,6 +58,8 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Phone (our advisor will call you back)", own, 2u, true},
       {"\u6536\u6B3E\u4EBA\u59D3\u540D\uFF08\u672C\u4EBA\uFF09", own, 0u, true},  // 收款人姓名（本人）
       {"\u96FB\u8A71\u756A\u53F7\uFF08\u7DCA\u6025\u9023\u7D61\u7528\uFF09", own, 2u, true},  // 電話番号（緊急連絡用）
+      {"緊急連絡先（ご本人の携帯電話）", own, 2u, true},
+      {"본인의 연락처", own, 2u, true},
       // ... but not where the aside says whose the value is, or who acts is someone else.
       {"Phone (person who can collect your child)", own, std::nullopt},
       {"Your email (child)", own, std::nullopt},
@@ -67,6 +69,10 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"\u4FDD\u8B77\u8005\u6C0F\u540D\uFF08\u672C\u4EBA\u304C\u672A\u6210\u5E74\u306E\u5834\u5408\uFF09", own,
        std::nullopt},  // 保護者氏名（本人が未成年の場合）
       {"Email (parent's email if under 13)", own, std::nullopt},
+      {"本人の緊急連絡先 電話番号", own, std::nullopt},
+      {"保護者の携帯（本人の携帯不可）", own, std::nullopt},
+      {"보호자 연락처 (본인 번호 불가)", own, std::nullopt},
+      {"비상 연락처 (본인, 배우자 제외)", own, std::nullopt},
       {"Phone (under 18s: parent's phone)", own, std::nullopt},
       {"\u96FB\u8A71\u756A\u53F7\uFF08\u672A\u6210\u5E74\u306E\u5834\u5408\u306F\u4FDD\u8B77\u8005\uFF09", own,
        std::nullopt},  // 電話番号（未成年の場合は保護者）

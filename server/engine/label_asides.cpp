@@ -234,19 +234,12 @@ bool namesAnotherPerson(std::string_view label) {
   return anyListed(kOthers, foldedWords(label));
 }
 
-// A word list folded as labels are ("второй" -> "второи").
-static std::vector<std::string> foldedList(std::initializer_list<std::string_view> words) {
-  std::vector<std::string> out;
-  for (std::string_view w : words) out.push_back(foldedPhrase(w));
-  return out;
-}
-
 bool numbersAnotherPerson(std::string_view label) {
   // Plurals count only after an ordinal: "Additional passengers", not "Guests: 2".
-  static const std::vector<std::string> kPlurals = foldedList({
+  static const std::vector<std::string> kPlurals = foldedPhrases({
       "passengers", "travellers", "travelers", "guests", "attendees", "participants", "pasajeros", "passagers",
       "passagiere", "gaste", "passeggeri"});
-  static const std::vector<std::string> kPeople = foldedList({
+  static const std::vector<std::string> kPeople = foldedPhrases({
       "passenger", "traveller", "traveler", "guest", "attendee", "participant", "adult", "person", "occupant",
       "applicant", "driver", "tenant", "owner", "buyer", "member", "player", "rider", "kid", "child", "visitor",
       "entrant", "delegate", "seller", "insured", "borrower", "companion", "pasajero", "viajero", "hijo", "filho",
@@ -296,14 +289,13 @@ bool numbersAnotherPerson(std::string_view label) {
       if (!counted) return true;
     }
   }
-  static const std::vector<std::string> kLaterOrdinals = foldedList({
+  static const std::vector<std::string> kLaterOrdinals = foldedPhrases({
       "second", "third", "fourth", "additional", "extra", "next", "zweiter", "zweite", "dritter", "dritte",
       "weiterer", "deuxieme", "troisieme", "segundo", "segunda", "tercer", "tercero", "secondo", "seconda", "terzo",
       "terza", "tweede", "derde", "drugi", "druga", "trzeci", "второй", "третий"});
-  // Words after a number that make it an age or a duration: "Adult 18 years", "Gast 16 Jahre".
   // Words after a number that make it an age, a duration or a count: "Adult 18 years",
   // "1 person 2 nights", "(lead passenger, 2 adults)", "Adult 18 or over".
-  static const std::vector<std::string> kAges = foldedList(
+  static const std::vector<std::string> kAges = foldedPhrases(
       {"year", "years", "yrs", "y", "ans", "anos", "años", "anni", "jahre", "jahren", "jaar", "lat", "лет", "года",
        "night", "nights", "nuits", "nachte", "noches", "notti", "nachten", "noce", "ночи", "hours", "adults",
        "friends", "tickets", "or", "and", "oder", "und", "ou", "et", "o", "y", "of", "von", "de", "di", "van", "z",

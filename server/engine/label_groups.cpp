@@ -15,24 +15,19 @@ namespace oskel::answer {
 
 // "本人" or "본인" (oneself) in a label, not negated ("非本人", "本人以外", "본인 아님").
 bool namesTheFillerInCjk(const std::string& folded) {
-  auto folding = [](std::initializer_list<std::string_view> words) {
-    std::vector<std::string> out;
-    for (std::string_view w : words) out.push_back(foldedPhrase(w));
-    return out;
-  };
-  static const std::vector<std::string> kSelf = folding({"本人", "본인"});
+  static const std::vector<std::string> kSelf = foldedPhrases({"本人", "본인"});
   static const std::vector<std::string> kNotSelf =
-      folding({"非本人", "本人以外", "不是本人", "不能为本人", "不得为本人", "本人除外", "本人不可", "ご本人様以外", "본인 외",
+      foldedPhrases({"非本人", "本人以外", "不是本人", "不能为本人", "不得为本人", "本人除外", "本人不可", "ご本人様以外", "본인 외",
                "본인이 아닌", "본인 아님", "본인 제외", "본인 이외"});
   // What may follow: the end, a bracket or a field's word ("本人氏名", "본인 연락처"), also after
   // a possessive particle ("ご本人の携帯電話", "본인의 연락처"); not another person the particle
   // makes theirs ("本人の保護者", "본인의 보호자", "本人の緊急連絡先").
   static const std::vector<std::string> kFieldWords =
-      folding({"氏名", "姓名", "名前", "お名前", "電話", "电话", "手机", "携帯", "メール", "邮箱", "住所", "地址", "연락처",
+      foldedPhrases({"氏名", "姓名", "名前", "お名前", "電話", "电话", "手机", "携帯", "メール", "邮箱", "住所", "地址", "연락처",
                "이름", "성명", "전화", "휴대폰", "이메일", "주소"});
-  static const std::vector<std::string> kEmergencyWords = folding({"紧急", "緊急", "긴급", "비상"});
+  static const std::vector<std::string> kEmergencyWords = foldedPhrases({"紧急", "緊急", "긴급", "비상"});
   static const std::vector<std::string> kRefusing =
-      folding({"不可", "不要", "以外", "除外", "不能", "不得", "불가", "제외", "아님", "안 됨", "안됨"});
+      foldedPhrases({"不可", "不要", "以外", "除外", "不能", "不得", "불가", "제외", "아님", "안 됨", "안됨"});
   for (const std::string& w : kNotSelf) {
     if (folded.find(w) != std::string::npos) return false;
   }
@@ -55,6 +50,18 @@ bool namesTheFillerInCjk(const std::string& folded) {
       }
       if (opens(kFieldWords)) return true;
     }
+  }
+  return false;
+}
+
+bool saysItIsTheFiller(std::string_view part) {
+  static const std::vector<std::string> kYou = foldedPhrases({
+      "you", "yourself", "me", "myself", "sie", "du", "vous", "toi", "moi", "tu", "usted", "yo", "voi", "io", "voce",
+      "eu", "jij", "u", "ik", "ty", "pan", "pani", "ja", "вы", "ты", "я", "あなた", "你", "您", "당신"});
+  for (const LabelAside& aside : labelAsides(part)) {
+    std::vector<std::string> words = foldedWords(aside.inner);
+    if (words.size() == 1 && isListed(kYou, words.front())) return true;
+    if (namesTheFillerInCjk(foldText(aside.inner))) return true;
   }
   return false;
 }
@@ -175,12 +182,6 @@ std::vector<std::string> foldedAll(std::initializer_list<std::string_view> words
     std::vector<std::string> parts = foldedWords(w);
     out.insert(out.end(), parts.begin(), parts.end());
   }
-  return out;
-}
-
-std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> words) {
-  std::vector<std::string> out;
-  for (std::string_view w : words) out.push_back(foldedPhrase(w));
   return out;
 }
 

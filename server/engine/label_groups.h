@@ -10,9 +10,14 @@
 
 namespace oskel::answer {
 
-// "本人" or "본인" (oneself) standing alone or before a field's word ("（本人）", "本人氏名"); not
-// negated ("非本人", "本人以外", "본인 아님") nor owning another's ("本人の保護者", "본인의 보호자").
+// "本人" or "본인" (oneself) standing alone or before a field's word ("（本人）", "本人氏名",
+// "ご本人の携帯電話"); not negated ("非本人", "本人以外", "본인 아님", "本人の携帯不可") nor owning
+// another's ("本人の保護者", "본인의 보호자", "本人の緊急連絡先").
 bool namesTheFillerInCjk(const std::string& folded);
+
+// An aside of a part that says it is the one filling in: "Participant 2 (you)", "Gast 2
+// (Sie)", "Passenger 2 (me)".
+bool saysItIsTheFiller(std::string_view part);
 
 // A part short enough to be a field's name and no sentence: "Telefon", "Phone number",
 // "メールアドレス"; not "Used to personalise our emails", "Shown in emails", "이메일에 표시됩니다".

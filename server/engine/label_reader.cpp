@@ -368,7 +368,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       CharStats chars = charStats(whole);
       bool shortPart = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(whole)) <= 12
                                                                 : foldedWords(whole).size() <= 5;
-      if (shortPart && negatedWords(whole).empty() && numbersAnotherPerson(whole)) {
+      if (shortPart && negatedWords(whole).empty() && numbersAnotherPerson(whole) && !saysItIsTheFiller(whole)) {
         return {FieldKind::kSomeoneElse, 0.9};
       }
     }

@@ -56,16 +56,10 @@ bool LabelReader::isANoteOnOthers(std::string_view aside) const {
                                              "quando", "als", "indien", "wanneer", "jesli", "jezeli", "gdy",
                                              "если", "когда"};
   static constexpr std::string_view kWith[] = {"with", "mit", "avec", "con", "com", "met", "z", "ze", "с", "со"};
-  static const std::vector<std::string> kCjkNoteWords = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"同意", "連れ", "동의", "連絡します", "联系您", "연락용", "연락 가능", "연락드립니다", "也可",
-                               "でも可", "も可", "含む", "请勿", "아님", "共有", "공유", "共享", "不可", "불가", "使えません",
-                               "できません", "結構", "構いません", "가능", "お送り", "お届け", "通知", "보내드립니다",
-                               "알려드립니다", "表示", "見え", "看到", "可见", "显示", "표시", "보입니다"}) {
-      out.push_back(foldedPhrase(w));
-    }
-    return out;
-  }();
+  static const std::vector<std::string> kCjkNoteWords = foldedPhrases(
+      {"同意", "連れ", "동의", "連絡します", "联系您", "연락용", "연락 가능", "연락드립니다", "也可", "でも可", "も可", "含む",
+       "请勿", "아님", "共有", "공유", "共享", "不可", "불가", "使えません", "できません", "結構", "構いません", "가능",
+       "お送り", "お届け", "通知", "보내드립니다", "알려드립니다", "表示", "見え", "看到", "可见", "显示", "표시", "보입니다"});
   // Conditions written after what they govern: "お子様連れの場合" (with children), "미성년자의 경우".
   static const std::vector<std::string> kCjkIf = {foldedPhrase("場合"), foldedPhrase("경우")};
   static const std::string kFor = foldedPhrase("用");           // "緊急連絡用": for emergency contact

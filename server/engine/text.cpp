@@ -222,6 +222,13 @@ std::string foldedPhrase(std::string_view text) {
   return f.size() > 2 ? f.substr(1, f.size() - 2) : std::string();
 }
 
+std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> phrases) {
+  std::vector<std::string> out;
+  out.reserve(phrases.size());
+  for (std::string_view p : phrases) out.push_back(foldedPhrase(p));
+  return out;
+}
+
 std::vector<std::string> foldedWords(std::string_view text) {
   std::vector<std::string> out;
   std::string f = foldText(text);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ std::vector<std::string_view> splitWords(std::string_view text);
 
 // foldText() of a word or phrase without its padding spaces ("anna", "new york").
 std::string foldedPhrase(std::string_view text);
+
+// foldedPhrase() of each of a list of words or phrases.
+std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> phrases);
 
 // The words of foldText(text).
 std::vector<std::string> foldedWords(std::string_view text);

@@ -42,6 +42,9 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Participant n\u00B0 2 \u00B7 Nom", own, std::nullopt},
       {"\u041F\u0430\u0441\u0441\u0430\u0436\u0438\u0440 2-\u0439 \u00B7 \u0418\u043C\u044F", own, std::nullopt},  // Пассажир 2-й · Имя
       {"Passenger 1 \u00B7 First name", own, 1u, true},
+      // ... unless an aside says it is the person.
+      {"Participant 2 (you) \u00B7 Email", own, 3u, true},
+      {"Gast 2 (Sie) \u00B7 Vorname", own, 1u, true},
       // Help sentences and counts are no second person.
       {"Email \u00B7 You can add other passengers later", own, 3u, true},
       {"Your name \u00B7 Guests: 2", own, 0u, true},

@@ -274,6 +274,12 @@ bool numbersAnotherPerson(std::string_view label) {
   }
   for (std::string_view p : kCjkPeople) {
     for (std::size_t at = label.find(p); at != std::string_view::npos; at = label.find(p, at + 1)) {
+      // "第2乗客", "第二搭乗者": an ordinal before the person.
+      std::string_view before = label.substr(0, at);
+      while (!before.empty() && before.back() == ' ') before.remove_suffix(1);
+      for (std::string_view o : {"第2", "第3", "第4", "第２", "第３", "第４", "第二", "第三", "第四"}) {
+        if (before.ends_with(o)) return true;
+      }
       std::size_t next = at + p.size();
       while (next < label.size() && label[next] == ' ') ++next;
       std::string_view rest = label.substr(next);
@@ -302,7 +308,14 @@ bool numbersAnotherPerson(std::string_view label) {
        "из"});
   // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
   // "2." before, which numbers a section as often.
+  // Numbers spelled out after the person: "Passenger two", "Teilnehmer zwei", "Pasajero dos".
+  static const std::vector<std::string> kSpelled = foldedPhrases(
+      {"two", "three", "four", "zwei", "drei", "vier", "deux", "trois", "quatre", "dos", "tres", "cuatro", "due", "tre",
+       "quattro", "dois", "duas", "três", "quatro", "twee", "drie", "dwa", "dwie", "trzy", "cztery", "два", "три",
+       "четыре"});
   auto count = [](std::string_view w) {
+    std::vector<std::string> folded = foldedWords(w);
+    if (folded.size() == 1 && isListed(kSpelled, folded.front())) return 2;
     for (std::string_view mark : {"#", "(", "\u2116"}) {  // "#2", "(2)", "№2"
       if (w.substr(0, mark.size()) == mark) w.remove_prefix(mark.size());
     }

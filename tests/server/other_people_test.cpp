@@ -41,7 +41,12 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Passenger (2) \u00B7 First name", own, std::nullopt},
       {"Participant n\u00B0 2 \u00B7 Nom", own, std::nullopt},
       {"\u041F\u0430\u0441\u0441\u0430\u0436\u0438\u0440 2-\u0439 \u00B7 \u0418\u043C\u044F", own, std::nullopt},  // Пассажир 2-й · Имя
+      {"Passenger two \u00B7 First name", own, std::nullopt},
+      {"Pasajero dos \u00B7 Nombre", own, std::nullopt},
+      {"第2乗客 氏名", own, std::nullopt},
+      {"第二搭乗者 メールアドレス", own, std::nullopt},
       {"Passenger 1 \u00B7 First name", own, 1u, true},
+      {"第1乗客 氏名", own, 0u, true},
       // ... unless an aside says it is the person.
       {"Participant 2 (you) \u00B7 Email", own, 3u, true},
       {"Gast 2 (Sie) \u00B7 Vorname", own, 1u, true},

@@ -366,7 +366,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   if (isAnswerable(decided.kind)) {
     for (std::string_view whole : labelParts(label)) {
       CharStats chars = charStats(whole);
-      bool shortPart = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(whole)) <= 12
+      bool shortPart = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(whole)) <= 16
                                                                 : foldedWords(whole).size() <= 5;
       if (shortPart && negatedWords(whole).empty() && numbersAnotherPerson(whole) && !saysItIsTheFiller(whole)) {
         return {FieldKind::kSomeoneElse, 0.9};

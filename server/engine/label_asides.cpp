@@ -308,14 +308,15 @@ bool numbersAnotherPerson(std::string_view label) {
        "из"});
   // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
   // "2." before, which numbers a section as often.
-  // Numbers spelled out after the person: "Passenger two", "Teilnehmer zwei", "Pasajero dos".
+  // Numbers spelled out after the person and ending the part: "Passenger two", "Teilnehmer zwei",
+  // "Pasajero dos"; not Portuguese "dos" (of the) in "Participante dos jogos".
   static const std::vector<std::string> kSpelled = foldedPhrases(
       {"two", "three", "four", "zwei", "drei", "vier", "deux", "trois", "quatre", "dos", "tres", "cuatro", "due", "tre",
        "quattro", "dois", "duas", "três", "quatro", "twee", "drie", "dwa", "dwie", "trzy", "cztery", "два", "три",
        "четыре"});
-  auto count = [](std::string_view w) {
+  auto count = [](std::string_view w, bool last) {
     std::vector<std::string> folded = foldedWords(w);
-    if (folded.size() == 1 && isListed(kSpelled, folded.front())) return 2;
+    if (folded.size() == 1 && isListed(kSpelled, folded.front())) return last ? 2 : 0;
     for (std::string_view mark : {"#", "(", "\u2116"}) {  // "#2", "(2)", "№2"
       if (w.substr(0, mark.size()) == mark) w.remove_prefix(mark.size());
     }
@@ -343,7 +344,7 @@ bool numbersAnotherPerson(std::string_view label) {
     std::size_t n = i + 1;
     static constexpr std::string_view kNumberSigns[] = {"n\u00B0", "no.", "nr.", "nr", "n.\u00BA", "n.", "\u2116"};
     if (n < raw.size() && isListed(kNumberSigns, raw[n])) ++n;
-    if (n < raw.size() && count(raw[n]) >= 2) {
+    if (n < raw.size() && count(raw[n], n + 1 == raw.size() || raw[n].ends_with(':')) >= 2) {
       std::vector<std::string> after = n + 1 < raw.size() ? foldedWords(raw[n + 1]) : std::vector<std::string>();
       if (after.empty() || !isListed(kAges, after.front())) return true;
     }

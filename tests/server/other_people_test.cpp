@@ -54,6 +54,7 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Email \u00B7 You can add other passengers later", own, 3u, true},
       {"Your name \u00B7 Guests: 2", own, 0u, true},
       {"Adult 1 \u00B7 Email", own, 3u, true},
+      {"Participante dos jogos \u00B7 E-mail", own, 3u, true},  // "dos": of the
   });
   // Notes beside the person's own value: a consent, a condition the person is in, an example,
   // the role the person fills it in as, the person themselves.

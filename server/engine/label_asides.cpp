@@ -310,13 +310,23 @@ bool numbersAnotherPerson(std::string_view label) {
   // "2." before, which numbers a section as often.
   // Numbers spelled out after the person and ending the part: "Passenger two", "Teilnehmer zwei",
   // "Pasajero dos"; not Portuguese "dos" (of the) in "Participante dos jogos".
+  // "due" and "tre" only after an Italian person ("Member due" is English), "dos" only after a
+  // Spanish one (Portuguese "dos" is "of the").
   static const std::vector<std::string> kSpelled = foldedPhrases(
-      {"two", "three", "four", "zwei", "drei", "vier", "deux", "trois", "quatre", "dos", "tres", "cuatro", "due", "tre",
-       "quattro", "dois", "duas", "três", "quatro", "twee", "drie", "dwa", "dwie", "trzy", "cztery", "два", "три",
-       "четыре"});
-  auto count = [](std::string_view w, bool last) {
+      {"two", "three", "four", "zwei", "drei", "vier", "deux", "trois", "quatre", "tres", "cuatro", "quattro", "dois",
+       "duas", "três", "quatro", "twee", "drie", "dwa", "dwie", "trzy", "cztery", "два", "три", "четыре"});
+  static const std::vector<std::string> kItalianPeople = foldedPhrases(
+      {"passeggero", "viaggiatore", "ospite", "partecipante", "conducente", "adulto", "persona"});
+  static const std::vector<std::string> kSpanishPeople = foldedPhrases(
+      {"pasajero", "viajero", "huesped", "invitado", "participante", "adulto", "persona", "conductor", "hijo"});
+  auto count = [](std::string_view w, bool last, std::string_view person) {
     std::vector<std::string> folded = foldedWords(w);
-    if (folded.size() == 1 && isListed(kSpelled, folded.front())) return last ? 2 : 0;
+    if (folded.size() == 1) {
+      const std::string& f = folded.front();
+      bool spelled = isListed(kSpelled, f) || ((f == "due" || f == "tre") && isListed(kItalianPeople, person)) ||
+                     (f == "dos" && isListed(kSpanishPeople, person));
+      if (spelled) return last ? 2 : 0;
+    }
     for (std::string_view mark : {"#", "(", "\u2116"}) {  // "#2", "(2)", "№2"
       if (w.substr(0, mark.size()) == mark) w.remove_prefix(mark.size());
     }
@@ -344,7 +354,7 @@ bool numbersAnotherPerson(std::string_view label) {
     std::size_t n = i + 1;
     static constexpr std::string_view kNumberSigns[] = {"n\u00B0", "no.", "nr.", "nr", "n.\u00BA", "n.", "\u2116"};
     if (n < raw.size() && isListed(kNumberSigns, raw[n])) ++n;
-    if (n < raw.size() && count(raw[n], n + 1 == raw.size() || raw[n].ends_with(':')) >= 2) {
+    if (n < raw.size() && count(raw[n], n + 1 == raw.size() || raw[n].ends_with(':'), parts.front()) >= 2) {
       std::vector<std::string> after = n + 1 < raw.size() ? foldedWords(raw[n + 1]) : std::vector<std::string>();
       if (after.empty() || !isListed(kAges, after.front())) return true;
     }

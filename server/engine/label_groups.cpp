@@ -28,6 +28,9 @@ bool namesTheFillerInCjk(const std::string& folded) {
   static const std::vector<std::string> kEmergencyWords = foldedPhrases({"紧急", "緊急", "긴급", "비상"});
   static const std::vector<std::string> kRefusing =
       foldedPhrases({"不可", "不要", "以外", "除外", "不能", "不得", "불가", "제외", "아님", "안 됨", "안됨"});
+  static const std::vector<std::string> kRelatives = foldedPhrases(
+      {"家族", "家人", "家属", "親", "父母", "保護者", "监护人", "家长", "亲属", "配偶者", "代理人", "他人", "第三者",
+       "가족", "보호자", "부모", "배우자", "대리인", "타인"});
   for (const std::string& w : kNotSelf) {
     if (folded.find(w) != std::string::npos) return false;
   }
@@ -35,10 +38,19 @@ bool namesTheFillerInCjk(const std::string& folded) {
     for (std::size_t at = folded.find(self); at != std::string::npos; at = folded.find(self, at + 1)) {
       // Brackets and commas fold to spaces: "紧急联系电话（本人）", "（本人，非家属）".
       std::string_view rest = std::string_view(folded).substr(at + self.size());
-      // "本人の携帯不可", "본인 휴대폰 불가": the person's own value is what is refused.
-      if (std::any_of(kRefusing.begin(), kRefusing.end(),
-                      [&](const std::string& r) { return rest.find(r) != std::string_view::npos; })) {
-        continue;
+      // "本人の携帯不可", "본인 휴대폰 불가", "（본인, 배우자 제외）": the person is what is refused;
+      // not where the person's value comes first and the refusal speaks of another's
+      // ("本人携帯電話（家族の番号除外）", "本人手机号（不能填写监护人电话）").
+      bool refusal = std::any_of(kRefusing.begin(), kRefusing.end(),
+                                 [&](const std::string& r) { return rest.find(r) != std::string_view::npos; });
+      if (refusal) {
+        std::string_view after = trimText(rest);
+        auto relative = [&](bool first) {
+          return std::any_of(kRelatives.begin(), kRelatives.end(), [&](const std::string& r) {
+            return first ? after.starts_with(r) : after.find(r) != std::string_view::npos;
+          });
+        };
+        if (!relative(false) || relative(true)) continue;
       }
       if (rest.empty() || rest.front() == ' ') return true;
       auto opens = [&](const std::vector<std::string>& words) {
@@ -55,12 +67,18 @@ bool namesTheFillerInCjk(const std::string& folded) {
 }
 
 bool saysItIsTheFiller(std::string_view part) {
+  // Pronouns that say nothing else in any of the label languages: not "du" (French "of the"),
+  // "eu" (the EU), "yo" (years old), "ja" (yes) or "u".
   static const std::vector<std::string> kYou = foldedPhrases({
-      "you", "yourself", "me", "myself", "sie", "du", "vous", "toi", "moi", "tu", "usted", "yo", "voi", "io", "voce",
-      "eu", "jij", "u", "ik", "ty", "pan", "pani", "ja", "вы", "ты", "я", "あなた", "你", "您", "당신"});
+      "you", "yourself", "me", "myself", "vous", "toi", "moi", "tu", "usted", "voi", "voce", "jij", "ty", "вы", "ты",
+      "あなた", "你", "您", "당신"});
   for (const LabelAside& aside : labelAsides(part)) {
-    std::vector<std::string> words = foldedWords(aside.inner);
-    if (words.size() == 1 && isListed(kYou, words.front())) return true;
+    std::string_view inner = trimText(aside.inner);
+    while (!inner.empty() && (inner.back() == '!' || inner.back() == '?' || inner.back() == '.')) inner.remove_suffix(1);
+    std::vector<std::string> words = foldedWords(inner);
+    // "ME" and "US" in capitals abbreviate; German "Sie" is "you" only with its capital.
+    bool capitals = inner.size() >= 2 && std::all_of(inner.begin(), inner.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    if (words.size() == 1 && ((isListed(kYou, words.front()) && !capitals) || inner == "Sie")) return true;
     if (namesTheFillerInCjk(foldText(aside.inner))) return true;
   }
   return false;

@@ -50,6 +50,11 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       // ... unless an aside says it is the person.
       {"Participant 2 (you) \u00B7 Email", own, 3u, true},
       {"Gast 2 (Sie) \u00B7 Vorname", own, 1u, true},
+      // Words that only look like the pronoun: the EU, an abbreviation, German "sie" (she).
+      {"Passenger 2 (EU) \u00B7 Email", own, std::nullopt},
+      {"Passenger 2 (ME) \u00B7 Phone", own, std::nullopt},
+      {"Teilnehmer 2 (sie) \u00B7 E-Mail", own, std::nullopt},
+      {"Member due \u00B7 Email", own, 3u, true},  // English "due", not Italian "two"
       // Help sentences and counts are no second person.
       {"Email \u00B7 You can add other passengers later", own, 3u, true},
       {"Your name \u00B7 Guests: 2", own, 0u, true},
@@ -68,6 +73,10 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"\u6536\u6B3E\u4EBA\u59D3\u540D\uFF08\u672C\u4EBA\uFF09", own, 0u, true},  // 收款人姓名（本人）
       {"\u96FB\u8A71\u756A\u53F7\uFF08\u7DCA\u6025\u9023\u7D61\u7528\uFF09", own, 2u, true},  // 電話番号（緊急連絡用）
       {"緊急連絡先（ご本人の携帯電話）", own, 2u, true},
+      // A refusal that speaks of another's value leaves the person's own.
+      {"本人携帯電話（家族の番号除外）", own, 2u, true},
+      {"本人手机号（不能填写监护人电话）", own, 2u, true},
+      {"본인 휴대폰 번호 (보호자 번호 제외)", own, 2u, true},
       {"본인의 연락처", own, 2u, true},
       // ... but not where the aside says whose the value is, or who acts is someone else.
       {"Phone (person who can collect your child)", own, std::nullopt},

@@ -255,7 +255,8 @@ bool numbersAnotherPerson(std::string_view label) {
   // People written in Han or Hangul, numbered by a digit after them ("搭乗者2", "탑승객 2"), and
   // the ordinals written before them ("2人目", "第二位", "두 번째").
   static constexpr std::string_view kCjkPeople[] = {"搭乗者", "乗客", "乘客", "乘机人", "宿泊者", "参加者", "同伴者",
-                                                    "旅客", "入住人", "同行人", "탑승객", "승객", "참가자", "투숙객"};
+                                                    "旅客", "入住人", "同行人", "申込者", "申請者", "申请人", "联系人",
+                                                    "탑승객", "승객", "참가자", "투숙객", "신청자"};
   static constexpr std::string_view kCjkOrdinals[] = {"2人目", "3人目", "4人目", "二人目", "三人目", "第二位", "第三位"};
   for (std::string_view o : kCjkOrdinals) {
     if (label.find(o) != std::string_view::npos) return true;
@@ -354,7 +355,7 @@ bool numbersAnotherPerson(std::string_view label) {
     std::size_t n = i + 1;
     static constexpr std::string_view kNumberSigns[] = {"n\u00B0", "no.", "nr.", "nr", "n.\u00BA", "n.", "\u2116"};
     if (n < raw.size() && isListed(kNumberSigns, raw[n])) ++n;
-    if (n < raw.size() && count(raw[n], n + 1 == raw.size() || raw[n].ends_with(':'), parts.front()) >= 2) {
+    if (n < raw.size() && count(raw[n], n + 1 == raw.size() || raw[n].ends_with(':') || raw[n + 1] == ":", parts.front()) >= 2) {
       std::vector<std::string> after = n + 1 < raw.size() ? foldedWords(raw[n + 1]) : std::vector<std::string>();
       if (after.empty() || !isListed(kAges, after.front())) return true;
     }

@@ -179,7 +179,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "partner s|partner s name|partner s email|partner s phone|business partner|life partner|name of partner|"
      "name of business partner|manager s|your manager|line manager|hiring manager|account manager|"
      "property manager|manager name|manager email|manager phone|name of manager|name of your manager|"
-     "supervisor s|your supervisor|supervisor name|supervisor email|supervisor phone|name of supervisor|"
+     "boss s|your boss|supervisor s|your supervisor|supervisor name|supervisor email|supervisor phone|name of supervisor|"
      "name of your supervisor|landlord|landlord s|"
      "co applicant|coapplicant|joint applicant|second applicant|co signer|cosigner|co borrower|guarantor|"
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
@@ -193,7 +193,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "공동신청인|同行者|同行人|동반자|동행인|同伴者|"
      "父親|母親|お父様|お母様|父の|母の|父亲|母亲|父母|爸爸|妈妈|아버지|어머니|부친|모친|엄마|아빠|息子|娘さん|娘の|儿子|女儿|兄弟姉妹|형제|"
      "추천인|推荐人|介绍人|邀请人|紹介者|推薦者|緊急時|비상시|응급|紧急情况|亲属|家属|家族|가족|代理人|被保険者|獣医|父氏名|母氏名|夫氏名|妻氏名|祖母|祖父|親族|爱人|妻子电话|丈夫电话|哥哥|姐姐|爷爷|奶奶|外公|外婆|할머니|할아버지|친척|"
-     "子の氏名|園児|幼儿|아이 이름|딸 이름|아들 이름|"
+     "子の氏名|園児|幼儿|아이 이름|딸 이름|아들 이름|上司|上長|実家|대리인|"
      "บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
      "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,

@@ -31,6 +31,9 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Mitantragsteller E-Mail", own, std::nullopt},
       {"保証人 電話番号", own, std::nullopt},
       {"同行者氏名", own, std::nullopt},
+      {"本人の上司のメールアドレス", own, std::nullopt},
+      {"본인의 대리인 연락처", own, std::nullopt},
+      {"Boss's email", own, std::nullopt},
       // People numbered past the first are those the person books for; the first is
       // mostly the person.
       {"Passenger 2 \u00B7 First name", own, std::nullopt},
@@ -46,6 +49,8 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"第2乗客 氏名", own, std::nullopt},
       {"第二搭乗者 メールアドレス", own, std::nullopt},
       {"Passenger 1 \u00B7 First name", own, 1u, true},
+      {"申込者2 メールアドレス", own, std::nullopt},
+      {"Passager deux : Email", own, std::nullopt},
       {"第1乗客 氏名", own, 0u, true},
       // ... unless an aside says it is the person.
       {"Participant 2 (you) \u00B7 Email", own, 3u, true},

@@ -205,6 +205,28 @@ std::vector<std::string> foldedAll(std::initializer_list<std::string_view> words
 
 }  // namespace
 
+bool namesItsContactPerson(const std::string& folded) {
+  static const std::vector<std::string> kPhrases = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"contact name", "contact person", "contact s name", "contact full name", "name of contact",
+                               "name of the contact", "ansprechpartner", "ansprechpartnerin", "ansprechperson",
+                               "kontaktperson", "contactpersoon", "personne de contact", "nom du contact",
+                               "nom de contact", "persona de contacto", "nombre del contacto", "nombre de contacto",
+                               "persona di contatto", "nome del contatto", "nome del referente", "pessoa de contato",
+                               "pessoa de contacto", "nome do contato", "nome do contacto", "osoba kontaktowa",
+                               "контактное лицо", "контактного лица"}) {
+      out.push_back(" " + foldedPhrase(w) + " ");
+    }
+    return out;
+  }();
+  static const std::vector<std::string> kCjk = foldedPhrases({"担当者", "담당자", "联系人", "聯絡人"});
+  if (std::any_of(kPhrases.begin(), kPhrases.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; }) ||
+      std::any_of(kCjk.begin(), kCjk.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; })) {
+    return true;
+  }
+  return folded.ends_with(" contact ");  // "Company contact"
+}
+
 bool namesAnEmployer(const std::string& folded) {
   static const std::vector<std::string> kWords = [] {
     std::vector<std::string> out;

@@ -46,6 +46,11 @@ bool isOrganisationsDetail(FieldKind kind);
 // "Company HR email", "Firma · E-Mail Geschäftsführer", "Company billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded);
 
+// An organisation's contact person rather than the organisation: "Company contact name",
+// "Company contact", "Firma Ansprechpartner", "Nom du contact entreprise", "会社担当者名"; not
+// "Contact company" nor "Contact company name".
+bool namesItsContactPerson(const std::string& folded);
+
 // An employer: whose e-mail or phone the label may ask for, unless it says "your" or "work"
 // ("Employer · Work phone").
 bool namesAnEmployer(const std::string& folded);

@@ -102,6 +102,12 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
     return outside;
   }
   std::string folded = foldText(text);
+  // Its contact person, who may be the one filling in or a colleague: a name, offered only.
+  if (reading.kind == FieldKind::kOrganisation && namesItsContactPerson(folded)) {
+    FieldReading person{FieldKind::kFullName, 0.8};
+    person.offerOnly = true;
+    return person;
+  }
   if (asksForAName(folded)) return reading;
   // "Firma / Land", "Company and phone": one piece names the organisation, another the detail.
   std::vector<std::string> pieces = joinedPieces(text);

@@ -145,6 +145,10 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Shipping address \u00B7 First name", list({{"A:index0", "Hauptstraße 5"}, {"G:index0", "Anna"}}), 1u, false},
       {"Ansprechpartner \u00B7 Telefon", list({{"N:index0", "Anna Müller"}, {"P:index0", "+49 30 1234567"}}), 1u, false},
       {"First name \u00B7 Used to personalise our emails", list({{"G:index0", "Anna"}}), 0u, true},
+      // Its contact person is a person, who may be a colleague: the name is offered.
+      {"Company contact name", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
+      {"会社担当者名", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
+      {"Contact company", work, 0u, true},
       // Its name is still its name, also where the label asks for the name and a detail, or
       // joins the fields of both.
       {"Company", work, 0u, true},

@@ -205,6 +205,47 @@ std::vector<std::string> foldedAll(std::initializer_list<std::string_view> words
 
 }  // namespace
 
+bool namesAnInstitution(std::string_view part, FieldKind kind) {
+  if (!isOrganisationsDetail(kind)) return false;
+  static const std::vector<std::string> kPlacesOfStudy = foldedPhrases(
+      {"school", "schule", "ecole", "escuela", "colegio", "scuola", "escola", "szkola", "школа", "university",
+       "universitat", "universite", "universidad", "universita", "universidade", "universiteit", "uniwersytet",
+       "университет", "college"});
+  static const std::vector<std::string> kOthers = foldedPhrases(
+      {"hotel", "hotels", "bank", "banque", "banco", "banca", "банк", "insurance", "insurer", "versicherung",
+       "assurance", "seguro", "aseguradora", "assicurazione", "verzekeraar", "clinic", "klinik", "clinique",
+       "clinica", "kliniek", "hospital", "krankenhaus", "hopital", "ospedale", "ziekenhuis", "szpital", "больница",
+       "pharmacy", "apotheke", "pharmacie", "farmacia", "apotheek", "apteka", "аптека", "embassy", "botschaft",
+       "ambassade", "embajada", "ambasciata", "embaixada", "ambasada", "посольство", "consulate", "konsulat",
+       "consulat", "consulado", "consolato", "airline", "restaurant", "church", "kirche"});
+  static const std::vector<std::string> kCjk = foldedPhrases(
+      {"学校", "학교", "大学", "대학", "ホテル", "酒店", "호텔", "銀行", "银行", "은행", "保険会社", "保险公司", "보험사",
+       "病院", "医院", "병원", "薬局", "药店", "약국", "大使館", "大使馆", "대사관", "領事館", "领事馆", "영사관"});
+  static constexpr std::string_view kFor[] = {"for", "to", "fur", "an", "pour", "a", "para", "per", "voor", "aan",
+                                              "dla", "для", "by", "at", "in", "im", "with", "mit", "avec", "con",
+                                              "com", "met", "z", "ze", "с"};
+  static constexpr std::string_view kArticles[] = {"the", "a", "an", "your", "die", "der", "das", "den", "dem", "ihre",
+                                                   "le", "la", "les", "l", "votre", "el", "los", "su", "il", "lo",
+                                                   "o", "os", "het", "de", "uw", "your", "my"};
+  std::string folded = foldText(withoutAsides(part, labelAsides(part)));
+  std::vector<std::string> words = foldedWords(folded);
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    bool study = isListed(kPlacesOfStudy, words[i]);
+    if (!study && !isListed(kOthers, words[i])) continue;
+    if (study && kind == FieldKind::kEmail) continue;  // the person's address there
+    // "Phone number for the hotel", "Telefon für die Schule": the person's, given to it.
+    std::size_t before = i;
+    while (before > 0 && isListed(kArticles, words[before - 1])) --before;
+    if (before > 0 && isListed(kFor, words[before - 1])) continue;
+    return true;
+  }
+  bool cjkStudy = folded.find(foldedPhrase("学校")) != std::string::npos ||
+                  folded.find(foldedPhrase("학교")) != std::string::npos ||
+                  folded.find(foldedPhrase("大学")) != std::string::npos || folded.find(foldedPhrase("대학")) != std::string::npos;
+  if (cjkStudy && kind == FieldKind::kEmail) return false;
+  return std::any_of(kCjk.begin(), kCjk.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+}
+
 bool namesItsContactPerson(const std::string& folded) {
   static const std::vector<std::string> kPhrases = [] {
     std::vector<std::string> out;

@@ -46,6 +46,12 @@ bool isOrganisationsDetail(FieldKind kind);
 // "Company HR email", "Firma · E-Mail Geschäftsführer", "Company billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded);
 
+// Whether a label part names an institution whose `kind` of detail the field asks for, not the
+// person's: "School phone", "Hotel address", "Telefon der Schule", "学校の電話番号", "Bank" as a
+// heading. A school's or university's e-mail address is the person's own there; no detail said
+// to be for the institution or shared with it is ("Phone number for the hotel").
+bool namesAnInstitution(std::string_view part, FieldKind kind);
+
 // An organisation's contact person rather than the organisation: "Company contact name",
 // "Company contact", "Firma Ansprechpartner", "Nom du contact entreprise", "会社担当者名"; not
 // "Contact company" nor "Contact company name".

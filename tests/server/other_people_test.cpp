@@ -145,6 +145,13 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Shipping address \u00B7 First name", list({{"A:index0", "Hauptstraße 5"}, {"G:index0", "Anna"}}), 1u, false},
       {"Ansprechpartner \u00B7 Telefon", list({{"N:index0", "Anna Müller"}, {"P:index0", "+49 30 1234567"}}), 1u, false},
       {"First name \u00B7 Used to personalise our emails", list({{"G:index0", "Anna"}}), 0u, true},
+      // An institution's number or address is offered; a school address is the student's own.
+      {"School phone", work, 1u, false},
+      {"Hotel \u00B7 Address", work, 3u, false},
+      {"学校の電話番号", work, 1u, false},
+      {"University email", work, 2u, true},
+      {"Phone number for the hotel", work, 1u, true},
+      {"Phone \u00B7 Your bank may call you", work, 1u, true},
       // Its contact person is a person, who may be a colleague: the name is offered.
       {"Company contact name", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"会社担当者名", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},

@@ -5,7 +5,6 @@
 #include <unicode/regex.h>
 
 #include "engine/date_order.h"
-#include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
 #include "engine/text.h"
@@ -374,18 +373,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     }
   }
   // "School phone", "Hotel · Address": the institution's, which may or may not be the person's.
-  // Only parts that name the field or head it count, not notes ("Your bank may call you").
-  if (isOrganisationsDetail(decided.kind)) {
-    for (std::string_view part : labelParts(label)) {
-      CharStats chars = charStats(part);
-      bool heading = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(part)) <= 4
-                                                              : foldedWords(part).size() <= 2;
-      bool detail = isOrganisationsDetail(readFolded(foldText(part)).kind);
-      if ((heading || detail) && !opensWithAnExample(part) && namesAnInstitution(part, decided.kind)) {
-        decided.offerOnly = true;
-      }
-    }
-  }
+  if (asksForAnInstitutionsDetail(label, decided.kind)) decided.offerOnly = true;
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.
   // Only a label that asks for the date of birth and nothing more has it inserted.
   if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {

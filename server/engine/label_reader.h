@@ -91,6 +91,10 @@ class LabelReader {
   // fields of both ("Firma / Land"), or an aside speaks of the organisation ("Phone
   // (employer)"): the reading of asides decides those.
   FieldReading readOrganisationsDetail(const std::string& text, const FieldReading& reading) const;
+  // Whether a part of `label` that names the field or heads it names an institution whose
+  // `kind` of detail it asks for ("School phone", "Hotel · Address"); notes do not count
+  // ("Your bank may call you").
+  bool asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

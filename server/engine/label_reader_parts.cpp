@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
 #include "engine/label_reader.h"
@@ -132,6 +133,18 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
     detail.offerOnly = false;
   }
   return detail;
+}
+
+bool LabelReader::asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const {
+  if (!isOrganisationsDetail(kind)) return false;
+  for (std::string_view part : labelParts(label)) {
+    CharStats chars = charStats(part);
+    bool heading = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(part)) <= 4
+                                                            : foldedWords(part).size() <= 2;
+    bool detail = isOrganisationsDetail(readFolded(foldText(part)).kind);
+    if ((heading || detail) && !opensWithAnExample(part) && namesAnInstitution(part, kind)) return true;
+  }
+  return false;
 }
 
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,

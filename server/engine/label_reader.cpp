@@ -305,6 +305,13 @@ FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) c
   return reading;
 }
 
+bool LabelReader::endsWithADetail(std::string_view part) const {
+  std::vector<std::string> words = foldedWords(part);
+  if (words.size() < 2) return false;
+  FieldKind last = readFolded(" " + words.back() + " ").kind;
+  return isOrganisationsDetail(last) || isANameKind(last);
+}
+
 FieldReading LabelReader::read(std::string_view label) const { return read(label, true); }
 
 FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
@@ -337,10 +344,12 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // A later part runs labels together and reads another kind, or was unsure which:
       // "Full name · Last name: Email:", "Name · Achternaam: Full name:".
       decided.offerOnly = true;
-    } else if (reading.kind == FieldKind::kSomeoneElse && decided.kind != FieldKind::kOrganisation &&
-               namesWhoseValue(part) && !isANoteOnOthers(part)) {
+    } else if (reading.kind == FieldKind::kSomeoneElse && namesWhoseValue(part) && !isANoteOnOthers(part) &&
+               (decided.kind != FieldKind::kOrganisation || endsWithADetail(part))) {
       // "Phone · Emergency contact": a short later part names whose value it is; not a note
       // ("Your name · Recipient will see this"), an example or a choice ("Parent or student").
+      // Under an organisation, only a part that names the other's detail ("Company · Manager
+      // email"), not a role the organisation may hold ("Company · Landlord").
       return reading;
     } else if (headsAGroup(decided.kind) && readsAnotherDetail(decided.kind, reading.kind) &&
                namesAFieldOnly(part)) {

@@ -95,6 +95,8 @@ class LabelReader {
   // `kind` of detail it asks for ("School phone", "Hotel · Address"); notes do not count
   // ("Your bank may call you").
   bool asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const;
+  // A part of two or more words whose last word names a person's detail: "Manager email".
+  bool endsWithADetail(std::string_view part) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

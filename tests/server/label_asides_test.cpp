@@ -140,7 +140,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Your primary contact's email (not your spouse's)", FieldKind::kUnclear},
       {"Your last name (not your spouse's)", FieldKind::kFamilyName},
       {"Teléfono de tu médico (no familiar)", FieldKind::kUnclear},
-      {"Your recruiter's email (not the applicant)", FieldKind::kUnclear},
+      {"Your recruiter's email (not the applicant)", FieldKind::kSomeoneElse},
       {"Your email (not the person completing this form)", FieldKind::kUnclear},
       // "Your" says whose value it is even when the aside rules out a role.
       {"Your name (not the applicant)", FieldKind::kFullName},

@@ -34,6 +34,10 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"本人の上司のメールアドレス", own, std::nullopt},
       {"본인의 대리인 연락처", own, std::nullopt},
       {"Boss's email", own, std::nullopt},
+      {"Teacher name", own, std::nullopt},
+      {"Nom du professeur", own, std::nullopt},
+      {"老师电话", own, std::nullopt},
+      {"Teacher \u00B7 Your name", own, 0u},
       // People numbered past the first are those the person books for; the first is
       // mostly the person.
       {"Passenger 2 \u00B7 First name", own, std::nullopt},
@@ -156,6 +160,9 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Company contact name", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"会社担当者名", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"Contact company", work, 0u, true},
+      // Someone at it, named with their detail: not the organisation's name, nor the person's.
+      {"Company \u00B7 Manager email", work, std::nullopt},
+      {"Employer \u00B7 Supervisor's phone", work, std::nullopt},
       // Its name is still its name, also where the label asks for the name and a detail, or
       // joins the fields of both.
       {"Company", work, 0u, true},

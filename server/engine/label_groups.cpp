@@ -203,7 +203,50 @@ std::vector<std::string> foldedAll(std::initializer_list<std::string_view> words
   return out;
 }
 
+// Institutions written in Han, kana or Hangul, found within words.
+const std::vector<std::string>& cjkInstitutions() {
+  static const std::vector<std::string> kWords = foldedPhrases(
+      {"学校", "학교", "大学", "대학", "ホテル", "酒店", "宾馆", "호텔", "銀行", "银行", "은행", "保険会社", "保险公司",
+       "보험사", "病院", "医院", "诊所", "クリニック", "병원", "薬局", "药店", "약국", "大使館", "大使馆", "대사관", "領事館",
+       "领事馆", "영사관", "レストラン", "餐厅", "식당", "教会", "教堂", "교회", "항공사"});
+  return kWords;
+}
+
 }  // namespace
+
+bool speaksOfTheCustomer(std::string_view label) {
+  static const std::vector<std::string> kPersons = foldedPhrases(
+      {"customer", "guest", "patient", "policyholder", "account", "student", "member", "client", "applicant",
+       "passenger", "holder", "user", "owner", "registered", "kunde", "kunden", "gast", "versicherter",
+       "versicherungsnehmer", "hinterlegte", "hinterlegt", "invite", "enregistre", "aupres", "cliente", "huesped",
+       "titular", "paciente", "registrado", "ospite", "paziente", "registrato", "presso", "klant", "bekend",
+       "klient", "pacjent", "клиент", "пациент", "гость", "guests", "gastes", "yours", "own", "eigene",
+       "zarejestrowany", "zarejestrowane", "zarejestrowana", "зарегистрированный", "alumni", "accommodation",
+       // What the person does with it: "Hotel reservation · Phone", "Insurance claim · Email".
+       "reservation", "booking", "application", "claim", "appointment", "registration", "loyalty", "preferences",
+       "statement", "card", "billing", "reservierung", "buchung", "bewerbung", "antrag", "anmeldung", "reserva",
+       "solicitud", "inscripcion", "prenotazione", "domanda", "richiesta", "iscrizione", "inscricao", "reservering",
+       "boeking", "aanvraag", "rezerwacja", "rezerwacji", "wniosek", "бронирование", "заявка"});
+  static const std::vector<std::string> kCjkPersons =
+      foldedPhrases({"お客様", "ご本人", "本人", "登録", "预留", "登记", "客户", "고객", "본인", "등록", "予約", "预订", "预定",
+                     "申请", "申込", "申し込み", "예약", "신청"});
+  // A possessive before the detail, not before the institution: "学校 · あなたの電話番号", not
+  // "あなたの学校の電話番号".
+  static const std::vector<std::string> kCjkYour = foldedPhrases({"あなたの", "您的", "你的", "당신의", "귀하의"});
+  std::string folded = foldText(label);
+  auto has = [&](const std::string& w) { return folded.find(w) != std::string::npos; };
+  if (anyListed(kPersons, foldedWords(label)) || std::any_of(kCjkPersons.begin(), kCjkPersons.end(), has)) return true;
+  for (const std::string& your : kCjkYour) {
+    for (std::size_t at = folded.find(your); at != std::string::npos; at = folded.find(your, at + 1)) {
+      std::string_view after = std::string_view(folded).substr(at + your.size());
+      if (!std::any_of(cjkInstitutions().begin(), cjkInstitutions().end(),
+                       [&](const std::string& w) { return after.starts_with(w); })) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
 
 bool namesAnInstitution(std::string_view part, FieldKind kind) {
   if (!isOrganisationsDetail(kind)) return false;
@@ -217,10 +260,10 @@ bool namesAnInstitution(std::string_view part, FieldKind kind) {
        "clinica", "kliniek", "hospital", "krankenhaus", "hopital", "ospedale", "ziekenhuis", "szpital", "больница",
        "pharmacy", "apotheke", "pharmacie", "farmacia", "apotheek", "apteka", "аптека", "embassy", "botschaft",
        "ambassade", "embajada", "ambasciata", "embaixada", "ambasada", "посольство", "consulate", "konsulat",
-       "consulat", "consulado", "consolato", "airline", "restaurant", "church", "kirche"});
-  static const std::vector<std::string> kCjk = foldedPhrases(
-      {"学校", "학교", "大学", "대학", "ホテル", "酒店", "호텔", "銀行", "银行", "은행", "保険会社", "保险公司", "보험사",
-       "病院", "医院", "병원", "薬局", "药店", "약국", "大使館", "大使馆", "대사관", "領事館", "领事馆", "영사관"});
+       "consulat", "consulado", "consolato", "airline", "restaurant", "church", "kirche", "albergo", "kita",
+       "kindergarten", "daycare", "praxis", "krankenkasse", "library", "bibliothek", "szkoly", "szkole", "banku",
+       "hotelu", "szpitala", "apteki", "ambasady", "uczelni", "uniwersytetu", "школы", "банка", "отеля",
+       "гостиницы", "больницы", "аптеки", "посольства", "университета"});
   static constexpr std::string_view kFor[] = {"for", "to", "fur", "an", "pour", "a", "para", "per", "voor", "aan",
                                               "dla", "для", "by", "at", "in", "im", "with", "mit", "avec", "con",
                                               "com", "met", "z", "ze", "с"};
@@ -243,7 +286,8 @@ bool namesAnInstitution(std::string_view part, FieldKind kind) {
                   folded.find(foldedPhrase("학교")) != std::string::npos ||
                   folded.find(foldedPhrase("大学")) != std::string::npos || folded.find(foldedPhrase("대학")) != std::string::npos;
   if (cjkStudy && kind == FieldKind::kEmail) return false;
-  return std::any_of(kCjk.begin(), kCjk.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  const std::vector<std::string>& cjk = cjkInstitutions();
+  return std::any_of(cjk.begin(), cjk.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
 }
 
 bool namesItsContactPerson(const std::string& folded) {
@@ -261,6 +305,24 @@ bool namesItsContactPerson(const std::string& folded) {
     return out;
   }();
   static const std::vector<std::string> kCjk = foldedPhrases({"担当者", "담당자", "联系人", "聯絡人"});
+  // The organisation's name, or another detail of the person: "Company name of contact",
+  // "会社担当者の部署", "회사 담당자 직함".
+  static const std::vector<std::string> kNotTheName = [] {
+    std::vector<std::string> out;
+    for (std::string_view w : {"company name", "organisation name", "organization name", "business name", "firmenname",
+                               "nom de l entreprise", "nombre de la empresa", "ragione sociale", "nome da empresa",
+                               "bedrijfsnaam", "nazwa firmy", "department", "abteilung", "title", "position",
+                               "job title", "role"}) {
+      out.push_back(" " + foldedPhrase(w) + " ");
+    }
+    for (std::string_view w : {"会社名", "公司名", "회사명", "법인명", "部署", "役職", "部门", "职位", "职务", "부서", "직함", "직위"}) {
+      out.push_back(foldedPhrase(w));
+    }
+    return out;
+  }();
+  if (std::any_of(kNotTheName.begin(), kNotTheName.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; })) {
+    return false;
+  }
   if (std::any_of(kPhrases.begin(), kPhrases.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; }) ||
       std::any_of(kCjk.begin(), kCjk.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; })) {
     return true;

@@ -52,6 +52,11 @@ bool namesAnotherPartOfIt(const std::string& folded);
 // to be for the institution or shared with it is ("Phone number for the hotel").
 bool namesAnInstitution(std::string_view part, FieldKind kind);
 
+// Whether a label speaks of the person as an institution's customer or of the value as
+// registered with it: "Hotel guest email", "Bank · Your phone", "Bei der Bank hinterlegte
+// Telefonnummer", "银行预留手机号". The detail is then the person's own.
+bool speaksOfTheCustomer(std::string_view label);
+
 // An organisation's contact person rather than the organisation: "Company contact name",
 // "Company contact", "Firma Ansprechpartner", "Nom du contact entreprise", "会社担当者名"; not
 // "Contact company" nor "Contact company name".

@@ -104,7 +104,10 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
   }
   std::string folded = foldText(text);
   // Its contact person, who may be the one filling in or a colleague: a name, offered only.
-  if (reading.kind == FieldKind::kOrganisation && namesItsContactPerson(folded)) {
+  // Not where the label names a detail of that person ("Company contact person phone"), or asks
+  // for the organisation's name as well ("Company name / Contact name").
+  if (reading.kind == FieldKind::kOrganisation && namesItsContactPerson(folded) &&
+      !isOrganisationsDetail(readFolded(folded, true).kind) && joinedPieces(text).size() < 2) {
     FieldReading person{FieldKind::kFullName, 0.8};
     person.offerOnly = true;
     return person;
@@ -136,11 +139,16 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
 }
 
 bool LabelReader::asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const {
-  if (!isOrganisationsDetail(kind)) return false;
-  for (std::string_view part : labelParts(label)) {
+  if (!isOrganisationsDetail(kind) || speaksOfTheCustomer(label)) return false;
+  std::vector<std::string_view> parts = labelParts(label);
+  // "Hotel · Your phone", "Schule · Ihre Telefonnummer": the person's own, given at the institution.
+  if (std::any_of(parts.begin(), parts.end(), [&](std::string_view p) { return namesOwnValue(p, kind); })) return false;
+  for (std::string_view part : parts) {
     CharStats chars = charStats(part);
-    bool heading = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(part)) <= 4
-                                                            : foldedWords(part).size() <= 2;
+    // An e-mail field under an institution's heading ("Hotel · Email") is the guest's own.
+    bool heading = kind != FieldKind::kEmail && (chars.han + chars.hangul + chars.kana > 0
+                                                     ? countGraphemes(trimText(part)) <= 4
+                                                     : foldedWords(part).size() <= 2);
     bool detail = isOrganisationsDetail(readFolded(foldText(part)).kind);
     if ((heading || detail) && !opensWithAnExample(part) && namesAnInstitution(part, kind)) return true;
   }

@@ -38,6 +38,9 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Nom du professeur", own, std::nullopt},
       {"老师电话", own, std::nullopt},
       {"Teacher \u00B7 Your name", own, 0u},
+      {"Email for your teacher to reach you", own, 3u, true},
+      {"コーチの方 · メールアドレス", own, 3u, true},
+      {"上司の承認 · 申請者氏名", own, 0u, true},
       // People numbered past the first are those the person books for; the first is
       // mostly the person.
       {"Passenger 2 \u00B7 First name", own, std::nullopt},
@@ -156,6 +159,11 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"University email", work, 2u, true},
       {"Phone number for the hotel", work, 1u, true},
       {"Phone \u00B7 Your bank may call you", work, 1u, true},
+      {"Hotel \u00B7 Your phone", work, 1u, true},
+      {"Hotel reservation \u00B7 Phone", work, 1u, true},
+      {"Hotel \u00B7 Email", work, 2u, true},
+      {"银行预留手机号", work, 1u, true},
+      {"Company contact person phone", work, 1u, false},
       // Its contact person is a person, who may be a colleague: the name is offered.
       {"Company contact name", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"会社担当者名", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},

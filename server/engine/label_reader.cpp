@@ -7,6 +7,7 @@
 #include "engine/date_order.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
+#include "engine/label_organisations.h"
 #include "engine/text.h"
 
 namespace oskel::answer {

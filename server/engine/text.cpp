@@ -229,6 +229,31 @@ std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> p
   return out;
 }
 
+std::vector<std::string> foldedAll(std::initializer_list<std::string_view> words) {
+  std::vector<std::string> out;
+  for (std::string_view w : words) {
+    std::vector<std::string> parts = foldedWords(w);
+    out.insert(out.end(), parts.begin(), parts.end());
+  }
+  return out;
+}
+
+bool madeOnlyOf(const std::string& folded, const std::vector<std::string>& latin, std::vector<std::string> cjk) {
+  std::sort(cjk.begin(), cjk.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  for (const std::string& word : foldedWords(folded)) {
+    if (std::find(latin.begin(), latin.end(), word) != latin.end()) continue;
+    CharStats chars = charStats(word);
+    if (chars.han + chars.hangul + chars.kana == 0) return false;
+    std::string_view rest = word;
+    while (!rest.empty()) {
+      auto piece = std::find_if(cjk.begin(), cjk.end(), [&](const std::string& c) { return rest.substr(0, c.size()) == c; });
+      if (piece == cjk.end()) return false;
+      rest.remove_prefix(piece->size());
+    }
+  }
+  return true;
+}
+
 std::vector<std::string> foldedWords(std::string_view text) {
   std::vector<std::string> out;
   std::string f = foldText(text);

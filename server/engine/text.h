@@ -45,6 +45,13 @@ std::string foldedPhrase(std::string_view text);
 // foldedPhrase() of each of a list of words or phrases.
 std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> phrases);
 
+// The folded words of each of a list of words or phrases, all in one list.
+std::vector<std::string> foldedAll(std::initializer_list<std::string_view> phrases);
+
+// Whether every word of `folded` (folded text) is one of `latin`, and every word written in
+// Han, kana or Hangul falls apart into pieces of `cjk` (matched from the start, longest first).
+bool madeOnlyOf(const std::string& folded, const std::vector<std::string>& latin, std::vector<std::string> cjk);
+
 // The words of foldText(text).
 std::vector<std::string> foldedWords(std::string_view text);
 

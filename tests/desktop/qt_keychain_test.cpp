@@ -36,7 +36,7 @@ TEST(QtKeychain, KeepsOneItemWithTheResultsOfTheKeyStorage) {
   EXPECT_EQ(store.read(service, "other").data, "o");
   EXPECT_EQ(store.remove(service, "other"), KeychainStatus::success);
 
-  // Bytes that are not UTF-8, and empty bytes, read as no key.
+  // Bytes that are not UTF-8 read as no key.
   ASSERT_EQ(store.update(service, "direct-orv-api-key", std::string("\xFF\xFE", 2)), KeychainStatus::success);
   EXPECT_EQ(store.read(service, "direct-orv-api-key").data, std::string("\xFF\xFE", 2));
   EXPECT_FALSE(keychain.read());

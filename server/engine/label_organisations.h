@@ -46,4 +46,8 @@ bool isBareOrganisationsDetail(const std::string& folded);
 // or "work" (`saysOwn`) for a number or beside an employer ("Employer · Work phone").
 bool personsOwnAtWork(const std::string& folded, FieldKind kind, bool saysOwn);
 
+// A heading that names only an errand with an organisation: "Booking", "Hotel check-in",
+// "Your order", "Airline booking", "ご予約"; not "Ticket 2", "Reference", "Children".
+bool namesAnErrand(const std::string& folded);
+
 }  // namespace oskel::answer

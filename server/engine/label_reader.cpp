@@ -306,11 +306,19 @@ FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) c
   return reading;
 }
 
-bool LabelReader::endsWithADetail(std::string_view part) const {
+bool LabelReader::namesADetail(std::string_view part) const {
+  auto detail = [](FieldKind kind) { return isOrganisationsDetail(kind) || isANameKind(kind); };
   std::vector<std::string> words = foldedWords(part);
-  if (words.size() < 2) return false;
-  FieldKind last = readFolded(" " + words.back() + " ").kind;
-  return isOrganisationsDetail(last) || isANameKind(last);
+  if (words.size() >= 2) {
+    return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return detail(readFolded(" " + w + " ").kind); });
+  }
+  // Han, kana and Hangul run the words together: "上司のメールアドレス".
+  static const std::vector<std::string> kCjkDetails = foldedPhrases(
+      {"メール", "電話", "携帯", "住所", "氏名", "名前", "邮箱", "电话", "手机", "地址", "姓名", "이메일", "전화", "휴대폰",
+       "주소", "이름", "성명", "연락처"});
+  std::string folded = foldText(part);
+  return words.size() == 1 && charStats(part).han + charStats(part).hangul + charStats(part).kana > 0 &&
+         std::any_of(kCjkDetails.begin(), kCjkDetails.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
 }
 
 FieldReading LabelReader::read(std::string_view label) const { return read(label, true); }
@@ -345,8 +353,14 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // A later part runs labels together and reads another kind, or was unsure which:
       // "Full name · Last name: Email:", "Name · Achternaam: Full name:".
       decided.offerOnly = true;
+    } else if (decided.kind == FieldKind::kOtherNumber && isAnswerable(reading.kind) && namesAFieldOnly(part) &&
+               namesAnErrand(foldText(decidedPart))) {
+      // "Booking · Phone", "Hotel check-in · Address": the heading names the form's errand, the
+      // part the field. Not a heading of tickets, references or children, which are others'.
+      decided = reading;
+      decidedPart = part;
     } else if (reading.kind == FieldKind::kSomeoneElse && namesWhoseValue(part) && !isANoteOnOthers(part) &&
-               (decided.kind != FieldKind::kOrganisation || endsWithADetail(part))) {
+               (decided.kind != FieldKind::kOrganisation || namesADetail(part))) {
       // "Phone · Emergency contact": a short later part names whose value it is; not a note
       // ("Your name · Recipient will see this"), an example or a choice ("Parent or student").
       // Under an organisation, only a part that names the other's detail ("Company · Manager

@@ -95,8 +95,9 @@ class LabelReader {
   // `kind` of detail it asks for ("School phone", "Hotel · Address"); notes do not count
   // ("Your bank may call you").
   bool asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const;
-  // A part of two or more words whose last word names a person's detail: "Manager email".
-  bool endsWithADetail(std::string_view part) const;
+  // A part of two or more words one of which names a person's detail ("Manager email",
+  // "Telefon des Vorgesetzten"), or one run of Han, kana or Hangul holding one ("上司のメール").
+  bool namesADetail(std::string_view part) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

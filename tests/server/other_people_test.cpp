@@ -170,6 +170,12 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Contact company", work, 0u, true},
       // Someone at it, named with their detail: not the organisation's name, nor the person's.
       {"Company \u00B7 Manager email", work, std::nullopt},
+      {"Arbeitgeber \u00B7 Telefon des Vorgesetzten", work, std::nullopt},
+      // A heading that names an errand with it leaves the field its own: "Hotel booking · Phone".
+      {"Hotel booking \u00B7 Phone", work, 1u, true},
+      {"Order \u00B7 Email", work, 2u, true},
+      {"Ticket 2 \u00B7 Email", work, std::nullopt},
+      {"Reference 1 \u00B7 Phone", work, std::nullopt},
       {"Employer \u00B7 Supervisor's phone", work, std::nullopt},
       // Its name is still its name, also where the label asks for the name and a detail, or
       // joins the fields of both.

@@ -156,6 +156,21 @@ bool LabelReader::asksForAnInstitutionsDetail(std::string_view label, FieldKind 
   return false;
 }
 
+bool LabelReader::namesADetail(std::string_view part) const {
+  auto detail = [](FieldKind kind) { return isOrganisationsDetail(kind) || isANameKind(kind); };
+  std::vector<std::string> words = foldedWords(part);
+  if (words.size() >= 2) {
+    return std::any_of(words.begin(), words.end(), [&](const std::string& w) { return detail(readFolded(" " + w + " ").kind); });
+  }
+  // Han, kana and Hangul run the words together: "上司のメールアドレス".
+  static const std::vector<std::string> kCjkDetails = foldedPhrases(
+      {"メール", "電話", "携帯", "住所", "氏名", "名前", "邮箱", "电话", "手机", "地址", "姓名", "이메일", "전화", "휴대폰",
+       "주소", "이름", "성명", "연락처"});
+  std::string folded = foldText(part);
+  return words.size() == 1 && charStats(part).han + charStats(part).hangul + charStats(part).kana > 0 &&
+         std::any_of(kCjkDetails.begin(), kCjkDetails.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+}
+
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
                                           std::string* read) const {
   std::string lastRead;

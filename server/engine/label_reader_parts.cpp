@@ -140,20 +140,22 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
 }
 
 bool LabelReader::asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const {
-  if (!isOrganisationsDetail(kind) || speaksOfTheCustomer(label)) return false;
+  if (!isOrganisationsDetail(kind)) return false;
   std::vector<std::string_view> parts = labelParts(label);
-  // "Hotel · Your phone", "Schule · Ihre Telefonnummer": the person's own, given at the institution.
-  if (std::any_of(parts.begin(), parts.end(), [&](std::string_view p) { return namesOwnValue(p, kind); })) return false;
+  bool named = false;
   for (std::string_view part : parts) {
+    if (!namesAnInstitution(part, kind)) continue;  // the cheap test first: most labels name none
     CharStats chars = charStats(part);
     // An e-mail field under an institution's heading ("Hotel · Email") is the guest's own.
     bool heading = kind != FieldKind::kEmail && (chars.han + chars.hangul + chars.kana > 0
                                                      ? countGraphemes(trimText(part)) <= 4
                                                      : foldedWords(part).size() <= 2);
     bool detail = isOrganisationsDetail(readFolded(foldText(part)).kind);
-    if ((heading || detail) && !opensWithAnExample(part) && namesAnInstitution(part, kind)) return true;
+    named = named || ((heading || detail) && !opensWithAnExample(part));
   }
-  return false;
+  // "Hotel · Your phone", "Schule · Ihre Telefonnummer": the person's own, given at the institution.
+  return named && !speaksOfTheCustomer(label) &&
+         std::none_of(parts.begin(), parts.end(), [&](std::string_view p) { return namesOwnValue(p, kind); });
 }
 
 bool LabelReader::namesADetail(std::string_view part) const {

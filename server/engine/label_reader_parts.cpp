@@ -100,7 +100,8 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
     if (reading.kind != FieldKind::kOrganisation) return reading;
     FieldReading outside = readOrganisationsDetail(withoutAsides(text, asides), reading);
     if (outside.kind == FieldKind::kOrganisation) return reading;
-    outside.offerOnly = true;
+    // "Company contact (you)": the contact person is the one filling in.
+    outside.offerOnly = !(isANameKind(outside.kind) && saysItIsTheFiller(text));
     return outside;
   }
   std::string folded = foldText(text);

@@ -318,6 +318,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     FieldReading reading = readPart(whole, runTogether, &part);
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
+    if (namesARolesDetail(whole)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
       // The piece of a group only offered is itself only offered: "Company: Name: · First name".
       bool groupOffered = haveDecision && decided.offerOnly;

@@ -98,6 +98,9 @@ class LabelReader {
   // A part of two or more words one of which names a person's detail ("Manager email",
   // "Telefon des Vorgesetzten"), or one run of Han, kana or Hangul holding one ("上司のメール").
   bool namesADetail(std::string_view part) const;
+  // A short part that opens with a role the person deals with and names that person's detail:
+  // "Teacher full name", "Coach mobile", "Boss name"; not with an aside saying it is the person.
+  bool namesARolesDetail(std::string_view part) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

@@ -174,6 +174,27 @@ bool LabelReader::namesADetail(std::string_view part) const {
          std::any_of(kCjkDetails.begin(), kCjkDetails.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
 }
 
+bool LabelReader::namesARolesDetail(std::string_view part) const {
+  // People the person deals with whose own details a form may ask for.
+  static const std::vector<std::string> kRoles = foldedPhrases(
+      {"teacher", "headteacher", "coach", "instructor", "tutor", "trainer", "dentist", "lawyer", "attorney",
+       "solicitor", "physician", "doctor", "gp", "pediatrician", "paediatrician", "midwife", "nurse", "professor",
+       "pastor", "priest", "vet", "veterinarian", "notary", "caseworker", "recruiter", "therapist", "psychologist",
+       "psychiatrist", "counselor", "counsellor", "mentor", "advisor", "adviser", "babysitter", "nanny", "caregiver",
+       "carer", "executor", "witness", "approver", "supervisor", "manager", "boss", "landlord", "referee",
+       "accountant", "guarantor"});
+  std::vector<std::string> words = foldedWords(withoutAsides(part, labelAsides(part)));
+  if (words.size() < 2 || words.size() > 4 || !isListed(kRoles, words.front()) || saysItIsTheFiller(part) ||
+      !colonClosedLabels(part).empty() || joinedPieces(std::string(part)).size() > 1) {
+    return false;  // not a choice that may be the person ("Trainer/Trainee name")
+  }
+  std::string rest = " ";
+  for (std::size_t i = 1; i < words.size(); ++i) rest += words[i] + " ";
+  FieldReading detail = readFolded(rest);
+  // Only a detail's own words ("full name", "mobile"), not a word that only hints at one ("sign up").
+  return isANameKind(detail.kind) || (isOrganisationsDetail(detail.kind) && detail.certainty >= 0.9);
+}
+
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
                                           std::string* read) const {
   std::string lastRead;

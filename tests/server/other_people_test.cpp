@@ -37,6 +37,9 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Teacher name", own, std::nullopt},
       {"Nom du professeur", own, std::nullopt},
       {"老师电话", own, std::nullopt},
+      {"Teacher mobile", own, std::nullopt},
+      {"Boss full name", own, std::nullopt},
+      {"Trainer/Trainee name", own, 0u},  // a choice that may be the person
       {"Teacher \u00B7 Your name", own, 0u},
       {"Email for your teacher to reach you", own, 3u, true},
       {"コーチの方 · メールアドレス", own, 3u, true},

@@ -45,8 +45,7 @@ bool speaksOfTheCustomer(std::string_view label) {
   // "あなたの学校の電話番号".
   static const std::vector<std::string> kCjkYour = foldedPhrases({"あなたの", "您的", "你的", "당신의", "귀하의"});
   std::string folded = foldText(label);
-  auto has = [&](const std::string& w) { return folded.find(w) != std::string::npos; };
-  if (anyListed(kPersons, foldedWords(label)) || std::any_of(kCjkPersons.begin(), kCjkPersons.end(), has)) return true;
+  if (anyListed(kPersons, foldedWords(label)) || containsAny(folded, kCjkPersons)) return true;
   for (const std::string& your : kCjkYour) {
     for (std::size_t at = folded.find(your); at != std::string::npos; at = folded.find(your, at + 1)) {
       std::string_view after = std::string_view(folded).substr(at + your.size());
@@ -80,7 +79,7 @@ bool namesAnInstitution(std::string_view part, FieldKind kind) {
                                               "com", "met", "z", "ze", "с"};
   static constexpr std::string_view kArticles[] = {"the", "a", "an", "your", "die", "der", "das", "den", "dem", "ihre",
                                                    "le", "la", "les", "l", "votre", "el", "los", "su", "il", "lo",
-                                                   "o", "os", "het", "de", "uw", "your", "my"};
+                                                   "o", "os", "het", "de", "uw", "my"};
   std::string folded = foldText(withoutAsides(part, labelAsides(part)));
   std::vector<std::string> words = foldedWords(folded);
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -93,66 +92,38 @@ bool namesAnInstitution(std::string_view part, FieldKind kind) {
     if (before > 0 && isListed(kFor, words[before - 1])) continue;
     return true;
   }
-  bool cjkStudy = folded.find(foldedPhrase("学校")) != std::string::npos ||
-                  folded.find(foldedPhrase("학교")) != std::string::npos ||
-                  folded.find(foldedPhrase("大学")) != std::string::npos || folded.find(foldedPhrase("대학")) != std::string::npos;
+  static const std::vector<std::string> kCjkStudy = foldedPhrases({"学校", "학교", "大学", "대학"});
+  bool cjkStudy = containsAny(folded, kCjkStudy);
   if (cjkStudy && kind == FieldKind::kEmail) return false;
-  const std::vector<std::string>& cjk = cjkInstitutions();
-  return std::any_of(cjk.begin(), cjk.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  return containsAny(folded, cjkInstitutions());
 }
 
 bool namesItsContactPerson(const std::string& folded) {
-  static const std::vector<std::string> kPhrases = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"contact name", "contact person", "contact s name", "contact full name", "name of contact",
-                               "name of the contact", "ansprechpartner", "ansprechpartnerin", "ansprechperson",
-                               "kontaktperson", "contactpersoon", "personne de contact", "nom du contact",
-                               "nom de contact", "persona de contacto", "nombre del contacto", "nombre de contacto",
-                               "persona di contatto", "nome del contatto", "nome del referente", "pessoa de contato",
-                               "pessoa de contacto", "nome do contato", "nome do contacto", "osoba kontaktowa",
-                               "контактное лицо", "контактного лица"}) {
-      out.push_back(" " + foldedPhrase(w) + " ");
-    }
-    return out;
-  }();
+  static const std::vector<std::string> kPhrases = paddedPhrases(
+      {"contact name", "contact person", "contact s name", "contact full name", "name of contact", "name of the contact",
+       "ansprechpartner", "ansprechpartnerin", "ansprechperson", "kontaktperson", "contactpersoon",
+       "personne de contact", "nom du contact", "nom de contact", "persona de contacto", "nombre del contacto",
+       "nombre de contacto", "persona di contatto", "nome del contatto", "nome del referente", "pessoa de contato",
+       "pessoa de contacto", "nome do contato", "nome do contacto", "osoba kontaktowa", "контактное лицо",
+       "контактного лица"});
   static const std::vector<std::string> kCjk = foldedPhrases({"担当者", "담당자", "联系人", "聯絡人"});
   // The organisation's name, or another detail of the person: "Company name of contact",
   // "会社担当者の部署", "회사 담당자 직함".
-  static const std::vector<std::string> kNotTheName = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"company name", "organisation name", "organization name", "business name", "firmenname",
-                               "nom de l entreprise", "nombre de la empresa", "ragione sociale", "nome da empresa",
-                               "bedrijfsnaam", "nazwa firmy", "department", "abteilung", "title", "position",
-                               "job title", "role"}) {
-      out.push_back(" " + foldedPhrase(w) + " ");
-    }
-    for (std::string_view w : {"会社名", "公司名", "회사명", "법인명", "部署", "役職", "部门", "职位", "职务", "부서", "직함", "직위"}) {
-      out.push_back(foldedPhrase(w));
-    }
-    return out;
-  }();
-  if (std::any_of(kNotTheName.begin(), kNotTheName.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; })) {
-    return false;
-  }
-  if (std::any_of(kPhrases.begin(), kPhrases.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; }) ||
-      std::any_of(kCjk.begin(), kCjk.end(), [&](const std::string& p) { return folded.find(p) != std::string::npos; })) {
-    return true;
-  }
-  return folded.ends_with(" contact ");  // "Company contact"
+  static const std::vector<std::string> kNotTheName = paddedPhrases(
+      {"company name", "organisation name", "organization name", "business name", "firmenname", "nom de l entreprise",
+       "nombre de la empresa", "ragione sociale", "nome da empresa", "bedrijfsnaam", "nazwa firmy", "department",
+       "abteilung", "title", "position", "job title", "role"});
+  static const std::vector<std::string> kCjkNotTheName =
+      foldedPhrases({"会社名", "公司名", "회사명", "법인명", "部署", "役職", "部门", "职位", "职务", "부서", "직함", "직위"});
+  if (containsAny(folded, kNotTheName) || containsAny(folded, kCjkNotTheName)) return false;
+  return containsAny(folded, kPhrases) || containsAny(folded, kCjk) || folded.ends_with(" contact ");  // "Company contact"
 }
 
 bool namesAnEmployer(const std::string& folded) {
-  static const std::vector<std::string> kWords = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"employer", "employer s", "arbeitgeber", "arbeitgebers", "werkgever", "employeur",
-                               "empleador", "empregador", "datore", "pracodawca", "pracodawcy", "работодатель",
-                               "работодателя"}) {
-      out.push_back(" " + foldedPhrase(w) + " ");
-    }
-    return out;
-  }();
-  return std::any_of(kWords.begin(), kWords.end(),
-                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  static const std::vector<std::string> kWords = paddedPhrases(
+      {"employer", "employer s", "arbeitgeber", "arbeitgebers", "werkgever", "employeur", "empleador", "empregador",
+       "datore", "pracodawca", "pracodawcy", "работодатель", "работодателя"});
+  return containsAny(folded, kWords);
 }
 
 bool isBareOrganisationsDetail(const std::string& folded) {
@@ -185,25 +156,16 @@ bool isOrganisationsDetail(FieldKind kind) {
 // A former organisation, someone at it or a shared box of it: "Previous employer email",
 // "Company HR email", "Firma · E-Mail Geschäftsführer", "Company billing email", "会社電話番号（代表）".
 bool namesAnotherPartOfIt(const std::string& folded) {
-  static const std::vector<std::string> kWords = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"hr", "human resources", "personalabteilung", "rh", "rrhh",
-                               "contact", "representative", "director", "head", "manager", "department",
-                               "previous", "former", "prior", "past", "ehemaliger", "ehemalige", "ehemaligen",
-                               "vorheriger", "vorherige", "fruherer", "ancien", "ancienne", "anterior",
-                               "precedente", "poprzedni", "предыдущего", "предыдущий", "geschaftsfuhrer",
-                               "inhaber", "ansprechpartner", "responsable", "gerente", "titolare", "referente",
-                               "руководителя", "руководитель", "owner", "owner s", "signatory", "admin", "billing",
-                               "support", "sales", "info", "client", "supplier", "zentrale", "buchhaltung",
-                               "accounting", "invoice", "invoices", "rechnung", "facturation", "factura",
-                               "fatturazione", "not personal"}) {
-      out.push_back(" " + foldedPhrase(w) + " ");
-    }
-    for (std::string_view w : {"负责人", "联系人", "担当者", "담당자", "대표자", "代表", "总机"}) out.push_back(foldedPhrase(w));
-    return out;
-  }();
-  return std::any_of(kWords.begin(), kWords.end(),
-                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  static const std::vector<std::string> kWords = paddedPhrases(
+      {"hr", "human resources", "personalabteilung", "rh", "rrhh", "contact", "representative", "director", "head",
+       "manager", "department", "previous", "former", "prior", "past", "ehemaliger", "ehemalige", "ehemaligen",
+       "vorheriger", "vorherige", "fruherer", "ancien", "ancienne", "anterior", "precedente", "poprzedni",
+       "предыдущего", "предыдущий", "geschaftsfuhrer", "inhaber", "ansprechpartner", "responsable", "gerente",
+       "titolare", "referente", "руководителя", "руководитель", "owner", "owner s", "signatory", "admin", "billing",
+       "support", "sales", "info", "client", "supplier", "zentrale", "buchhaltung", "accounting", "invoice",
+       "invoices", "rechnung", "facturation", "factura", "fatturazione", "not personal"});
+  static const std::vector<std::string> kCjk = foldedPhrases({"负责人", "联系人", "担当者", "담당자", "대표자", "代表", "总机"});
+  return containsAny(folded, kWords) || containsAny(folded, kCjk);
 }
 
 bool personsOwnAtWork(const std::string& folded, FieldKind kind, bool saysOwn) {

@@ -18,19 +18,12 @@ namespace {
 
 // Words that ask for an organisation's name: "company name", "raison sociale", "会社名".
 bool asksForAName(const std::string& folded) {
-  static const std::vector<std::string> kWords = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"name", "names", "nom", "nome", "nombre", "naam", "nazwa", "nazev", "nimi", "navn",
-                               "adi", "nev", "neve", "sociale", "social", "denominazione", "denominacion",
-                               "denomination", "denominacao", "bezeichnung", "firmenbezeichnung", "firmierung",
-                               "firmenname", "bedrijfsnaam", "название", "наименование"}) {
-      out.push_back(" " + foldedPhrase(w) + " ");
-    }
-    for (std::string_view w : {"名", "명"}) out.push_back(foldedPhrase(w));  // within words
-    return out;
-  }();
-  return std::any_of(kWords.begin(), kWords.end(),
-                     [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+  static const std::vector<std::string> kWords = paddedPhrases(
+      {"name", "names", "nom", "nome", "nombre", "naam", "nazwa", "nazev", "nimi", "navn", "adi", "nev", "neve",
+       "sociale", "social", "denominazione", "denominacion", "denomination", "denominacao", "bezeichnung",
+       "firmenbezeichnung", "firmierung", "firmenname", "bedrijfsnaam", "название", "наименование"});
+  static const std::vector<std::string> kWithinWords = foldedPhrases({"名", "명"});
+  return containsAny(folded, kWords) || containsAny(folded, kWithinWords);
 }
 
 // The text split where it joins several fields: at "/", ",", "&", "+", "・" and at "and",

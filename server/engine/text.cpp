@@ -254,6 +254,17 @@ bool madeOnlyOf(const std::string& folded, const std::vector<std::string>& latin
   return true;
 }
 
+std::vector<std::string> paddedPhrases(std::initializer_list<std::string_view> phrases) {
+  std::vector<std::string> out;
+  out.reserve(phrases.size());
+  for (std::string_view p : phrases) out.push_back(" " + foldedPhrase(p) + " ");
+  return out;
+}
+
+bool containsAny(std::string_view folded, const std::vector<std::string>& pieces) {
+  return std::any_of(pieces.begin(), pieces.end(), [&](const std::string& p) { return folded.find(p) != std::string_view::npos; });
+}
+
 std::vector<std::string> foldedWords(std::string_view text) {
   std::vector<std::string> out;
   std::string f = foldText(text);

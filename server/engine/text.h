@@ -45,6 +45,13 @@ std::string foldedPhrase(std::string_view text);
 // foldedPhrase() of each of a list of words or phrases.
 std::vector<std::string> foldedPhrases(std::initializer_list<std::string_view> phrases);
 
+// foldText() of each of a list of words or phrases: " new york ", padded so that a find() in
+// folded text matches whole words only.
+std::vector<std::string> paddedPhrases(std::initializer_list<std::string_view> phrases);
+
+// Whether `folded` holds any of `pieces` (from paddedPhrases() or foldedPhrases()).
+bool containsAny(std::string_view folded, const std::vector<std::string>& pieces);
+
 // The folded words of each of a list of words or phrases, all in one list.
 std::vector<std::string> foldedAll(std::initializer_list<std::string_view> phrases);
 

@@ -307,12 +307,9 @@ bool numbersAnotherPerson(std::string_view label) {
        "night", "nights", "nuits", "nachte", "noches", "notti", "nachten", "noce", "ночи", "hours", "adults",
        "friends", "tickets", "or", "and", "oder", "und", "ou", "et", "o", "y", "of", "von", "de", "di", "van", "z",
        "из"});
-  // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
-  // "2." before, which numbers a section as often.
   // Numbers spelled out after the person and ending the part: "Passenger two", "Teilnehmer zwei",
-  // "Pasajero dos"; not Portuguese "dos" (of the) in "Participante dos jogos".
-  // "due" and "tre" only after an Italian person ("Member due" is English), "dos" only after a
-  // Spanish one (Portuguese "dos" is "of the").
+  // "Pasajero dos". "due" and "tre" only after an Italian person ("Member due" is English), "dos"
+  // only after a Spanish one (Portuguese "dos" is "of the": "Participante dos jogos").
   static const std::vector<std::string> kSpelled = foldedPhrases(
       {"two", "three", "four", "zwei", "drei", "vier", "deux", "trois", "quatre", "tres", "cuatro", "quattro", "dois",
        "duas", "três", "quatro", "twee", "drie", "dwa", "dwie", "trzy", "cztery", "два", "три", "четыре"});
@@ -320,6 +317,8 @@ bool numbersAnotherPerson(std::string_view label) {
       {"passeggero", "viaggiatore", "ospite", "partecipante", "conducente", "adulto", "persona"});
   static const std::vector<std::string> kSpanishPeople = foldedPhrases(
       {"pasajero", "viajero", "huesped", "invitado", "participante", "adulto", "persona", "conductor", "hijo"});
+  // "2", "#3", "2:" after the person; "2nd", "2e", "2º" before. Not "18+", "12-64", "2025", nor
+  // "2." before, which numbers a section as often.
   auto count = [](std::string_view w, bool last, std::string_view person) {
     std::vector<std::string> folded = foldedWords(w);
     if (folded.size() == 1) {
@@ -355,7 +354,8 @@ bool numbersAnotherPerson(std::string_view label) {
     std::size_t n = i + 1;
     static constexpr std::string_view kNumberSigns[] = {"n\u00B0", "no.", "nr.", "nr", "n.\u00BA", "n.", "\u2116"};
     if (n < raw.size() && isListed(kNumberSigns, raw[n])) ++n;
-    if (n < raw.size() && count(raw[n], n + 1 == raw.size() || raw[n].ends_with(':') || raw[n + 1] == ":", parts.front()) >= 2) {
+    bool endsThePart = n + 1 >= raw.size() || raw[n].ends_with(':') || raw[n + 1] == ":";
+    if (n < raw.size() && count(raw[n], endsThePart, parts.front()) >= 2) {
       std::vector<std::string> after = n + 1 < raw.size() ? foldedWords(raw[n + 1]) : std::vector<std::string>();
       if (after.empty() || !isListed(kAges, after.front())) return true;
     }

@@ -116,7 +116,10 @@ bool namesItsContactPerson(const std::string& folded) {
   static const std::vector<std::string> kCjkNotTheName =
       foldedPhrases({"会社名", "公司名", "회사명", "법인명", "部署", "役職", "部门", "职位", "职务", "부서", "직함", "직위"});
   if (containsAny(folded, kNotTheName) || containsAny(folded, kCjkNotTheName)) return false;
-  return containsAny(folded, kPhrases) || containsAny(folded, kCjk) || folded.ends_with(" contact ");  // "Company contact"
+  // "Company contact", "Empresa · Contacto": the contact is the last word.
+  static constexpr std::string_view kLast[] = {" contact ", " contacto ", " contato ", " contatto "};
+  return containsAny(folded, kPhrases) || containsAny(folded, kCjk) ||
+         std::any_of(std::begin(kLast), std::end(kLast), [&](std::string_view w) { return folded.ends_with(w); });
 }
 
 bool namesAnEmployer(const std::string& folded) {

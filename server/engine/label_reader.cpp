@@ -382,8 +382,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       }
     }
   }
-  // "School phone", "Hotel · Address": the institution's, which may or may not be the person's.
-  if (asksForAnInstitutionsDetail(label, decided.kind)) decided.offerOnly = true;
+  decided = readOrganisationsPeople(label, decided);
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.
   // Only a label that asks for the date of birth and nothing more has it inserted.
   if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {

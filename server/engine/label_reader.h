@@ -95,6 +95,10 @@ class LabelReader {
   // `kind` of detail it asks for ("School phone", "Hotel · Address"); notes do not count
   // ("Your bank may call you").
   bool asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const;
+  // `decided`, the reading of the whole label, where it names an organisation's contact person
+  // under its heading ("Entreprise · Contact": a name, offered) or an institution's detail
+  // ("School phone": offered).
+  FieldReading readOrganisationsPeople(std::string_view label, FieldReading decided) const;
   // A part of two or more words one of which names a person's detail ("Manager email",
   // "Telefon des Vorgesetzten"), or one run of Han, kana or Hangul holding one ("上司のメール").
   bool namesADetail(std::string_view part) const;

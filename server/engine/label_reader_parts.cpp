@@ -133,6 +133,18 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
   return detail;
 }
 
+FieldReading LabelReader::readOrganisationsPeople(std::string_view label, FieldReading decided) const {
+  // "Entreprise · Contact", "会社 · 担当者": the company's contact person, who may be a colleague.
+  std::vector<std::string_view> parts = labelParts(label);
+  if (decided.kind == FieldKind::kOrganisation && parts.size() > 1 && namesItsContactPerson(foldText(label))) {
+    decided = {FieldKind::kFullName, 0.8};
+    decided.offerOnly = std::none_of(parts.begin(), parts.end(), saysItIsTheFiller);  // "회사 · 담당자명 (본인)"
+  }
+  // "School phone", "Hotel · Address": the institution's, which may or may not be the person's.
+  if (asksForAnInstitutionsDetail(label, decided.kind)) decided.offerOnly = true;
+  return decided;
+}
+
 bool LabelReader::asksForAnInstitutionsDetail(std::string_view label, FieldKind kind) const {
   if (!isOrganisationsDetail(kind)) return false;
   std::vector<std::string_view> parts = labelParts(label);

@@ -171,6 +171,8 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Company contact name", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"会社担当者名", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"Company contact (you)", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, true},
+      {"Empresa \u00B7 Contacto", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
+      {"회사 · 담당자", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"Contact company", work, 0u, true},
       // Someone at it, named with their detail: not the organisation's name, nor the person's.
       {"Company \u00B7 Manager email", work, std::nullopt},

@@ -143,6 +143,25 @@ bool readsAnotherDetail(FieldKind heading, FieldKind later) {
   return !(isANameKind(later) && isANameKind(heading));  // "Name · First name" is a piece, read as such
 }
 
+bool readsAFieldNeverAnswered(FieldKind later, double certainty, std::string_view part) {
+  switch (later) {
+    case FieldKind::kComment:
+      // The lighter words of free text count as a field's name only alone: "Company · Position",
+      // not "Name · Why we ask".
+      return certainty >= 0.9 || (certainty >= 0.8 && foldedWords(part).size() <= 2);
+    case FieldKind::kSubject:
+    case FieldKind::kQuantity:
+    case FieldKind::kMiddleName:
+    case FieldKind::kFax:
+    case FieldKind::kPromoCode:
+    case FieldKind::kOtherNumber:
+    case FieldKind::kStreetName:
+      return certainty >= 0.9;
+    default:
+      return false;
+  }
+}
+
 bool isOwnAddressHeading(const std::string& folded) {
   static const std::vector<std::string> kLatin = foldedAll({
       "address", "adresse", "anschrift", "adres", "direccion", "indirizzo", "endereco", "morada", "адрес",

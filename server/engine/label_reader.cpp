@@ -366,6 +366,12 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       if (decided.kind == FieldKind::kOrganisation) own = personsOwnAtWork(foldText(label), reading.kind, own);
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
+    } else if (headsAGroup(decided.kind) && readsAFieldNeverAnswered(reading.kind, reading.certainty, part) &&
+               namesAFieldOnly(part)) {
+      // "Company · VAT number", "Name · Comments": the field of the group is one no saved value
+      // answers, never the heading's value.
+      decided = reading;
+      decidedPart = part;
     } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {
       decided.offerOnly = true;  // "Kontaktperson · Telefon (Firma)"
     }

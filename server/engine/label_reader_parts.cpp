@@ -188,13 +188,28 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
        "psychiatrist", "counselor", "counsellor", "mentor", "advisor", "adviser", "babysitter", "nanny", "caregiver",
        "carer", "executor", "witness", "approver", "supervisor", "manager", "boss", "landlord", "referee",
        "accountant", "guarantor"});
+  static constexpr std::string_view kDeterminers[] = {"the", "your", "my", "our", "his", "her", "their"};
   std::vector<std::string> words = foldedWords(withoutAsides(part, labelAsides(part)));
-  if (words.size() < 2 || words.size() > 4 || !isListed(kRoles, words.front()) || saysItIsTheFiller(part) ||
-      !colonClosedLabels(part).empty() || joinedPieces(std::string(part)).size() > 1) {
-    return false;  // not a choice that may be the person ("Trainer/Trainee name")
+  if (words.size() < 2 || words.size() > 6 || saysItIsTheFiller(part) || !colonClosedLabels(part).empty()) {
+    return false;
+  }
+  // The detail after the role ("Teacher mobile") or before it ("Email of the teacher"), where
+  // "of" is no Dutch "or".
+  std::size_t first = 1;
+  std::size_t last = words.size();
+  if (isListed(kRoles, words.front())) {
+    // Not a choice that may be the person ("Trainer/Trainee name").
+    if (words.size() > 4 || joinedPieces(std::string(part)).size() > 1) return false;
+  } else {
+    auto of = std::find(words.begin(), words.end(), "of");
+    std::size_t at = static_cast<std::size_t>(of - words.begin());
+    std::size_t role = at + 1 < words.size() && isListed(kDeterminers, words[at + 1]) ? at + 2 : at + 1;
+    if (at == 0 || role + 1 != words.size() || !isListed(kRoles, words.back())) return false;
+    first = 0;
+    last = at;
   }
   std::string rest = " ";
-  for (std::size_t i = 1; i < words.size(); ++i) rest += words[i] + " ";
+  for (std::size_t i = first; i < last; ++i) rest += words[i] + " ";
   FieldReading detail = readFolded(rest);
   // Only a detail's own words ("full name", "mobile"), not a word that only hints at one ("sign up").
   return isANameKind(detail.kind) || (isOrganisationsDetail(detail.kind) && detail.certainty >= 0.9);

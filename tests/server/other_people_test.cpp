@@ -39,6 +39,10 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"老师电话", own, std::nullopt},
       {"Teacher mobile", own, std::nullopt},
       {"Boss full name", own, std::nullopt},
+      {"Email of the teacher", own, std::nullopt},
+      {"Full name of the coach", own, std::nullopt},
+      {"Phone number of your lawyer", own, std::nullopt},
+      {"Email of the coach or player", own, 3u, true},  // a choice after "of", which may be the person
       {"Trainer/Trainee name", own, 0u},  // a choice that may be the person
       {"Teacher \u00B7 Your name", own, 0u},
       {"Email for your teacher to reach you", own, 3u, true},
@@ -183,6 +187,18 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Ticket 2 \u00B7 Email", work, std::nullopt},
       {"Reference 1 \u00B7 Phone", work, std::nullopt},
       {"Employer \u00B7 Supervisor's phone", work, std::nullopt},
+      // A heading followed by a field that no saved value answers: that field, not the heading's.
+      {"Company \u00B7 VAT number", work, std::nullopt},
+      {"Company \u00B7 Position", work, std::nullopt},
+      {"\u4F1A\u793E \u00B7 \u5F79\u8077", work, std::nullopt},  // 会社 · 役職
+      {"Employer \u00B7 Reference email", work, std::nullopt},
+      {"Address \u00B7 House number", work, std::nullopt},
+      {"Address \u00B7 Delivery instructions", work, std::nullopt},
+      {"Name \u00B7 Comments", list({{"N:index0", "Anna Müller"}}), std::nullopt},
+      // ... but not a note, nor a search that looks the heading's value up.
+      {"Name \u00B7 Why we ask", list({{"N:index0", "Anna Müller"}}), 0u},
+      {"Postcode \u00B7 Find address", work, 4u, true},
+      {"Company \u00B7 Optional", work, 0u, true},
       // Its name is still its name, also where the label asks for the name and a detail, or
       // joins the fields of both.
       {"Company", work, 0u, true},

@@ -85,7 +85,9 @@ bool saysItIsTheFiller(std::string_view part) {
 
 // A part short enough to be a field's name and no sentence: "Telefon", "Phone number",
 // "メールアドレス"; not "Used to personalise our emails", "Shown in emails", "이메일에 표시됩니다".
-bool namesAFieldOnly(std::string_view part) {
+bool namesAFieldOnly(std::string_view part) { return namesAFieldOnly(part, 7); }
+
+bool namesAFieldOnly(std::string_view part, std::size_t cjkLength) {
   static constexpr std::string_view kNoteWords[] = {
       "for", "fur", "pour", "para", "per", "voor", "dla", "для", "used", "use", "shown", "appears", "in", "on", "via",
       "by", "im", "en", "personalise", "personalize", "personalisation", "personalization", "notifications",
@@ -100,7 +102,7 @@ bool namesAFieldOnly(std::string_view part) {
     std::string folded = foldText(part);
     bool sentence = std::any_of(kEndings.begin(), kEndings.end(),
                                 [&](const std::string& e) { return folded.find(e) != std::string::npos; });
-    return !sentence && countGraphemes(trimText(part)) <= 7;
+    return !sentence && countGraphemes(trimText(part)) <= cjkLength;
   }
   std::vector<std::string> words = foldedWords(part);
   return words.size() <= 3 && !anyListed(kNoteWords, words);

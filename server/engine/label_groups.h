@@ -3,6 +3,7 @@
 // who the label names as the one filling it in.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,9 @@ bool saysItIsTheFiller(std::string_view part);
 // A part short enough to be a field's name and no sentence: "Telefon", "Phone number",
 // "メールアドレス"; not "Used to personalise our emails", "Shown in emails", "이메일에 표시됩니다".
 bool namesAFieldOnly(std::string_view part);
+
+// The same, where a CJK part may run to `cjkLength` characters: "上司のメールアドレス".
+bool namesAFieldOnly(std::string_view part, std::size_t cjkLength);
 
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".
 bool namesOnlyAnEmergency(std::string_view text);

@@ -345,12 +345,13 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // part the field. Not a heading of tickets, references or children, which are others'.
       decided = reading;
       decidedPart = part;
-    } else if (reading.kind == FieldKind::kSomeoneElse && namesWhoseValue(part) && !isANoteOnOthers(part) &&
+    } else if (reading.kind == FieldKind::kSomeoneElse &&
+               namesWhoseValue(part, decided.kind == FieldKind::kOrganisation ? 12 : 7) && !isANoteOnOthers(part) &&
                (decided.kind != FieldKind::kOrganisation || namesADetail(part))) {
       // "Phone · Emergency contact": a short later part names whose value it is; not a note
       // ("Your name · Recipient will see this"), an example or a choice ("Parent or student").
       // Under an organisation, only a part that names the other's detail ("Company · Manager
-      // email"), not a role the organisation may hold ("Company · Landlord").
+      // email", "会社 · 上司のメールアドレス"), not a role the organisation may hold ("Company · Landlord").
       return reading;
     } else if (headsAGroup(decided.kind) && readsAnotherDetail(decided.kind, reading.kind) &&
                namesAFieldOnly(part)) {

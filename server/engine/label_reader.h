@@ -124,8 +124,8 @@ class LabelReader {
   bool isANoteOnOthers(std::string_view aside) const;
   // Whether a short later part says whose value the field is ("Emergency contact", "Parent or
   // guardian"): not negated, no example, and no choice that includes the person ("Parent or
-  // student").
-  bool namesWhoseValue(std::string_view part) const;
+  // student"). A CJK part may run to `cjkLength` characters.
+  bool namesWhoseValue(std::string_view part, std::size_t cjkLength) const;
   // Whether an aside is only a role that the one filling in the form can hold ("guardian",
   // "verhuurder", "tutor legal") and that reads as someone else's.
   bool isAFillersRole(std::string_view aside) const;

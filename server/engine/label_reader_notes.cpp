@@ -150,12 +150,12 @@ bool LabelReader::isAFillersRole(std::string_view aside) const {
          readFolded(foldText(aside)).kind == FieldKind::kSomeoneElse;
 }
 
-bool LabelReader::namesWhoseValue(std::string_view part) const {
+bool LabelReader::namesWhoseValue(std::string_view part, std::size_t cjkLength) const {
   static constexpr std::string_view kChoices[] = {"or", "oder", "ou", "lub", "или", "and", "und", "et", "y", "и"};
   std::vector<std::string> words = foldedWords(part);
   CharStats chars = charStats(part);
   bool cjk = chars.han + chars.hangul + chars.kana > 0;
-  if (words.size() > 4 || !negatedWords(part).empty() || opensWithAnExample(part) || (cjk && !namesAFieldOnly(part))) {
+  if (words.size() > 4 || !negatedWords(part).empty() || opensWithAnExample(part) || (cjk && !namesAFieldOnly(part, cjkLength))) {
     return false;
   }
   // "Parent or guardian" names only others; "Parent or student" the person too.

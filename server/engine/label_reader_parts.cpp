@@ -136,8 +136,15 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
 FieldReading LabelReader::readOrganisationsPeople(std::string_view label, FieldReading decided) const {
   // "Entreprise · Contact", "会社 · 担当者": the company's contact person, who may be a colleague.
   std::vector<std::string_view> parts = labelParts(label);
-  if (decided.kind == FieldKind::kOrganisation && parts.size() > 1 && namesItsContactPerson(foldText(label))) {
+  std::string folded;
+  for (std::string_view part : parts) folded += foldText(withoutAsides(part, labelAsides(part)));
+  if (decided.kind == FieldKind::kOrganisation && parts.size() > 1 && namesItsContactPerson(folded)) {
+    // Its name, or the detail a later part names: "会社 · 担当者メールアドレス", "Entreprise · E-mail du contact".
     decided = {FieldKind::kFullName, 0.8};
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+      FieldReading detail = readFolded(foldText(parts[i]), true);
+      if (isOrganisationsDetail(detail.kind) && detail.certainty >= 0.9) decided = detail;
+    }
     decided.offerOnly = std::none_of(parts.begin(), parts.end(), saysItIsTheFiller);  // "회사 · 담당자명 (본인)"
   }
   // "School phone", "Hotel · Address": the institution's, which may or may not be the person's.

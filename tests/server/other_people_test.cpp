@@ -178,9 +178,13 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Empresa \u00B7 Contacto", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"회사 · 담당자", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u, false},
       {"Contact company", work, 0u, true},
+      // ... and the detail of the contact person that a later part names.
+      {"\u4F1A\u793E \u00B7 \u62C5\u5F53\u8005\u30E1\u30FC\u30EB\u30A2\u30C9\u30EC\u30B9", work, 2u, false},  // 会社 · 担当者メールアドレス
+      {"Entreprise \u00B7 E-mail du contact (vous)", work, 2u, true},
       // Someone at it, named with their detail: not the organisation's name, nor the person's.
       {"Company \u00B7 Manager email", work, std::nullopt},
       {"Arbeitgeber \u00B7 Telefon des Vorgesetzten", work, std::nullopt},
+      {"\u4F1A\u793E \u00B7 \u4E0A\u53F8\u306E\u30E1\u30FC\u30EB\u30A2\u30C9\u30EC\u30B9", work, std::nullopt},  // 会社 · 上司のメールアドレス
       // A heading that names an errand with it leaves the field its own: "Hotel booking · Phone".
       {"Hotel booking \u00B7 Phone", work, 1u, true},
       {"Order \u00B7 Email", work, 2u, true},

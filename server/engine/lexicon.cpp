@@ -284,6 +284,21 @@ bool Lexicon::endsLikeAFamilyName(std::string_view word, std::string_view folded
   return false;
 }
 
+bool Lexicon::endsLikeATown(std::string_view folded) const {
+  // Turkish "-şehir" and "-hisar", German "-burg", "-stadt", "-dorf", "-hausen", "-ingen",
+  // "-furt", "-brück", French "-bourg", "-ville", English "-chester", "-borough", "-mouth",
+  // Nordic "-havn", "-köping", Greek "-polis", Slavic "-grad", Persian and Hindi "-abad",
+  // "-pur", Russian "-ск", "-град", "-бург".
+  static constexpr std::string_view kEndings[] = {
+      "sehir", "hisar", "burg", "stadt", "dorf", "hausen", "ingen", "furt", "bruck", "bourg", "ville",
+      "chester", "caster", "borough", "mouth", "havn", "koping", "polis", "grad", "gorod", "abad", "pur",
+      "ск", "град", "бург", "город"};
+  for (std::string_view ending : kEndings) {
+    if (folded.size() >= ending.size() + 3 && folded.ends_with(ending)) return true;
+  }
+  return false;
+}
+
 bool Lexicon::endsLikeAJapaneseGivenName(std::string_view word) const {
   for (std::string_view ending : kJapaneseGivenEndings) {
     if (word.size() > ending.size() && word.ends_with(ending)) return true;

@@ -22,6 +22,9 @@ class Lexicon {
   // A word whose ending marks a family name in its language ("Dvořáková", "Lindqvist",
   // "Kowalski", "Petrović"); `folded` is the word folded as above.
   bool endsLikeAFamilyName(std::string_view word, std::string_view folded) const;
+  // A word whose ending marks a town and seldom a given name ("Eskişehir", "Oldenburg",
+  // "Ingolstadt", "Новосибирск"); `folded` as above.
+  bool endsLikeATown(std::string_view folded) const;
   // A word of two or more kanji whose last one is a usual end of a given name ("太郎").
   bool endsLikeAJapaneseGivenName(std::string_view word) const;
   bool isCity(std::string_view phrase) const { return cities_.contains(std::string(phrase)); }

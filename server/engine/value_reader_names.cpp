@@ -112,7 +112,7 @@ double ValueReader::givenName(std::string_view text) const {
   if (lex.isGivenName(f)) return 0.9;
   std::size_t hyphen = f.find(' ');  // "anna lena" from "Anna-Lena"
   if (hyphen != std::string::npos && lex.isGivenName(f.substr(0, hyphen))) return 0.85;
-  if (namesAPlace(lex, f) || lex.isLegalForm(f)) return 0.05;
+  if (namesAPlace(lex, f) || lex.isLegalForm(f) || lex.endsLikeATown(f)) return 0.05;
   return lex.isFamilyName(f) || lex.endsLikeAFamilyName(text, f) ? 0.25 : 0.4;
 }
 

@@ -281,6 +281,9 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"First name", list({{"A:index0", "Thiago"}, {"B:index0", "Brasil"}, {"C:index0", "Mourão Tecnologia Ltda"}}),
        0u, false},
       {"First name", list({{"A:index0", "Thiago"}, {"B:index0", "Ngozi Adeyemi"}}), std::nullopt},
+      // A word that ends as towns do is none: the older unlisted word is offered instead.
+      {"First name", list({{"A:index0", "Oldenburg"}, {"B:index0", "Jonte"}}), 1u, false},
+      {"Vorname", list({{"A:index0", "Kırşehir"}, {"B:index0", "34430"}}), std::nullopt},
       // With no name of the person's anywhere, a word no list knows is as likely a town or a
       // given name as the family name: offered only. One that ends as family names do is not.
       {"Last name", list({{"A:index0", "Västerås"}, {"B:index0", "Kindly confirm receipt."}}), 0u, false},

@@ -145,12 +145,9 @@ bool readsAnotherDetail(FieldKind heading, FieldKind later) {
   return !(isANameKind(later) && isANameKind(heading));  // "Name · First name" is a piece, read as such
 }
 
-bool readsAFieldNeverAnswered(FieldKind later, double certainty, std::string_view part) {
+bool readsAFieldNeverAnswered(FieldKind later, double certainty) {
   switch (later) {
     case FieldKind::kComment:
-      // The lighter words of free text count as a field's name only alone: "Company · Position",
-      // not "Name · Why we ask".
-      return certainty >= 0.9 || (certainty >= 0.8 && foldedWords(part).size() <= 2);
     case FieldKind::kSubject:
     case FieldKind::kQuantity:
     case FieldKind::kMiddleName:
@@ -162,6 +159,26 @@ bool readsAFieldNeverAnswered(FieldKind later, double certainty, std::string_vie
     default:
       return false;
   }
+}
+
+bool saysHowToWriteIt(std::string_view part) {
+  static constexpr std::string_view kHints[] = {
+      "include", "including", "incl", "inc", "inkl", "inklusive", "incluye", "incluya", "with", "mit", "avec",
+      "con", "com", "met", "without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без", "required",
+      // ... and what the value should hold besides: "And middle name", "Middle name too".
+      "and", "plus", "too", "also", "und", "auch", "et", "aussi", "y", "tambien", "e", "anche", "tambem", "ook",
+      // ... and where it is written as: "wg KRS", "laut Handelsregister".
+      "according", "per", "wg", "wedlug", "zgodnie", "laut", "gemass", "selon", "segun", "secondo", "conforme",
+      "volgens", "согласно"};
+  static const std::vector<std::string> kCjkHints =
+      foldedPhrases({"一致", "与", "含む", "を含", "同じ", "必須", "需", "须", "包括", "包含", "포함", "동일", "같은"});
+  std::string folded = foldText(part);
+  return anyListed(kHints, foldedWords(part)) || containsAny(folded, kCjkHints);
+}
+
+bool inOneGroup(FieldKind heading, FieldKind kind) {
+  auto address = [](FieldKind k) { return k == FieldKind::kStreetAddress || isALineOfAnAddress(k); };
+  return heading == kind || (isANameKind(heading) && isANameKind(kind)) || (address(heading) && address(kind));
 }
 
 bool isOwnAddressHeading(const std::string& folded) {

@@ -43,10 +43,17 @@ bool headsAGroup(FieldKind kind);
 // a date of birth, which a note beside a name or an address speaks of as often.
 bool readsAnotherDetail(FieldKind heading, FieldKind later);
 
-// A later part that names a field of the group no saved value answers: "Company · VAT number",
-// "Address · Delivery instructions", "Name · Comments"; not one that only hints at it, nor a
-// search, which may look the heading's value up ("Postcode · Find address").
-bool readsAFieldNeverAnswered(FieldKind later, double certainty, std::string_view part);
+// A later part's kind that names a field of the group no saved value answers: "Company · VAT
+// number", "Address · Delivery instructions", "Name · Comments"; not one that only hints at it,
+// nor a search, which may look the heading's value up ("Postcode · Find address").
+bool readsAFieldNeverAnswered(FieldKind later, double certainty);
+
+// A hint on how to write the value or what it holds besides: "Include house number", "Including
+// middle name", "Ohne Titel", "Middle name too", "wg KRS".
+bool saysHowToWriteIt(std::string_view part);
+
+// Kinds of one group: the parts of a name, or the lines of an address.
+bool inOneGroup(FieldKind heading, FieldKind kind);
 
 // A heading that names the person's own address: "Address", "Billing address", "Lieferadresse",
 // "お届け先"; not "Previous address", "Property address", "Work address".

@@ -341,13 +341,6 @@ constexpr LabelKeywordGroup kGroups[] = {
      "grund|motif|raison|instructions|"
      "other|others|sonstiges|sonstige|andere|anderes|autre|autres|otro|otros|otra|altro|altri|"
      "outro|outros|outra|anders|inne|inny|inna|другое|иное"},
-    // A person's position at work and the trade they work in, which no saved value answers:
-    // "Company · Position", "Firma · Branche". Lighter than the answerable kinds they may sit beside.
-    {FieldKind::kComment, 20, KeywordMatch::kWord,
-     "position|job position|poste|cargo|funktion|berufsbezeichnung|stanowisko|должность|beruf|profession|"
-     "occupation|industry|branche|secteur|secteur d activite|sector|settore|rolle|role|your role|"
-     "bemerkungen|remarques|observaciones|osservazioni|observacoes|uwagi|примечание"},
-    {FieldKind::kComment, 20, KeywordMatch::kAnywhere, "役職|职位|职务|직책|직위|업종|業種|行业"},
     {FieldKind::kComment, 35, KeywordMatch::kAnywhere,
      "メッセージ|お問い合わせ内容|コメント|留言|评论|備考|메시지|내용|문의|その他|其他|기타|ご質問|질문|问题|問題|理由|사유|ข้อความ"},
     {FieldKind::kSubject, 36, KeywordMatch::kWord,

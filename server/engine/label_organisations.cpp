@@ -188,4 +188,19 @@ bool namesAnErrand(const std::string& folded) {
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
+bool namesAWorkDetail(const std::string& folded) {
+  static const std::vector<std::string> kLatin = paddedPhrases(
+      {"position", "job position", "job function", "poste", "cargo", "puesto", "funktion", "function", "fonction",
+       "functie", "ruolo", "funzione", "funcao", "stanowisko", "должность", "role", "rolle", "your role", "beruf",
+       "profession", "profesion", "professione", "profissao", "beroep", "zawod", "профессия", "occupation",
+       "industry", "branche", "secteur", "secteur d activite", "sector", "settore", "sektor", "отрасль",
+       "remarks", "bemerkungen", "remarques", "observaciones", "osservazioni", "observacoes", "uwagi", "примечание",
+       "ust idnr", "ust id", "ust id nr", "steuer id", "handelsregisternummer", "handelsregister", "kvk",
+       "kvk nummer", "btw nummer", "cif", "rfc", "siret", "siren", "cnpj", "regon", "krs", "огрн", "кпп",
+       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica"});
+  static const std::vector<std::string> kCjk = foldedPhrases(
+      {"役職", "职位", "职务", "직책", "직위", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号"});
+  return containsAny(folded, kLatin) || containsAny(folded, kCjk);
+}
+
 }  // namespace oskel::answer

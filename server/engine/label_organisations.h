@@ -50,4 +50,8 @@ bool personsOwnAtWork(const std::string& folded, FieldKind kind, bool saysOwn);
 // "Your order", "Airline booking", "ご予約"; not "Ticket 2", "Reference", "Children".
 bool namesAnErrand(const std::string& folded);
 
+// A detail of the person's work or of a company that no saved value answers: a position, a
+// trade, a registry or tax number, remarks ("Funktion", "Branche", "USt-IdNr.", "役職", "备注").
+bool namesAWorkDetail(const std::string& folded);
+
 }  // namespace oskel::answer

@@ -316,6 +316,14 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   for (std::string_view whole : labelParts(label)) {
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
+    if (haveDecision && namesAFieldNeverAnswered(decided.kind, reading, whole)) {
+      // "Company · VAT number", "Name · Comments", "Firma · Funktion": the field of the group is
+      // one no saved value answers, never the heading's value.
+      decided = isAnswerable(reading.kind) || reading.kind == FieldKind::kUnknown ? FieldReading{FieldKind::kComment, 0.9}
+                                                                                  : reading;
+      decidedPart = part;
+      continue;
+    }
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
     if (namesARolesDetail(whole)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
@@ -367,12 +375,6 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       if (decided.kind == FieldKind::kOrganisation) own = personsOwnAtWork(foldText(label), reading.kind, own);
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
-    } else if (headsAGroup(decided.kind) && readsAFieldNeverAnswered(reading.kind, reading.certainty, part) &&
-               namesAFieldOnly(part)) {
-      // "Company · VAT number", "Name · Comments": the field of the group is one no saved value
-      // answers, never the heading's value.
-      decided = reading;
-      decidedPart = part;
     } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {
       decided.offerOnly = true;  // "Kontaktperson · Telefon (Firma)"
     }

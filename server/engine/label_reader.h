@@ -105,6 +105,10 @@ class LabelReader {
   // A short part that opens with a role the person deals with and names that person's detail:
   // "Teacher full name", "Coach mobile", "Boss name"; not with an aside saying it is the person.
   bool namesARolesDetail(std::string_view part) const;
+  // Whether a later part names a field of the group `heading` heads that no saved value answers
+  // ("Company · VAT number", "Name · Position"); not a hint on how to write the heading's value
+  // ("Address · Include house number") nor a part that names that value too ("Address · Street, number").
+  bool namesAFieldNeverAnswered(FieldKind heading, const FieldReading& later, std::string_view part) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

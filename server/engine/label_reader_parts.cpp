@@ -211,7 +211,10 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
     auto of = std::find(words.begin(), words.end(), "of");
     std::size_t at = static_cast<std::size_t>(of - words.begin());
     std::size_t role = at + 1 < words.size() && isListed(kDeterminers, words[at + 1]) ? at + 2 : at + 1;
-    if (at == 0 || role + 1 != words.size() || !isListed(kRoles, words.back())) return false;
+    // At most one word before the role ("Email of the head teacher"), and no choice ("the student or teacher").
+    static constexpr std::string_view kJoiners[] = {"or", "and", "oder", "und", "ou", "et", "y", "o", "e"};
+    bool modified = role + 2 == words.size() && !isListed(kJoiners, words[role]);
+    if (at == 0 || (role + 1 != words.size() && !modified) || !isListed(kRoles, words.back())) return false;
     first = 0;
     last = at;
   }
@@ -220,6 +223,25 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
   FieldReading detail = readFolded(rest);
   // Only a detail's own words ("full name", "mobile"), not a word that only hints at one ("sign up").
   return isANameKind(detail.kind) || (isOrganisationsDetail(detail.kind) && detail.certainty >= 0.9);
+}
+
+bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, const FieldReading& later, std::string_view part) const {
+  std::string bare = withoutAsides(part, labelAsides(part));
+  if (!headsAGroup(heading) || !namesAFieldOnly(bare) || saysHowToWriteIt(part) || !colonClosedLabels(part).empty() ||
+      joinedPieces(std::string(part)).size() > 1 || inOneGroup(heading, readFolded(foldText(bare)).kind)) {
+    // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
+    // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
+    return false;
+  }
+  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(foldText(part));
+  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
+  std::vector<std::string> words = foldedWords(part);
+  return std::none_of(words.begin(), words.end(), [&](const std::string& w) {
+    // Under an organisation, a name is its own: "Company · VAT-registered name".
+    FieldReading word = readFolded(" " + w + " ");
+    return (word.certainty >= 0.9 && inOneGroup(heading, word.kind)) ||
+           (heading == FieldKind::kOrganisation && isANameKind(word.kind));
+  });
 }
 
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,

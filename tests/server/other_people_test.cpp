@@ -42,6 +42,7 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Email of the teacher", own, std::nullopt},
       {"Full name of the coach", own, std::nullopt},
       {"Phone number of your lawyer", own, std::nullopt},
+      {"Email of the head teacher", own, std::nullopt},
       {"Email of the coach or player", own, 3u, true},  // a choice after "of", which may be the person
       {"Trainer/Trainee name", own, 0u},  // a choice that may be the person
       {"Teacher \u00B7 Your name", own, 0u},
@@ -194,6 +195,8 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       // A heading followed by a field that no saved value answers: that field, not the heading's.
       {"Company \u00B7 VAT number", work, std::nullopt},
       {"Company \u00B7 Position", work, std::nullopt},
+      {"Firma \u00B7 USt-IdNr.", work, std::nullopt},
+      {"Name \u00B7 Funktion", list({{"N:index0", "Anna Müller"}}), std::nullopt},
       {"\u4F1A\u793E \u00B7 \u5F79\u8077", work, std::nullopt},  // 会社 · 役職
       {"Employer \u00B7 Reference email", work, std::nullopt},
       {"Address \u00B7 House number", work, std::nullopt},
@@ -203,6 +206,14 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Name \u00B7 Why we ask", list({{"N:index0", "Anna Müller"}}), 0u},
       {"Postcode \u00B7 Find address", work, 4u, true},
       {"Company \u00B7 Optional", work, 0u, true},
+      // ... nor a hint on what the heading's value holds, nor a part that asks for it too, nor a
+      // heading of a position: the field is the one named.
+      {"Address \u00B7 Include house number", work, 3u},
+      {"Address \u00B7 Street, number", work, 3u},
+      {"Full name \u00B7 Including middle name", list({{"N:index0", "Anna Müller"}}), 0u, true},
+      {"Company \u00B7 VAT-registered name", work, 0u, true},
+      {"\u516C\u53F8\u540D\u79F0 \u00B7 \u9700\u4E0E\u7A0E\u53F7\u4E00\u81F4", work, 0u, true},  // 公司名称 · 需与税号一致
+      {"Position \u00B7 Email", work, 2u, true},
       // Its name is still its name, also where the label asks for the name and a detail, or
       // joins the fields of both.
       {"Company", work, 0u, true},

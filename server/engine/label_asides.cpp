@@ -123,7 +123,6 @@ std::string negatedWords(std::string_view inner) {
   return rest;
 }
 
-
 std::vector<std::string_view> colonClosedLabels(std::string_view part) {
   std::vector<LabelAside> asides = labelAsides(part);
   auto insideAnAside = [&](std::size_t at) {

@@ -52,12 +52,6 @@ bool hasDisjunction(const std::string& folded) {
   return false;
 }
 
-
-
-
-
-
-
 // A folded label part without a closing word that only says whether the field must be
 // filled: " name of business optional " -> " name of business ".
 std::string withoutRequirement(const std::string& folded) {

@@ -74,7 +74,6 @@ std::vector<std::string> joinedPieces(const std::string& text) {
   return out;
 }
 
-
 }  // namespace
 
 FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const FieldReading& reading) const {

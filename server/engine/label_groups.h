@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,5 +59,10 @@ bool inOneGroup(FieldKind heading, FieldKind kind);
 // A heading that names the person's own address: "Address", "Billing address", "Lieferadresse",
 // "お届け先"; not "Previous address", "Property address", "Work address".
 bool isOwnAddressHeading(const std::string& folded);
+
+// A heading of the person's own details, which says nothing of the field ("Personal details",
+// "Ihre Angaben", "お客様情報": kUnknown), or of their company's, which heads its group
+// ("Company details", "Angaben zum Unternehmen": kOrganisation); nothing for others' ("Coach details").
+std::optional<FieldKind> readDetailsHeading(const std::string& folded);
 
 }  // namespace oskel::answer

@@ -307,9 +307,18 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   FieldReading decided;
   std::string decidedPart;
   bool haveDecision = false;
-  for (std::string_view whole : labelParts(label)) {
+  std::vector<std::string_view> parts = labelParts(label);
+  for (std::size_t n = 0; n < parts.size(); ++n) {
+    std::string_view whole = parts[n];
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
+    if (std::optional<FieldKind> heading = haveDecision || n + 1 == parts.size() ? std::nullopt
+                                                                               : readDetailsHeading(foldText(whole))) {
+      // "Personal details · Email" says nothing of the field; "Company details · Phone" heads a
+      // company's group as "Company" does.
+      if (*heading == FieldKind::kUnknown) continue;
+      reading = {*heading, 0.95};
+    }
     if (haveDecision && namesAFieldNeverAnswered(decided.kind, reading, whole)) {
       // "Company · VAT number", "Name · Comments", "Firma · Funktion": the field of the group is
       // one no saved value answers, never the heading's value.

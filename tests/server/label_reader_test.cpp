@@ -79,6 +79,15 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
   EXPECT_EQ(kindOf("Enter your e-mail address *"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Your Phone (optional):"), FieldKind::kPhone);
   EXPECT_EQ(kindOf(""), FieldKind::kUnknown);
+  // A heading of the person's own details says nothing of the field; a company's heads its
+  // group; anyone else's, or one left alone, is no field of the person's.
+  expectKinds({{"Personal details \u00B7 Email", FieldKind::kEmail},
+               {"Ihre Angaben \u00B7 Vorname", FieldKind::kGivenName},
+               {"\uAC1C\uC778\uC815\uBCF4 \u00B7 \uC774\uBA54\uC77C", FieldKind::kEmail},  // 개인정보 · 이메일
+               {"Company details \u00B7 Company name", FieldKind::kOrganisation},
+               {"Coach details \u00B7 First name", FieldKind::kComment},
+               {"Personal details", FieldKind::kComment},
+               {"\uC5F0\uB77D\uCC98 \u00B7 010-1234-5678", FieldKind::kPhone}});  // 연락처 · 010-…
   // A qualifier on how to write the value does not change what it is.
   expectKinds({{"First name (as on passport)", FieldKind::kGivenName},
                {"Passport number", FieldKind::kOtherNumber},

@@ -151,6 +151,7 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Firma PLZ", work, 4u, false},
       {"Telefon des Arbeitgebers", work, 1u, false},
       {"Company \u00B7 Phone", work, 1u, false},
+      {"Company details \u00B7 Phone", work, 1u, false},
       {"Address \u00B7 City", list({{"A:index0", "Hauptstraße 5"}, {"C:index0", "Berlin"}}), 1u, true},
       {"Previous address \u00B7 City", list({{"A:index0", "Hauptstraße 5"}, {"C:index0", "Berlin"}}), 1u, false},
       {"Company \u00B7 CEO email", work, 2u, false},

@@ -196,9 +196,7 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
        "accountant", "guarantor"});
   static constexpr std::string_view kDeterminers[] = {"the", "your", "my", "our", "his", "her", "their"};
   std::vector<std::string> words = foldedWords(withoutAsides(part, labelAsides(part)));
-  if (words.size() < 2 || words.size() > 6 || saysItIsTheFiller(part) || !colonClosedLabels(part).empty()) {
-    return false;
-  }
+  if (words.size() < 2 || words.size() > 6) return false;
   // The detail after the role ("Teacher mobile") or before it ("Email of the teacher"), where
   // "of" is no Dutch "or".
   std::size_t first = 1;
@@ -217,6 +215,7 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
     first = 0;
     last = at;
   }
+  if (saysItIsTheFiller(part) || !colonClosedLabels(part).empty()) return false;
   std::string rest = " ";
   for (std::size_t i = first; i < last; ++i) rest += words[i] + " ";
   FieldReading detail = readFolded(rest);

@@ -97,6 +97,12 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
     return outside;
   }
   std::string folded = foldText(text);
+  // The person's position or the company's trade, registry number or legal form: "Position in
+  // the company", "公司职位", "Company industry". Not its name ("Firmenname inkl. Rechtsform").
+  if (reading.kind == FieldKind::kOrganisation && namesAWorkDetail(folded) && !asksForAName(folded) &&
+      !saysHowToWriteIt(text) && joinedPieces(text).size() < 2) {
+    return {FieldKind::kComment, 0.9};
+  }
   // Its contact person, who may be the one filling in or a colleague: a name, offered only.
   // Not where the label names a detail of that person ("Company contact person phone"), or asks
   // for the organisation's name as well ("Company name / Contact name").

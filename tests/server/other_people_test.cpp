@@ -207,6 +207,11 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Name \u00B7 Why we ask", list({{"N:index0", "Anna Müller"}}), 0u},
       {"Postcode \u00B7 Find address", work, 4u, true},
       {"Company \u00B7 Optional", work, 0u, true},
+      // ... and a position or trade in a company, asked in one phrase, is no more its name.
+      {"Position in the company", work, std::nullopt},
+      {"\u516C\u53F8\u804C\u4F4D", work, std::nullopt},  // 公司职位
+      {"Firma (wie im Handelsregister)", work, 0u, true},
+      {"Firmenname inkl. Rechtsform", work, 0u, true},
       // ... nor a hint on what the heading's value holds, nor a part that asks for it too, nor a
       // heading of a position: the field is the one named.
       {"Address \u00B7 Include house number", work, 3u},

@@ -165,6 +165,8 @@ bool saysHowToWriteIt(std::string_view part) {
   static constexpr std::string_view kHints[] = {
       "include", "including", "incl", "inc", "inkl", "inklusive", "incluye", "incluya", "with", "mit", "avec",
       "con", "com", "met", "without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без", "required",
+      "included", "incluido", "inclus", "incluse", "incluso", "inclusa", "inbegrepen", "einschl", "einschliesslich",
+      "samt", "sowie", "inclusief", "incluyendo", "incluant", "exclude", "omit", "weglassen",
       // ... and what the value should hold besides: "And middle name", "Middle name too".
       "and", "plus", "too", "also", "und", "auch", "et", "aussi", "y", "tambien", "e", "anche", "tambem", "ook",
       // ... and where it is written as: "wg KRS", "laut Handelsregister".

@@ -188,8 +188,16 @@ bool namesAnErrand(const std::string& folded) {
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
-bool namesAWorkDetail(const std::string& folded) {
-  static const std::vector<std::string> kLatin = paddedPhrases(
+namespace {
+
+// Longest first, so that "secteur d activite" goes before "secteur".
+std::vector<std::string> longestFirst(std::vector<std::string> phrases) {
+  std::sort(phrases.begin(), phrases.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  return phrases;
+}
+
+const std::vector<std::string>& workDetails() {
+  static const std::vector<std::string> kLatin = longestFirst(paddedPhrases(
       {"position", "job position", "job function", "poste", "cargo", "puesto", "funktion", "function", "fonction",
        "functie", "ruolo", "funzione", "funcao", "stanowisko", "должность", "role", "rolle", "your role", "beruf",
        "profession", "profesion", "professione", "profissao", "beroep", "zawod", "профессия", "occupation",
@@ -197,10 +205,35 @@ bool namesAWorkDetail(const std::string& folded) {
        "remarks", "bemerkungen", "remarques", "observaciones", "osservazioni", "observacoes", "uwagi", "примечание",
        "ust idnr", "ust id", "ust id nr", "steuer id", "handelsregisternummer", "handelsregister", "kvk",
        "kvk nummer", "btw nummer", "cif", "rfc", "siret", "siren", "cnpj", "regon", "krs", "огрн", "кпп",
-       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica"});
-  static const std::vector<std::string> kCjk = foldedPhrases(
-      {"役職", "职位", "职务", "직책", "직위", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号"});
-  return containsAny(folded, kLatin) || containsAny(folded, kCjk);
+       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica"}));
+  return kLatin;
+}
+
+const std::vector<std::string>& cjkWorkDetails() {
+  static const std::vector<std::string> kCjk = longestFirst(foldedPhrases(
+      {"役職", "职位", "职务", "직책", "직위", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号"}));
+  return kCjk;
+}
+
+}  // namespace
+
+bool namesAWorkDetail(const std::string& folded) {
+  return containsAny(folded, workDetails()) || containsAny(folded, cjkWorkDetails());
+}
+
+std::string withoutWorkDetails(const std::string& folded) {
+  std::string rest = folded;
+  for (const std::vector<std::string>* list : {&workDetails(), &cjkWorkDetails()}) {
+    for (const std::string& phrase : *list) {
+      // A padded phrase keeps its spaces: " position " -> "  ".
+      bool padded = phrase.front() == ' ';
+      for (std::size_t at = rest.find(phrase); at != std::string::npos; at = rest.find(phrase, at + 1)) {
+        std::fill(rest.begin() + static_cast<std::ptrdiff_t>(at + (padded ? 1 : 0)),
+                  rest.begin() + static_cast<std::ptrdiff_t>(at + phrase.size() - (padded ? 1 : 0)), ' ');
+      }
+    }
+  }
+  return rest;
 }
 
 }  // namespace oskel::answer

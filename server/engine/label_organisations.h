@@ -54,4 +54,7 @@ bool namesAnErrand(const std::string& folded);
 // trade, a registry or tax number, remarks ("Funktion", "Branche", "USt-IdNr.", "役職", "备注").
 bool namesAWorkDetail(const std::string& folded);
 
+// `folded` with those words blanked out: " your position " -> " your          ".
+std::string withoutWorkDetails(const std::string& folded);
+
 }  // namespace oskel::answer

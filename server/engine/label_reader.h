@@ -109,6 +109,8 @@ class LabelReader {
   // ("Company · VAT number", "Name · Position"); not a hint on how to write the heading's value
   // ("Address · Include house number") nor a part that names that value too ("Address · Street, number").
   bool namesAFieldNeverAnswered(FieldKind heading, const FieldReading& later, std::string_view part) const;
+  // `folded` with the keywords of `kind` blanked out: " vat number " -> "     number ".
+  std::string withoutKeywordsOf(const std::string& folded, FieldKind kind) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

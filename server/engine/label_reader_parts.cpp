@@ -215,9 +215,17 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
     std::size_t at = static_cast<std::size_t>(of - words.begin());
     std::size_t role = at + 1 < words.size() && isListed(kDeterminers, words[at + 1]) ? at + 2 : at + 1;
     // At most one word before the role ("Email of the head teacher"), and no choice ("the student or teacher").
-    static constexpr std::string_view kJoiners[] = {"or", "and", "oder", "und", "ou", "et", "y", "o", "e"};
-    bool modified = role + 2 == words.size() && !isListed(kJoiners, words[role]);
-    if (at == 0 || (role + 1 != words.size() && !modified) || !isListed(kRoles, words.back())) return false;
+    // Not a role the one filling in may hold ("the organising teacher", "the team manager"), nor
+    // one an aside speaks of ("Email of the teacher (main contact)").
+    static constexpr std::string_view kNotModifiers[] = {
+        "or", "and", "oder", "und", "ou", "et", "y", "o", "e", "organising", "organizing", "registering", "booking",
+        "lead", "responsible", "main", "primary", "team", "practice", "office", "site", "store", "event",
+        "business", "project"};
+    bool modified = role + 2 == words.size() && !isListed(kNotModifiers, words[role]);
+    if (at == 0 || (role + 1 != words.size() && !modified) || !isListed(kRoles, words.back()) ||
+        !labelAsides(part).empty()) {
+      return false;
+    }
     first = 0;
     last = at;
   }
@@ -230,22 +238,47 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
 }
 
 bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, const FieldReading& later, std::string_view part) const {
+  // Words that may stand beside a field's name: "Your VAT number", "Numéro de TVA", "Job title",
+  // "Número exterior", "Numero civico", "Position held".
+  static const std::vector<std::string> kFillers = foldedAll(
+      {"your", "the", "no", "nr", "number", "id", "job", "current", "held", "academic", "company", "ihre", "ihr",
+       "deine", "dein", "die", "der", "das", "votre", "vos", "le", "la", "les", "l", "du", "de", "des", "numero",
+       "tva", "voie", "tu", "su", "el", "seu", "sua", "o", "a", "do", "da", "di", "il", "exterior", "interior",
+       "civico", "nummer", "uw", "je", "het", "twoj", "twoja", "numer", "ваш", "ваша", "номер"});
+  static const std::vector<std::string> kCjkFillers = foldedPhrases({"の", "番号"});
   std::string bare = withoutAsides(part, labelAsides(part));
-  if (!headsAGroup(heading) || !namesAFieldOnly(bare) || saysHowToWriteIt(part) || !colonClosedLabels(part).empty() ||
+  if (!headsAGroup(heading) || !namesAFieldOnly(bare) || !colonClosedLabels(part).empty() ||
       joinedPieces(std::string(part)).size() > 1 || inOneGroup(heading, readFolded(foldText(bare)).kind)) {
     // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
     // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
     return false;
   }
-  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(foldText(part));
+  std::string folded = foldText(bare);
+  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(folded);
   if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
-  std::vector<std::string> words = foldedWords(part);
-  return std::none_of(words.begin(), words.end(), [&](const std::string& w) {
-    // Under an organisation, a name is its own: "Company · VAT-registered name".
-    FieldReading word = readFolded(" " + w + " ");
-    return (word.certainty >= 0.9 && inOneGroup(heading, word.kind)) ||
-           (heading == FieldKind::kOrganisation && isANameKind(word.kind));
-  });
+  // The field's name and nothing more: not a hint on the heading's value ("Include house number",
+  // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact
+  // detail of what it names: "Employer · Reference email".
+  std::string rest = work ? withoutWorkDetails(folded) : withoutKeywordsOf(folded, later.kind);
+  return madeOnlyOf(rest, kFillers, kCjkFillers) || isOrganisationsDetail(readFolded(rest).kind);
+}
+
+std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind kind) const {
+  std::vector<Match> matches;
+  collect(folded, &matches);
+  std::string rest = folded;
+  for (const Match& m : matches) {
+    if (m.kind != kind) continue;
+    // With the rest of a word the keyword starts ("steuer" in "steuernummer"), but not the
+    // characters after it in a script written without spaces.
+    std::size_t end = m.end;
+    while (end < rest.size() && rest[end - 1] != ' ' && rest[end] != ' ' &&
+           !(static_cast<unsigned char>(rest[end]) >= 0xE3 && static_cast<unsigned char>(rest[end]) <= 0xED)) {
+      ++end;
+    }
+    std::fill(rest.begin() + static_cast<std::ptrdiff_t>(m.begin), rest.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+  }
+  return rest;
 }
 
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,

@@ -43,6 +43,8 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Full name of the coach", own, std::nullopt},
       {"Phone number of your lawyer", own, std::nullopt},
       {"Email of the head teacher", own, std::nullopt},
+      {"Email of the organising teacher", own, 3u, true},  // a role the one filling in may hold
+      {"Email of the teacher (main contact)", own, 3u, true},
       {"Email of the coach or player", own, 3u, true},  // a choice after "of", which may be the person
       {"Trainer/Trainee name", own, 0u},  // a choice that may be the person
       {"Teacher \u00B7 Your name", own, 0u},
@@ -215,6 +217,10 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       // ... nor a hint on what the heading's value holds, nor a part that asks for it too, nor a
       // heading of a position: the field is the one named.
       {"Address \u00B7 Include house number", work, 3u},
+      {"Adresse \u00B7 Hausnummer bitte angeben", work, 3u},
+      {"Soci\u00E9t\u00E9 \u00B7 Identique au SIRET", work, 0u, true},
+      {"\u6C0F\u540D \u00B7 \u5F79\u8077\u4E0D\u8981", list({{"N:index0", "Anna Müller"}}), 0u, true},  // 氏名 · 役職不要
+      {"Company \u00B7 Your VAT number", work, std::nullopt},
       {"Address \u00B7 Street, number", work, 3u},
       {"Full name \u00B7 Including middle name", list({{"N:index0", "Anna Müller"}}), 0u, true},
       {"Company \u00B7 VAT-registered name", work, 0u, true},

@@ -85,9 +85,9 @@ bool saysItIsTheFiller(std::string_view part) {
 
 // A part short enough to be a field's name and no sentence: "Telefon", "Phone number",
 // "メールアドレス"; not "Used to personalise our emails", "Shown in emails", "이메일에 표시됩니다".
-bool namesAFieldOnly(std::string_view part) { return namesAFieldOnly(part, 7); }
+bool namesAFieldOnly(std::string_view part) { return namesAFieldOnly(part, 7, 3); }
 
-bool namesAFieldOnly(std::string_view part, std::size_t cjkLength) {
+bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t words) {
   static constexpr std::string_view kNoteWords[] = {
       "for", "fur", "pour", "para", "per", "voor", "dla", "для", "used", "use", "shown", "appears", "in", "on", "via",
       "by", "im", "en", "personalise", "personalize", "personalisation", "personalization", "notifications",
@@ -96,16 +96,18 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength) {
       "no", "niet", "nie", "не"};
   CharStats s = charStats(part);
   if (s.han + s.hangul + s.kana > 0) {
-    // Sentences end in a polite verb: "表示されます", "보내드립니다", "请填写您".
+    // Sentences end in a polite verb: "表示されます", "보내드립니다", "请填写您"; "您的" is "your".
     static const std::vector<std::string> kEndings = {foldedPhrase("ます"), foldedPhrase("です"), foldedPhrase("ください"),
                                                       foldedPhrase("您"), foldedPhrase("니다"), foldedPhrase("요")};
+    static const std::string kYour = foldedPhrase("您的");
     std::string folded = foldText(part);
+    for (std::size_t at = folded.find(kYour); at != std::string::npos; at = folded.find(kYour)) folded.erase(at, kYour.size());
     bool sentence = std::any_of(kEndings.begin(), kEndings.end(),
                                 [&](const std::string& e) { return folded.find(e) != std::string::npos; });
     return !sentence && countGraphemes(trimText(part)) <= cjkLength;
   }
-  std::vector<std::string> words = foldedWords(part);
-  return words.size() <= 3 && !anyListed(kNoteWords, words);
+  std::vector<std::string> folded = foldedWords(part);
+  return folded.size() <= words && !anyListed(kNoteWords, folded);
 }
 
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".

@@ -25,8 +25,9 @@ bool saysItIsTheFiller(std::string_view part);
 // "メールアドレス"; not "Used to personalise our emails", "Shown in emails", "이메일에 표시됩니다".
 bool namesAFieldOnly(std::string_view part);
 
-// The same, where a CJK part may run to `cjkLength` characters: "上司のメールアドレス".
-bool namesAFieldOnly(std::string_view part, std::size_t cjkLength);
+// The same, where a CJK part may run to `cjkLength` characters ("上司のメールアドレス") and
+// another to `words` words.
+bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t words);
 
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".
 bool namesOnlyAnEmergency(std::string_view text);

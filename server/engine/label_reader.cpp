@@ -365,7 +365,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // email", "会社 · 上司のメールアドレス"), not a role the organisation may hold ("Company · Landlord").
       return reading;
     } else if (headsAGroup(decided.kind) && readsAnotherDetail(decided.kind, reading.kind) &&
-               namesAFieldOnly(part)) {
+               (namesAFieldOnly(part) || (decided.kind == FieldKind::kOrganisation && reading.certainty >= 0.9 &&
+                                          namesAFieldOnly(part, 12, 5)))) {
       // "Company · Phone", "Shipping address · First name", "Ansprechpartner · Telefon": the
       // first part heads a group and the later one names the field in it. Never the heading's
       // value; the field's own is offered, as the heading may say whose it is, unless the part
@@ -376,6 +377,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       bool own = namesOwnValue(part, reading.kind) ||
                  (contact && !isANameKind(decided.kind) && asksForWorkDetails(part));
       if (decided.kind == FieldKind::kOrganisation) own = personsOwnAtWork(foldText(label), reading.kind, own);
+      own = own || saysItIsTheFiller(whole);  // "Entreprise · E-mail du contact (vous)"
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
     } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {

@@ -155,7 +155,7 @@ bool LabelReader::namesWhoseValue(std::string_view part, std::size_t cjkLength) 
   std::vector<std::string> words = foldedWords(part);
   CharStats chars = charStats(part);
   bool cjk = chars.han + chars.hangul + chars.kana > 0;
-  if (words.size() > 4 || !negatedWords(part).empty() || opensWithAnExample(part) || (cjk && !namesAFieldOnly(part, cjkLength))) {
+  if (words.size() > 4 || !negatedWords(part).empty() || opensWithAnExample(part) || (cjk && !namesAFieldOnly(part, cjkLength, 3))) {
     return false;
   }
   // "Parent or guardian" names only others; "Parent or student" the person too.

@@ -187,6 +187,10 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Entreprise \u00B7 E-mail du contact (vous)", work, 2u, true},
       // Someone at it, named with their detail: not the organisation's name, nor the person's.
       {"Company \u00B7 Manager email", work, std::nullopt},
+      // A longer part that names a detail is still no field for the company's name.
+      {"Firma \u00B7 E-Mail des Gesch\u00E4ftsf\u00FChrers", work, 2u, false},
+      {"Company \u00B7 Your work phone number", work, 1u, true},
+      {"\u516C\u53F8 \u00B7 \u60A8\u7684\u59D3\u540D", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u},  // 公司 · 您的姓名
       {"Arbeitgeber \u00B7 Telefon des Vorgesetzten", work, std::nullopt},
       {"\u4F1A\u793E \u00B7 \u4E0A\u53F8\u306E\u30E1\u30FC\u30EB\u30A2\u30C9\u30EC\u30B9", work, std::nullopt},  // 会社 · 上司のメールアドレス
       // A heading that names an errand with it leaves the field its own: "Hotel booking · Phone".

@@ -23,6 +23,31 @@ const std::vector<std::string>& cjkInstitutions() {
   return kWords;
 }
 
+// Longest first, so that "secteur d activite" goes before "secteur".
+std::vector<std::string> longestFirst(std::vector<std::string> phrases) {
+  std::sort(phrases.begin(), phrases.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  return phrases;
+}
+
+const std::vector<std::string>& workDetails() {
+  static const std::vector<std::string> kLatin = longestFirst(paddedPhrases(
+      {"position", "job position", "job function", "poste", "cargo", "puesto", "funktion", "function", "fonction",
+       "functie", "ruolo", "funzione", "funcao", "stanowisko", "должность", "role", "rolle", "your role", "beruf",
+       "profession", "profesion", "professione", "profissao", "beroep", "zawod", "профессия", "occupation",
+       "industry", "branche", "secteur", "secteur d activite", "sector", "settore", "sektor", "отрасль",
+       "remarks", "bemerkungen", "remarques", "observaciones", "osservazioni", "observacoes", "uwagi", "примечание",
+       "ust idnr", "ust id", "ust id nr", "steuer id", "handelsregisternummer", "handelsregister", "kvk",
+       "kvk nummer", "btw nummer", "cif", "rfc", "siret", "siren", "cnpj", "regon", "krs", "огрн", "кпп",
+       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica"}));
+  return kLatin;
+}
+
+const std::vector<std::string>& cjkWorkDetails() {
+  static const std::vector<std::string> kCjk = longestFirst(foldedPhrases(
+      {"役職", "职位", "职务", "직책", "직위", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号"}));
+  return kCjk;
+}
+
 }  // namespace
 
 bool speaksOfTheCustomer(std::string_view label) {
@@ -187,35 +212,6 @@ bool namesAnErrand(const std::string& folded) {
   static const std::vector<std::string> kCjk = foldedPhrases({"ご予約", "予約", "ご注文", "注文", "预订", "预定", "订单", "예약", "주문", "ホテル", "酒店", "호텔"});
   return madeOnlyOf(folded, kLatin, kCjk);
 }
-
-namespace {
-
-// Longest first, so that "secteur d activite" goes before "secteur".
-std::vector<std::string> longestFirst(std::vector<std::string> phrases) {
-  std::sort(phrases.begin(), phrases.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
-  return phrases;
-}
-
-const std::vector<std::string>& workDetails() {
-  static const std::vector<std::string> kLatin = longestFirst(paddedPhrases(
-      {"position", "job position", "job function", "poste", "cargo", "puesto", "funktion", "function", "fonction",
-       "functie", "ruolo", "funzione", "funcao", "stanowisko", "должность", "role", "rolle", "your role", "beruf",
-       "profession", "profesion", "professione", "profissao", "beroep", "zawod", "профессия", "occupation",
-       "industry", "branche", "secteur", "secteur d activite", "sector", "settore", "sektor", "отрасль",
-       "remarks", "bemerkungen", "remarques", "observaciones", "osservazioni", "observacoes", "uwagi", "примечание",
-       "ust idnr", "ust id", "ust id nr", "steuer id", "handelsregisternummer", "handelsregister", "kvk",
-       "kvk nummer", "btw nummer", "cif", "rfc", "siret", "siren", "cnpj", "regon", "krs", "огрн", "кпп",
-       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica"}));
-  return kLatin;
-}
-
-const std::vector<std::string>& cjkWorkDetails() {
-  static const std::vector<std::string> kCjk = longestFirst(foldedPhrases(
-      {"役職", "职位", "职务", "직책", "직위", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号"}));
-  return kCjk;
-}
-
-}  // namespace
 
 bool namesAWorkDetail(const std::string& folded) {
   return containsAny(folded, workDetails()) || containsAny(folded, cjkWorkDetails());

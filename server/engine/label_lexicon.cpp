@@ -276,6 +276,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"
      "ulica i nr domu|ulica i numer|gatuadress|katuosoite|calle y numero|via e numero civico|"
      "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
+     "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|"
+     "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
      "адрес доставки|улица дом|улица и дом"},
     // A bare street word is as often the street without its number, beside a number field.
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,

@@ -207,6 +207,10 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Street address", address, 0u, true},
       {"Street, No. (*)", address, 0u, true},
       {"Ulica i nr domu", address, 0u, true},
+      {"Stra\u00DFe und Nr.", address, 0u, true},
+      {"Street and house number", address, 0u, true},
+      {"Rue et num\u00E9ro", address, 0u, true},
+      {"Street number", address, std::nullopt},  // the house number alone
       // A loose word inside a long sentence may be about anything.
       {"Please give the name of the person who referred you to us", address, 2u, false},
       {"Address of the venue where the event will take place", address, 0u, false},

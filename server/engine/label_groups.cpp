@@ -201,40 +201,56 @@ bool isOwnAddressHeading(const std::string& folded) {
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
-std::optional<FieldKind> readDetailsHeading(const std::string& folded) {
+bool asksForAFormerValue(const std::string& folded) {
+  static const std::vector<std::string> kLatin = paddedPhrases(
+      {"previous", "former", "past", "forwarding", "abroad", "overseas", "home country", "of birth", "at birth",
+       "birth", "old email", "old e mail", "old address", "old phone", "old number", "ehemalige", "ehemaliger",
+       "ehemaligen", "vorherige", "vorheriger", "vorherigen", "fruhere", "fruherer", "fruheren", "bisherige",
+       "bisheriger", "bisherigen", "alte", "alten", "ancien", "ancienne", "precedent", "precedente",
+       "de naissance", "anterior", "antiguo", "antigua", "de nacimiento", "di nascita", "vecchio", "vecchia",
+       "antigo", "de nascimento", "vorige", "vorig", "oude", "vroegere", "poprzedni", "poprzednia",
+       "poprzedniego", "urodzenia", "прежний", "прежняя", "прежнее", "предыдущий", "предыдущая", "предыдущее",
+       "рождения"});
+  // Compounds: "Geburtsort", "Geboorteplaats"; not "Geburtsdatum", "Geboortedatum".
+  static const std::vector<std::string> kStarts = {" geburtsort", " geburtsland", " geburtsstadt", " geboorteplaats",
+                                                   " geboorteland"};
+  static const std::vector<std::string> kCjk = foldedPhrases({"旧", "以前", "前の", "元の", "이전", "출생", "出生", "出身"});
+  // A date of birth asked beside the field is no place of birth: "Email: Date of birth:".
+  static const std::vector<std::string> kBirthDates = paddedPhrases(
+      {"date of birth", "birth date", "date de naissance", "fecha de nacimiento", "data di nascita",
+       "data de nascimento", "data urodzenia", "дата рождения"});
+  static const std::vector<std::string> kCjkBirthDates = foldedPhrases({"出生日期", "出生年月日", "출생일"});
+  std::string rest = folded;
+  for (const std::vector<std::string>* list : {&kBirthDates, &kCjkBirthDates}) {
+    for (const std::string& phrase : *list) {
+      for (std::size_t at = rest.find(phrase); at != std::string::npos; at = rest.find(phrase)) {
+        rest.replace(at, phrase.size(), " ");
+      }
+    }
+  }
+  return containsAny(rest, kLatin) || containsAny(rest, kStarts) || containsAny(rest, kCjk);
+}
+
+bool isOwnDetailsHeading(const std::string& folded) {
   static const std::vector<std::string> kNouns = paddedPhrases(
       {"details", "information", "info", "data", "about you", "angaben", "daten", "kontaktdaten", "coordonnees",
        "informations", "datos", "dati", "dados", "gegevens", "contactgegevens", "dane", "данные"});
   static const std::vector<std::string> kOwn = foldedAll(
-      {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "customer",
-       "applicant", "details", "information", "info", "data", "about", "you", "personliche", "ihre", "angaben",
-       "daten", "kontaktdaten", "vos", "coordonnees", "informations", "personnelles", "datos", "personales", "tus",
-       "sus", "de", "contacto", "dati", "personali", "i", "tuoi", "suoi", "dados", "pessoais", "seus", "persoonlijke",
-       "gegevens", "uw", "contactgegevens", "dane", "osobowe", "twoje", "kontaktowe", "личные", "данные", "ваши",
-       "контактные"});
+      {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "details",
+       "information", "info", "data", "about", "you", "personliche", "ihre", "angaben", "daten", "kontaktdaten",
+       "vos", "coordonnees", "informations", "personnelles", "datos", "personales", "tus", "sus", "de", "contacto",
+       "dati", "personali", "i", "tuoi", "suoi", "dados", "pessoais", "seus", "persoonlijke", "gegevens", "uw",
+       "contactgegevens", "dane", "osobowe", "twoje", "kontaktowe", "личные", "данные", "ваши", "контактные"});
   static const std::vector<std::string> kOwnCjk = foldedPhrases(
-      {"個人情報", "お客様情報", "ご本人情報", "基本情報", "会員情報", "个人信息", "您的信息", "联系信息", "客户信息", "会员信息",
-       "개인정보", "고객정보", "고객", "연락처", "기본정보", "기본", "회원정보", "정보"});
-  static const std::vector<std::string> kCompany = foldedAll(
-      {"company", "business", "organisation", "organization", "details", "information", "info", "data",
-       "firma", "unternehmen", "angaben", "zum", "entreprise", "societe", "de",
-       "l", "la", "informations", "coordonnees", "datos", "empresa", "la", "dati", "azienda", "dell", "dados", "da",
-       "bedrijf", "gegevens", "dane", "firmy", "данные", "компании", "организации"});
-  static const std::vector<std::string> kCompanyCjk =
-      foldedPhrases({"会社情報", "企業情報", "公司信息", "企业信息", "회사정보", "회사", "정보"});
-  std::vector<std::string> words = foldedWords(folded);
+      {"個人情報", "お客様情報", "ご本人情報", "基本情報", "会員情報", "个人信息", "您的信息", "联系信息", "会员信息",
+       "개인정보", "연락처", "기본정보", "기본", "회원정보", "정보"});
+  static const std::vector<std::string> kCjkNouns = foldedPhrases({"情報", "信息", "정보"});
   CharStats chars = charStats(folded);
   bool cjk = chars.han + chars.hangul + chars.kana > 0;
-  static const std::vector<std::string> kCjkNouns = foldedPhrases({"情報", "信息", "정보"});
-  if (cjk ? !containsAny(folded, kCjkNouns) : words.size() > 4 || !containsAny(folded, kNouns)) return std::nullopt;
-  static const std::vector<std::string> kCompanyWords = paddedPhrases(
-      {"company", "business", "organisation", "organization", "firma", "unternehmen", "entreprise", "societe",
-       "empresa", "azienda", "bedrijf", "firmy", "компании", "организации"});
-  static const std::vector<std::string> kCompanyCjkWords = foldedPhrases({"会社", "企業", "公司", "企业", "회사"});
-  if (containsAny(folded, kCompanyWords) || containsAny(folded, kCompanyCjkWords)) {
-    return madeOnlyOf(folded, kCompany, kCompanyCjk) ? std::optional(FieldKind::kOrganisation) : std::nullopt;
+  if (cjk ? !containsAny(folded, kCjkNouns) : foldedWords(folded).size() > 4 || !containsAny(folded, kNouns)) {
+    return false;
   }
-  return madeOnlyOf(folded, kOwn, kOwnCjk) ? std::optional(FieldKind::kUnknown) : std::nullopt;
+  return madeOnlyOf(folded, kOwn, kOwnCjk);
 }
 
 }  // namespace oskel::answer

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,9 +60,13 @@ bool inOneGroup(FieldKind heading, FieldKind kind);
 // "お届け先"; not "Previous address", "Property address", "Work address".
 bool isOwnAddressHeading(const std::string& folded);
 
-// A heading of the person's own details, which says nothing of the field ("Personal details",
-// "Ihre Angaben", "お客様情報": kUnknown), or of their company's, which heads its group
-// ("Company details", "Angaben zum Unternehmen": kOrganisation); nothing for others' ("Coach details").
-std::optional<FieldKind> readDetailsHeading(const std::string& folded);
+// A label that asks for a value the person had before or elsewhere: "Previous address", "Country
+// of birth", "Geburtsort", "Old email address", "旧住所". The saved value is most likely the
+// current one.
+bool asksForAFormerValue(const std::string& folded);
+
+// A heading of the person's own details, which says nothing of the field: "Personal details",
+// "Ihre Angaben", "お客様情報"; not others' ("Coach details") nor a company's.
+bool isOwnDetailsHeading(const std::string& folded);
 
 }  // namespace oskel::answer

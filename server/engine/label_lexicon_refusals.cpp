@@ -238,7 +238,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "공동신청인|同行者|同行人|동반자|동행인|同伴者|"
      "父親|母親|お父様|お母様|父の|母の|父亲|母亲|父母|爸爸|妈妈|아버지|어머니|부친|모친|엄마|아빠|息子|娘さん|娘の|儿子|女儿|兄弟姉妹|형제|"
      "추천인|推荐人|介绍人|邀请人|紹介者|推薦者|緊急時|비상시|응급|紧急情况|亲属|家属|家族|가족|代理人|被保険者|獣医|父氏名|母氏名|夫氏名|妻氏名|祖母|祖父|親族|爱人|妻子电话|丈夫电话|哥哥|姐姐|爷爷|奶奶|外公|外婆|할머니|할아버지|친척|"
-     "子の氏名|園児|幼儿|아이 이름|딸 이름|아들 이름|上司の氏名|上司のお名前|上司の名前|上司の電話|上司のメール|上司の連絡先|上司の携帯|上長の氏名|上長のお名前|上長の名前|上長の電話|上長のメール|上長の連絡先|上長の携帯|先生の氏名|先生のお名前|先生の名前|先生の電話|先生のメール|先生の連絡先|先生の携帯|教師の氏名|教師のお名前|教師の名前|教師の電話|教師のメール|教師の連絡先|教師の携帯|コーチの氏名|コーチのお名前|コーチの名前|コーチの電話|コーチのメール|コーチの連絡先|コーチの携帯|上司氏名|上司メール|上司電話|実家の|대리인|担任の先生|担任教師|担任氏名|老师的|老师姓名|老师电话|老师手机|老师邮箱|教练的|弁護士の|弁護士氏名|律师的|律师姓名|律师电话|변호사 이름|변호사 연락처|변호사 이메일|教练姓名|教练电话|教练手机|담임 선생님|담임선생님|담임교사|"
+     "子の氏名|園児|幼儿|아이 이름|딸 이름|아들 이름|上司の氏名|上司のお名前|上司の名前|上司の電話|上司のメール|上司の連絡先|上司の携帯|上長の氏名|上長のお名前|上長の名前|上長の電話|上長のメール|上長の連絡先|上長の携帯|先生の氏名|先生のお名前|先生の名前|先生の電話|先生のメール|先生の連絡先|先生の携帯|教師の氏名|教師のお名前|教師の名前|教師の電話|教師のメール|教師の連絡先|教師の携帯|コーチの氏名|コーチのお名前|コーチの名前|コーチの電話|コーチのメール|コーチの連絡先|コーチの携帯|上司氏名|上司メール|上司電話|実家の|대리인|担任の先生|担任教師|担任氏名|老师的|老师姓名|老师电话|老师手机|老师邮箱|教练的|弁護士の|弁護士氏名|律师的|律师姓名|律师电话|변호사 이름|변호사 연락처|변호사 이메일|教练姓名|教练电话|教练手机|담임 선생님|담임선생님|담임교사|上级|领导|同事|同僚|상사|팀장|동료|"
      "บิดา|มารดา|ผู้รับ|คู่สมรส|ผู้ปกครอง|บุตร|"
      "เพื่อน|ผู้ติดต่อฉุกเฉิน|ผู้แนะนำ|ผู้ค้ำประกัน"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
@@ -259,7 +259,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      // A former name is no longer the one saved.
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
      "nazwisko panienskie|nazwisko rodowe|девичья фамилия|фамилия при рождении|cognome da nubile|kizlik soyadi|"
-     "kizlik soyadiniz|nome de solteira|sobrenome de solteira|de solteira|de soltera|urun adi"},
+     "kizlik soyadiniz|nome de solteira|sobrenome de solteira|de solteira|de soltera|urun adi|"
+     "previous surname|former surname|maiden surname|previous last name|former last name|previous family name|"
+     "former family name|previous names|other surnames|fruherer name|fruherer nachname|прежняя фамилия|"
+     "предыдущая фамилия"},
     // The prefix of a phone number split over several fields. Qualifiers such as "mit
     // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
     {FieldKind::kPhonePart, 34, KeywordMatch::kWord,

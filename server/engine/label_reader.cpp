@@ -312,14 +312,10 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     std::string_view whole = parts[n];
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
-    if (std::optional<FieldKind> heading = haveDecision || n + 1 == parts.size() ? std::nullopt
-                                                                               : readDetailsHeading(foldText(whole))) {
-      // "Personal details · Email" says nothing of the field; "Company details · Phone" heads a
-      // company's group as "Company" does.
-      if (*heading == FieldKind::kUnknown) continue;
-      reading = {*heading, 0.95};
+    if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) && namesAFieldOnly(parts[1])) {
+      continue;  // "Personal details · Email": the heading says nothing of the field
     }
-    if (haveDecision && namesAFieldNeverAnswered(decided.kind, reading, whole)) {
+    if (haveDecision && namesAFieldNeverAnswered(decided.kind, decidedPart, reading, whole)) {
       // "Company · VAT number", "Name · Comments", "Firma · Funktion": the field of the group is
       // one no saved value answers, never the heading's value.
       decided = isAnswerable(reading.kind) || reading.kind == FieldKind::kUnknown ? FieldReading{FieldKind::kComment, 0.9}
@@ -329,7 +325,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     }
     if (reading.kind == FieldKind::kUnknown) continue;
     if (isHardRefusal(reading.kind)) return reading;
-    if (namesARolesDetail(whole)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
+    if (namesARolesDetail(whole, label)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
       // The piece of a group only offered is itself only offered: "Company: Name: · First name".
       bool groupOffered = haveDecision && decided.offerOnly;
@@ -400,6 +396,10 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   // A date of birth is as often another person's: a passenger's, a child's, a patient's.
   // Only a label that asks for the date of birth and nothing more has it inserted.
   if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {
+    decided.offerOnly = true;
+  }
+  // A former value, or one of the place of birth, may be the saved one: offered only.
+  if (isAnswerable(decided.kind) && decided.kind != FieldKind::kBirthDate && asksForAFormerValue(foldText(label))) {
     decided.offerOnly = true;
   }
   return decided;

@@ -104,11 +104,14 @@ class LabelReader {
   bool namesADetail(std::string_view part) const;
   // A short part that opens with a role the person deals with and names that person's detail:
   // "Teacher full name", "Coach mobile", "Boss name"; not with an aside saying it is the person.
-  bool namesARolesDetail(std::string_view part) const;
-  // Whether a later part names a field of the group `heading` heads that no saved value answers
-  // ("Company · VAT number", "Name · Position"); not a hint on how to write the heading's value
-  // ("Address · Include house number") nor a part that names that value too ("Address · Street, number").
-  bool namesAFieldNeverAnswered(FieldKind heading, const FieldReading& later, std::string_view part) const;
+  bool namesARolesDetail(std::string_view part, std::string_view label) const;
+  // Whether a later part names a field of the group that `heading` (read from `headingPart`)
+  // heads that no saved value answers ("Company · VAT number", "Name · Position"); not a hint on
+  // how to write the heading's value ("Address · Include house number"), nor a part that names
+  // that value too ("Address · Street, number"), nor a part after a field of its own ("Address
+  // line 1 · Street name").
+  bool namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
+                                std::string_view part) const;
   // `folded` with the keywords of `kind` blanked out: " vat number " -> "     number ".
   std::string withoutKeywordsOf(const std::string& folded, FieldKind kind) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.

@@ -191,7 +191,7 @@ bool LabelReader::namesADetail(std::string_view part) const {
          std::any_of(kCjkDetails.begin(), kCjkDetails.end(), [&](const std::string& w) { return folded.find(w) != std::string::npos; });
 }
 
-bool LabelReader::namesARolesDetail(std::string_view part) const {
+bool LabelReader::namesARolesDetail(std::string_view part, std::string_view label) const {
   // People the person deals with whose own details a form may ask for.
   static const std::vector<std::string> kRoles = foldedPhrases(
       {"teacher", "headteacher", "coach", "instructor", "tutor", "trainer", "dentist", "lawyer", "attorney",
@@ -220,16 +220,28 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
     static constexpr std::string_view kNotModifiers[] = {
         "or", "and", "oder", "und", "ou", "et", "y", "o", "e", "organising", "organizing", "registering", "booking",
         "lead", "responsible", "main", "primary", "team", "practice", "office", "site", "store", "event",
-        "business", "project"};
+        "business", "project", "registered", "qualified", "accredited", "certified", "licensed", "shift", "duty"};
+    // A manager or supervisor is another only as "your" one: "the restaurant manager" may fill in.
+    static constexpr std::string_view kAbove[] = {"manager", "supervisor"};
+    static constexpr std::string_view kYour[] = {"your", "my"};
     bool modified = role + 2 == words.size() && !isListed(kNotModifiers, words[role]);
+    bool yours = at + 1 < words.size() && isListed(kYour, words[at + 1]);
     if (at == 0 || (role + 1 != words.size() && !modified) || !isListed(kRoles, words.back()) ||
-        !labelAsides(part).empty()) {
+        (isListed(kAbove, words.back()) && !yours) || !labelAsides(part).empty()) {
       return false;
     }
     first = 0;
     last = at;
   }
   if (saysItIsTheFiller(part) || !colonClosedLabels(part).empty()) return false;
+  // Nor the role a form is for: "Coach registration · Name of the coach".
+  std::string role = isListed(kRoles, words.front()) ? words.front() : words.back();
+  for (std::string_view other : labelParts(label)) {
+    std::vector<std::string> otherWords = foldedWords(other);
+    if (other.data() != part.data() && std::find(otherWords.begin(), otherWords.end(), role) != otherWords.end()) {
+      return false;
+    }
+  }
   std::string rest = " ";
   for (std::size_t i = first; i < last; ++i) rest += words[i] + " ";
   FieldReading detail = readFolded(rest);
@@ -237,7 +249,8 @@ bool LabelReader::namesARolesDetail(std::string_view part) const {
   return isANameKind(detail.kind) || (isOrganisationsDetail(detail.kind) && detail.certainty >= 0.9);
 }
 
-bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, const FieldReading& later, std::string_view part) const {
+bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
+                                           std::string_view part) const {
   // Words that may stand beside a field's name: "Your VAT number", "Numéro de TVA", "Job title",
   // "Número exterior", "Numero civico", "Position held".
   static const std::vector<std::string> kFillers = foldedAll(
@@ -246,6 +259,8 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, const FieldReading
        "tva", "voie", "tu", "su", "el", "seu", "sua", "o", "a", "do", "da", "di", "il", "exterior", "interior",
        "civico", "nummer", "uw", "je", "het", "twoj", "twoja", "numer", "ваш", "ваша", "номер"});
   static const std::vector<std::string> kCjkFillers = foldedPhrases({"の", "番号"});
+  bool address = heading == FieldKind::kStreetAddress || isALineOfAnAddress(heading);
+  if (address && !isOwnAddressHeading(foldText(headingPart))) return false;
   std::string bare = withoutAsides(part, labelAsides(part));
   if (!headsAGroup(heading) || !namesAFieldOnly(bare) || !colonClosedLabels(part).empty() ||
       joinedPieces(std::string(part)).size() > 1 || inOneGroup(heading, readFolded(foldText(bare)).kind)) {

@@ -193,6 +193,13 @@ TEST(AnswerEngine, RefusesFieldsAboutOtherPeopleFreeTextAndCodes) {
 TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
   auto address = list({{"A:index0", "Hauptstraße 12"}, {"B:index0", "anna_mueller88"}, {"C:index0", "Anna Müller"}});
   expectChoices({
+      // A former value, or a place of birth, may be the saved one or not.
+      {"Previous address", address, 0u, false},
+      {"Nom de naissance", list({{"F:index0", "Müller"}}), 0u, false},
+      {"Country of birth", list({{"C:index0", "Deutschland"}}), 0u, false},
+      {"\u65E7\u4F4F\u6240", address, 0u, false},  // 旧住所
+      {"Previous surname", list({{"F:index0", "Müller"}}), std::nullopt},
+      {"Phonetic name", list({{"P:index0", "+49 30 1234567"}, {"N:index0", "Anna Müller"}}), std::nullopt},
       // A bare street word may sit beside a house-number field.
       {"Straße:*", address, 0u, false},
       {"Street", address, 0u, false},

@@ -79,12 +79,12 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
   EXPECT_EQ(kindOf("Enter your e-mail address *"), FieldKind::kEmail);
   EXPECT_EQ(kindOf("Your Phone (optional):"), FieldKind::kPhone);
   EXPECT_EQ(kindOf(""), FieldKind::kUnknown);
-  // A heading of the person's own details says nothing of the field; a company's heads its
-  // group; anyone else's, or one left alone, is no field of the person's.
+  // A heading of the person's own details says nothing of the field it stands over alone;
+  // anyone else's, one over several parts, or one left alone, is no field of the person's.
   expectKinds({{"Personal details \u00B7 Email", FieldKind::kEmail},
                {"Ihre Angaben \u00B7 Vorname", FieldKind::kGivenName},
                {"\uAC1C\uC778\uC815\uBCF4 \u00B7 \uC774\uBA54\uC77C", FieldKind::kEmail},  // 개인정보 · 이메일
-               {"Company details \u00B7 Company name", FieldKind::kOrganisation},
+               {"Personal details \u00B7 Partner \u00B7 Name", FieldKind::kComment},
                {"Coach details \u00B7 First name", FieldKind::kComment},
                {"Personal details", FieldKind::kComment},
                {"\uC5F0\uB77D\uCC98 \u00B7 010-1234-5678", FieldKind::kPhone}});  // 연락처 · 010-…

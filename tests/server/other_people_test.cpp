@@ -44,6 +44,8 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Phone number of your lawyer", own, std::nullopt},
       {"Email of the head teacher", own, std::nullopt},
       {"Email of the organising teacher", own, 3u, true},  // a role the one filling in may hold
+      {"Coach registration \u00B7 Email of the coach", own, 3u, true},
+      {"Name of the restaurant manager", own, 0u},
       {"Email of the teacher (main contact)", own, 3u, true},
       {"Email of the coach or player", own, 3u, true},  // a choice after "of", which may be the person
       {"Trainer/Trainee name", own, 0u},  // a choice that may be the person
@@ -153,7 +155,6 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Firma PLZ", work, 4u, false},
       {"Telefon des Arbeitgebers", work, 1u, false},
       {"Company \u00B7 Phone", work, 1u, false},
-      {"Company details \u00B7 Phone", work, 1u, false},
       {"Address \u00B7 City", list({{"A:index0", "Hauptstraße 5"}, {"C:index0", "Berlin"}}), 1u, true},
       {"Previous address \u00B7 City", list({{"A:index0", "Hauptstraße 5"}, {"C:index0", "Berlin"}}), 1u, false},
       {"Company \u00B7 CEO email", work, 2u, false},
@@ -193,6 +194,7 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"\u516C\u53F8 \u00B7 \u60A8\u7684\u59D3\u540D", list({{"C:index0", "Acme GmbH"}, {"N:index0", "Anna Müller"}}), 1u},  // 公司 · 您的姓名
       {"Arbeitgeber \u00B7 Telefon des Vorgesetzten", work, std::nullopt},
       {"\u4F1A\u793E \u00B7 \u4E0A\u53F8\u306E\u30E1\u30FC\u30EB\u30A2\u30C9\u30EC\u30B9", work, std::nullopt},  // 会社 · 上司のメールアドレス
+      {"\uD68C\uC0AC \u00B7 \uB3D9\uB8CC \uC774\uBA54\uC77C", work, std::nullopt},  // 회사 · 동료 이메일
       // A heading that names an errand with it leaves the field its own: "Hotel booking · Phone".
       {"Hotel booking \u00B7 Phone", work, 1u, true},
       {"Order \u00B7 Email", work, 2u, true},

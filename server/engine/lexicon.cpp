@@ -15,6 +15,8 @@ namespace {
 
 // Common given names across the languages the service reads.
 constexpr const char* kGivenNames =
+    // Given names with a town's ending, which endsLikeATown() would otherwise take for one.
+    "walburg|gerburg|hildburg|hildeburg|ingeburg|irmburg|melville|granville|greville|"
     "james|john|robert|michael|william|david|richard|joseph|thomas|charles|christopher|daniel|matthew|"
     "anthony|mark|donald|steven|paul|andrew|joshua|kevin|brian|george|edward|ronald|timothy|jason|"
     "jeffrey|ryan|jacob|gary|nicholas|eric|jonathan|stephen|larry|justin|scott|brandon|benjamin|"

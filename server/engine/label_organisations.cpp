@@ -38,13 +38,17 @@ const std::vector<std::string>& workDetails() {
        "remarks", "bemerkungen", "remarques", "observaciones", "osservazioni", "observacoes", "uwagi", "примечание",
        "ust idnr", "ust id", "ust id nr", "steuer id", "handelsregisternummer", "handelsregister", "kvk",
        "kvk nummer", "btw nummer", "cif", "rfc", "siret", "siren", "cnpj", "regon", "krs", "огрн", "кпп",
-       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica"}));
+       "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica", "rechtsvorm",
+       "forma prawna", "tva", "n tva", "umsatzsteuer id", "ein", "abn", "tin", "duns", "duns number", "effectif",
+       "mitarbeiterzahl", "anzahl mitarbeiter", "referenz", "referencia", "riferimento", "referentie",
+       "department", "abteilung", "departement", "departamento", "dipartimento", "afdeling", "dzial", "отдел"}));
   return kLatin;
 }
 
 const std::vector<std::string>& cjkWorkDetails() {
   static const std::vector<std::string> kCjk = longestFirst(foldedPhrases(
-      {"役職", "职位", "职务", "직책", "직위", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号"}));
+      {"役職", "职位", "职务", "직책", "직위", "직급", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号",
+       "部署", "部门", "부서", "员工人数", "従業員数", "統一社会信用代码", "统一社会信用代码", "纳税人识别号"}));
   return kCjk;
 }
 

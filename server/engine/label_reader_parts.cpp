@@ -98,9 +98,13 @@ FieldReading LabelReader::readOrganisationsDetail(const std::string& text, const
   }
   std::string folded = foldText(text);
   // The person's position or the company's trade, registry number or legal form: "Position in
-  // the company", "公司职位", "Company industry". Not its name ("Firmenname inkl. Rechtsform").
+  // the company", "公司职位", "Company industry". Not its name ("Firmenname inkl. Rechtsform"),
+  // nor a word that names the organisation itself ("Department"), nor a detail of one of them
+  // ("Employer's HR department email").
   if (reading.kind == FieldKind::kOrganisation && namesAWorkDetail(folded) && !asksForAName(folded) &&
-      !saysHowToWriteIt(text) && joinedPieces(text).size() < 2) {
+      !saysHowToWriteIt(text) && joinedPieces(text).size() < 2 &&
+      readFolded(withoutWorkDetails(folded)).kind == FieldKind::kOrganisation &&
+      !isOrganisationsDetail(readFolded(folded, true).kind)) {
     return {FieldKind::kComment, 0.9};
   }
   // Its contact person, who may be the one filling in or a colleague: a name, offered only.

@@ -220,6 +220,8 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"\u516C\u53F8\u804C\u4F4D", work, std::nullopt},  // 公司职位
       {"Firma (wie im Handelsregister)", work, 0u, true},
       {"Firmenname inkl. Rechtsform", work, 0u, true},
+      {"Firma \u00B7 Abteilung", work, std::nullopt},
+      {"Department", work, 0u, true},  // the organisation itself
       // ... nor a hint on what the heading's value holds, nor a part that asks for it too, nor a
       // heading of a position: the field is the one named.
       {"Address \u00B7 Include house number", work, 3u},

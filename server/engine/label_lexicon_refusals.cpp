@@ -161,6 +161,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "approver s name|approver s email|approver s phone|name of approver|name of your approver|your approver|"
      "alternative contact name|alternate contact name|second contact name|secondary contact name|"
      "additional contact name|backup contact name|alternative contact person|del familiar|un familiar|"
+     "alternative contact phone|alternative contact email|alternate contact phone|alternate contact email|"
+     "second contact phone|second contact email|secondary contact phone|secondary contact email|"
+     "additional contact phone|additional contact email|backup contact phone|backup contact email|"
+     "accounts payable|finance contact|budget holder|sponsor name|sponsor email|sponsor phone|sponsor s|"
+     "name of sponsor|name of your sponsor|"
      "nombre del familiar|familiar de contacto|telefono del familiar|del familiare|un familiare|"
      "nombre del medico|medico tratante|veli adi|veli telefonu|veli telefon|de la hija|de los hijos|hijo a|da filha|dos filhos|"
      "des partners|ihres partners|zum partner|partner vorname|partner nachname|partner telefon|du partenaire|"
@@ -246,7 +251,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
      // Names of things, not of the person.
      "event name|name of the event|project name|name of the project|team name|group name|pet name|pet s name|"
-     "bank name|name of bank|name of your bank|university name|hospital name|"
+     "bank name|name of bank|name of your bank|branch name|university name|hospital name|"
      // Numbers of a company or a membership, whatever their label says besides.
      "company number|company reg number|company registration number|registration number|"
      "registered company number|organisation number|organization number|employer identification number|"

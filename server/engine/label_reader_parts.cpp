@@ -225,8 +225,10 @@ bool LabelReader::namesARolesDetail(std::string_view part, std::string_view labe
         "or", "and", "oder", "und", "ou", "et", "y", "o", "e", "organising", "organizing", "registering", "booking",
         "lead", "responsible", "main", "primary", "team", "practice", "office", "site", "store", "event",
         "business", "project", "registered", "qualified", "accredited", "certified", "licensed", "shift", "duty"};
-    // A manager or supervisor is another only as "your" one: "the restaurant manager" may fill in.
-    static constexpr std::string_view kAbove[] = {"manager", "supervisor"};
+    // A manager, a supervisor or an adviser is another only as "your" one: "the restaurant manager",
+    // "the lawyer" may fill in.
+    static constexpr std::string_view kAbove[] = {"manager", "supervisor", "advisor", "adviser", "accountant",
+                                                  "lawyer", "attorney", "solicitor", "midwife", "notary"};
     static constexpr std::string_view kYour[] = {"your", "my"};
     bool modified = role + 2 == words.size() && !isListed(kNotModifiers, words[role]);
     bool yours = at + 1 < words.size() && isListed(kYour, words[at + 1]);

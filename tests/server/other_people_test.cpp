@@ -46,6 +46,9 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Email of the organising teacher", own, 3u, true},  // a role the one filling in may hold
       {"Coach registration \u00B7 Email of the coach", own, 3u, true},
       {"Name of the restaurant manager", own, 0u},
+      {"Email of the lawyer", own, 3u, true},  // a lawyer may fill in; "your lawyer" is another
+      {"Alternative contact email", own, std::nullopt},
+      {"Sponsor's phone", own, std::nullopt},
       {"Email of the teacher (main contact)", own, 3u, true},
       {"Email of the coach or player", own, 3u, true},  // a choice after "of", which may be the person
       {"Trainer/Trainee name", own, 0u},  // a choice that may be the person

@@ -157,6 +157,7 @@ bool readsAFieldNeverAnswered(FieldKind later, double certainty) {
     case FieldKind::kPromoCode:
     case FieldKind::kOtherNumber:
     case FieldKind::kStreetName:
+    case FieldKind::kNameReading:
       return certainty >= 0.9;
     default:
       return false;
@@ -201,34 +202,44 @@ bool isOwnAddressHeading(const std::string& folded) {
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
-bool asksForAFormerValue(const std::string& folded) {
+bool asksForAFormerValue(std::string_view part) {
   static const std::vector<std::string> kLatin = paddedPhrases(
-      {"previous", "former", "past", "forwarding", "abroad", "overseas", "home country", "of birth", "at birth",
-       "birth", "old email", "old e mail", "old address", "old phone", "old number", "ehemalige", "ehemaliger",
-       "ehemaligen", "vorherige", "vorheriger", "vorherigen", "fruhere", "fruherer", "fruheren", "bisherige",
-       "bisheriger", "bisherigen", "alte", "alten", "ancien", "ancienne", "precedent", "precedente",
-       "de naissance", "anterior", "antiguo", "antigua", "de nacimiento", "di nascita", "vecchio", "vecchia",
-       "antigo", "de nascimento", "vorige", "vorig", "oude", "vroegere", "poprzedni", "poprzednia",
-       "poprzedniego", "urodzenia", "прежний", "прежняя", "прежнее", "предыдущий", "предыдущая", "предыдущее",
-       "рождения"});
+      {"previous", "prior", "earlier", "former", "past", "old", "last known", "forwarding", "abroad", "overseas",
+       "home country", "of birth", "at birth", "birth", "ehemalige", "ehemaliger", "ehemaligen", "vorherige",
+       "vorheriger", "vorherigen", "fruhere", "fruherer", "fruheren", "bisherige", "bisheriger", "bisherigen",
+       "alte", "alten", "ancien", "ancienne", "precedent", "precedente", "de naissance", "anterior", "antiguo",
+       "antigua", "previa", "previo", "de nacimiento", "di nascita", "vecchio", "vecchia", "antigo", "antiga",
+       "de nascimento", "vorige", "vorig", "oud", "oude", "vroeger", "vroegere", "poprzedni", "poprzednia",
+       "poprzedniego", "stary", "stara", "dawny", "dawna", "urodzenia", "прежний", "прежняя", "прежнее",
+       "предыдущий", "предыдущая", "предыдущее", "старый", "старая", "бывший", "бывшая", "рождения"});
   // Compounds: "Geburtsort", "Geboorteplaats"; not "Geburtsdatum", "Geboortedatum".
   static const std::vector<std::string> kStarts = {" geburtsort", " geburtsland", " geburtsstadt", " geboorteplaats",
                                                    " geboorteland"};
-  static const std::vector<std::string> kCjk = foldedPhrases({"旧", "以前", "前の", "元の", "이전", "출생", "出生", "出身"});
-  // A date of birth asked beside the field is no place of birth: "Email: Date of birth:".
+  static const std::vector<std::string> kCjk = foldedPhrases(
+      {"旧住所", "旧姓", "旧アドレス", "旧メール", "旧電話", "旧地址", "旧邮箱", "旧手机", "旧电话", "以前の住所", "以前のメール",
+       "以前の電話", "前の住所", "前住所", "原地址", "原手机", "原邮箱", "이전 주소", "이전 이메일", "이전 전화",
+       "이전 연락처", "예전 주소", "구 주소", "出生地", "出身地", "出生国", "出生城市", "출생지", "출생 국가"});
+  // Only in the field's own name, not in a note beside it: "Present address (not previous)",
+  // "Email used for previous purchases", "Home · Country".
+  static constexpr std::string_view kNoteWords[] = {"for", "used", "use", "welcome", "if", "when", "from", "same",
+                                                     "as", "like", "or", "and", "please", "bitte", "pour", "para"};
+  std::string bare = withoutAsides(part, labelAsides(part));
+  CharStats chars = charStats(bare);
+  std::vector<std::string> words = foldedWords(bare);
+  bool name = chars.han + chars.hangul + chars.kana > 0 ? namesAFieldOnly(bare)
+                                                         : words.size() <= 4 && !anyListed(kNoteWords, words);
+  if (!name || !negatedWords(bare).empty() || bare.find('?') != std::string::npos) return false;  // "Former student? Email"
+  // A date of birth run together with the field's name is no place of birth: "Date of birth: Nachname:".
   static const std::vector<std::string> kBirthDates = paddedPhrases(
       {"date of birth", "birth date", "date de naissance", "fecha de nacimiento", "data di nascita",
        "data de nascimento", "data urodzenia", "дата рождения"});
-  static const std::vector<std::string> kCjkBirthDates = foldedPhrases({"出生日期", "出生年月日", "출생일"});
-  std::string rest = folded;
-  for (const std::vector<std::string>* list : {&kBirthDates, &kCjkBirthDates}) {
-    for (const std::string& phrase : *list) {
-      for (std::size_t at = rest.find(phrase); at != std::string::npos; at = rest.find(phrase)) {
-        rest.replace(at, phrase.size(), " ");
-      }
+  std::string folded = foldText(bare);
+  for (const std::string& phrase : kBirthDates) {
+    for (std::size_t at = folded.find(phrase); at != std::string::npos; at = folded.find(phrase)) {
+      folded.replace(at, phrase.size(), " ");
     }
   }
-  return containsAny(rest, kLatin) || containsAny(rest, kStarts) || containsAny(rest, kCjk);
+  return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
 }
 
 bool isOwnDetailsHeading(const std::string& folded) {

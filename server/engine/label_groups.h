@@ -60,10 +60,10 @@ bool inOneGroup(FieldKind heading, FieldKind kind);
 // "お届け先"; not "Previous address", "Property address", "Work address".
 bool isOwnAddressHeading(const std::string& folded);
 
-// A label that asks for a value the person had before or elsewhere: "Previous address", "Country
-// of birth", "Geburtsort", "Old email address", "旧住所". The saved value is most likely the
-// current one.
-bool asksForAFormerValue(const std::string& folded);
+// A field's name that asks for a value the person had before or elsewhere: "Previous address",
+// "Country of birth", "Geburtsort", "Old email address", "旧住所". The saved value is most likely
+// the current one.
+bool asksForAFormerValue(std::string_view part);
 
 // A heading of the person's own details, which says nothing of the field: "Personal details",
 // "Ihre Angaben", "お客様情報"; not others' ("Coach details") nor a company's.

@@ -41,7 +41,8 @@ const std::vector<std::string>& workDetails() {
        "legal form", "rechtsform", "forme juridique", "forma juridica", "forma giuridica", "rechtsvorm",
        "forma prawna", "tva", "n tva", "umsatzsteuer id", "ein", "abn", "tin", "duns", "duns number", "effectif",
        "mitarbeiterzahl", "anzahl mitarbeiter", "referenz", "referencia", "riferimento", "referentie",
-       "department", "abteilung", "departement", "departamento", "dipartimento", "afdeling", "dzial", "отдел"}));
+       "department", "abteilung", "departement", "departamento", "dipartimento", "afdeling", "dzial", "отдел",
+       "bereich", "ihr zeichen", "headcount", "registergericht", "numero di dipendenti", "численность сотрудников"}));
   return kLatin;
 }
 

@@ -312,7 +312,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     std::string_view whole = parts[n];
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
-    if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) && namesAFieldOnly(parts[1])) {
+    if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) &&
+        namesAFieldOnly(withoutAsides(parts[1], labelAsides(parts[1])))) {
       continue;  // "Personal details · Email": the heading says nothing of the field
     }
     if (haveDecision && namesAFieldNeverAnswered(decided.kind, decidedPart, reading, whole)) {
@@ -399,7 +400,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     decided.offerOnly = true;
   }
   // A former value, or one of the place of birth, may be the saved one: offered only.
-  if (isAnswerable(decided.kind) && decided.kind != FieldKind::kBirthDate && asksForAFormerValue(foldText(label))) {
+  if (isAnswerable(decided.kind) && decided.kind != FieldKind::kBirthDate && asksForAFormerValue(decidedPart)) {
     decided.offerOnly = true;
   }
   return decided;

@@ -268,14 +268,15 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
   bool address = heading == FieldKind::kStreetAddress || isALineOfAnAddress(heading);
   if (address && !isOwnAddressHeading(foldText(headingPart))) return false;
   std::string bare = withoutAsides(part, labelAsides(part));
+  std::string folded = foldText(bare);
+  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(folded);
   if (!headsAGroup(heading) || !namesAFieldOnly(bare) || !colonClosedLabels(part).empty() ||
-      joinedPieces(std::string(part)).size() > 1 || inOneGroup(heading, readFolded(foldText(bare)).kind)) {
+      joinedPieces(std::string(part)).size() > 1 ||
+      inOneGroup(heading, readFolded(work ? withoutWorkDetails(folded) : folded).kind)) {
     // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
     // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
     return false;
   }
-  std::string folded = foldText(bare);
-  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(folded);
   if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
   // The field's name and nothing more: not a hint on the heading's value ("Include house number",
   // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact

@@ -199,6 +199,10 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Country of birth", list({{"C:index0", "Deutschland"}}), 0u, false},
       {"\u65E7\u4F4F\u6240", address, 0u, false},  // 旧住所
       {"Previous surname", list({{"F:index0", "Müller"}}), std::nullopt},
+      // ... but not a note about a former value beside the field's own name.
+      {"Present address (not previous)", address, 0u, true},
+      {"Email used for previous purchases", list({{"E:index0", "anna@example.com"}}), 0u, true},
+      {"\u5730\u5143\u306E\u4F4F\u6240", address, 0u, true},  // 地元の住所: the local address
       {"Phonetic name", list({{"P:index0", "+49 30 1234567"}, {"N:index0", "Anna Müller"}}), std::nullopt},
       // A bare street word may sit beside a house-number field.
       {"Straße:*", address, 0u, false},

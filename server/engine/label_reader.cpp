@@ -394,16 +394,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     }
   }
   decided = readOrganisationsPeople(label, decided);
-  // A date of birth is as often another person's: a passenger's, a child's, a patient's.
-  // Only a label that asks for the date of birth and nothing more has it inserted.
-  if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {
-    decided.offerOnly = true;
-  }
-  // A former value, or one of the place of birth, may be the saved one: offered only.
-  if (isAnswerable(decided.kind) && decided.kind != FieldKind::kBirthDate && asksForAFormerValue(decidedPart)) {
-    decided.offerOnly = true;
-  }
-  return decided;
+  return readWhen(label, decidedPart, decided);
 }
 
 }  // namespace oskel::answer

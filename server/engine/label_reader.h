@@ -147,6 +147,9 @@ class LabelReader {
   // Whether a label asks for a date of birth and nothing else: "What is your date of birth?",
   // "Date of birth (DD/MM/YYYY)", not "Date of birth of the person you care for".
   bool asksOnlyForABirthDate(std::string_view label) const;
+  // `decided` offered only where the label asks for a date of birth beside other things or
+  // another's, or its field's name (`decidedPart`) for a former value or a place of birth.
+  FieldReading readWhen(std::string_view label, std::string_view decidedPart, FieldReading decided) const;
 
   std::unordered_map<std::string, std::vector<Keyword>> byFirstWord_;
   std::vector<Keyword> scanned_;  // prefix and anywhere keywords

@@ -1,5 +1,6 @@
 // The label reader's handling of what qualifies a field's words: negated asides ("(no
-// spaces)", "(not your email)") and labels that ask for a date of birth and nothing else.
+// spaces)", "(not your email)"), labels that ask for a date of birth and nothing else, and
+// names of fields that ask for a former value.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -217,6 +218,19 @@ bool LabelReader::namesOwnValue(std::string_view words, FieldKind kind) const {
     if (readFolded(phrase).kind == kind) return true;
   }
   return false;
+}
+
+FieldReading LabelReader::readWhen(std::string_view label, std::string_view decidedPart, FieldReading decided) const {
+  // A date of birth is as often another person's: a passenger's, a child's, a patient's.
+  // Only a label that asks for the date of birth and nothing more has it inserted.
+  if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {
+    decided.offerOnly = true;
+  }
+  // A former value, or one of the place of birth, may be the saved one: offered only.
+  if (isAnswerable(decided.kind) && decided.kind != FieldKind::kBirthDate && asksForAFormerValue(decidedPart)) {
+    decided.offerOnly = true;
+  }
+  return decided;
 }
 
 bool LabelReader::asksOnlyForABirthDate(std::string_view label) const {

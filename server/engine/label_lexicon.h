@@ -42,5 +42,7 @@ struct LabelKeywordGroup {
 // answers. A label is read against both tables at once.
 std::span<const LabelKeywordGroup> answerableKeywordGroups();
 std::span<const LabelKeywordGroup> refusalKeywordGroups();
+// The keywords of other people's details, which a saved value never answers either.
+std::span<const LabelKeywordGroup> peopleKeywordGroups();
 
 }  // namespace oskel::answer

@@ -81,6 +81,7 @@ bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
 LabelReader::LabelReader() {
   std::vector<LabelKeywordGroup> groups(answerableKeywordGroups().begin(), answerableKeywordGroups().end());
   groups.insert(groups.end(), refusalKeywordGroups().begin(), refusalKeywordGroups().end());
+  groups.insert(groups.end(), peopleKeywordGroups().begin(), peopleKeywordGroups().end());
   for (const LabelKeywordGroup& group : groups) {
     if (group.kind == FieldKind::kBirthDate) {
       for (const std::string& w : foldedWords(group.words)) birthDateWords_.insert(w);

@@ -85,6 +85,7 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"Ihre Angaben \u00B7 Vorname", FieldKind::kGivenName},
                {"\uAC1C\uC778\uC815\uBCF4 \u00B7 \uC774\uBA54\uC77C", FieldKind::kEmail},  // 개인정보 · 이메일
                {"Personal details \u00B7 Partner \u00B7 Name", FieldKind::kComment},
+               {"Ihre Angaben \u00B7 Zweiter Ansprechpartner", FieldKind::kSomeoneElse},
                {"Coach details \u00B7 First name", FieldKind::kComment},
                {"Personal details", FieldKind::kComment},
                {"\uC5F0\uB77D\uCC98 \u00B7 010-1234-5678", FieldKind::kPhone}});  // 연락처 · 010-…

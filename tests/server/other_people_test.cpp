@@ -224,6 +224,11 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Firma (wie im Handelsregister)", work, 0u, true},
       {"Firmenname inkl. Rechtsform", work, 0u, true},
       {"Firma \u00B7 Abteilung", work, std::nullopt},
+      // Under a heading of the person's own details, a name read loosely from one word of the
+      // field's is offered ("Trading name"), the name itself inserted.
+      {"Personal details \u00B7 Trading name", list({{"N:index0", "Anna Müller"}}), 0u, false},
+      {"Your details \u00B7 Name", list({{"N:index0", "Anna Müller"}}), 0u, true},
+      {"Billing details \u00B7 Company name", work, 0u, true},
       {"Department", work, 0u, true},  // the organisation itself
       // ... nor a hint on what the heading's value holds, nor a part that asks for it too, nor a
       // heading of a position: the field is the one named.

@@ -315,15 +315,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     FieldReading reading = readPart(whole, runTogether, &part);
     if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) &&
         namesAFieldOnly(withoutAsides(parts[1], labelAsides(parts[1])))) {
-      // "Personal details · Email": the heading says nothing of the field. A field read only
-      // loosely from one of its words ("Trading name"), or a department, is offered.
-      FieldReading field = read(parts[1], runTogether);
-      std::string folded = foldText(parts[1]);
-      std::size_t words = foldedWords(withoutAsides(parts[1], labelAsides(parts[1]))).size();
-      bool loose = (isANameKind(field.kind) && field.certainty < 0.8 && words > 1) ||
-                   namesAWorkDetail(folded);
-      field.offerOnly = field.offerOnly || (isAnswerable(field.kind) && loose);
-      return field;
+      return readUnderOwnDetails(parts[1], runTogether);  // "Personal details · Email"
     }
     if (haveDecision && namesAFieldNeverAnswered(decided.kind, decidedPart, reading, whole)) {
       // "Company · VAT number", "Name · Comments", "Firma · Funktion": the field of the group is

@@ -105,6 +105,8 @@ class LabelReader {
   // A short part that opens with a role the person deals with and names that person's detail:
   // "Teacher full name", "Coach mobile", "Boss name"; not with an aside saying it is the person.
   bool namesARolesDetail(std::string_view part, std::string_view label) const;
+  // The field `part` under a heading of the person's own details ("Personal details · Email").
+  FieldReading readUnderOwnDetails(std::string_view part, bool runTogether) const;
   // Whether a later part names a field of the group that `heading` (read from `headingPart`)
   // heads that no saved value answers ("Company · VAT number", "Name · Position"); not a hint on
   // how to write the heading's value ("Address · Include house number"), nor a part that names

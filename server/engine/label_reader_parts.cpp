@@ -303,6 +303,16 @@ std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind 
   return rest;
 }
 
+FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTogether) const {
+  // The heading says nothing of the field. A field read only loosely from one of its words
+  // ("Trading name"), or a department, is offered.
+  FieldReading field = read(part, runTogether);
+  std::size_t words = foldedWords(withoutAsides(part, labelAsides(part))).size();
+  bool loose = (isANameKind(field.kind) && field.certainty < 0.8 && words > 1) || namesAWorkDetail(foldText(part));
+  field.offerOnly = field.offerOnly || (isAnswerable(field.kind) && loose);
+  return field;
+}
+
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,
                                           std::string* read) const {
   std::string lastRead;

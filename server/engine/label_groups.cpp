@@ -248,6 +248,8 @@ bool isOwnDetailsHeading(const std::string& folded) {
        "informations", "datos", "dati", "dados", "gegevens", "contactgegevens", "dane", "данные"});
   static const std::vector<std::string> kOwn = foldedAll(
       {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "details",
+       "step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг", "1", "2", "3", "4", "5", "mes", "mon",
+       "ma", "donnees", "infos",
        "information", "info", "data", "about", "you", "personliche", "ihre", "angaben", "daten", "kontaktdaten",
        "vos", "coordonnees", "informations", "personnelles", "datos", "personales", "tus", "sus", "de", "contacto",
        "dati", "personali", "i", "tuoi", "suoi", "dados", "pessoais", "seus", "persoonlijke", "gegevens", "uw",

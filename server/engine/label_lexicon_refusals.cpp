@@ -14,6 +14,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
      // ... and how to write a phone number.
      "with country code|including country code|including the country code|incl country code|inc country code|"
+     "with international code|including international code|incl international code|inc international code|"
      "country code included|country code number|with area code|including area code|incl area code|"
      "inc area code|mit vorwahl|inkl vorwahl|mit landesvorwahl|avec indicatif|indicatif inclus|"
      "indicatif pays inclus|code pays inclus|prefixe inclus|avec prefixe|con prefijo|con prefisso|"

@@ -378,6 +378,15 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       own = own || saysItIsTheFiller(whole);  // "Entreprise · E-mail du contact (vous)"
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
+    } else if (decided.certainty < 0.9 && !headsAGroup(decided.kind) && reading.kind != decided.kind &&
+               isAnswerable(reading.kind) &&
+               reading.certainty >= 0.9 && namesAFieldOnly(part) && colonClosedLabels(whole).empty() &&
+               colonClosedLabels(decidedPart).empty()) {
+      // "Sign up · First name": a first part read from a loose word only heads the field the
+      // later part names, which is offered.
+      decided = reading;
+      decided.offerOnly = true;
+      decidedPart = part;
     } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {
       decided.offerOnly = true;  // "Kontaktperson · Telefon (Firma)"
     }

@@ -86,6 +86,11 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
                {"\uAC1C\uC778\uC815\uBCF4 \u00B7 \uC774\uBA54\uC77C", FieldKind::kEmail},  // 개인정보 · 이메일
                {"Personal details \u00B7 Partner \u00B7 Name", FieldKind::kComment},
                {"Ihre Angaben \u00B7 Zweiter Ansprechpartner", FieldKind::kSomeoneElse},
+               {"Step 2: Your details \u00B7 Email", FieldKind::kEmail},
+               {"Mes coordonn\u00E9es \u00B7 Code postal", FieldKind::kPostalCode},  // "Mes": my, not a month
+               // A first part read from a loose word heads the field the later part names.
+               {"Sign up \u00B7 First name", FieldKind::kGivenName},
+               {"Mobile (incl. international code)", FieldKind::kPhone},
                {"Coach details \u00B7 First name", FieldKind::kComment},
                {"Personal details", FieldKind::kComment},
                {"\uC5F0\uB77D\uCC98 \u00B7 010-1234-5678", FieldKind::kPhone}});  // 연락처 · 010-…

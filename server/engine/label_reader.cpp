@@ -391,18 +391,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.offerOnly = true;  // "Kontaktperson · Telefon (Firma)"
     }
   }
-  // "Passenger 2 · First name": the second passenger is someone the person books for.
-  // Only parts that name a field count, not help sentences ("You can add other passengers later").
-  if (isAnswerable(decided.kind)) {
-    for (std::string_view whole : labelParts(label)) {
-      CharStats chars = charStats(whole);
-      bool shortPart = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(whole)) <= 16
-                                                                : foldedWords(whole).size() <= 5;
-      if (shortPart && negatedWords(whole).empty() && numbersAnotherPerson(whole) && !saysItIsTheFiller(whole)) {
-        return {FieldKind::kSomeoneElse, 0.9};
-      }
-    }
-  }
+  if (isAnswerable(decided.kind) && namesALaterPerson(label)) return {FieldKind::kSomeoneElse, 0.9};
   decided = readOrganisationsPeople(label, decided);
   return readWhen(label, decidedPart, decided);
 }

@@ -137,6 +137,9 @@ class LabelReader {
   // guardian"): not negated, no example, and no choice that includes the person ("Parent or
   // student"). A CJK part may run to `cjkLength` characters.
   bool namesWhoseValue(std::string_view part, std::size_t cjkLength) const;
+  // Whether a short part of `label` numbers a person past the first, whom the person books for:
+  // "Passenger 2 · First name", "第2乗客 氏名"; not one that says it is the person ("(you)").
+  bool namesALaterPerson(std::string_view label) const;
   // Whether an aside is only a role that the one filling in the form can hold ("guardian",
   // "verhuurder", "tutor legal") and that reads as someone else's.
   bool isAFillersRole(std::string_view aside) const;

@@ -150,6 +150,19 @@ bool LabelReader::isAFillersRole(std::string_view aside) const {
          readFolded(foldText(aside)).kind == FieldKind::kSomeoneElse;
 }
 
+bool LabelReader::namesALaterPerson(std::string_view label) const {
+  // Only parts that name a field count, not help sentences ("You can add other passengers later").
+  for (std::string_view whole : labelParts(label)) {
+    CharStats chars = charStats(whole);
+    bool shortPart = chars.han + chars.hangul + chars.kana > 0 ? countGraphemes(trimText(whole)) <= 16
+                                                              : foldedWords(whole).size() <= 5;
+    if (shortPart && negatedWords(whole).empty() && numbersAnotherPerson(whole) && !saysItIsTheFiller(whole)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool LabelReader::namesWhoseValue(std::string_view part, std::size_t cjkLength) const {
   static constexpr std::string_view kChoices[] = {"or", "oder", "ou", "lub", "или", "and", "und", "et", "y", "и"};
   std::vector<std::string> words = foldedWords(part);

@@ -223,6 +223,10 @@ bool asksForAFormerValue(std::string_view part) {
   // "Email used for previous purchases", "Home · Country".
   static constexpr std::string_view kNoteWords[] = {"for", "used", "use", "welcome", "if", "when", "from", "same",
                                                      "as", "like", "or", "and", "please", "bitte", "pour", "para"};
+  auto former = [&](const std::string& folded) {
+    return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
+  };
+  if (!former(foldText(part))) return false;  // the cheap test first: most names have no such word
   std::string bare = withoutAsides(part, labelAsides(part));
   CharStats chars = charStats(bare);
   std::vector<std::string> words = foldedWords(bare);
@@ -239,7 +243,7 @@ bool asksForAFormerValue(std::string_view part) {
       folded.replace(at, phrase.size(), " ");
     }
   }
-  return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
+  return former(folded);
 }
 
 bool isOwnDetailsHeading(const std::string& folded) {

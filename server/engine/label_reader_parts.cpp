@@ -265,19 +265,21 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
        "tva", "voie", "tu", "su", "el", "seu", "sua", "o", "a", "do", "da", "di", "il", "exterior", "interior",
        "civico", "nummer", "uw", "je", "het", "twoj", "twoja", "numer", "ваш", "ваша", "номер"});
   static const std::vector<std::string> kCjkFillers = foldedPhrases({"の", "番号"});
+  if (!headsAGroup(heading)) return false;
+  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(foldText(part));
+  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;  // most parts end here
   bool address = heading == FieldKind::kStreetAddress || isALineOfAnAddress(heading);
   if (address && !isOwnAddressHeading(foldText(headingPart))) return false;
   std::string bare = withoutAsides(part, labelAsides(part));
   std::string folded = foldText(bare);
-  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(folded);
-  if (!headsAGroup(heading) || !namesAFieldOnly(bare) || !colonClosedLabels(part).empty() ||
-      joinedPieces(std::string(part)).size() > 1 ||
+  work = work && namesAWorkDetail(folded);
+  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
+  if (!namesAFieldOnly(bare) || !colonClosedLabels(part).empty() || joinedPieces(std::string(part)).size() > 1 ||
       inOneGroup(heading, readFolded(work ? withoutWorkDetails(folded) : folded).kind)) {
     // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
     // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
     return false;
   }
-  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
   // The field's name and nothing more: not a hint on the heading's value ("Include house number",
   // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact
   // detail of what it names: "Employer · Reference email".

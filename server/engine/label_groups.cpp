@@ -110,6 +110,20 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
   return folded.size() <= words && !anyListed(kNoteWords, folded);
 }
 
+const std::vector<std::string>& fieldNameFillers() {
+  static const std::vector<std::string> kFillers = foldedAll(
+      {"your", "the", "no", "nr", "number", "id", "job", "current", "held", "academic", "company", "of", "ihre", "ihr",
+       "deine", "dein", "die", "der", "das", "votre", "vos", "le", "la", "les", "l", "du", "de", "des", "numero",
+       "tva", "voie", "tu", "su", "el", "seu", "sua", "o", "a", "do", "da", "di", "il", "exterior", "interior",
+       "civico", "nummer", "uw", "je", "het", "twoj", "twoja", "numer", "ваш", "ваша", "номер"});
+  return kFillers;
+}
+
+const std::vector<std::string>& fieldNameCjkFillers() {
+  static const std::vector<std::string> kCjkFillers = foldedPhrases({"の", "番号"});
+  return kCjkFillers;
+}
+
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".
 bool namesOnlyAnEmergency(std::string_view text) {
   static constexpr std::string_view kSituations[] = {"emergency", "emergencies", "notfall", "notfalle", "urgence",
@@ -164,21 +178,43 @@ bool readsAFieldNeverAnswered(FieldKind later, double certainty) {
   }
 }
 
+namespace {
+
+// Words that ask the value to hold or leave out something: "Include house number", "含む".
+constexpr std::string_view kIncludes[] = {
+    "include", "including", "incl", "inc", "inkl", "inklusive", "incluye", "incluya", "with", "mit", "avec", "con",
+    "com", "met", "without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без", "included", "incluido",
+    "inclus", "incluse", "incluso", "inclusa", "inbegrepen", "einschl", "einschliesslich", "samt", "inclusief",
+    "incluyendo", "incluant", "exclude", "omit", "weglassen"};
+
+const std::vector<std::string>& cjkIncludes() {
+  static const std::vector<std::string> kCjk = foldedPhrases({"含む", "を含", "包括", "包含", "포함"});
+  return kCjk;
+}
+
+}  // namespace
+
+bool asksToInclude(std::string_view part) {
+  std::vector<std::string> words = foldedWords(part);
+  if (!words.empty() && isListed(kIncludes, words.front())) return true;
+  std::string folded = foldText(part);
+  std::string_view trimmed = trimText(folded);
+  return std::any_of(cjkIncludes().begin(), cjkIncludes().end(),
+                     [&](const std::string& w) { return trimmed.starts_with(trimText(w)) || trimmed.ends_with(trimText(w)); });
+}
+
 bool saysHowToWriteIt(std::string_view part) {
   static constexpr std::string_view kHints[] = {
-      "include", "including", "incl", "inc", "inkl", "inklusive", "incluye", "incluya", "with", "mit", "avec",
-      "con", "com", "met", "without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без", "required",
-      "included", "incluido", "inclus", "incluse", "incluso", "inclusa", "inbegrepen", "einschl", "einschliesslich",
-      "samt", "sowie", "inclusief", "incluyendo", "incluant", "exclude", "omit", "weglassen",
+      "required", "sowie",
       // ... and what the value should hold besides: "And middle name", "Middle name too".
       "and", "plus", "too", "also", "und", "auch", "et", "aussi", "y", "tambien", "e", "anche", "tambem", "ook",
       // ... and where it is written as: "wg KRS", "laut Handelsregister".
       "according", "per", "wg", "wedlug", "zgodnie", "laut", "gemass", "selon", "segun", "secondo", "conforme",
       "volgens", "согласно"};
   static const std::vector<std::string> kCjkHints =
-      foldedPhrases({"一致", "与", "含む", "を含", "同じ", "必須", "需", "须", "包括", "包含", "포함", "동일", "같은"});
-  std::string folded = foldText(part);
-  return anyListed(kHints, foldedWords(part)) || containsAny(folded, kCjkHints);
+      foldedPhrases({"一致", "与", "同じ", "必須", "需", "须", "동일", "같은"});
+  return anyListed(kIncludes, foldedWords(part)) || containsAny(foldText(part), cjkIncludes()) ||
+         anyListed(kHints, foldedWords(part)) || containsAny(foldText(part), kCjkHints);
 }
 
 bool inOneGroup(FieldKind heading, FieldKind kind) {
@@ -244,6 +280,19 @@ bool asksForAFormerValue(std::string_view part) {
     }
   }
   return former(folded);
+}
+
+bool namesABirthplace(std::string_view part) {
+  static const std::vector<std::string> kLatin = paddedPhrases(
+      {"place of birth", "birthplace", "city of birth", "town of birth", "country of birth", "lieu de naissance",
+       "ville de naissance", "pays de naissance", "lugar de nacimiento", "ciudad de nacimiento", "pais de nacimiento",
+       "luogo di nascita", "citta di nascita", "local de nascimento", "cidade de nascimento", "miejsce urodzenia",
+       "место рождения", "where you were born"});
+  static const std::vector<std::string> kStarts = {" geburtsort", " geburtsland", " geburtsstadt", " geboorteplaats",
+                                                   " geboorteland"};
+  static const std::vector<std::string> kCjk = foldedPhrases({"出生地", "出身地", "出生国", "출생지"});
+  std::string folded = foldText(part);
+  return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
 }
 
 bool isOwnDetailsHeading(const std::string& folded) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/field_kind.h"
 
@@ -27,6 +28,11 @@ bool namesAFieldOnly(std::string_view part);
 // The same, where a CJK part may run to `cjkLength` characters ("上司のメールアドレス") and
 // another to `words` words.
 bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t words);
+
+// Words that may stand beside a field's name without asking for more: "Your VAT number", "Numéro
+// de TVA", "Job title", "Número exterior", "Number of employees"; and in CJK scripts "の", "番号".
+const std::vector<std::string>& fieldNameFillers();
+const std::vector<std::string>& fieldNameCjkFillers();
 
 // Words of an emergency, with no person named: "In an emergency", "Im Notfall", "acil durum".
 bool namesOnlyAnEmergency(std::string_view text);
@@ -53,6 +59,10 @@ bool readsAFieldNeverAnswered(FieldKind later, double certainty);
 // middle name", "Ohne Titel", "Middle name too", "wg KRS".
 bool saysHowToWriteIt(std::string_view part);
 
+// A part that is only a hint asking the value to hold or leave out something: "Include
+// postcode", "With house number", "상세주소 포함"; not "Postcode and city", "Celular com DDD".
+bool asksToInclude(std::string_view part);
+
 // Kinds of one group: the parts of a name, or the lines of an address.
 bool inOneGroup(FieldKind heading, FieldKind kind);
 
@@ -64,6 +74,9 @@ bool isOwnAddressHeading(const std::string& folded);
 // "Country of birth", "Geburtsort", "Old email address", "旧住所". The saved value is most likely
 // the current one.
 bool asksForAFormerValue(std::string_view part);
+
+// A place of birth: "Place of birth", "Geburtsort", "Lieu de naissance", "出生地".
+bool namesABirthplace(std::string_view part);
 
 // A heading of the person's own details, which says nothing of the field: "Personal details",
 // "Ihre Angaben", "お客様情報"; not others' ("Coach details") nor a company's.

@@ -204,7 +204,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "familienname|zuname|nom de famille|apellido|apellidos|primer apellido|cognome|"
      "sobrenome|achternaam|nazwisko|prijmeni|priezvisko|efternavn|etternavn|efternamn|"
      "sukunimi|vezeteknev|фамилия|姓|苗字|名字|성|성씨|姓氏|votre nom de famille|nom de naissance|"
-     "nom d usage|apellido paterno|apellido materno|segundo apellido|ultimo sobrenome|"
+     "nom d usage|apellido paterno|apellido materno|segundo apellido|ultimo sobrenome|ultimo nome|"
      "geslachtsnaam|familienaam|achternamen|tussenvoegsel en achternaam|ваша фамилия|"
      "soyad|soyadi|soyadiniz|soyisim|soyisminiz|family names|last names|your last name|"
      "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה|lname|nume de familie|"
@@ -247,7 +247,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "spolocnost|nazov firmy|sirket adi|firma adi|εταιρεια|companie|numele companiei|tvrtka|poduzece|uznemums|"
      "imone|ettevote|parent company|parent organisation|parent organization|arbeitgebers|des arbeitgebers|"
      "employeur|de l employeur|empleador|del empleador|empregador|do empregador|datore di lavoro|pracodawcy|"
-     "работодателя"},
+     "работодателя|"
+     // A business's name under another word than "company": its trading or legal name.
+     "trading name|trading as|legal entity name|entity name|legal entity|agency name|dba|dba name|"
+     "doing business as|name des unternehmens|unternehmensname|name der organisation|nome fantasia|"
+     "nombre comercial|nome comercial|handelsname|handelsnaam|legal business name|business legal name|"
+     "company legal name|registered business name|registered company name|legal name of business|"
+     "legal name of company|legal name of the company|legal name of the business|legal name of entity|"
+     "firm name|name of firm|name of agency"},
     // As the whole label only: "Name of business partner" asks for a person.
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "name of your business|name of your company|name of the company|name of company|name of business|"
@@ -280,7 +287,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
      "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|"
      "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
-     "адрес доставки|улица дом|улица и дом"},
+     "адрес доставки|улица дом|улица и дом|"
+     // Postal addresses and addresses of residence, not the postal code or the town alone.
+     "direccion postal|endereco postal|postadres|indirizzo di residenza|indirizzo residenza|"
+     "indirizzo di domicilio"},
     // A bare street word is as often the street without its number, beside a number field.
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
      "street|strasse|straße|rue|calle|rua|straat|ulica|улица|gata|utca",
@@ -290,11 +300,14 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
      "gatuadr|katuos"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
-     "住所|地址|주소|番地|ที่อยู่"},
+     "住所|地址|주소|番地|ที่อยู่|市区町村・番地|市区町村番地|市町村・番地|市区郡町村・番地"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
      "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
-     "apartamento|wohnung|c o|care of"},
+     "apartamento|wohnung|c o|care of|second line|second address line|address line two|address second line|"
+     "second line of address|line 2|line two"},
+    // The rest of an address after the part found by its postal code: "상세주소", "住所2".
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere, "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
      "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"
@@ -332,12 +345,12 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
-     "state region|lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
+     "state region|provincia di residenza|regione di residenza|lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
     {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
      "都道府県|省|시도|จังหวัด"},
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
      "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
-     "country region|country of residence|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
+     "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
     {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
      "国|国家|국가|国名|ประเทศ"},
     {FieldKind::kUsername, 30, KeywordMatch::kWord,

@@ -151,6 +151,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "de l assistant|zweite kontaktperson|zweiter ansprechpartner|weitere kontaktperson|weiterer ansprechpartner|"
      "tweede contactpersoon|significant other|other travellers|other traveller|other travelers|"
      "other traveler|other passengers|other guests|abholberechtigte|abholberechtigten|second contact|additional contact|other contact person|"
+     "gegevens kind|gegevens van het kind|gegevens van uw kind|gegevens kinderen|"
      "other contact phone|other contact email|other contact name|pa email|pa phone|pa name|"
      "nombre del familiar|familiar de contacto|telefono del familiar|del familiare|un familiare|"
      "nombre del medico|medico tratante|veli adi|veli telefonu|veli telefon|de la hija|de los hijos|hijo a|da filha|dos filhos|"
@@ -220,6 +221,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "co applicant|coapplicant|joint applicant|second applicant|co signer|cosigner|co borrower|guarantor|"
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
      "fiador|fiadora|poreczyciel|поручитель"},
+    // Headings of another person's details, as a part of their own: "Secondary contact · Name",
+    // "Your partner · Email". Inside a part they may be the person's own ("Secondary contact
+    // number", "Phone (so your partner can reach you)").
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kWhole,
+     "secondary contact|secondary contact details|your partner|about your partner|your partner s details|"
+     "votre partenaire|ihr partner|dein partner|tu pareja|su pareja|il tuo partner|jouw partner|uw partner|"
+     "who referred you|referred by whom"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
      "友達|友人|お友達|朋友|好友|친구|받는 사람|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
      "緊急聯絡|보호자|부모|비상연락|비상 연락|긴급연락|긴급 연락|配偶|배우자|"

@@ -40,7 +40,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
      "blog name|page name|app name|device name|computer name|network name|course name|venue name|brand name|"
      "model name|character name|game name|workspace name|room name|playlist name|album name|"
-     "name of school|name of the school|name of your school|"
+     "name of school|name of the school|name of your school|college name|club name|vereinsname|"
      "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse|"
      // A former name is no longer the one saved.
      "maiden name|birth name|former name|previous name|geburtsname|nom de jeune fille|apellido de soltera|"
@@ -49,6 +49,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "previous surname|former surname|maiden surname|previous last name|former last name|previous family name|"
      "former family name|previous names|other surnames|fruherer name|fruherer nachname|прежняя фамилия|"
      "предыдущая фамилия"},
+    // The name of a university or a club as the whole label; "Name of the club secretary" is a person's.
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
+     "name of university|name of the university|name of your university|name of college|name of the college|"
+     "name of club|name of the club|name of your club|name des vereins"},
     // The prefix of a phone number split over several fields. Qualifiers such as "mit
     // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
     {FieldKind::kPhonePart, 34, KeywordMatch::kWord,

@@ -42,14 +42,21 @@ const std::vector<std::string>& workDetails() {
        "forma prawna", "tva", "n tva", "umsatzsteuer id", "ein", "abn", "tin", "duns", "duns number", "effectif",
        "mitarbeiterzahl", "anzahl mitarbeiter", "referenz", "referencia", "riferimento", "referentie",
        "department", "abteilung", "departement", "departamento", "dipartimento", "afdeling", "dzial", "отдел",
-       "bereich", "ihr zeichen", "headcount", "registergericht", "numero di dipendenti", "численность сотрудников"}));
+       "bereich", "ihr zeichen", "headcount", "registergericht", "numero di dipendenti", "численность сотрудников",
+       // Registry entries, size and turnover.
+       "register number", "registernummer", "commercial register", "commercial register number", "trade register",
+       "trade register number", "register court", "registry", "hrb", "hrb nummer", "hra", "rcs", "registro mercantil",
+       "inscricao estadual", "inscricao municipal", "number of employees", "mitarbeiteranzahl", "company size",
+       "annual revenue", "revenue", "turnover", "annual turnover", "umsatz", "jahresumsatz", "chiffre d affaires",
+       "fatturato", "omzet", "obrot", "выручка", "segment", "segmento"}));
   return kLatin;
 }
 
 const std::vector<std::string>& cjkWorkDetails() {
   static const std::vector<std::string> kCjk = longestFirst(foldedPhrases(
       {"役職", "职位", "职务", "직책", "직위", "직급", "업종", "業種", "行业", "备注", "비고", "税号", "사업자등록번호", "法人番号",
-       "部署", "部门", "부서", "员工人数", "従業員数", "統一社会信用代码", "统一社会信用代码", "纳税人识别号"}));
+       "部署", "部门", "부서", "员工人数", "従業員数", "統一社会信用代码", "统一社会信用代码", "纳税人识别号", "所属行业", "规模", "人数",
+       "资本金", "資本金", "売上高", "营业额", "매출", "직원 수", "직원수"}));
   return kCjk;
 }
 

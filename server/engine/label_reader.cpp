@@ -336,9 +336,10 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decidedPart = part;
       haveDecision = true;
     } else if (decided.kind == FieldKind::kStreetAddress && isALineOfAnAddress(reading.kind) &&
-               namesAFieldOnly(part)) {
+               namesAFieldOnly(part) && !asksToInclude(whole)) {
       // "Address · City", "Billing address · Postcode": a line of the address the heading opens,
-      // the person's own where the heading names it so; offered under "Previous address".
+      // the person's own where the heading names it so; offered under "Previous address". Not a
+      // hint on the address: "Address · Include postcode", "주소 · 상세주소 포함".
       bool groupOffered = decided.offerOnly;
       bool own = isOwnAddressHeading(foldText(decidedPart));
       decided = reading;
@@ -362,9 +363,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // Under an organisation, only a part that names the other's detail ("Company · Manager
       // email", "会社 · 上司のメールアドレス"), not a role the organisation may hold ("Company · Landlord").
       return reading;
-    } else if (headsAGroup(decided.kind) && readsAnotherDetail(decided.kind, reading.kind) &&
-               (namesAFieldOnly(part) || (decided.kind == FieldKind::kOrganisation && reading.certainty >= 0.9 &&
-                                          namesAFieldOnly(part, 12, 5)))) {
+    } else if (namesAnotherFieldOfTheGroup(decided.kind, reading, part, whole)) {
       // "Company · Phone", "Shipping address · First name", "Ansprechpartner · Telefon": the
       // first part heads a group and the later one names the field in it. Never the heading's
       // value; the field's own is offered, as the heading may say whose it is, unless the part
@@ -379,11 +378,11 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
     } else if (decided.certainty < 0.9 && !headsAGroup(decided.kind) && reading.kind != decided.kind &&
-               isAnswerable(reading.kind) &&
-               reading.certainty >= 0.9 && namesAFieldOnly(part) && colonClosedLabels(whole).empty() &&
-               colonClosedLabels(decidedPart).empty()) {
-      // "Sign up · First name": a first part read from a loose word only heads the field the
-      // later part names, which is offered.
+               ((isAnswerable(reading.kind) && reading.certainty >= 0.8) ||
+                readsAFieldNeverAnswered(reading.kind, reading.certainty)) &&
+               namesAFieldOnly(part) && colonClosedLabels(whole).empty() && colonClosedLabels(decidedPart).empty()) {
+      // "Sign up · First name", "Sign up · Middle name": a first part read from a loose word only
+      // heads the field the later part names, which is offered.
       decided = reading;
       decided.offerOnly = true;
       decidedPart = part;

@@ -114,8 +114,16 @@ class LabelReader {
   // line 1 · Street name").
   bool namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
                                 std::string_view part) const;
+  // Whether a later `part` (`whole` with its asides) read as `later` names another field of the
+  // group that `heading` heads: "Company · Phone", "Shipping address · First name", "Billing
+  // address · Date of birth"; not a hint on the heading's value ("Address · Include postcode").
+  bool namesAnotherFieldOfTheGroup(FieldKind heading, const FieldReading& later, std::string_view part,
+                                   std::string_view whole) const;
   // `folded` with the keywords of `kind` blanked out: " vat number " -> "     number ".
   std::string withoutKeywordsOf(const std::string& folded, FieldKind kind) const;
+  // Whether `bare`, a part without its asides, holds a keyword of `kind` and besides it only
+  // words such as "your", "the", "number": "Number of employees", "Date of birth", "Your VAT no.".
+  bool isOnlyTheNameOf(std::string_view bare, FieldKind kind) const;
   // What the negated asides of a part ("(no spaces)", "(not your email)") leave to read.
   struct AsideReading {
     std::string trimmed;   // the part without the asides it drops; empty when none is dropped

@@ -27,8 +27,9 @@ bool asksForAName(const std::string& folded) {
 }
 
 // The text split where it joins several fields: at "/", ",", "&", "+", "・" and at "and",
-// "und", "et", "y", "及", "및" and their kin. One piece when there is no such join.
-std::vector<std::string> joinedPieces(const std::string& text) {
+// "und", "et", "y", "及", "및" and their kin. One piece when there is no such join. Dutch "of"
+// ("or") joins only where `ofJoins`: in English it is "Number of employees".
+std::vector<std::string> joinedPieces(const std::string& text, bool ofJoins = true) {
   static constexpr std::string_view kMarks[] = {"/", ",", "&", "+", "\xE3\x83\xBB", "\xE3\x80\x81", "\xEF\xBC\x8C",
                                                 "\xEF\xBC\x8F", "\xE5\x8F\x8A", "\xE5\x92\x8C"};  // ・、，／及和
   static const std::vector<std::string> kWords = [] {
@@ -59,6 +60,7 @@ std::vector<std::string> joinedPieces(const std::string& text) {
       std::size_t at = std::string::npos;
       std::size_t length = 0;
       for (const std::string& w : kWords) {
+        if (!ofJoins && w == " of ") continue;
         std::size_t found = folded.find(w, start);
         // "E-Mail" folds to "e mail": that "e" joins nothing.
         while (found != std::string::npos && w == " e " && folded.compare(found + 3, 5, "mail ") == 0) {
@@ -257,14 +259,6 @@ bool LabelReader::namesARolesDetail(std::string_view part, std::string_view labe
 
 bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
                                            std::string_view part) const {
-  // Words that may stand beside a field's name: "Your VAT number", "Numéro de TVA", "Job title",
-  // "Número exterior", "Numero civico", "Position held".
-  static const std::vector<std::string> kFillers = foldedAll(
-      {"your", "the", "no", "nr", "number", "id", "job", "current", "held", "academic", "company", "ihre", "ihr",
-       "deine", "dein", "die", "der", "das", "votre", "vos", "le", "la", "les", "l", "du", "de", "des", "numero",
-       "tva", "voie", "tu", "su", "el", "seu", "sua", "o", "a", "do", "da", "di", "il", "exterior", "interior",
-       "civico", "nummer", "uw", "je", "het", "twoj", "twoja", "numer", "ваш", "ваша", "номер"});
-  static const std::vector<std::string> kCjkFillers = foldedPhrases({"の", "番号"});
   if (!headsAGroup(heading)) return false;
   bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(foldText(part));
   if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;  // most parts end here
@@ -274,17 +268,35 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
   std::string folded = foldText(bare);
   work = work && namesAWorkDetail(folded);
   if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
-  if (!namesAFieldOnly(bare) || !colonClosedLabels(part).empty() || joinedPieces(std::string(part)).size() > 1 ||
+  // The field's name and nothing more: not a hint on the heading's value ("Include house number",
+  // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact
+  // detail of what it names: "Employer · Reference email".
+  std::string rest = work ? withoutWorkDetails(folded) : withoutKeywordsOf(folded, later.kind);
+  bool onlyItsName = madeOnlyOf(rest, fieldNameFillers(), fieldNameCjkFillers()) && negatedWords(bare).empty();
+  if (!(onlyItsName || namesAFieldOnly(bare)) || !colonClosedLabels(part).empty() ||
+      joinedPieces(std::string(part), !onlyItsName).size() > 1 ||
       inOneGroup(heading, readFolded(work ? withoutWorkDetails(folded) : folded).kind)) {
     // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
     // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
     return false;
   }
-  // The field's name and nothing more: not a hint on the heading's value ("Include house number",
-  // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact
-  // detail of what it names: "Employer · Reference email".
-  std::string rest = work ? withoutWorkDetails(folded) : withoutKeywordsOf(folded, later.kind);
-  return madeOnlyOf(rest, kFillers, kCjkFillers) || isOrganisationsDetail(readFolded(rest).kind);
+  return onlyItsName || isOrganisationsDetail(readFolded(rest).kind);
+}
+
+bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, const FieldReading& later, std::string_view part,
+                                              std::string_view whole) const {
+  if (!headsAGroup(heading) || asksToInclude(whole)) return false;
+  // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
+  bool birthDate = later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(part, later.kind);
+  if (!birthDate && !readsAnotherDetail(heading, later.kind)) return false;
+  return birthDate || namesAFieldOnly(part) ||
+         (heading == FieldKind::kOrganisation && later.certainty >= 0.9 && namesAFieldOnly(part, 12, 5));
+}
+
+bool LabelReader::isOnlyTheNameOf(std::string_view bare, FieldKind kind) const {
+  std::string folded = foldText(bare);
+  std::string rest = withoutKeywordsOf(folded, kind);
+  return rest != folded && madeOnlyOf(rest, fieldNameFillers(), fieldNameCjkFillers()) && negatedWords(bare).empty();
 }
 
 std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind kind) const {

@@ -226,9 +226,21 @@ FieldReading LabelReader::readWhen(std::string_view label, std::string_view deci
   if (decided.kind == FieldKind::kBirthDate && (namesAnotherPerson(label) || !asksOnlyForABirthDate(label))) {
     decided.offerOnly = true;
   }
-  // A former value, or one of the place of birth, may be the saved one: offered only.
-  if (isAnswerable(decided.kind) && decided.kind != FieldKind::kBirthDate && asksForAFormerValue(decidedPart)) {
+  // A former value, or one of the place of birth, may be the saved one: offered only. So under a
+  // heading that names the place of birth and reads nothing itself: "Geburtsort · Ort", "Lieu de
+  // naissance · Ville"; not under one that names other former things ("Past events · Email").
+  if (!isAnswerable(decided.kind) || decided.kind == FieldKind::kBirthDate || decided.offerOnly) return decided;
+  if (asksForAFormerValue(decidedPart)) {
     decided.offerOnly = true;
+    return decided;
+  }
+  std::vector<std::string_view> parts = labelParts(label);
+  for (std::size_t n = 0; parts.size() > 1 && n < parts.size(); ++n) {
+    std::string read;
+    if (namesABirthplace(parts[n]) &&
+        readPart(parts[n], true, &read).kind == FieldKind::kUnknown) {
+      decided.offerOnly = true;
+    }
   }
   return decided;
 }

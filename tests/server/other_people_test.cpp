@@ -225,8 +225,8 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
       {"Firmenname inkl. Rechtsform", work, 0u, true},
       {"Firma \u00B7 Abteilung", work, std::nullopt},
       // Under a heading of the person's own details, a name read loosely from one word of the
-      // field's is offered ("Trading name"), the name itself inserted.
-      {"Personal details \u00B7 Trading name", list({{"N:index0", "Anna Müller"}}), 0u, false},
+      // field's is offered ("Preferred name"), the name itself inserted.
+      {"Personal details \u00B7 Preferred name", list({{"N:index0", "Anna Müller"}}), 0u, false},
       {"Your details \u00B7 Name", list({{"N:index0", "Anna Müller"}}), 0u, true},
       {"Billing details \u00B7 Company name", work, 0u, true},
       {"Department", work, 0u, true},  // the organisation itself

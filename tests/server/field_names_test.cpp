@@ -1,0 +1,116 @@
+// Fields named by a longer phrase than their keyword: a business's trading name, an address of
+// residence, the second line of an address, and the fields of a group that the group's heading
+// does not answer ("Company · Number of employees", "Billing address · Date of birth").
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
+  expectKinds({
+      // A business's name under another word than "company"; a person's legal name stays a name.
+      {"Trading name", FieldKind::kOrganisation},
+      {"Legal entity name", FieldKind::kOrganisation},
+      {"DBA name", FieldKind::kOrganisation},
+      {"Agency name", FieldKind::kOrganisation},
+      {"Name des Unternehmens *", FieldKind::kOrganisation},
+      {"Nome fantasia", FieldKind::kOrganisation},
+      {"Nombre comercial", FieldKind::kOrganisation},
+      {"Legal name", FieldKind::kFullName},
+      {"School name", FieldKind::kOrganisation},
+      // A club or university is named as a team is: no saved value answers.
+      {"Name of university", FieldKind::kOtherNumber},
+      {"Club name", FieldKind::kOtherNumber},
+      {"Name des Vereins", FieldKind::kOtherNumber},
+      {"Name of the club secretary", FieldKind::kFullName},
+      // A second number of the person's own; only a heading names another contact.
+      {"Secondary contact number", FieldKind::kPhone},
+      {"Secondary contact \u00B7 Phone", FieldKind::kSomeoneElse},
+      // A postal address or one of residence is the street address, not its postcode or town.
+      {"Direcci\u00F3n postal", FieldKind::kStreetAddress},
+      {"Endere\u00E7o postal", FieldKind::kStreetAddress},
+      {"Indirizzo di residenza", FieldKind::kStreetAddress},
+      {"C\u00F3digo postal", FieldKind::kPostalCode},
+      {"Citt\u00E0 di residenza", FieldKind::kCity},
+      {"Residenza", FieldKind::kCity},
+      {"Paese di residenza *", FieldKind::kCountry},
+      {"Provincia di residenza", FieldKind::kRegion},
+      {"\u5E02\u533A\u753A\u6751\u30FB\u756A\u5730", FieldKind::kStreetAddress},  // 市区町村・番地
+      {"\u5E02\u533A\u753A\u6751", FieldKind::kCity},                          // 市区町村
+      // The rest of an address after the line its postcode finds.
+      {"\u4F4F\u6240\uFF12", FieldKind::kAddressLine2},                    // 住所２
+      {"\uC0C1\uC138\uC8FC\uC18C", FieldKind::kAddressLine2},              // 상세주소
+      {"\uB098\uBA38\uC9C0 \uC8FC\uC18C", FieldKind::kAddressLine2},       // 나머지 주소
+      {"\u8BE6\u7EC6\u5730\u5740", FieldKind::kStreetAddress},             // 详细地址: the street line
+      {"Address (second line)", FieldKind::kAddressLine2},
+      {"Second line of address", FieldKind::kAddressLine2},
+      {"Address \u00B7 Line 2", FieldKind::kAddressLine2},
+      // A hint on what the address holds is no field of its own.
+      {"\uC8FC\uC18C \u00B7 \uC0C1\uC138\uC8FC\uC18C \uD3EC\uD568", FieldKind::kStreetAddress},  // 주소 · 상세주소 포함
+      {"Address \u00B7 Include postcode", FieldKind::kStreetAddress},
+      {"Address \u00B7 Including apartment number", FieldKind::kStreetAddress},
+      {"\u00DAltimo nome", FieldKind::kFamilyName},
+      {"Primeiro nome", FieldKind::kGivenName},
+  });
+}
+
+TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
+  auto history = list({{"C:index0", "Acme GmbH"},
+                       {"N:index0", "Anna Müller"},
+                       {"B:index0", "14.03.1988"},
+                       {"S:index0", "Hauptstraße 5"},
+                       {"Z:index0", "10115"},
+                       {"T:index0", "Berlin"},
+                       {"E:index0", "anna@example.com"},
+                       {"G:index0", "Anna"}});
+  expectChoices({
+      // A company's register, size and turnover: nothing saved answers, least of all its name.
+      {"Company \u00B7 Number of employees", history, std::nullopt},
+      {"About your company \u00B7 Number of employees", history, std::nullopt},
+      {"Firma \u00B7 HRB-Nummer", history, std::nullopt},
+      {"Soci\u00E9t\u00E9 \u00B7 RCS", history, std::nullopt},
+      {"Company \u00B7 Annual revenue", history, std::nullopt},
+      {"Dados da empresa \u00B7 Inscri\u00E7\u00E3o estadual", history, std::nullopt},
+      {"\u4F01\u4E1A\u4FE1\u606F \u00B7 \u516C\u53F8\u89C4\u6A21", history, std::nullopt},  // 企业信息 · 公司规模
+      {"\u516C\u53F8\u4FE1\u606F \u00B7 \u7EDF\u4E00\u793E\u4F1A\u4FE1\u7528\u4EE3\u7801", history,
+       std::nullopt},  // 公司信息 · 统一社会信用代码
+      // ... while a part that asks for the company's name, or for it and more, keeps it.
+      {"Company \u00B7 Company name", history, 0u, true},
+      {"Company \u00B7 Company / job title", history, 0u, true},
+      {"Firma (wie im Handelsregister)", history, 0u, true},
+      {"Trading name", history, 0u, true},
+      // A street with its number is the street address, not the house number alone.
+      {"Address \u00B7 Street + number", history, 3u, true},
+      // A date of birth after an address or a name: the date, offered, never the heading's value.
+      {"Billing address \u00B7 Date of birth", history, 2u, false},
+      {"Adresse de facturation \u00B7 Date de naissance", history, 2u, false},
+      {"Name \u00B7 Date of birth", history, 2u, false},
+      {"Date of birth", history, 2u, true},
+      // Under a heading that names the place of birth, the town is offered only; other former
+      // things ("Past events") say nothing of the field's value.
+      {"Geburtsort \u00B7 Ort", history, 5u, false},
+      {"Lieu de naissance \u00B7 Ville", history, 5u, false},
+      {"Ort", history, 5u, true},
+      {"Past events \u00B7 Email", history, 6u, true},
+      // A loose first part ("Sign up" reads as an e-mail field) gives way to the field named.
+      {"Sign up \u00B7 Middle name", history, std::nullopt},
+      {"Sign up \u00B7 Current address", history, 3u, false},
+      {"Sign up \u00B7 First name", history, 7u, false},
+      // Another person's details, named by a heading.
+      {"Secondary contact \u00B7 Name", history, std::nullopt},
+      {"Secondary contact \u00B7 Email", history, std::nullopt},
+      {"Your partner \u00B7 Name", history, std::nullopt},
+      {"Gegevens kind \u00B7 Voornaam", history, std::nullopt},
+      {"Who referred you? \u00B7 Name", history, std::nullopt},
+      {"Partner company \u00B7 Email", history, 6u, false},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

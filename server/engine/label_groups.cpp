@@ -88,6 +88,12 @@ bool saysItIsTheFiller(std::string_view part) {
 bool namesAFieldOnly(std::string_view part) { return namesAFieldOnly(part, 7, 3); }
 
 bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t words) {
+  // An aside says something of the field, not what it is: "Apartment (optional)".
+  std::vector<LabelAside> asides = labelAsides(part);
+  if (!asides.empty()) {
+    std::string bare = withoutAsides(part, asides);
+    if (!bare.empty() && bare.size() < part.size()) return namesAFieldOnly(bare, cjkLength, words);
+  }
   static constexpr std::string_view kNoteWords[] = {
       "for", "fur", "pour", "para", "per", "voor", "dla", "для", "used", "use", "shown", "appears", "in", "on", "via",
       "by", "im", "en", "personalise", "personalize", "personalisation", "personalization", "notifications",

@@ -304,7 +304,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
      "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
-     "apartamento|wohnung|c o|care of|second line|second address line|address line two|address second line|"
+     "apartamento|wohnung|c o|care of|complemento|linea 2|second line|second address line|address line two|"
+     "address second line|"
      "second line of address|line 2|line two"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere, "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２"},

@@ -225,6 +225,16 @@ bool namesAnErrand(const std::string& folded) {
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
+bool namesOnlyAPerson(const std::string& folded) {
+  static const std::vector<std::string> kLatin = paddedPhrases(
+      {"emergency", "emergencia", "emergenza", "urgence", "urgencia", "notfall", "notfallkontakt", "nood",
+       "noodcontact", "next of kin", "hausarzt", "family doctor", "medecin traitant", "referrer", "referred by",
+       "who referred you", "quem indicou", "werber", "werbers", "parrain", "marraine", "angehorige", "angehorigen"});
+  static const std::vector<std::string> kCjk =
+      foldedPhrases({"緊急", "紧急", "비상", "긴급", "紹介者", "推荐人", "介绍人", "추천인", "家族", "가족", "配偶"});
+  return containsAny(folded, kLatin) || containsAny(folded, kCjk);
+}
+
 bool namesAWorkDetail(const std::string& folded) {
   return containsAny(folded, workDetails()) || containsAny(folded, cjkWorkDetails());
 }

@@ -50,6 +50,11 @@ bool personsOwnAtWork(const std::string& folded, FieldKind kind, bool saysOwn);
 // "Your order", "Airline booking", "ご予約"; not "Ticket 2", "Reference", "Children".
 bool namesAnErrand(const std::string& folded);
 
+// People no organisation stands for: an emergency contact, next of kin, a family doctor, a
+// referrer ("Firma · Notfallkontakt", "Company · Next of kin", "会社情報 · 紹介者名"); unlike a
+// landlord or a supplier, which a company may be.
+bool namesOnlyAPerson(const std::string& folded);
+
 // A detail of the person's work or of a company that no saved value answers: a position, a
 // trade, a registry or tax number, remarks ("Funktion", "Branche", "USt-IdNr.", "役職", "备注").
 bool namesAWorkDetail(const std::string& folded);

@@ -357,11 +357,12 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decidedPart = part;
     } else if (reading.kind == FieldKind::kSomeoneElse &&
                namesWhoseValue(part, decided.kind == FieldKind::kOrganisation ? 12 : 7) && !isANoteOnOthers(part) &&
-               (decided.kind != FieldKind::kOrganisation || namesADetail(part))) {
+               (decided.kind != FieldKind::kOrganisation || namesADetail(part) || namesOnlyAPerson(foldText(part)))) {
       // "Phone · Emergency contact": a short later part names whose value it is; not a note
       // ("Your name · Recipient will see this"), an example or a choice ("Parent or student").
       // Under an organisation, only a part that names the other's detail ("Company · Manager
-      // email", "会社 · 上司のメールアドレス"), not a role the organisation may hold ("Company · Landlord").
+      // email", "会社 · 上司のメールアドレス") or someone no organisation is ("Firma · Notfallkontakt"),
+      // not a role the organisation may hold ("Company · Landlord").
       return reading;
     } else if (namesAnotherFieldOfTheGroup(decided.kind, reading, part, whole)) {
       // "Company · Phone", "Shipping address · First name", "Ansprechpartner · Telefon": the

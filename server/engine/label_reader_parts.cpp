@@ -286,6 +286,13 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
 bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, const FieldReading& later, std::string_view part,
                                               std::string_view whole) const {
   if (!headsAGroup(heading) || asksToInclude(whole)) return false;
+  // Under an organisation, its legal or registered name is its own: "Company · Legal name".
+  static const std::vector<std::string> kOwnNames = paddedPhrases(
+      {"legal name", "registered name", "official name", "full legal name", "registered legal name"});
+  if (heading == FieldKind::kOrganisation && later.kind == FieldKind::kFullName &&
+      isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part))))) {
+    return false;
+  }
   // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
   bool birthDate = later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(part, later.kind);
   if (!birthDate && !readsAnotherDetail(heading, later.kind)) return false;

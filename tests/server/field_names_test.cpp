@@ -55,6 +55,16 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"\uC8FC\uC18C \u00B7 \uC0C1\uC138\uC8FC\uC18C \uD3EC\uD568", FieldKind::kStreetAddress},  // 주소 · 상세주소 포함
       {"Address \u00B7 Include postcode", FieldKind::kStreetAddress},
       {"Address \u00B7 Including apartment number", FieldKind::kStreetAddress},
+      {"Delivery address \u00B7 Address line 2 (optional)", FieldKind::kAddressLine2},
+      {"Billing address \u00B7 County (optional)", FieldKind::kRegion},
+      {"Endere\u00E7o de entrega \u00B7 Complemento", FieldKind::kAddressLine2},
+      {"Direcci\u00F3n (l\u00EDnea 2)", FieldKind::kAddressLine2},
+      {"Telefono interno", FieldKind::kPhone},
+      // Tax numbers, however spelled, are no user name.
+      {"Steuer-ID", FieldKind::kOtherNumber},
+      {"Umsatzsteuer-ID (Pflichtfeld)", FieldKind::kOtherNumber},
+      {"N\u00B0 TVA intracommunautaire", FieldKind::kOtherNumber},
+      {"User ID", FieldKind::kUsername},
       {"\u00DAltimo nome", FieldKind::kFamilyName},
       {"Primeiro nome", FieldKind::kGivenName},
   });
@@ -80,8 +90,15 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"\u4F01\u4E1A\u4FE1\u606F \u00B7 \u516C\u53F8\u89C4\u6A21", history, std::nullopt},  // 企业信息 · 公司规模
       {"\u516C\u53F8\u4FE1\u606F \u00B7 \u7EDF\u4E00\u793E\u4F1A\u4FE1\u7528\u4EE3\u7801", history,
        std::nullopt},  // 公司信息 · 统一社会信用代码
+      // ... nor where a part names someone no organisation is.
+      {"Firma \u00B7 Notfallkontakt", history, std::nullopt},
+      {"Company information \u00B7 Next of kin", history, std::nullopt},
+      {"\u4F1A\u793E\u60C5\u5831 \u00B7 \u7D39\u4ECB\u8005\u540D", history, std::nullopt},  // 会社情報 · 紹介者名
+      {"Company \u00B7 Landlord", history, 0u, true},
       // ... while a part that asks for the company's name, or for it and more, keeps it.
       {"Company \u00B7 Company name", history, 0u, true},
+      {"Company \u00B7 Legal name (as on Certificate of Incorporation)", history, 0u, true},
+      {"Legal name", history, 1u, true},
       {"Company \u00B7 Company / job title", history, 0u, true},
       {"Firma (wie im Handelsregister)", history, 0u, true},
       {"Trading name", history, 0u, true},

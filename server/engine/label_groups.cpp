@@ -99,7 +99,8 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
       "by", "im", "en", "personalise", "personalize", "personalisation", "personalization", "notifications",
       "alerts", "updates", "receipt", "receipts", "confirmation", "newsletter", "or", "oder", "ou", "o", "of",
       "lub", "или", "optional", "optionnel", "opcional", "facoltativo", "opzionale", "ggf", "not", "nicht", "pas",
-      "no", "niet", "nie", "не"};
+      "no", "niet", "nie", "не", "usado", "usada", "utilise", "utilisee", "verwendet", "genutzt", "utilizzato",
+      "gebruikt", "uzywany", "используется", "without", "ohne", "sans", "sin", "senza", "sem", "zonder"};
   CharStats s = charStats(part);
   if (s.han + s.hangul + s.kana > 0) {
     // Sentences end in a polite verb: "表示されます", "보내드립니다", "请填写您"; "您的" is "your".
@@ -113,6 +114,8 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
     return !sentence && countGraphemes(trimText(part)) <= cjkLength;
   }
   std::vector<std::string> folded = foldedWords(part);
+  // "No." after a word is its number: "Mobile no.", "Phone No.".
+  if (folded.size() > 1 && folded.back() == "no") folded.pop_back();
   return folded.size() <= words && !anyListed(kNoteWords, folded);
 }
 

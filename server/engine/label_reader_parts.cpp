@@ -296,8 +296,12 @@ bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, const FieldRead
   // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
   bool birthDate = later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(part, later.kind);
   if (!birthDate && !readsAnotherDetail(heading, later.kind)) return false;
+  // Under an organisation or an address, a part read with certainty may run longer: "Re-enter
+  // email address", "Votre adresse e-mail"; not a question ("Where is your company based?") nor
+  // labels run together. Beside a name such parts are notes ("Name · We'll email you").
   return birthDate || namesAFieldOnly(part) ||
-         (heading == FieldKind::kOrganisation && later.certainty >= 0.9 && namesAFieldOnly(part, 12, 5));
+         (!isANameKind(heading) && later.certainty >= 0.9 && whole.find('?') == std::string_view::npos &&
+          colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5));
 }
 
 bool LabelReader::isOnlyTheNameOf(std::string_view bare, FieldKind kind) const {

@@ -60,6 +60,14 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Endere\u00E7o de entrega \u00B7 Complemento", FieldKind::kAddressLine2},
       {"Direcci\u00F3n (l\u00EDnea 2)", FieldKind::kAddressLine2},
       {"Telefono interno", FieldKind::kPhone},
+      // A field's longer name under an address or a company heading, but no question or note.
+      {"Shipping address \u00B7 Re-enter email address", FieldKind::kEmail},
+      {"Adresse de facturation \u00B7 Votre adresse e-mail", FieldKind::kEmail},
+      {"Billing address \u00B7 Mobile no.", FieldKind::kPhone},
+      {"Your details \u00B7 Phone No.", FieldKind::kPhone},
+      {"Country \u00B7 Where is your company based?", FieldKind::kCountry},
+      {"Name \u00B7 We'll email you", FieldKind::kFullName},
+      {"Name \u00B7 Your email signature name", FieldKind::kFullName},
       // Tax numbers, however spelled, are no user name.
       {"Steuer-ID", FieldKind::kOtherNumber},
       {"Umsatzsteuer-ID (Pflichtfeld)", FieldKind::kOtherNumber},

@@ -335,8 +335,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.offerOnly = decided.offerOnly || groupOffered;
       decidedPart = part;
       haveDecision = true;
-    } else if (decided.kind == FieldKind::kStreetAddress && isALineOfAnAddress(reading.kind) &&
-               namesAFieldOnly(part) && !asksToInclude(whole)) {
+    } else if (decided.kind == FieldKind::kStreetAddress && isALineOfAnAddress(reading.kind) && !asksToInclude(whole) &&
+               (namesAFieldOnly(part) || isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), reading.kind))) {
       // "Address · City", "Billing address · Postcode": a line of the address the heading opens,
       // the person's own where the heading names it so; offered under "Previous address". Not a
       // hint on the address: "Address · Include postcode", "주소 · 상세주소 포함".

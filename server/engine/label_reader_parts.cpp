@@ -299,9 +299,12 @@ bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, const FieldRead
   // Under an organisation or an address, a part read with certainty may run longer: "Re-enter
   // email address", "Votre adresse e-mail"; not a question ("Where is your company based?") nor
   // labels run together. Beside a name such parts are notes ("Name · We'll email you").
+  // A keyword with only such words as "of" and "your" beside it names the field too: "Name of
+  // organization".
   return birthDate || namesAFieldOnly(part) ||
          (!isANameKind(heading) && later.certainty >= 0.9 && whole.find('?') == std::string_view::npos &&
-          colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5));
+          colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5)) ||
+         (later.certainty >= 0.9 && isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind));
 }
 
 bool LabelReader::isOnlyTheNameOf(std::string_view bare, FieldKind kind) const {

@@ -66,6 +66,7 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Billing address \u00B7 Mobile no.", FieldKind::kPhone},
       {"Your details \u00B7 Phone No.", FieldKind::kPhone},
       {"Country \u00B7 Where is your company based?", FieldKind::kCountry},
+      {"Billing address \u00B7 Name of organization", FieldKind::kOrganisation},
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},
       // Tax numbers, however spelled, are no user name.
@@ -117,6 +118,10 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"Adresse de facturation \u00B7 Date de naissance", history, 2u, false},
       {"Name \u00B7 Date of birth", history, 2u, false},
       {"Date of birth", history, 2u, true},
+      // A line of the address under its heading, named with "or" or "of": the person's own.
+      {"Shipping address \u00B7 Town or city", history, 5u, true},
+      {"Delivery address \u00B7 Country of residence", list({{"S:index0", "Hauptstraße 5"}, {"C:index0", "Germany"}}),
+       1u, true},
       // Under a heading that names the place of birth, the town is offered only; other former
       // things ("Past events") say nothing of the field's value.
       {"Geburtsort \u00B7 Ort", history, 5u, false},

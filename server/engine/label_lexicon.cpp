@@ -285,7 +285,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"
      "ulica i nr domu|ulica i numer|gatuadress|katuosoite|calle y numero|via e numero civico|"
      "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
-     "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|"
+     "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|calle no|"
+     "calle nro|"
      "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
      "адрес доставки|улица дом|улица и дом|"
      // Postal addresses and addresses of residence, not the postal code or the town alone.
@@ -305,6 +306,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
      "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
      "apartamento|wohnung|c o|care of|complemento|linea 2|second line|second address line|address line two|"
+     "building name|house name|house or building name|nom du batiment|nom de l immeuble|"
      "address second line|"
      "second line of address|line 2|line two"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".

@@ -35,7 +35,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "bank name|name of bank|name of your bank|branch name|university name|hospital name|"
      // Numbers of a company or a membership, whatever their label says besides.
      "company number|company reg number|company registration number|registration number|"
-     "steuer id|umsatzsteuer id|ust id|ust idnr|ust id nr|tax number|tva intracommunautaire|agent id|"
+     "steuer id|umsatzsteuer id|ust id|ust idnr|ust id nr|tax number|tva intracommunautaire|"
      "registered company number|organisation number|organization number|employer identification number|"
      "company id|member id|patient id|policy id|claim id|medicare id|insurance id|"
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"

@@ -364,7 +364,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // email", "会社 · 上司のメールアドレス") or someone no organisation is ("Firma · Notfallkontakt"),
       // not a role the organisation may hold ("Company · Landlord").
       return reading;
-    } else if (namesAnotherFieldOfTheGroup(decided.kind, reading, part, whole)) {
+    } else if (namesAnotherFieldOfTheGroup(decided.kind, decidedPart, reading, part, whole)) {
       // "Company · Phone", "Shipping address · First name", "Ansprechpartner · Telefon": the
       // first part heads a group and the later one names the field in it. Never the heading's
       // value; the field's own is offered, as the heading may say whose it is, unless the part

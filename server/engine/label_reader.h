@@ -117,8 +117,8 @@ class LabelReader {
   // Whether a later `part` (`whole` with its asides) read as `later` names another field of the
   // group that `heading` heads: "Company · Phone", "Shipping address · First name", "Billing
   // address · Date of birth"; not a hint on the heading's value ("Address · Include postcode").
-  bool namesAnotherFieldOfTheGroup(FieldKind heading, const FieldReading& later, std::string_view part,
-                                   std::string_view whole) const;
+  bool namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart, const FieldReading& later,
+                                   std::string_view part, std::string_view whole) const;
   // `folded` with the keywords of `kind` blanked out: " vat number " -> "     number ".
   std::string withoutKeywordsOf(const std::string& folded, FieldKind kind) const;
   // Whether `bare`, a part without its asides, holds a keyword of `kind` and besides it only

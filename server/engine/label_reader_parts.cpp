@@ -283,14 +283,23 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
   return onlyItsName || isOrganisationsDetail(readFolded(rest).kind);
 }
 
-bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, const FieldReading& later, std::string_view part,
+bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,
+                                              const FieldReading& later, std::string_view part,
                                               std::string_view whole) const {
   if (!headsAGroup(heading) || asksToInclude(whole)) return false;
-  // Under an organisation, its legal or registered name is its own: "Company · Legal name".
+  // Under an organisation, its legal or registered name is its own: "Company · Legal name". Not
+  // under someone at it ("Company director · Legal name") nor where the part says it is the
+  // person's ("Legal name (yours)").
   static const std::vector<std::string> kOwnNames = paddedPhrases(
       {"legal name", "registered name", "official name", "full legal name", "registered legal name"});
+  static const std::vector<std::string> kCompanyWords = foldedAll(
+      {"company", "business", "organisation", "organization", "employer", "firm", "entity", "your", "our", "the",
+       "about", "information", "info", "details", "data", "account", "firma", "unternehmen", "entreprise", "societe",
+       "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
+       "del", "della", "informations", "sur", "votre", "ihr", "ihre"});
   if (heading == FieldKind::kOrganisation && later.kind == FieldKind::kFullName &&
-      isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part))))) {
+      isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
+      madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole)) {
     return false;
   }
   // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
@@ -303,6 +312,7 @@ bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, const FieldRead
   // organization".
   return birthDate || namesAFieldOnly(part) ||
          (!isANameKind(heading) && later.certainty >= 0.9 && whole.find('?') == std::string_view::npos &&
+          !opensWithAnExample(part) &&
           colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5)) ||
          (later.certainty >= 0.9 && isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind));
 }

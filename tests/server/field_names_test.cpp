@@ -67,6 +67,11 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Your details \u00B7 Phone No.", FieldKind::kPhone},
       {"Country \u00B7 Where is your company based?", FieldKind::kCountry},
       {"Billing address \u00B7 Name of organization", FieldKind::kOrganisation},
+      {"Shipping address \u00B7 Postcode without spaces", FieldKind::kPostalCode},
+      {"Shipping address \u00B7 Building name (optional)", FieldKind::kAddressLine2},
+      {"Street address \u00B7 e.g. 12 City Road", FieldKind::kStreetAddress},
+      {"Shipping address \u00B7 We never share your email", FieldKind::kStreetAddress},
+      {"Calle No.", FieldKind::kStreetAddress},
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},
       // Tax numbers, however spelled, are no user name.
@@ -107,6 +112,7 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       // ... while a part that asks for the company's name, or for it and more, keeps it.
       {"Company \u00B7 Company name", history, 0u, true},
       {"Company \u00B7 Legal name (as on Certificate of Incorporation)", history, 0u, true},
+      {"Company director \u00B7 Legal name", history, 1u, false},
       {"Legal name", history, 1u, true},
       {"Company \u00B7 Company / job title", history, 0u, true},
       {"Firma (wie im Handelsregister)", history, 0u, true},

@@ -101,7 +101,8 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
       "lub", "или", "optional", "optionnel", "opcional", "facoltativo", "opzionale", "ggf", "not", "nicht", "pas",
       "no", "niet", "nie", "не", "usado", "usada", "utilise", "utilisee", "verwendet", "genutzt", "utilizzato",
       "gebruikt", "uzywany", "используется", "we", "never", "share", "wir", "niemals", "nous", "jamais", "nunca",
-      "nooit", "nigdy", "никогда"};
+      "nooit", "nigdy", "никогда", "note", "hinweis", "remarque", "nota", "observacao", "uwaga", "opmerking",
+      "примечание"};
   CharStats s = charStats(part);
   if (s.han + s.hangul + s.kana > 0) {
     // Sentences end in a polite verb: "表示されます", "보내드립니다", "请填写您"; "您的" is "your".

@@ -379,7 +379,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
     } else if (decided.certainty < 0.9 && !headsAGroup(decided.kind) && reading.kind != decided.kind &&
-               ((isAnswerable(reading.kind) && reading.certainty >= 0.8) ||
+               ((isAnswerable(reading.kind) && reading.certainty >= std::min(0.8, decided.certainty)) ||
                 readsAFieldNeverAnswered(reading.kind, reading.certainty)) &&
                namesAFieldOnly(part) && colonClosedLabels(whole).empty() && colonClosedLabels(decidedPart).empty()) {
       // "Sign up · First name", "Sign up · Middle name": a first part read from a loose word only

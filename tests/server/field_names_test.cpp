@@ -71,6 +71,7 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Shipping address \u00B7 Building name (optional)", FieldKind::kAddressLine2},
       {"Street address \u00B7 e.g. 12 City Road", FieldKind::kStreetAddress},
       {"Shipping address \u00B7 We never share your email", FieldKind::kStreetAddress},
+      {"Endere\u00E7o \u00B7 Observa\u00E7\u00E3o: sem caixa postal", FieldKind::kStreetAddress},
       {"Calle No.", FieldKind::kStreetAddress},
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},
@@ -138,12 +139,14 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"Sign up \u00B7 Middle name", history, std::nullopt},
       {"Sign up \u00B7 Current address", history, 3u, false},
       {"Sign up \u00B7 First name", history, 7u, false},
+      {"Sign up \u00B7 Student's name", history, 1u, false},
       // Another person's details, named by a heading.
       {"Secondary contact \u00B7 Name", history, std::nullopt},
       {"Secondary contact \u00B7 Email", history, std::nullopt},
       {"Your partner \u00B7 Name", history, std::nullopt},
       {"Gegevens kind \u00B7 Voornaam", history, std::nullopt},
       {"Who referred you? \u00B7 Name", history, std::nullopt},
+      {"\u79D8\u66F8 \u00B7 \u30E1\u30FC\u30EB\u30A2\u30C9\u30EC\u30B9", history, std::nullopt},  // 秘書 · メールアドレス
       {"Partner company \u00B7 Email", history, 6u, false},
   });
 }

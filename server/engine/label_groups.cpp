@@ -309,7 +309,8 @@ bool namesABirthplace(std::string_view part) {
 bool isOwnDetailsHeading(const std::string& folded) {
   static const std::vector<std::string> kNouns = paddedPhrases(
       {"details", "information", "info", "data", "about you", "angaben", "daten", "kontaktdaten", "coordonnees",
-       "informations", "datos", "dati", "dados", "gegevens", "contactgegevens", "dane", "данные"});
+       "informations", "datos", "dati", "dados", "gegevens", "contactgegevens", "dane", "данные", "kundendaten",
+       "rechnungsdaten", "buchungsdaten"});
   static const std::vector<std::string> kOwn = foldedAll(
       {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "details",
        "step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг", "1", "2", "3", "4", "5", "mes", "mon",
@@ -317,11 +318,23 @@ bool isOwnDetailsHeading(const std::string& folded) {
        "information", "info", "data", "about", "you", "personliche", "ihre", "angaben", "daten", "kontaktdaten",
        "vos", "coordonnees", "informations", "personnelles", "datos", "personales", "tus", "sus", "de", "contacto",
        "dati", "personali", "i", "tuoi", "suoi", "dados", "pessoais", "seus", "persoonlijke", "gegevens", "uw",
-       "contactgegevens", "dane", "osobowe", "twoje", "kontaktowe", "личные", "данные", "ваши", "контактные"});
+       "contactgegevens", "dane", "osobowe", "twoje", "kontaktowe", "личные", "данные", "ваши", "контактные",
+       // The one who books, orders, pays or applies is the one filling in.
+       "applicant", "booking", "payment", "customer", "buyer", "purchaser", "order", "lead", "guest", "reservation",
+       "kundendaten", "rechnungsdaten", "buchungsdaten", "du", "client", "commande", "cliente", "reserva", "pedido",
+       "solicitante", "comprador", "prenotazione", "richiedente", "klant", "klantgegevens", "aanvrager",
+       "klienta", "покупателя", "клиента", "заказчика"});
   static const std::vector<std::string> kOwnCjk = foldedPhrases(
       {"個人情報", "お客様情報", "ご本人情報", "基本情報", "会員情報", "个人信息", "您的信息", "联系信息", "会员信息",
-       "개인정보", "연락처", "기본정보", "기본", "회원정보", "정보"});
+       "개인정보", "연락처", "기본정보", "기본", "회원정보", "정보", "ご注文者情報", "ご購入者情報", "申込者情報", "购买人信息",
+       "주문자 정보", "주문자정보", "신청자 정보", "신청자정보"});
   static const std::vector<std::string> kCjkNouns = foldedPhrases({"情報", "信息", "정보"});
+  // A contact form's own heading: "문의하기", "お問い合わせ".
+  static const std::vector<std::string> kContactUs = foldedPhrases({"문의하기", "문의", "お問い合わせ", "联系我们"});
+  if (std::any_of(kContactUs.begin(), kContactUs.end(),
+                  [&](const std::string& w) { return trimText(w) == trimText(folded); })) {
+    return true;
+  }
   CharStats chars = charStats(folded);
   bool cjk = chars.han + chars.hangul + chars.kana > 0;
   if (cjk ? !containsAny(folded, kCjkNouns) : foldedWords(folded).size() > 4 || !containsAny(folded, kNouns)) {

@@ -343,10 +343,16 @@ std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind 
 
 FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTogether) const {
   // The heading says nothing of the field. A field read only loosely from one of its words
-  // ("Trading name"), or a department, is offered.
+  // ("Preferred name"), or a department, is offered.
   FieldReading field = read(part, runTogether);
   std::size_t words = foldedWords(withoutAsides(part, labelAsides(part))).size();
-  bool loose = (isANameKind(field.kind) && field.certainty < 0.8 && words > 1) || namesAWorkDetail(foldText(part));
+  // Not a name qualified by a role the one filling in holds: "Customer name", "Lead guest name".
+  static const std::vector<std::string> kFillersRoles = foldedAll(
+      {"customer", "applicant", "buyer", "purchaser", "billing", "holder", "guest", "member", "user", "client",
+       "passenger", "traveller", "traveler", "karteninhabers", "kontoinhabers", "karteninhaber", "kontoinhaber"});
+  bool loose = (isANameKind(field.kind) && field.certainty < 0.8 && words > 1 &&
+                !anyListed(kFillersRoles, foldedWords(part))) ||
+               namesAWorkDetail(foldText(part));
   field.offerOnly = field.offerOnly || (isAnswerable(field.kind) && loose);
   return field;
 }

@@ -140,6 +140,15 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"Sign up \u00B7 Current address", history, 3u, false},
       {"Sign up \u00B7 First name", history, 7u, false},
       {"Sign up \u00B7 Student's name", history, 1u, false},
+      // The details of the one who books, orders, pays or applies, or writes to a contact form, are
+      // the person's own; a role's are not.
+      {"Applicant details \u00B7 Email", history, 6u, true},
+      {"Booking details \u00B7 Street address", history, 3u, true},
+      {"Customer information \u00B7 Customer name", history, 1u, true},
+      {"Personal details \u00B7 Preferred name", history, 1u, false},
+      {"\uBB38\uC758\uD558\uAE30 \u00B7 \uC774\uBA54\uC77C", history, 6u, true},  // 문의하기 · 이메일
+      {"Coach details \u00B7 First name", history, std::nullopt},
+      {"Message \u00B7 Email", history, std::nullopt},
       // Another person's details, named by a heading.
       {"Secondary contact \u00B7 Name", history, std::nullopt},
       {"Secondary contact \u00B7 Email", history, std::nullopt},

@@ -224,7 +224,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "phonetischer name|nombre fonetico|nome fonetico|fonetische naam"},
     // The street without its number: every saved address carries the house number.
     {FieldKind::kStreetName, 36, KeywordMatch::kWord,
-     "street name|name of street|straatnaam|strassenname|nom de rue|nom de la rue|nombre de la calle|"
+     "street name|name of street|straatnaam|strassenname|nom de rue|nom de la rue|nom de voie|nom de la voie|"
+     "nombre de la calle|"
      "nome da rua|nome della via|nazwa ulicy|название улицы"},
     {FieldKind::kStreetName, 36, KeywordMatch::kPrefix, "strassenname"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
@@ -286,7 +287,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ulica i nr domu|ulica i numer|gatuadress|katuosoite|calle y numero|via e numero civico|"
      "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
      "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|calle no|"
-     "calle nro|"
+     "calle nro|numero et nom de voie|numero et nom de la voie|"
      "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
      "адрес доставки|улица дом|улица и дом|"
      // Postal addresses and addresses of residence, not the postal code or the town alone.

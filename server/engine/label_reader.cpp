@@ -261,7 +261,7 @@ FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) c
   if (aside.unclear) return {FieldKind::kUnclear, 0.9};
   std::string folded = foldText(*read);
   std::string withoutFormat = withoutDateFormat(folded);
-  FieldReading reading = readFolded(withoutFormat);
+  FieldReading reading = readStreetWithNumber(*read, readFolded(withoutFormat));
   // The format of a whole date makes the field a date: only a date of birth is answered.
   // "At current address since (DD/MM/YYYY)" asks for a date, not the address.
   if (withoutFormat != folded && isAnswerable(reading.kind) && reading.kind != FieldKind::kBirthDate) {

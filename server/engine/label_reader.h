@@ -119,6 +119,9 @@ class LabelReader {
   // address · Date of birth"; not a hint on the heading's value ("Address · Include postcode").
   bool namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart, const FieldReading& later,
                                    std::string_view part, std::string_view whole) const;
+  // `reading` of `text`, or the street address where `text` joins a street to its number, which
+  // folded together read as the house number alone: "Street, number", "Calle, número".
+  FieldReading readStreetWithNumber(const std::string& text, const FieldReading& reading) const;
   // `folded` with the keywords of `kind` blanked out: " vat number " -> "     number ".
   std::string withoutKeywordsOf(const std::string& folded, FieldKind kind) const;
   // Whether `bare`, a part without its asides, holds a keyword of `kind` and besides it only

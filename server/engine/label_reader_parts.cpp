@@ -317,6 +317,22 @@ bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_vie
          (later.certainty >= 0.9 && isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind));
 }
 
+FieldReading LabelReader::readStreetWithNumber(const std::string& text, const FieldReading& reading) const {
+  if (reading.kind != FieldKind::kOtherNumber) return reading;
+  std::vector<std::string> pieces = joinedPieces(text);
+  if (pieces.size() < 2) return reading;
+  bool street = false;
+  for (const std::string& piece : pieces) {
+    FieldKind kind = readFolded(piece).kind;
+    if (kind == FieldKind::kStreetAddress || kind == FieldKind::kStreetName) {
+      street = true;
+    } else if ((kind != FieldKind::kOtherNumber && kind != FieldKind::kUnknown) || foldedWords(piece).size() > 3) {
+      return reading;  // "Street number, unit": another field joined
+    }
+  }
+  return street ? FieldReading{FieldKind::kStreetAddress, 0.9} : reading;
+}
+
 bool LabelReader::isOnlyTheNameOf(std::string_view bare, FieldKind kind) const {
   std::string folded = foldText(bare);
   std::string rest = withoutKeywordsOf(folded, kind);

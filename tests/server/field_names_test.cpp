@@ -73,6 +73,14 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Shipping address \u00B7 We never share your email", FieldKind::kStreetAddress},
       {"Endere\u00E7o \u00B7 Observa\u00E7\u00E3o: sem caixa postal", FieldKind::kStreetAddress},
       {"Calle No.", FieldKind::kStreetAddress},
+      // A street joined to its number is the street address; the number alone is not.
+      {"Street, number", FieldKind::kStreetAddress},
+      {"Address (street, number)", FieldKind::kStreetAddress},
+      {"Calle, n\u00FAmero", FieldKind::kStreetAddress},
+      {"Ulica, nr domu/lokalu", FieldKind::kStreetAddress},
+      {"Num\u00E9ro et nom de voie", FieldKind::kStreetAddress},
+      {"Street number", FieldKind::kOtherNumber},
+      {"Street number, unit", FieldKind::kOtherNumber},
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},
       // Tax numbers, however spelled, are no user name.

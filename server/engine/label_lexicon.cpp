@@ -84,6 +84,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     // Phrases with a number word, so that "nr" and "numero" alone do not read them as another number.
     {FieldKind::kPhone, 30, KeywordMatch::kWord,
      "phone no|phone nr|phone num|tel no|telephone no|mobile no|mobile nr|mob no|contact no|contact number|"
+     "direct line|best number to reach you|best contact number|best phone number|daytime number|"
      "contact phone|your phone|your phone number|phone mobile|mobile phone|mobile phone number|"
      "handynummer|mobilnummer|mobiltelefon|mobilfunknummer|telefonnr|rufnummer|festnetz|"
      "numero de portable|numero de mobile|numero de tel|numero de telefono|numero de celular|"
@@ -255,7 +256,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nombre comercial|nome comercial|handelsname|handelsnaam|legal business name|business legal name|"
      "company legal name|registered business name|registered company name|legal name of business|"
      "legal name of company|legal name of the company|legal name of the business|legal name of entity|"
-     "firm name|name of firm|name of agency"},
+     "firm name|name of firm|name of agency|place of work|pracodawca"},
     // As the whole label only: "Name of business partner" asks for a person.
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "name of your business|name of your company|name of the company|name of company|name of business|"
@@ -274,7 +275,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "indirizzo aziendale|endereco da empresa|alamat perusahaan",
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
-     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน"},
+     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名"},
+    // The one who takes a delivery, named alone: as often the person as another.
+    {FieldKind::kFullName, 24, KeywordMatch::kWhole, "收货人|받는 분", FieldKind::kUnknown, false, true},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
      "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
@@ -287,7 +290,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ulica i nr domu|ulica i numer|gatuadress|katuosoite|calle y numero|via e numero civico|"
      "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
      "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|calle no|"
-     "calle nro|numero et nom de voie|numero et nom de la voie|"
+     "calle nro|numero et nom de voie|numero et nom de la voie|str u hausnr|str u nr|str hausnr|str u hausnummer|"
+     "via e n|woonadres|factuuradres|logradouro|"
      "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
      "адрес доставки|улица дом|улица и дом|"
      // Postal addresses and addresses of residence, not the postal code or the town alone.
@@ -302,16 +306,20 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
      "gatuadr|katuos"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
-     "住所|地址|주소|番地|ที่อยู่|市区町村・番地|市区町村番地|市町村・番地|市区郡町村・番地"},
+     "住所|地址|주소|番地|ที่อยู่|市区町村・番地|市区町村番地|市町村・番地|市区郡町村・番地|住址"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
      "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
      "apartamento|wohnung|c o|care of|complemento|linea 2|second line|second address line|address line two|"
-     "building name|house name|house or building name|nom du batiment|nom de l immeuble|"
+     "building name|house name|house or building name|nom du batiment|nom de l immeuble|adresszeile 2|"
+     "appartement|batiment|"
      "address second line|"
      "second line of address|line 2|line two"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere, "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２"},
+    // A building or room named alone; within a longer part it is a hint ("部屋番号も入力").
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
+     "建物名|マンション名|部屋番号|建物名・部屋番号|マンション名・部屋番号|建物名・部屋番号など"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
      "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"

@@ -81,6 +81,20 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Num\u00E9ro et nom de voie", FieldKind::kStreetAddress},
       {"Street number", FieldKind::kOtherNumber},
       {"Street number, unit", FieldKind::kOtherNumber},
+      // Further names of common fields.
+      {"Direct line", FieldKind::kPhone},
+      {"Best number to reach you", FieldKind::kPhone},
+      {"Str. u. Hausnr.", FieldKind::kStreetAddress},
+      {"Woonadres", FieldKind::kStreetAddress},
+      {"\u4F4F\u5740", FieldKind::kStreetAddress},  // 住址
+      {"Adresszeile 2", FieldKind::kAddressLine2},
+      {"B\u00E2timent, \u00E9tage, appartement", FieldKind::kAddressLine2},
+      {"\u4F4F\u6240 \u00B7 \u5EFA\u7269\u540D", FieldKind::kAddressLine2},  // 住所 · 建物名
+      {"\u3054\u4F4F\u6240 \u00B7 \u90E8\u5C4B\u756A\u53F7\u3082\u5165\u529B",
+       FieldKind::kStreetAddress},  // ご住所 · 部屋番号も入力: a hint
+      {"Place of work", FieldKind::kOrganisation},
+      {"\u6536\u8D27\u4EBA", FieldKind::kFullName},          // 收货人, offered
+      {"\u6536\u8D27\u4EBA\u624B\u673A\u53F7", FieldKind::kPhone},  // 收货人手机号
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},
       // Tax numbers, however spelled, are no user name.

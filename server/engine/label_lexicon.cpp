@@ -316,10 +316,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "address second line|"
      "second line of address|line 2|line two"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
-    {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere, "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２"},
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere,
+     "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２|建物名・部屋番号|マンション名・部屋番号"},
     // A building or room named alone; within a longer part it is a hint ("部屋番号も入力").
-    {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
-     "建物名|マンション名|部屋番号|建物名・部屋番号|マンション名・部屋番号|建物名・部屋番号など"},
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole, "建物名|マンション名|部屋番号"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
      "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"

@@ -257,7 +257,12 @@ bool LabelReader::asksOnlyForABirthDate(std::string_view label) const {
       "quelle", "quel", "est", "cual", "es", "qual", "e", "jaki", "jest", "какая", "for", "example", "par", "ej",
       "es", "bijv", "np", "например", "z", "b", "must", "be", "over", "at", "least", "years", "old", "age", "as",
       "shown", "on", "passport", "id", "we", "ll", "never", "share", "this", "例", "no", "formato", "formaat",
-      "в", "формате", "preencha", "seguinte", "nel", "en", "im", "au", "dans", "le", "indique"};
+      "в", "формате", "preencha", "seguinte", "nel", "en", "im", "au", "dans", "le", "indique",
+      // ... and headings of the person's own account or message: "Sign up · DOB", "Your profile · Birthday".
+      "sign", "up", "create", "an", "account", "profile", "checkout", "register", "registration", "contact", "us",
+      "get", "touch", "step", "personal", "details", "information", "info", "about", "you", "konto", "erstellen",
+      "registrierung", "anmeldung", "persoenliche", "personliche", "angaben", "daten", "inscription", "compte",
+      "creer", "registro", "crear", "cuenta", "registrazione", "crea", "cadastro", "criar", "conta"};
   for (const std::string& w : foldedWords(withoutDateFormat(foldText(label)))) {
     if (birthDateWords_.count(w) > 0) continue;
     if (isListed(kFiller, w)) continue;

@@ -161,6 +161,9 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"Sign up \u00B7 Middle name", history, std::nullopt},
       {"Sign up \u00B7 Current address", history, 3u, false},
       {"Sign up \u00B7 First name", history, 7u, false},
+      {"Your profile \u00B7 Birthday", history, 2u, true},
+      {"Create an account \u00B7 Date of birth (DD/MM/YYYY)", history, 2u, true},
+      {"Lead passenger \u00B7 Date of birth", history, 2u, false},
       {"Sign up \u00B7 Student's name", history, 1u, false},
       // The details of the one who books, orders, pays or applies, or writes to a contact form, are
       // the person's own; a role's are not.

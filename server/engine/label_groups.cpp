@@ -123,7 +123,8 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
 
 const std::vector<std::string>& fieldNameFillers() {
   static const std::vector<std::string> kFillers = foldedAll(
-      {"your", "the", "no", "nr", "number", "id", "job", "current", "held", "academic", "company", "of", "ihre", "ihr",
+      {"your", "the", "no", "nr", "number", "id", "job", "current", "held", "academic", "company", "of", "house",
+       "domu", "lokalu", "solo", "only", "ihre", "ihr",
        "deine", "dein", "die", "der", "das", "votre", "vos", "le", "la", "les", "l", "du", "de", "des", "numero",
        "tva", "voie", "tu", "su", "el", "seu", "sua", "o", "a", "do", "da", "di", "il", "exterior", "interior",
        "civico", "nummer", "uw", "je", "het", "twoj", "twoja", "numer", "ваш", "ваша", "номер"});
@@ -233,6 +234,29 @@ bool inOneGroup(FieldKind heading, FieldKind kind) {
   return heading == kind || (isANameKind(heading) && isANameKind(kind)) || (address(heading) && address(kind));
 }
 
+// "Email or customer number", "E-Mail oder Kundennummer".
+bool hasDisjunction(const std::string& folded) {
+  static constexpr std::string_view kWords[] = {" or ", " oder ", " ou ", " o ", " или ", " eller ",
+                                                " lub ", " of ", " vagy ", " tai ", " oppure ", " nebo "};
+  for (std::string_view w : kWords) {
+    if (folded.find(w) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// A folded label part without a closing word that only says whether the field must be
+// filled: " name of business optional " -> " name of business ".
+std::string withoutRequirement(const std::string& folded) {
+  static constexpr std::string_view kWords[] = {
+      " optional ", " required ", " obligatoire ", " facultatif ", " optionnel ", " pflichtfeld ",
+      " opcional ", " obligatorio ", " requerido ", " facoltativo ", " obbligatorio ", " verplicht ",
+      " opcjonalnie ", " wymagane ", " необязательно ", " обязательно "};
+  for (std::string_view w : kWords) {
+    if (folded.size() > w.size() && folded.ends_with(w)) return folded.substr(0, folded.size() - w.size() + 1);
+  }
+  return folded;
+}
+
 bool isOwnAddressHeading(const std::string& folded) {
   static const std::vector<std::string> kLatin = foldedAll({
       "address", "adresse", "anschrift", "adres", "direccion", "indirizzo", "endereco", "morada", "адрес",
@@ -241,11 +265,15 @@ bool isOwnAddressHeading(const std::string& folded) {
       "do", "del", "livraison", "facturation", "envio", "facturacion", "entrega", "cobranca", "faturamento",
       "spedizione", "fatturazione", "consegna", "lieferadresse", "rechnungsadresse", "wohnadresse",
       "privatadresse", "postadresse", "lieferanschrift", "rechnungsanschrift", "wohnanschrift", "bezorgadres",
-      "factuuradres", "woonadres", "postadres", "dostawy", "faktury", "zamieszkania", "доставки", "проживания",
-      "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige"});
+      "factuuradres", "woonadres", "postadres", "logradouro", "dostawy", "faktury", "zamieszkania", "доставки",
+      "проживания",
+      "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige",
+      // A street with its number heads its boxes too: "Street, number · No.", "Str. u. Hausnr. · Hausnr.".
+      "strasse", "str", "u", "und", "hausnummer", "hausnr", "nr", "and", "number", "no", "calle", "numero", "rua",
+      "via", "e", "n", "civico", "ulica", "domu", "lokalu", "straat", "huisnummer", "en", "rue", "et", "nom", "voie"});
   static const std::vector<std::string> kCjk = foldedPhrases({
       "住所", "ご住所", "お届け先", "配送先", "ご請求先", "請求先", "現住所", "地址", "收货地址", "收货", "配送地址", "配送",
-      "家庭地址", "주소", "배송지", "배송", "청구지", "자택", "の"});
+      "家庭地址", "住址", "주소", "배송지", "배송", "청구지", "자택", "の"});
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
@@ -265,7 +293,7 @@ bool asksForAFormerValue(std::string_view part) {
   static const std::vector<std::string> kCjk = foldedPhrases(
       {"旧住所", "旧姓", "旧アドレス", "旧メール", "旧電話", "旧地址", "旧邮箱", "旧手机", "旧电话", "以前の住所", "以前のメール",
        "以前の電話", "前の住所", "前住所", "原地址", "原手机", "原邮箱", "이전 주소", "이전 이메일", "이전 전화",
-       "이전 연락처", "예전 주소", "구 주소", "出生地", "出身地", "出生国", "出生城市", "출생지", "출생 국가"});
+       "이전 연락처", "예전 주소", "구 주소", "出生地", "出身地", "出生国", "出生城市", "출생지", "출생 국가", "原住址"});
   // Only in the field's own name, not in a note beside it: "Present address (not previous)",
   // "Email used for previous purchases", "Home · Country".
   static constexpr std::string_view kNoteWords[] = {"for", "used", "use", "welcome", "if", "when", "from", "same",
@@ -340,6 +368,13 @@ bool isOwnDetailsHeading(const std::string& folded) {
   if (cjk ? !containsAny(folded, kCjkNouns) : foldedWords(folded).size() > 4 || !containsAny(folded, kNouns)) {
     return false;
   }
+  // A number counts a form's steps or sections ("Step 2: Your details", "2. Contact details"), not
+  // people ("Guest 2 details").
+  static constexpr std::string_view kSteps[] = {"step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг"};
+  std::vector<std::string> words = foldedWords(folded);
+  bool numbered = std::any_of(words.begin() + (words.empty() ? 0 : 1), words.end(),
+                              [](const std::string& w) { return w[0] >= '0' && w[0] <= '9'; });
+  if (numbered && !anyListed(kSteps, words)) return false;
   return madeOnlyOf(folded, kOwn, kOwnCjk);
 }
 

@@ -75,6 +75,13 @@ bool isOwnAddressHeading(const std::string& folded);
 // the current one.
 bool asksForAFormerValue(std::string_view part);
 
+// "Email or customer number", "E-Mail oder Kundennummer": `folded` offers a choice.
+bool hasDisjunction(const std::string& folded);
+
+// A folded label part without a closing word that only says whether the field must be
+// filled: " name of business optional " -> " name of business ".
+std::string withoutRequirement(const std::string& folded);
+
 // A place of birth: "Place of birth", "Geburtsort", "Lieu de naissance", "出生地".
 bool namesABirthplace(std::string_view part);
 

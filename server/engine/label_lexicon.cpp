@@ -256,7 +256,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nombre comercial|nome comercial|handelsname|handelsnaam|legal business name|business legal name|"
      "company legal name|registered business name|registered company name|legal name of business|"
      "legal name of company|legal name of the company|legal name of the business|legal name of entity|"
-     "firm name|name of firm|name of agency|place of work|pracodawca"},
+     "firm name|name of firm|name of agency|pracodawca"},
     // As the whole label only: "Name of business partner" asks for a person.
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "name of your business|name of your company|name of the company|name of company|name of business|"
@@ -276,8 +276,6 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名"},
-    // The one who takes a delivery, named alone: as often the person as another.
-    {FieldKind::kFullName, 24, KeywordMatch::kWhole, "收货人|받는 분", FieldKind::kUnknown, false, true},
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
      "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
      "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"

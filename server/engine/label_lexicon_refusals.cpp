@@ -29,6 +29,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "centralita|telefonzentrale|centralino"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "account number|street number|house number|hausnummer|nr|numero|no|hotel name|product name|"
+     "hausnr|huisnummer|nr domu|nr lokalu|numer domu|numer lokalu|n civico|numero civico|toevoeging|"
      "store name|shop name|butikk navn|file name|item number|article number|artikelnummer|"
      // Names of things, not of the person.
      "event name|name of the event|project name|name of the project|team name|group name|pet name|pet s name|"
@@ -50,6 +51,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "previous surname|former surname|maiden surname|previous last name|former last name|previous family name|"
      "former family name|previous names|other surnames|fruherer name|fruherer nachname|прежняя фамилия|"
      "предыдущая фамилия"},
+    // The house number in Chinese, a field of its own beside the street: "门牌号".
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere, "门牌号|門牌號"},
     // The name of a university or a club as the whole label; "Name of the club secretary" is a person's.
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
      "name of university|name of the university|name of your university|name of college|name of the college|"

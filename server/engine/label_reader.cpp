@@ -5,6 +5,7 @@
 #include <unicode/regex.h>
 
 #include "engine/date_order.h"
+#include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
 #include "engine/label_organisations.h"
@@ -40,29 +41,6 @@ bool looksLikeArithmetic(std::string_view label) {
       icu::StringPiece(label.data(), static_cast<int32_t>(label.size())));
   std::unique_ptr<icu::RegexMatcher> matcher(pattern->matcher(text, status));
   return U_SUCCESS(status) && matcher->find(status) && U_SUCCESS(status);
-}
-
-// "Email or customer number", "E-Mail oder Kundennummer".
-bool hasDisjunction(const std::string& folded) {
-  static constexpr std::string_view kWords[] = {" or ", " oder ", " ou ", " o ", " или ", " eller ",
-                                                " lub ", " of ", " vagy ", " tai ", " oppure ", " nebo "};
-  for (std::string_view w : kWords) {
-    if (folded.find(w) != std::string::npos) return true;
-  }
-  return false;
-}
-
-// A folded label part without a closing word that only says whether the field must be
-// filled: " name of business optional " -> " name of business ".
-std::string withoutRequirement(const std::string& folded) {
-  static constexpr std::string_view kWords[] = {
-      " optional ", " required ", " obligatoire ", " facultatif ", " optionnel ", " pflichtfeld ",
-      " opcional ", " obligatorio ", " requerido ", " facoltativo ", " obbligatorio ", " verplicht ",
-      " opcjonalnie ", " wymagane ", " необязательно ", " обязательно "};
-  for (std::string_view w : kWords) {
-    if (folded.size() > w.size() && folded.ends_with(w)) return folded.substr(0, folded.size() - w.size() + 1);
-  }
-  return folded;
 }
 
 // Whether a later part or label names the piece of the value that an earlier one, of kind
@@ -325,7 +303,13 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decidedPart = part;
       continue;
     }
-    if (reading.kind == FieldKind::kUnknown) continue;
+    if (reading.kind == FieldKind::kUnknown) {
+      // "Sign up · Role": a field no word names, after a first part read loosely. Offered only.
+      if (haveDecision && decided.certainty < 0.9 && !headsAGroup(decided.kind) && colonClosedLabels(decidedPart).empty()) {
+        decided.offerOnly = true;
+      }
+      continue;
+    }
     if (isHardRefusal(reading.kind)) return reading;
     if (namesARolesDetail(whole, label)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
     if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
@@ -387,8 +371,13 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided = reading;
       decided.offerOnly = true;
       decidedPart = part;
-    } else if (headsAGroup(decided.kind) && reading.kind == FieldKind::kUnclear) {
-      decided.offerOnly = true;  // "Kontaktperson · Telefon (Firma)"
+    } else if (headsAGroup(decided.kind) &&
+               (reading.kind == FieldKind::kUnclear ||
+                (reading.kind == FieldKind::kSomeoneElse && !isANameKind(decided.kind) && foldedWords(part).size() > 4 &&
+                 !opensWithAnExample(part)))) {
+      // "Kontaktperson · Telefon (Firma)"; "Entreprise · Personne à prévenir en cas d'urgence",
+      // too long to be sure whose value it names: offered only.
+      decided.offerOnly = true;
     }
   }
   if (isAnswerable(decided.kind) && namesALaterPerson(label)) return {FieldKind::kSomeoneElse, 0.9};

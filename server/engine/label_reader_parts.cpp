@@ -280,7 +280,8 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
     // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
     return false;
   }
-  return onlyItsName || isOrganisationsDetail(readFolded(rest).kind);
+  FieldKind restKind = readFolded(rest).kind;
+  return onlyItsName || isOrganisationsDetail(restKind) || restKind == heading;  // "Pracodawca · NIP pracodawcy"
 }
 
 bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,
@@ -366,9 +367,14 @@ FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTog
   static const std::vector<std::string> kFillersRoles = foldedAll(
       {"customer", "applicant", "buyer", "purchaser", "billing", "holder", "guest", "member", "user", "client",
        "passenger", "traveller", "traveler", "karteninhabers", "kontoinhabers", "karteninhaber", "kontoinhaber"});
-  bool loose = (isANameKind(field.kind) && field.certainty < 0.8 && words > 1 &&
-                !anyListed(kFillersRoles, foldedWords(part))) ||
-               namesAWorkDetail(foldText(part));
+  // Nor the detail of another party to the errand: "Sales rep email", "Venue address".
+  static const std::vector<std::string> kOtherParties = foldedAll(
+      {"sales", "rep", "seller", "vendor", "host", "store", "shop", "venue", "property", "pickup", "destination",
+       "event", "hotel", "restaurant", "office", "agent", "supplier"});
+  std::vector<std::string> partWords = foldedWords(part);
+  bool loose = (field.kind == FieldKind::kFullName && field.certainty < 0.8 && words > 1 &&
+                !anyListed(kFillersRoles, partWords)) ||
+               anyListed(kOtherParties, partWords) || namesAWorkDetail(foldText(part));
   field.offerOnly = field.offerOnly || (isAnswerable(field.kind) && loose);
   return field;
 }

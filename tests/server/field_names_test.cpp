@@ -81,6 +81,8 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Num\u00E9ro et nom de voie", FieldKind::kStreetAddress},
       {"Street number", FieldKind::kOtherNumber},
       {"Street number, unit", FieldKind::kOtherNumber},
+      {"Street, number \u00B7 No.", FieldKind::kOtherNumber},  // its house-number box
+      {"Woonadres \u00B7 Huisnummer", FieldKind::kOtherNumber},
       // Further names of common fields.
       {"Direct line", FieldKind::kPhone},
       {"Best number to reach you", FieldKind::kPhone},
@@ -92,9 +94,8 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"\u4F4F\u6240 \u00B7 \u5EFA\u7269\u540D", FieldKind::kAddressLine2},  // 住所 · 建物名
       {"\u3054\u4F4F\u6240 \u00B7 \u90E8\u5C4B\u756A\u53F7\u3082\u5165\u529B",
        FieldKind::kStreetAddress},  // ご住所 · 部屋番号も入力: a hint
-      {"Place of work", FieldKind::kOrganisation},
-      {"\u6536\u8D27\u4EBA", FieldKind::kFullName},          // 收货人, offered
-      {"\u6536\u8D27\u4EBA\u624B\u673A\u53F7", FieldKind::kPhone},  // 收货人手机号
+      {"Pracodawca", FieldKind::kOrganisation},
+      {"Place of work phone", FieldKind::kPhone},
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},
       // Tax numbers, however spelled, are no user name.
@@ -173,6 +174,13 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"Personal details \u00B7 Preferred name", history, 1u, false},
       {"\uBB38\uC758\uD558\uAE30 \u00B7 \uC774\uBA54\uC77C", history, 6u, true},  // 문의하기 · 이메일
       {"Coach details \u00B7 First name", history, std::nullopt},
+      {"Guest 2 details \u00B7 Email", history, std::nullopt},
+      {"2. Contact details \u00B7 Email", history, 6u, true},
+      {"Entreprise \u00B7 Personne \u00E0 pr\u00E9venir en cas d'urgence", history, 0u, false},
+      {"Sign up \u00B7 Nationality", history, 6u, false},
+      {"Step 2: Your details \u00B7 Email", history, 6u, true},
+      {"Booking details \u00B7 Venue address", history, 3u, false},
+      {"Customer information \u00B7 Family name / Surname", list({{"F:index0", "Müller"}}), 0u, true},
       {"Message \u00B7 Email", history, std::nullopt},
       // Another person's details, named by a heading.
       {"Secondary contact \u00B7 Name", history, std::nullopt},

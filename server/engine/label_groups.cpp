@@ -190,71 +190,9 @@ bool readsAFieldNeverAnswered(FieldKind later, double certainty) {
   }
 }
 
-namespace {
-
-// Words that ask the value to hold or leave out something: "Include house number", "含む".
-constexpr std::string_view kIncludes[] = {
-    "include", "including", "incl", "inc", "inkl", "inklusive", "incluye", "incluya", "with", "mit", "avec", "con",
-    "com", "met", "without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без", "included", "incluido",
-    "inclus", "incluse", "incluso", "inclusa", "inbegrepen", "einschl", "einschliesslich", "samt", "inclusief",
-    "incluyendo", "incluant", "exclude", "omit", "weglassen"};
-
-const std::vector<std::string>& cjkIncludes() {
-  static const std::vector<std::string> kCjk = foldedPhrases({"含む", "を含", "包括", "包含", "포함"});
-  return kCjk;
-}
-
-}  // namespace
-
-bool asksToInclude(std::string_view part) {
-  std::vector<std::string> words = foldedWords(part);
-  if (!words.empty() && isListed(kIncludes, words.front())) return true;
-  std::string folded = foldText(part);
-  std::string_view trimmed = trimText(folded);
-  return std::any_of(cjkIncludes().begin(), cjkIncludes().end(),
-                     [&](const std::string& w) { return trimmed.starts_with(trimText(w)) || trimmed.ends_with(trimText(w)); });
-}
-
-bool saysHowToWriteIt(std::string_view part) {
-  static constexpr std::string_view kHints[] = {
-      "required", "sowie",
-      // ... and what the value should hold besides: "And middle name", "Middle name too".
-      "and", "plus", "too", "also", "und", "auch", "et", "aussi", "y", "tambien", "e", "anche", "tambem", "ook",
-      // ... and where it is written as: "wg KRS", "laut Handelsregister".
-      "according", "per", "wg", "wedlug", "zgodnie", "laut", "gemass", "selon", "segun", "secondo", "conforme",
-      "volgens", "согласно"};
-  static const std::vector<std::string> kCjkHints =
-      foldedPhrases({"一致", "与", "同じ", "必須", "需", "须", "동일", "같은"});
-  return anyListed(kIncludes, foldedWords(part)) || containsAny(foldText(part), cjkIncludes()) ||
-         anyListed(kHints, foldedWords(part)) || containsAny(foldText(part), kCjkHints);
-}
-
 bool inOneGroup(FieldKind heading, FieldKind kind) {
   auto address = [](FieldKind k) { return k == FieldKind::kStreetAddress || isALineOfAnAddress(k); };
   return heading == kind || (isANameKind(heading) && isANameKind(kind)) || (address(heading) && address(kind));
-}
-
-// "Email or customer number", "E-Mail oder Kundennummer".
-bool hasDisjunction(const std::string& folded) {
-  static constexpr std::string_view kWords[] = {" or ", " oder ", " ou ", " o ", " или ", " eller ",
-                                                " lub ", " of ", " vagy ", " tai ", " oppure ", " nebo "};
-  for (std::string_view w : kWords) {
-    if (folded.find(w) != std::string::npos) return true;
-  }
-  return false;
-}
-
-// A folded label part without a closing word that only says whether the field must be
-// filled: " name of business optional " -> " name of business ".
-std::string withoutRequirement(const std::string& folded) {
-  static constexpr std::string_view kWords[] = {
-      " optional ", " required ", " obligatoire ", " facultatif ", " optionnel ", " pflichtfeld ",
-      " opcional ", " obligatorio ", " requerido ", " facoltativo ", " obbligatorio ", " verplicht ",
-      " opcjonalnie ", " wymagane ", " необязательно ", " обязательно "};
-  for (std::string_view w : kWords) {
-    if (folded.size() > w.size() && folded.ends_with(w)) return folded.substr(0, folded.size() - w.size() + 1);
-  }
-  return folded;
 }
 
 bool isOwnAddressHeading(const std::string& folded) {

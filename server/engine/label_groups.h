@@ -55,14 +55,6 @@ bool readsAnotherDetail(FieldKind heading, FieldKind later);
 // nor a search, which may look the heading's value up ("Postcode · Find address").
 bool readsAFieldNeverAnswered(FieldKind later, double certainty);
 
-// A hint on how to write the value or what it holds besides: "Include house number", "Including
-// middle name", "Ohne Titel", "Middle name too", "wg KRS".
-bool saysHowToWriteIt(std::string_view part);
-
-// A part that is only a hint asking the value to hold or leave out something: "Include
-// postcode", "With house number", "상세주소 포함"; not "Postcode and city", "Celular com DDD".
-bool asksToInclude(std::string_view part);
-
 // Kinds of one group: the parts of a name, or the lines of an address.
 bool inOneGroup(FieldKind heading, FieldKind kind);
 
@@ -74,13 +66,6 @@ bool isOwnAddressHeading(const std::string& folded);
 // "Country of birth", "Geburtsort", "Old email address", "旧住所". The saved value is most likely
 // the current one.
 bool asksForAFormerValue(std::string_view part);
-
-// "Email or customer number", "E-Mail oder Kundennummer": `folded` offers a choice.
-bool hasDisjunction(const std::string& folded);
-
-// A folded label part without a closing word that only says whether the field must be
-// filled: " name of business optional " -> " name of business ".
-std::string withoutRequirement(const std::string& folded);
 
 // A place of birth: "Place of birth", "Geburtsort", "Lieu de naissance", "出生地".
 bool namesABirthplace(std::string_view part);

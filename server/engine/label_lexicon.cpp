@@ -276,93 +276,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名"},
-    {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
-     "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
-     "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
-     "privatanschrift|heimadresse|alamat|alamat lengkap|آدرس|نشانی|"
-     "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
-     "adrese|adresas|aadress"},
-    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
-     "street address|address line 1|address 1|address1|addressline1|"
-     "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"
-     "ulica i nr domu|ulica i numer|gatuadress|katuosoite|calle y numero|via e numero civico|"
-     "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
-     "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|calle no|"
-     "calle nro|numero et nom de voie|numero et nom de la voie|str u hausnr|str u nr|str hausnr|str u hausnummer|"
-     "via e n|woonadres|factuuradres|logradouro|"
-     "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
-     "адрес доставки|улица дом|улица и дом|"
-     // Postal addresses and addresses of residence, not the postal code or the town alone.
-     "direccion postal|endereco postal|postadres|indirizzo di residenza|indirizzo residenza|"
-     "indirizzo di domicilio"},
-    // A bare street word is as often the street without its number, beside a number field.
-    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
-     "street|strasse|straße|rue|calle|rua|straat|ulica|улица|gata|utca",
-     FieldKind::kUnknown, false, true},
-    // Italian "Via" alone; inside an English sentence it is "by way of" ("Follow via email").
-    {FieldKind::kStreetAddress, 28, KeywordMatch::kWhole, "via", FieldKind::kUnknown, false, true},
-    {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
-     "gatuadr|katuos"},
-    {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
-     "住所|地址|주소|番地|ที่อยู่|市区町村・番地|市区町村番地|市町村・番地|市区郡町村・番地|住址"},
-    {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
-     "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
-     "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
-     "apartamento|wohnung|c o|care of|complemento|linea 2|second line|second address line|address line two|"
-     "building name|house name|house or building name|nom du batiment|nom de l immeuble|adresszeile 2|"
-     "appartement|batiment|"
-     "address second line|"
-     "second line of address|line 2|line two"},
-    // The rest of an address after the part found by its postal code: "상세주소", "住所2".
-    {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere,
-     "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２|建物名・部屋番号|マンション名・部屋番号"},
-    // A building or room named alone; within a longer part it is a hint ("部屋番号も入力").
-    {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole, "建物名|マンション名|部屋番号"},
-    {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
-     "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
-     "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"
-     "psc|почтовый индекс|индекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
-     "zip postal|postal zip|c a p|c p|npa|eircode|zip postcode|postcode zip|your zip|your postcode|"
-     "posta kodu|codice avviamento postale|numero postal|postal index|почтовый код|"
-     "الرمز البريدي|کد پستی|מיקוד|kode pos|пощенски код|пощ код|ταχυδρομικος κωδικας|τ κ|cod postal|"
-     "postanski broj|pasta indekss|pasto kodas|postiindeks|sifra poste"},
-    {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
-     "postleitz|postnumm|postinum|zip|iranyitosz"},
-    {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
-     "郵便番号|邮编|邮政编码|우편번호|รหัสไปรษณีย์"},
-    {FieldKind::kCity, 28, KeywordMatch::kWord,
-     "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
-     "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|"
-     "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|city town|location city|"
-     "town city|city or town|town or city|suburb|suburb city|suburb town|city suburb|hometown|home town|"
-     "city of residence|your city|residente a|residenza|citta di residenza|comune di residenza|"
-     "lieu de residence|ville de residence|votre ville|localite|commune|ciudad de residencia|"
-     "municipio|municipality|ciudad poblacion|cidade de residencia|gemeente|stad|plaatsnaam|"
-     "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
-     "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר|poststed|sted|kota|kabupaten kota|град|"
-     "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce|"
-     "place of residence|town of residence|residence city|mjesto stanovanja"},
-    // "Locality" is the town in most address forms and the neighbourhood in some.
-    {FieldKind::kCity, 28, KeywordMatch::kWord, "locality", FieldKind::kUnknown, false, true},
-    // Short words that name a field only when they stand alone: Danish and Norwegian "By" and
-    // Croatian "Grad" (town),
-    // the parts of a name field ("Name · First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
-    {FieldKind::kCity, 28, KeywordMatch::kWhole, "by|grad"},
+    // Short words that name the parts of a name field only when they stand alone ("Name ·
+    // First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWhole, "last|ho"},
-    {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
-     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
-    {FieldKind::kRegion, 26, KeywordMatch::kWord,
-     "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
-     "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
-     "state region|provincia di residenza|regione di residenza|lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
-    {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
-     "都道府県|省|시도|จังหวัด"},
-    {FieldKind::kCountry, 26, KeywordMatch::kWord,
-     "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
-     "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
-    {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
-     "国|国家|국가|国名|ประเทศ"},
     {FieldKind::kUsername, 30, KeywordMatch::kWord,
      "username|user name|user id|userid|user|login|login name|login id|loginname|benutzername|"
      "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"

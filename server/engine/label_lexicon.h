@@ -41,6 +41,8 @@ struct LabelKeywordGroup {
 // The keywords of kinds that a saved value answers, and of those it never
 // answers. A label is read against both tables at once.
 std::span<const LabelKeywordGroup> answerableKeywordGroups();
+// The keywords of the lines of an address, answerable too.
+std::span<const LabelKeywordGroup> addressKeywordGroups();
 std::span<const LabelKeywordGroup> refusalKeywordGroups();
 // The keywords of other people's details, which a saved value never answers either.
 std::span<const LabelKeywordGroup> peopleKeywordGroups();

@@ -8,6 +8,7 @@
 #include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
+#include "engine/label_wording.h"
 #include "engine/label_organisations.h"
 #include "engine/text.h"
 
@@ -58,6 +59,7 @@ bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
 
 LabelReader::LabelReader() {
   std::vector<LabelKeywordGroup> groups(answerableKeywordGroups().begin(), answerableKeywordGroups().end());
+  groups.insert(groups.end(), addressKeywordGroups().begin(), addressKeywordGroups().end());
   groups.insert(groups.end(), refusalKeywordGroups().begin(), refusalKeywordGroups().end());
   groups.insert(groups.end(), peopleKeywordGroups().begin(), peopleKeywordGroups().end());
   for (const LabelKeywordGroup& group : groups) {

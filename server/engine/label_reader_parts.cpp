@@ -9,6 +9,7 @@
 #include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
+#include "engine/label_wording.h"
 #include "engine/label_organisations.h"
 #include "engine/label_reader.h"
 #include "engine/text.h"
@@ -24,56 +25,6 @@ bool asksForAName(const std::string& folded) {
        "firmenbezeichnung", "firmierung", "firmenname", "bedrijfsnaam", "название", "наименование"});
   static const std::vector<std::string> kWithinWords = foldedPhrases({"名", "명"});
   return containsAny(folded, kWords) || containsAny(folded, kWithinWords);
-}
-
-// The text split where it joins several fields: at "/", ",", "&", "+", "・" and at "and",
-// "und", "et", "y", "及", "및" and their kin. One piece when there is no such join. Dutch "of"
-// ("or") joins only where `ofJoins`: in English it is "Number of employees".
-std::vector<std::string> joinedPieces(const std::string& text, bool ofJoins = true) {
-  static constexpr std::string_view kMarks[] = {"/", ",", "&", "+", "\xE3\x83\xBB", "\xE3\x80\x81", "\xEF\xBC\x8C",
-                                                "\xEF\xBC\x8F", "\xE5\x8F\x8A", "\xE5\x92\x8C"};  // ・、，／及和
-  static const std::vector<std::string> kWords = [] {
-    std::vector<std::string> out;
-    for (std::string_view w : {"and", "und", "et", "y", "e", "en", "i", "и", "oraz", "ve", "및", "or", "oder", "ou", "o",
-                               "of", "lub", "или", "eller", "oppure", "nebo", "veya"}) {
-      out.push_back(" " + foldedPhrase(w) + " ");
-    }
-    return out;
-  }();
-  std::vector<std::string> pieces{text};
-  for (std::string_view mark : kMarks) {
-    std::vector<std::string> next;
-    for (const std::string& p : pieces) {
-      for (std::size_t start = 0;;) {
-        std::size_t at = p.find(mark, start);
-        next.push_back(p.substr(start, at == std::string::npos ? std::string::npos : at - start));
-        if (at == std::string::npos) break;
-        start = at + mark.size();
-      }
-    }
-    pieces = std::move(next);
-  }
-  std::vector<std::string> out;
-  for (const std::string& p : pieces) {
-    std::string folded = foldText(p);
-    for (std::size_t start = 0;;) {
-      std::size_t at = std::string::npos;
-      std::size_t length = 0;
-      for (const std::string& w : kWords) {
-        if (!ofJoins && w == " of ") continue;
-        std::size_t found = folded.find(w, start);
-        // "E-Mail" folds to "e mail": that "e" joins nothing.
-        while (found != std::string::npos && w == " e " && folded.compare(found + 3, 5, "mail ") == 0) {
-          found = folded.find(w, found + 1);
-        }
-        if (found < at) at = found, length = w.size();
-      }
-      out.push_back(folded.substr(start, at == std::string::npos ? std::string::npos : at - start + 1));
-      if (at == std::string::npos) break;
-      start = at + length - 1;  // keep the space that closes the word
-    }
-  }
-  return out;
 }
 
 }  // namespace
@@ -255,128 +206,6 @@ bool LabelReader::namesARolesDetail(std::string_view part, std::string_view labe
   FieldReading detail = readFolded(rest);
   // Only a detail's own words ("full name", "mobile"), not a word that only hints at one ("sign up").
   return isANameKind(detail.kind) || (isOrganisationsDetail(detail.kind) && detail.certainty >= 0.9);
-}
-
-bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
-                                           std::string_view part) const {
-  if (!headsAGroup(heading)) return false;
-  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(foldText(part));
-  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;  // most parts end here
-  bool address = heading == FieldKind::kStreetAddress || isALineOfAnAddress(heading);
-  if (address && !isOwnAddressHeading(foldText(headingPart))) return false;
-  std::string bare = withoutAsides(part, labelAsides(part));
-  std::string folded = foldText(bare);
-  work = work && namesAWorkDetail(folded);
-  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
-  // The field's name and nothing more: not a hint on the heading's value ("Include house number",
-  // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact
-  // detail of what it names: "Employer · Reference email".
-  std::string rest = work ? withoutWorkDetails(folded) : withoutKeywordsOf(folded, later.kind);
-  bool onlyItsName = madeOnlyOf(rest, fieldNameFillers(), fieldNameCjkFillers()) && negatedWords(bare).empty();
-  if (!(onlyItsName || namesAFieldOnly(bare)) || !colonClosedLabels(part).empty() ||
-      joinedPieces(std::string(part), !onlyItsName).size() > 1 ||
-      inOneGroup(heading, readFolded(work ? withoutWorkDetails(folded) : folded).kind)) {
-    // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
-    // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
-    return false;
-  }
-  FieldKind restKind = readFolded(rest).kind;
-  return onlyItsName || isOrganisationsDetail(restKind) || restKind == heading;  // "Pracodawca · NIP pracodawcy"
-}
-
-bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,
-                                              const FieldReading& later, std::string_view part,
-                                              std::string_view whole) const {
-  if (!headsAGroup(heading) || asksToInclude(whole)) return false;
-  // Under an organisation, its legal or registered name is its own: "Company · Legal name". Not
-  // under someone at it ("Company director · Legal name") nor where the part says it is the
-  // person's ("Legal name (yours)").
-  static const std::vector<std::string> kOwnNames = paddedPhrases(
-      {"legal name", "registered name", "official name", "full legal name", "registered legal name"});
-  static const std::vector<std::string> kCompanyWords = foldedAll(
-      {"company", "business", "organisation", "organization", "employer", "firm", "entity", "your", "our", "the",
-       "about", "information", "info", "details", "data", "account", "firma", "unternehmen", "entreprise", "societe",
-       "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
-       "del", "della", "informations", "sur", "votre", "ihr", "ihre"});
-  if (heading == FieldKind::kOrganisation && later.kind == FieldKind::kFullName &&
-      isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
-      madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole)) {
-    return false;
-  }
-  // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
-  bool birthDate = later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(part, later.kind);
-  if (!birthDate && !readsAnotherDetail(heading, later.kind)) return false;
-  // Under an organisation or an address, a part read with certainty may run longer: "Re-enter
-  // email address", "Votre adresse e-mail"; not a question ("Where is your company based?") nor
-  // labels run together. Beside a name such parts are notes ("Name · We'll email you").
-  // A keyword with only such words as "of" and "your" beside it names the field too: "Name of
-  // organization".
-  return birthDate || namesAFieldOnly(part) ||
-         (!isANameKind(heading) && later.certainty >= 0.9 && whole.find('?') == std::string_view::npos &&
-          !opensWithAnExample(part) &&
-          colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5)) ||
-         (later.certainty >= 0.9 && isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind));
-}
-
-FieldReading LabelReader::readStreetWithNumber(const std::string& text, const FieldReading& reading) const {
-  if (reading.kind != FieldKind::kOtherNumber) return reading;
-  std::vector<std::string> pieces = joinedPieces(text);
-  if (pieces.size() < 2) return reading;
-  bool street = false;
-  for (const std::string& piece : pieces) {
-    FieldKind kind = readFolded(piece).kind;
-    if (kind == FieldKind::kStreetAddress || kind == FieldKind::kStreetName) {
-      street = true;
-    } else if ((kind != FieldKind::kOtherNumber && kind != FieldKind::kUnknown) || foldedWords(piece).size() > 3) {
-      return reading;  // "Street number, unit": another field joined
-    }
-  }
-  return street ? FieldReading{FieldKind::kStreetAddress, 0.9} : reading;
-}
-
-bool LabelReader::isOnlyTheNameOf(std::string_view bare, FieldKind kind) const {
-  std::string folded = foldText(bare);
-  std::string rest = withoutKeywordsOf(folded, kind);
-  return rest != folded && madeOnlyOf(rest, fieldNameFillers(), fieldNameCjkFillers()) && negatedWords(bare).empty();
-}
-
-std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind kind) const {
-  std::vector<Match> matches;
-  collect(folded, &matches);
-  std::string rest = folded;
-  for (const Match& m : matches) {
-    if (m.kind != kind) continue;
-    // With the rest of a word the keyword starts ("steuer" in "steuernummer"), but not the
-    // characters after it in a script written without spaces.
-    std::size_t end = m.end;
-    while (end < rest.size() && rest[end - 1] != ' ' && rest[end] != ' ' &&
-           !(static_cast<unsigned char>(rest[end]) >= 0xE3 && static_cast<unsigned char>(rest[end]) <= 0xED)) {
-      ++end;
-    }
-    std::fill(rest.begin() + static_cast<std::ptrdiff_t>(m.begin), rest.begin() + static_cast<std::ptrdiff_t>(end), ' ');
-  }
-  return rest;
-}
-
-FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTogether) const {
-  // The heading says nothing of the field. A field read only loosely from one of its words
-  // ("Preferred name"), or a department, is offered.
-  FieldReading field = read(part, runTogether);
-  std::size_t words = foldedWords(withoutAsides(part, labelAsides(part))).size();
-  // Not a name qualified by a role the one filling in holds: "Customer name", "Lead guest name".
-  static const std::vector<std::string> kFillersRoles = foldedAll(
-      {"customer", "applicant", "buyer", "purchaser", "billing", "holder", "guest", "member", "user", "client",
-       "passenger", "traveller", "traveler", "karteninhabers", "kontoinhabers", "karteninhaber", "kontoinhaber"});
-  // Nor the detail of another party to the errand: "Sales rep email", "Venue address".
-  static const std::vector<std::string> kOtherParties = foldedAll(
-      {"sales", "rep", "seller", "vendor", "host", "store", "shop", "venue", "property", "pickup", "destination",
-       "event", "hotel", "restaurant", "office", "agent", "supplier"});
-  std::vector<std::string> partWords = foldedWords(part);
-  bool loose = (field.kind == FieldKind::kFullName && field.certainty < 0.8 && words > 1 &&
-                !anyListed(kFillersRoles, partWords)) ||
-               anyListed(kOtherParties, partWords) || namesAWorkDetail(foldText(part));
-  field.offerOnly = field.offerOnly || (isAnswerable(field.kind) && loose);
-  return field;
 }
 
 FieldReading LabelReader::readRunTogether(const std::vector<std::string_view>& labels, const FieldReading& whole,

@@ -1,0 +1,141 @@
+// The parts of LabelReader that read how a later part of a label stands to its heading: a
+// field no saved value answers ("Company · VAT number"), another field of the group
+// ("Billing address · Date of birth"), the fields under the person's own details.
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/example_label.h"
+#include "engine/label_asides.h"
+#include "engine/label_groups.h"
+#include "engine/label_wording.h"
+#include "engine/label_organisations.h"
+#include "engine/label_reader.h"
+#include "engine/text.h"
+
+namespace oskel::answer {
+
+bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
+                                           std::string_view part) const {
+  if (!headsAGroup(heading)) return false;
+  bool work = (heading == FieldKind::kOrganisation || isANameKind(heading)) && namesAWorkDetail(foldText(part));
+  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;  // most parts end here
+  bool address = heading == FieldKind::kStreetAddress || isALineOfAnAddress(heading);
+  if (address && !isOwnAddressHeading(foldText(headingPart))) return false;
+  std::string bare = withoutAsides(part, labelAsides(part));
+  std::string folded = foldText(bare);
+  work = work && namesAWorkDetail(folded);
+  if (!work && !readsAFieldNeverAnswered(later.kind, later.certainty)) return false;
+  // The field's name and nothing more: not a hint on the heading's value ("Include house number",
+  // "Middle name too", "Отчество при наличии", "役職不要", "Identique au SIRET"). Or a contact
+  // detail of what it names: "Employer · Reference email".
+  std::string rest = work ? withoutWorkDetails(folded) : withoutKeywordsOf(folded, later.kind);
+  bool onlyItsName = madeOnlyOf(rest, fieldNameFillers(), fieldNameCjkFillers()) && negatedWords(bare).empty();
+  if (!(onlyItsName || namesAFieldOnly(bare)) || !colonClosedLabels(part).empty() ||
+      joinedPieces(std::string(part), !onlyItsName).size() > 1 ||
+      inOneGroup(heading, readFolded(work ? withoutWorkDetails(folded) : folded).kind)) {
+    // Nor labels run together, one joined with another field ("Logradouro, número", "Name / VAT
+    // number"), nor one that asks for the heading's value after all ("Your name (… details …)").
+    return false;
+  }
+  FieldKind restKind = readFolded(rest).kind;
+  return onlyItsName || isOrganisationsDetail(restKind) || restKind == heading;  // "Pracodawca · NIP pracodawcy"
+}
+
+bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,
+                                              const FieldReading& later, std::string_view part,
+                                              std::string_view whole) const {
+  if (!headsAGroup(heading) || asksToInclude(whole)) return false;
+  // Under an organisation, its legal or registered name is its own: "Company · Legal name". Not
+  // under someone at it ("Company director · Legal name") nor where the part says it is the
+  // person's ("Legal name (yours)").
+  static const std::vector<std::string> kOwnNames = paddedPhrases(
+      {"legal name", "registered name", "official name", "full legal name", "registered legal name"});
+  static const std::vector<std::string> kCompanyWords = foldedAll(
+      {"company", "business", "organisation", "organization", "employer", "firm", "entity", "your", "our", "the",
+       "about", "information", "info", "details", "data", "account", "firma", "unternehmen", "entreprise", "societe",
+       "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
+       "del", "della", "informations", "sur", "votre", "ihr", "ihre"});
+  if (heading == FieldKind::kOrganisation && later.kind == FieldKind::kFullName &&
+      isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
+      madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole)) {
+    return false;
+  }
+  // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
+  bool birthDate = later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(part, later.kind);
+  if (!birthDate && !readsAnotherDetail(heading, later.kind)) return false;
+  // Under an organisation or an address, a part read with certainty may run longer: "Re-enter
+  // email address", "Votre adresse e-mail"; not a question ("Where is your company based?") nor
+  // labels run together. Beside a name such parts are notes ("Name · We'll email you").
+  // A keyword with only such words as "of" and "your" beside it names the field too: "Name of
+  // organization".
+  return birthDate || namesAFieldOnly(part) ||
+         (!isANameKind(heading) && later.certainty >= 0.9 && whole.find('?') == std::string_view::npos &&
+          !opensWithAnExample(part) &&
+          colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5)) ||
+         (later.certainty >= 0.9 && isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind));
+}
+
+FieldReading LabelReader::readStreetWithNumber(const std::string& text, const FieldReading& reading) const {
+  if (reading.kind != FieldKind::kOtherNumber) return reading;
+  std::vector<std::string> pieces = joinedPieces(text);
+  if (pieces.size() < 2) return reading;
+  bool street = false;
+  for (const std::string& piece : pieces) {
+    FieldKind kind = readFolded(piece).kind;
+    if (kind == FieldKind::kStreetAddress || kind == FieldKind::kStreetName) {
+      street = true;
+    } else if ((kind != FieldKind::kOtherNumber && kind != FieldKind::kUnknown) || foldedWords(piece).size() > 3) {
+      return reading;  // "Street number, unit": another field joined
+    }
+  }
+  return street ? FieldReading{FieldKind::kStreetAddress, 0.9} : reading;
+}
+
+bool LabelReader::isOnlyTheNameOf(std::string_view bare, FieldKind kind) const {
+  std::string folded = foldText(bare);
+  std::string rest = withoutKeywordsOf(folded, kind);
+  return rest != folded && madeOnlyOf(rest, fieldNameFillers(), fieldNameCjkFillers()) && negatedWords(bare).empty();
+}
+
+std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind kind) const {
+  std::vector<Match> matches;
+  collect(folded, &matches);
+  std::string rest = folded;
+  for (const Match& m : matches) {
+    if (m.kind != kind) continue;
+    // With the rest of a word the keyword starts ("steuer" in "steuernummer"), but not the
+    // characters after it in a script written without spaces.
+    std::size_t end = m.end;
+    while (end < rest.size() && rest[end - 1] != ' ' && rest[end] != ' ' &&
+           !(static_cast<unsigned char>(rest[end]) >= 0xE3 && static_cast<unsigned char>(rest[end]) <= 0xED)) {
+      ++end;
+    }
+    std::fill(rest.begin() + static_cast<std::ptrdiff_t>(m.begin), rest.begin() + static_cast<std::ptrdiff_t>(end), ' ');
+  }
+  return rest;
+}
+
+FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTogether) const {
+  // The heading says nothing of the field. A field read only loosely from one of its words
+  // ("Preferred name"), or a department, is offered.
+  FieldReading field = read(part, runTogether);
+  std::size_t words = foldedWords(withoutAsides(part, labelAsides(part))).size();
+  // Not a name qualified by a role the one filling in holds: "Customer name", "Lead guest name".
+  static const std::vector<std::string> kFillersRoles = foldedAll(
+      {"customer", "applicant", "buyer", "purchaser", "billing", "holder", "guest", "member", "user", "client",
+       "passenger", "traveller", "traveler", "karteninhabers", "kontoinhabers", "karteninhaber", "kontoinhaber"});
+  // Nor the detail of another party to the errand: "Sales rep email", "Venue address".
+  static const std::vector<std::string> kOtherParties = foldedAll(
+      {"sales", "rep", "seller", "vendor", "host", "store", "shop", "venue", "property", "pickup", "destination",
+       "event", "hotel", "restaurant", "office", "agent", "supplier"});
+  std::vector<std::string> partWords = foldedWords(part);
+  bool loose = (field.kind == FieldKind::kFullName && field.certainty < 0.8 && words > 1 &&
+                !anyListed(kFillersRoles, partWords)) ||
+               anyListed(kOtherParties, partWords) || namesAWorkDetail(foldText(part));
+  field.offerOnly = field.offerOnly || (isAnswerable(field.kind) && loose);
+  return field;
+}
+
+}  // namespace oskel::answer

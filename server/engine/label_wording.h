@@ -1,0 +1,31 @@
+// How a label part is worded: where it joins the names of several fields, offers a choice,
+// closes with a requirement word or only hints at how to write the value.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace oskel::answer {
+
+// The text split where it joins several fields: at "/", ",", "&", "+", "・" and at "and",
+// "und", "et", "y", "及", "및" and their kin; one piece when there is no such join. Dutch "of"
+// ("or") joins only where `ofJoins`: in English it is "Number of employees".
+std::vector<std::string> joinedPieces(const std::string& text, bool ofJoins = true);
+
+// "Email or customer number", "E-Mail oder Kundennummer": `folded` offers a choice.
+bool hasDisjunction(const std::string& folded);
+
+// A folded label part without a closing word that only says whether the field must be
+// filled: " name of business optional " -> " name of business ".
+std::string withoutRequirement(const std::string& folded);
+
+// A hint on how to write the value or what it holds besides: "Include house number", "Including
+// middle name", "Ohne Titel", "Middle name too", "wg KRS".
+bool saysHowToWriteIt(std::string_view part);
+
+// A part that is only a hint asking the value to hold or leave out something: "Include
+// postcode", "With house number", "상세주소 포함"; not "Postcode and city", "Celular com DDD".
+bool asksToInclude(std::string_view part);
+
+}  // namespace oskel::answer

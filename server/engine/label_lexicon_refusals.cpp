@@ -51,6 +51,17 @@ constexpr LabelKeywordGroup kGroups[] = {
      "previous surname|former surname|maiden surname|previous last name|former last name|previous family name|"
      "former family name|previous names|other surnames|fruherer name|fruherer nachname|прежняя фамилия|"
      "предыдущая фамилия"},
+    // What a person is rather than a value kept for them: nationality, identity numbers, and
+    // what a job or a booking asks besides. Light enough that beside the name of a field a value
+    // answers ("Nationality: Nom complet:"), that name decides.
+    {FieldKind::kOtherNumber, 23, KeywordMatch::kWord,
+     "nationality|nationalite|nacionalidad|nazionalita|nacionalidade|staatsangehorigkeit|nationaliteit|"
+     "narodowosc|гражданство|национальность|social security number|ssn|national insurance number|ni number|"
+     "drivers license number|driver s license number|driving licence number|notice period|kundigungsfrist|"
+     "salary expectations|gehaltsvorstellung|pretentions salariales|expectativa salarial|years of experience|"
+     "dietary requirements|special requests|pronouns|preferred contact method|eintrittstermin|"
+     "fruhester eintrittstermin|bestellnummer|auftragsnummer"},
+    {FieldKind::kOtherNumber, 27, KeywordMatch::kAnywhere, "国籍|국적"},
     // The house number in Chinese, a field of its own beside the street: "门牌号".
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere, "门牌号|門牌號"},
     // The name of a university or a club as the whole label; "Name of the club secretary" is a person's.
@@ -161,7 +172,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "card holder|cardholder name|name on card|iban|expiry|expiration|card verification|"
      "sort code|konto|kontonummer|routing number|bic|swift|cartao|numero do cartao|nome no cartao|"
      "en la tarjeta|"
-     "sur la carte|auf der karte|sulla carta"},
+     "sur la carte|auf der karte|sulla carta|cryptogramme|cryptogramme visuel"},
     {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kAnywhere,
      "カード番号|卡号|카드번호"},
     {FieldKind::kOneTimeCode, 58, KeywordMatch::kWord,

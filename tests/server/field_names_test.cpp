@@ -177,7 +177,11 @@ TEST(AnswerEngine, AHeadingsValueStaysOutOfTheFieldsBesideIt) {
       {"Guest 2 details \u00B7 Email", history, std::nullopt},
       {"2. Contact details \u00B7 Email", history, 6u, true},
       {"Entreprise \u00B7 Personne \u00E0 pr\u00E9venir en cas d'urgence", history, 0u, false},
-      {"Sign up \u00B7 Nationality", history, 6u, false},
+      {"Sign up \u00B7 Dietary needs", history, 6u, false},
+      // Nationality, identity numbers and what a job asks are no saved value, under a heading too.
+      {"Employer \u00B7 Nationality", history, std::nullopt},
+      {"Billing address \u00B7 Notice period", history, std::nullopt},
+      {"\u56FD\u7C4D", history, std::nullopt},  // 国籍
       {"Step 2: Your details \u00B7 Email", history, 6u, true},
       {"Booking details \u00B7 Venue address", history, 3u, false},
       {"Customer information \u00B7 Family name / Surname", list({{"F:index0", "Müller"}}), 0u, true},

@@ -102,7 +102,7 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
       "no", "niet", "nie", "не", "usado", "usada", "utilise", "utilisee", "verwendet", "genutzt", "utilizzato",
       "gebruikt", "uzywany", "используется", "we", "never", "share", "wir", "niemals", "nous", "jamais", "nunca",
       "nooit", "nigdy", "никогда", "note", "hinweis", "remarque", "nota", "observacao", "uwaga", "opmerking",
-      "примечание"};
+      "примечание", "if", "falls", "wenn", "si", "indien", "jesli", "если"};
   CharStats s = charStats(part);
   if (s.han + s.hangul + s.kana > 0) {
     // Sentences end in a polite verb: "表示されます", "보내드립니다", "请填写您"; "您的" is "your".

@@ -40,7 +40,9 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
     return false;
   }
   FieldKind restKind = readFolded(rest).kind;
-  return onlyItsName || isOrganisationsDetail(restKind) || restKind == heading;  // "Pracodawca · NIP pracodawcy"
+  // A number of the organisation itself: "Pracodawca · NIP pracodawcy", "Company · Company VAT number".
+  return onlyItsName || isOrganisationsDetail(restKind) ||
+         (heading == FieldKind::kOrganisation && restKind == heading);
 }
 
 bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,

@@ -73,6 +73,9 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Shipping address \u00B7 We never share your email", FieldKind::kStreetAddress},
       {"Endere\u00E7o \u00B7 Observa\u00E7\u00E3o: sem caixa postal", FieldKind::kStreetAddress},
       {"Calle No.", FieldKind::kStreetAddress},
+      {"Address line 1 \u00B7 Company name, if applicable", FieldKind::kStreetAddress},  // a note
+      {"Name \u00B7 Titel Vorname Nachname", FieldKind::kFullName},
+      {"Pracodawca \u00B7 NIP pracodawcy", FieldKind::kOtherNumber},
       // A street joined to its number is the street address; the number alone is not.
       {"Street, number", FieldKind::kStreetAddress},
       {"Address (street, number)", FieldKind::kStreetAddress},

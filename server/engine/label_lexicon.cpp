@@ -251,16 +251,17 @@ constexpr LabelKeywordGroup kGroups[] = {
      "employeur|de l employeur|empleador|del empleador|empregador|do empregador|datore di lavoro|pracodawcy|"
      "работодателя|"
      // A business's name under another word than "company": its trading or legal name.
-     "trading name|trading as|legal entity name|entity name|legal entity|agency name|dba|dba name|"
+     "trading name|trading as|legal entity name|entity name|agency name|dba name|"
      "doing business as|name des unternehmens|unternehmensname|name der organisation|nome fantasia|"
      "nombre comercial|nome comercial|handelsname|handelsnaam|legal business name|business legal name|"
      "company legal name|registered business name|registered company name|legal name of business|"
      "legal name of company|legal name of the company|legal name of the business|legal name of entity|"
-     "firm name|name of firm|name of agency|pracodawca"},
+     "firm name|pracodawca"},
     // As the whole label only: "Name of business partner" asks for a person.
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "name of your business|name of your company|name of the company|name of company|name of business|"
-     "name of organisation|name of organization|name of your organisation|name of your organization"},
+     "name of organisation|name of organization|name of your organisation|name of your organization|"
+     "name of firm|name of agency|dba"},
     // A company's own contact details are the person's work details, not the company's name.
     {FieldKind::kPhone, 30, KeywordMatch::kWord,
      "company phone|business phone|company telephone|telefono de la empresa|telephone de l entreprise|"

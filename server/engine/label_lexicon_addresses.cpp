@@ -19,6 +19,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "rua e numero|straat en huisnummer|street no|street and number|house number and street|"
      "strasse und nr|strasse u nr|strasse und hausnr|street and house number|street and no|rue et numero|calle no|"
      "calle nro|numero et nom de voie|numero et nom de la voie|str u hausnr|str u nr|str hausnr|str u hausnummer|"
+     "strasse u hausnr|strasse u hausnummer|strasse u nr|"
      "via e n|woonadres|factuuradres|logradouro|"
      "numero et nom de rue|calle y nro|straat en nr|straat en nummer|via e numero|ulica i nr|"
      "адрес доставки|улица дом|улица и дом|"
@@ -38,18 +39,20 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "address line 2|address 2|address2|addressline2|address line 3|address 3|adresszusatz|"
      "apartment|apt|suite|unit|unit number|complement d adresse|complement|piso|appartamento|"
-     "apartamento|wohnung|c o|care of|complemento|linea 2|second line|second address line|address line two|"
-     "building name|house name|house or building name|nom du batiment|nom de l immeuble|adresszeile 2|"
-     "appartement|batiment|"
-     "address second line|"
-     "second line of address|line 2|line two"},
+     "apartamento|wohnung|c o|care of|complemento de endereco|complemento do endereco|direccion linea 2|"
+     "second address line|address line two|building name|house name|house or building name|nom du batiment|"
+     "nom de l immeuble|adresszeile 2|batiment etage appartement|batiment etage|address second line|"
+     "second line of address"},
+    // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
+     "line 2|line two|second line|linea 2|complemento|appartement|batiment"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere,
      "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２|建物名・部屋番号|マンション名・部屋番号"},
     // A building or room named alone; within a longer part it is a hint ("部屋番号も入力").
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole, "建物名|マンション名|部屋番号"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
-     "zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
+     "postcode huisnummer|postcode en huisnummer|zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"
      "psc|почтовый индекс|индекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
      "zip postal|postal zip|c a p|c p|npa|eircode|zip postcode|postcode zip|your zip|your postcode|"

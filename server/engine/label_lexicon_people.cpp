@@ -153,6 +153,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "other traveler|other passengers|other guests|abholberechtigte|abholberechtigten|second contact|additional contact|other contact person|"
      "gegevens kind|gegevens van het kind|gegevens van uw kind|gegevens kinderen|alternativer ansprechpartner|"
      "alternative ansprechpartnerin|woonadres partner|adres partner|partner s address|address of your partner|"
+     "woonadres kind|adres kind|adres van het kind|"
      "adresse du partenaire|adresse des partners|"
      "other contact phone|other contact email|other contact name|pa email|pa phone|pa name|"
      "nombre del familiar|familiar de contacto|telefono del familiar|del familiare|un familiare|"

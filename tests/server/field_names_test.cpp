@@ -18,6 +18,7 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Trading name", FieldKind::kOrganisation},
       {"Legal entity name", FieldKind::kOrganisation},
       {"DBA name", FieldKind::kOrganisation},
+      {"Legal entity identifier (LEI)", FieldKind::kUnknown},
       {"Agency name", FieldKind::kOrganisation},
       {"Name des Unternehmens *", FieldKind::kOrganisation},
       {"Nome fantasia", FieldKind::kOrganisation},
@@ -51,6 +52,9 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Address (second line)", FieldKind::kAddressLine2},
       {"Second line of address", FieldKind::kAddressLine2},
       {"Address \u00B7 Line 2", FieldKind::kAddressLine2},
+      {"Phone line 2", FieldKind::kPhone},
+      {"Type de logement (appartement, maison)", FieldKind::kUnknown},
+      {"Postcode + huisnummer", FieldKind::kPostalCode},
       // A hint on what the address holds is no field of its own.
       {"\uC8FC\uC18C \u00B7 \uC0C1\uC138\uC8FC\uC18C \uD3EC\uD568", FieldKind::kStreetAddress},  // 주소 · 상세주소 포함
       {"Address \u00B7 Include postcode", FieldKind::kStreetAddress},
@@ -90,6 +94,7 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Direct line", FieldKind::kPhone},
       {"Best number to reach you", FieldKind::kPhone},
       {"Str. u. Hausnr.", FieldKind::kStreetAddress},
+      {"Stra\u00DFe u. Hausnr.", FieldKind::kStreetAddress},
       {"Woonadres", FieldKind::kStreetAddress},
       {"\u4F4F\u5740", FieldKind::kStreetAddress},  // 住址
       {"Adresszeile 2", FieldKind::kAddressLine2},

@@ -8,8 +8,8 @@
 #include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
-#include "engine/label_wording.h"
 #include "engine/label_organisations.h"
+#include "engine/label_wording.h"
 #include "engine/text.h"
 
 namespace oskel::answer {

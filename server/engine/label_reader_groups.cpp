@@ -9,9 +9,9 @@
 #include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
-#include "engine/label_wording.h"
 #include "engine/label_organisations.h"
 #include "engine/label_reader.h"
+#include "engine/label_wording.h"
 #include "engine/text.h"
 
 namespace oskel::answer {

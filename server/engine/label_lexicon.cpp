@@ -104,7 +104,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
      "電話|携帯|电话|手机|手機|전화|휴대폰|핸드폰|연락처|휴대전화|โทรศัพท์|เบอร์โทร|มือถือ"},
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
-     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|"
+     "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|site internet|"
+     "internetseite|internetadresse|"
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
@@ -216,7 +217,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,
      "middle name|middle initial|middle names|zweiter vorname|second name|otchestvo|отчество|"
      "segundo nombre|deuxieme prenom|tussenvoegsel|tussenvoegsels|secondo nome|nome do meio|"
-     "drugie imie|patronymic|initial|initials|voorletters|initialen"},
+     "drugie imie|patronymic|initial|initials|voorletters|initialen|m i"},
+    // French and Portuguese "Site" alone is the site's address; in English it is as often a place.
+    {FieldKind::kUrl, 15, KeywordMatch::kWhole, "site", FieldKind::kUnknown, false, true},
     // The kana reading of a name: the history holds the name as written, not how it is read.
     {FieldKind::kNameReading, 40, KeywordMatch::kAnywhere,
      "フリガナ|ふりがな|カナ|かな|よみがな|セイ|メイ|拼音"},
@@ -276,7 +279,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "indirizzo aziendale|endereco da empresa|alamat perusahaan",
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
-     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名"},
+     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名|"
+     "기업명|企业名称|企業名稱"},
     // Short words that name the parts of a name field only when they stand alone ("Name ·
     // First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},

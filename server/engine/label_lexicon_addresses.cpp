@@ -85,14 +85,16 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
-     "state region|provincia di residenza|regione di residenza|lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
+     "state region|provincia di residenza|regione di residenza|distrito|uf|comunidad autonoma|comunidade autonoma|"
+     "lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
     {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
-     "都道府県|省|시도|จังหวัด"},
+     "都道府県|省|시도|시/도|จังหวัด"},
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
      "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
-     "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
+     "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|wohnsitzland|"
+     "land des wohnsitzes|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
     {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
-     "国|国家|국가|国名|ประเทศ"},
+     "国|国家|국가|国名|ประเทศ|國家|國|나라"},
 };
 
 }  // namespace

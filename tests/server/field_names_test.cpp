@@ -103,6 +103,14 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"\u3054\u4F4F\u6240 \u00B7 \u90E8\u5C4B\u756A\u53F7\u3082\u5165\u529B",
        FieldKind::kStreetAddress},  // ご住所 · 部屋番号も入力: a hint
       {"Pracodawca", FieldKind::kOrganisation},
+      {"\uAE30\uC5C5\uBA85", FieldKind::kOrganisation},  // 기업명
+      {"Site internet", FieldKind::kUrl},
+      {"Construction site", FieldKind::kUnknown},
+      {"Endere\u00E7o de entrega \u00B7 UF", FieldKind::kRegion},
+      {"Comunidad aut\u00F3noma", FieldKind::kRegion},
+      {"Wohnsitzland", FieldKind::kCountry},
+      {"\uB098\uB77C", FieldKind::kCountry},  // 나라
+      {"M.I.", FieldKind::kMiddleName},
       {"Place of work phone", FieldKind::kPhone},
       {"Name \u00B7 We'll email you", FieldKind::kFullName},
       {"Name \u00B7 Your email signature name", FieldKind::kFullName},

@@ -94,9 +94,10 @@ bool saysInWhatForm(std::string_view clause) {
 }
 
 std::string negatedWords(std::string_view inner) {
-  static constexpr std::string_view kNegations[] = {"no",  "not",    "without", "ohne", "kein", "keine", "nicht",
-                                                    "sans", "pas",   "non",     "sin",  "senza", "sem", "zonder",
-                                                    "geen", "niet",  "bez",     "nie",  "без",  "не"};
+  static constexpr std::string_view kNegations[] = {
+      "no", "not", "without", "ohne", "kein", "keine", "nicht", "sans", "pas", "non", "sin", "senza", "sem", "zonder",
+      "geen", "niet", "bez", "nie", "без", "не", "excluding", "except", "excl", "sauf", "ausser", "excepto", "salvo",
+      "tranne", "exceto", "behalve", "oprocz", "кроме"};
   // Words after "no" that make it "number": "No. of", "no de membre", "no civique".
   static constexpr std::string_view kNumberOf[] = {"of", "de", "d", "do", "da", "del", "della", "di", "du", "des",
                                                    "civique", "civico", "interior", "exterior", "ext"};
@@ -111,9 +112,13 @@ std::string negatedWords(std::string_view inner) {
     return {};
   }
   std::vector<std::string> words = foldedWords(inner);
-  if (words.size() < 2 || !isListed(kNegations, words[0])) {
-    return {};
+  // Korean puts the word after what it leaves out: "성 제외" (without the family name).
+  static const std::vector<std::string> kLeavingOut = foldedWords("제외 제외하고");  // decomposed, as the words are
+  if (words.size() >= 2 && isListed(kLeavingOut, words.back())) {
+    words.insert(words.begin(), words.back());
+    words.pop_back();
   }
+  if (words.size() < 2 || (!isListed(kNegations, words[0]) && !isListed(kLeavingOut, words[0]))) return {};
   if (words[0] == "no" && isListed(kNumberOf, words[1])) {
     return {};
   }

@@ -151,8 +151,16 @@ constexpr LabelKeywordGroup kGroups[] = {
      "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
      "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
      "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо"},
+    // Asked as a question: what the person is called, mostly the whole name.
+    {FieldKind::kFullName, 20, KeywordMatch::kWord,
+     "how should we call you|what should we call you|what do we call you|what do you call yourself|"
+     "wie heisst du|wie heissen sie|comment vous appelez vous|comment t appelles tu|comment tu t appelles|"
+     "como te llamas|como se llama|como se llama usted|come ti chiami|come si chiama|como voce se chama|"
+     "como se chama|como te chamas|hoe heet je|hoe heet u|jak sie nazywasz|jak pan sie nazywa|"
+     "jak pani sie nazywa|как тебя зовут",
+     FieldKind::kGivenName},
     // French "nom" and Romanian "nume" are the family name beside "prénom", and as often the whole name in a contact form.
-    {FieldKind::kFamilyName, 12, KeywordMatch::kWord, "nom|nume", FieldKind::kFullName},
+    {FieldKind::kFamilyName, 12, KeywordMatch::kWord, "nom|noms|nume", FieldKind::kFullName},
     {FieldKind::kFullName, 12, KeywordMatch::kWord, "votre nom|ton nom", FieldKind::kFamilyName, true},
     {FieldKind::kFullName, 26, KeywordMatch::kWord,
      "full name|your full name|vollstandiger name|nombre completo|nome completo|"
@@ -180,7 +188,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "first and last|first and last names|first and surname|first and family name|given and family name|"
      "first name and last name|first name and surname|first name last name|last name first name|"
      "surname first name|surname forename|surname and first name|last name and first name|"
-     "family name given name|surname and forename|last first name"},
+     "family name given name|surname and forename|last first name|first name surname|forename surname|"
+     "name first last|name last first|last first|name first and last|name last and first"},
     // A name field split in parts: "Name (first)", "Name (last)".
     {FieldKind::kGivenName, 30, KeywordMatch::kWord, "name first|name given"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "name last|name family"},
@@ -198,7 +207,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "primeiro nome|seu primeiro nome|voornamen|roepnaam|imiona|ваше имя и отчество|"
      "krestni|keresztneved|first name s|given names s|名（漢字）|"
      "الاسم الأول|نام کوچک|שם פרטי|forenames|fname|christian name|utonev|prenume|prenumele|eesnimi|nama depan|"
-     "nama awal|ilk ad|f name|first nm|rufname"},
+     "nama awal|ilk ad|f name|first nm|rufname|first and middle name|first and middle names|first middle name|"
+     "given and middle name|given and middle names|first name and middle name|имя и отчество|имя отчество|prenoms|vos prenoms|primeiros nomes|nomes proprios"},
     {FieldKind::kGivenName, 30, KeywordMatch::kPrefix,
      "vorname|fornavn|förnamn|etunimi|keresztn"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord,
@@ -211,13 +221,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "soyad|soyadi|soyadiniz|soyisim|soyisminiz|family names|last names|your last name|"
      "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה|lname|nume de familie|"
      "numele de familie|επωνυμο|prezime|nama belakang|nama keluarga|uzvards|pavarde|perekonnanimi|прізвище|"
-     "ваше прізвище|l name|last nm"},
+     "ваше прізвище|l name|last nm|cognomi|sobrenomes|nazwiska|apellidos paterno y materno"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
      "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,
      "middle name|middle initial|middle names|zweiter vorname|second name|otchestvo|отчество|"
      "segundo nombre|deuxieme prenom|tussenvoegsel|tussenvoegsels|secondo nome|nome do meio|"
-     "drugie imie|patronymic|initial|initials|voorletters|initialen|m i"},
+     "drugie imie|patronymic|initial|initials|voorletters|initialen|m i|autres prenoms|weitere vornamen|"
+     "otros nombres|altri nomi|outros nomes|andere voornamen|other given names|other forenames"},
     // French and Portuguese "Site" alone is the site's address; in English it is as often a place.
     {FieldKind::kUrl, 15, KeywordMatch::kWhole, "site", FieldKind::kUnknown, false, true},
     // The kana reading of a name: the history holds the name as written, not how it is read.

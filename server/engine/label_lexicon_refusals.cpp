@@ -111,7 +111,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "type no spam|enter no spam|leave this field empty|leave this field blank|leave this empty|"
      "leave this blank|"
      "do not fill this field|don t fill this field|"
-     "verification image|code in the image|characters in the image|letters|"
+     "verification image|code in the image|characters in the image|letters in the image|the letters|these letters|"
+     "following letters|letters you see|letters shown|letters above|letters below|"
      "type the characters|type in the following|sicherheitsuberprufung|sicherheitscode|"
      "controllo|validation du formulaire|antispam|kontrollfrage|tarkistekysymys|sikkerhedskode|ellenorzo kod|"
      "случайный вопрос|проверочный код|код с картинки|سوال تصادفی"},

@@ -47,9 +47,10 @@ bool looksLikeArithmetic(std::string_view label) {
 // Whether a later part or label names the piece of the value that an earlier one, of kind
 // `whole`, asks for: "Name · First", "Your name · Last name", "Date of birth (DD/MM/YYYY) · TT",
 // "Phone · Country code", "Country · Country code"; but not a hint on writing the whole
-// ("Include country code").
+// ("Include country code", "Avec tous les prénoms").
 bool namesAPiece(FieldKind whole, FieldKind piece, std::string_view part) {
-  return (whole == FieldKind::kFullName && (piece == FieldKind::kGivenName || piece == FieldKind::kFamilyName)) ||
+  return (whole == FieldKind::kFullName && (piece == FieldKind::kGivenName || piece == FieldKind::kFamilyName) &&
+          !asksToInclude(part)) ||
          (piece == FieldKind::kDatePart && !isWritingHint(part, piece) &&
           (whole == FieldKind::kBirthDate || !hasCjkDateCharacter(part))) ||
          (piece == FieldKind::kPhonePart && !isWritingHint(part, piece));
@@ -117,7 +118,7 @@ void LabelReader::collect(const std::string& folded, std::vector<Match>* matches
   }
 }
 
-FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOrganisation) const {
+FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOrganisation, bool oneLabel) const {
   std::vector<Match> matches;
   collect(folded, &matches);
   if (matches.empty()) return {};
@@ -147,6 +148,7 @@ FieldReading LabelReader::readFolded(const std::string& folded, bool detailsOfOr
   const int email = bestWeight[static_cast<int>(FieldKind::kEmail)];
   const int username = bestWeight[static_cast<int>(FieldKind::kUsername)];
   if (email > 0 && username > 0) return {FieldKind::kUsernameOrEmail, 0.9};
+  if (oneLabel) mergeNameParts(folded, bestWeight, bestMatch, firstAt);
 
   auto pick = [&](bool answerableOnly) {
     FieldKind best = FieldKind::kUnknown;
@@ -234,14 +236,15 @@ std::vector<std::string_view> labelParts(std::string_view label) {
 
 FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
   std::vector<LabelAside> asides = labelAsides(whole);
+  const bool oneLabel = colonClosedLabels(whole).empty();
   FieldReading outside;
-  if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)));
+  if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)), false, oneLabel);
   AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, asides, outside);
   *read = aside.trimmed.empty() ? std::string(whole) : aside.trimmed;
   if (aside.unclear) return {FieldKind::kUnclear, 0.9};
   std::string folded = foldText(*read);
   std::string withoutFormat = withoutDateFormat(folded);
-  FieldReading reading = readStreetWithNumber(*read, readFolded(withoutFormat));
+  FieldReading reading = readStreetWithNumber(*read, readFolded(withoutFormat, false, oneLabel));
   // The format of a whole date makes the field a date: only a date of birth is answered.
   // "At current address since (DD/MM/YYYY)" asks for a date, not the address.
   if (withoutFormat != folded && isAnswerable(reading.kind) && reading.kind != FieldKind::kBirthDate) {

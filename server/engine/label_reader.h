@@ -50,8 +50,10 @@ class LabelReader {
 
   // Reads one part (no " · " splitting) that has already been folded.
   // With `detailsOfOrganisation`, an organisation's word beside a contact detail reads as
-  // that detail ("Firma Telefon" is a phone number, not the company's name).
-  FieldReading readFolded(const std::string& folded, bool detailsOfOrganisation = false) const;
+  // that detail ("Firma Telefon" is a phone number, not the company's name). Without
+  // `oneLabel`, the text runs the labels of several fields together, and the parts of a name
+  // it names belong to fields of their own.
+  FieldReading readFolded(const std::string& folded, bool detailsOfOrganisation = false, bool oneLabel = true) const;
 
  private:
   struct Keyword {
@@ -74,6 +76,12 @@ class LabelReader {
   };
 
   void collect(const std::string& folded, std::vector<Match>* matches) const;
+  // Several parts of a name named together ask for what they make up: "Apellidos, nombre" and
+  // "Forename & surname" the full name; "First and middle name" the given name and "Achternaam
+  // incl. tussenvoegsel" the family name, as the saved parts carry no middle name apart. Moves
+  // the weights of the parts to the kind they make up.
+  static void mergeNameParts(const std::string& folded, int (&bestWeight)[kFieldKindCount],
+                             const Match* (&bestMatch)[kFieldKindCount], std::size_t (&firstAt)[kFieldKindCount]);
   FieldReading read(std::string_view label, bool runTogether) const;
   // Reads one " · " part with its asides; `read` receives the text that was read.
   FieldReading readPart(std::string_view whole, bool runTogether, std::string* read) const;

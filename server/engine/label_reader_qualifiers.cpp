@@ -137,7 +137,8 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
   AsideReading out;
   if (!isAnswerable(outside.kind)) return out;
   // "Your email (not your partner's)": the words outside make the value the person's own.
-  bool ownField = namesOwnValue(withoutAsides(part, asides), outside.kind);
+  std::string outsideText = withoutAsides(part, asides);
+  bool ownField = namesOwnValue(outsideText, outside.kind) || namesTheFillerInCjk(foldText(outsideText));
   std::vector<LabelAside> dropped;
   for (const LabelAside& a : asides) {
     std::vector<std::string> words = foldedWords(a.inner);

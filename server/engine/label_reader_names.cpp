@@ -1,0 +1,49 @@
+#include <algorithm>
+#include <string_view>
+
+#include "engine/label_reader.h"
+
+namespace oskel::answer {
+namespace {
+
+constexpr int at(FieldKind kind) { return static_cast<int>(kind); }
+
+// Initials on their own, not a middle name: "Voorletters", "Initials".
+bool namesInitials(const std::string& folded, std::size_t begin, std::size_t end) {
+  static constexpr std::string_view kInitials[] = {" initial ", " initials ", " voorletters ", " initialen "};
+  std::string_view match = std::string_view(folded).substr(begin, end - begin);
+  return std::find(std::begin(kInitials), std::end(kInitials), match) != std::end(kInitials);
+}
+
+}  // namespace
+
+void LabelReader::mergeNameParts(const std::string& folded, int (&bestWeight)[kFieldKindCount],
+                                 const Match* (&bestMatch)[kFieldKindCount],
+                                 std::size_t (&firstAt)[kFieldKindCount]) {
+  int& given = bestWeight[at(FieldKind::kGivenName)];
+  int& family = bestWeight[at(FieldKind::kFamilyName)];
+  int& full = bestWeight[at(FieldKind::kFullName)];
+  int& middle = bestWeight[at(FieldKind::kMiddleName)];
+  if (given == 0 && family == 0 && full == 0) return;
+  if (middle > 0) {
+    // "Initials and surname" asks for the initials written before the family name, which no
+    // saved value holds.
+    const Match* m = bestMatch[at(FieldKind::kMiddleName)];
+    bool initialsBeforeFamily = given == 0 && full == 0 && m != nullptr && namesInitials(folded, m->begin, m->end);
+    if (!initialsBeforeFamily) middle = 0;
+    // "Imię, drugie imię i nazwisko", "Vorname, ggf. zweiter Vorname, Nachname": every part of
+    // the name, listed.
+    if (given > 0 && full > 0 && family == 0) family = given;
+  }
+  if (given > 0 && family > 0) {
+    int parts = std::max(given, family);
+    if (full < parts) bestMatch[at(FieldKind::kFullName)] = nullptr;
+    full = std::max(full, parts);
+    std::size_t& first = firstAt[at(FieldKind::kFullName)];
+    first = std::min({first, firstAt[at(FieldKind::kGivenName)], firstAt[at(FieldKind::kFamilyName)]});
+    given = 0;
+    family = 0;
+  }
+}
+
+}  // namespace oskel::answer

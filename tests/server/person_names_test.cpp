@@ -1,0 +1,104 @@
+// How labels that name several parts of a person's name at once read, and the words near a
+// name that must not change its reading ("letters", "excluding", "including").
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(LabelReader, PartsOfANameNamedTogether) {
+  expectKinds({
+      // Both the given and the family name, in either order and any join: the whole name.
+      {"Apellidos, nombre", FieldKind::kFullName},
+      {"Apellido y nombre", FieldKind::kFullName},
+      {"Cognome, nome", FieldKind::kFullName},
+      {"Sobrenome, nome", FieldKind::kFullName},
+      {"Nazwisko, imi\u0119", FieldKind::kFullName},
+      {"Achternaam, voornaam", FieldKind::kFullName},
+      {"Familienname, Vorname", FieldKind::kFullName},
+      {"Given name, family name", FieldKind::kFullName},
+      {"Forename & surname", FieldKind::kFullName},
+      {"First name & surname", FieldKind::kFullName},
+      {"Nom et pr\u00E9noms", FieldKind::kFullName},
+      {"Name (first, last)", FieldKind::kFullName},
+      {"Name (Last, First)", FieldKind::kFullName},
+      {"Imi\u0119, drugie imi\u0119 i nazwisko", FieldKind::kFullName},
+      // A middle name beside one part: the saved part, which carries no middle name apart.
+      {"First and middle name", FieldKind::kGivenName},
+      {"First/Middle name", FieldKind::kGivenName},
+      {"First Name, Middle Initial", FieldKind::kGivenName},
+      {"\u0418\u043C\u044F \u0438 \u043E\u0442\u0447\u0435\u0441\u0442\u0432\u043E", FieldKind::kGivenName},  // Имя и отчество
+      {"Full name (including middle name)", FieldKind::kFullName},
+      {"Achternaam (incl. tussenvoegsel)", FieldKind::kFamilyName},
+      {"Tussenvoegsel + achternaam", FieldKind::kFamilyName},
+      // A middle name or initials alone, or initials before the family name: nothing saved.
+      {"Middle name", FieldKind::kMiddleName},
+      {"Tussenvoegsel", FieldKind::kMiddleName},
+      {"Initials and surname", FieldKind::kMiddleName},
+      {"Autres pr\u00E9noms", FieldKind::kMiddleName},
+      // Plurals of the parts.
+      {"Pr\u00E9noms", FieldKind::kGivenName},
+      {"Cognomi", FieldKind::kFamilyName},
+      {"Sobrenomes", FieldKind::kFamilyName},
+      {"Nazwiska", FieldKind::kFamilyName},
+      // A name without one of its parts is the other part.
+      {"Name (excluding last name)", FieldKind::kGivenName},
+      {"\uC774\uB984 (\uC131 \uC81C\uC678)", FieldKind::kGivenName},  // 이름 (성 제외)
+      // A hint on what the whole name holds names no part of it.
+      {"Nombre completo \u00B7 Con ambos apellidos", FieldKind::kFullName},
+      {"Nome completo \u00B7 Incluindo todos os sobrenomes", FieldKind::kFullName},
+      {"Vollst\u00E4ndiger Name \u00B7 inkl. zweitem Vornamen", FieldKind::kFullName},
+      // The name asked as a question.
+      {"Comment vous appelez-vous ?", FieldKind::kFullName},
+      {"Wie hei\u00DFt du?", FieldKind::kFullName},
+      {"\u00BFC\u00F3mo te llamas?", FieldKind::kFullName},
+      {"How should we call you?", FieldKind::kFullName},
+      {"Comment", FieldKind::kComment},
+      // Labels that run several fields together keep each part to its own field.
+      {"First name: Last name:", FieldKind::kFamilyName},
+      {"Full name: Middle name:", FieldKind::kMiddleName},
+  });
+}
+
+TEST(LabelReader, LettersAndExclusionsAreNoFieldOfTheirOwn) {
+  expectKinds({
+      // How a value is written is no captcha; typing letters one is shown is.
+      {"Username (letters and numbers only)", FieldKind::kUsername},
+      {"Given name (Latin letters)", FieldKind::kGivenName},
+      {"Name (in capital letters)", FieldKind::kFullName},
+      {"City (letters only)", FieldKind::kCity},
+      {"Please type in the following letters:", FieldKind::kCaptcha},
+      {"Type the letters you see", FieldKind::kCaptcha},
+      {"Enter the letters shown above", FieldKind::kCaptcha},
+      // What a field leaves out is not what it asks for; the person's own value stays theirs.
+      {"Phone (excluding work numbers)", FieldKind::kPhone},
+      {"\uBCF8\uC778 \uC5F0\uB77D\uCC98 (\uAC00\uC871 \uBC88\uD638 \uC81C\uC678)", FieldKind::kPhone},  // 본인 연락처 (가족 번호 제외)
+      {"\uBCF8\uC778 \uC774\uBA54\uC77C (\uD68C\uC0AC \uBC88\uD638 \uC81C\uC678)", FieldKind::kEmail},  // 본인 이메일 (회사 번호 제외)
+  });
+}
+
+TEST(AnswerEngine, ANameOfSeveralPartsGetsTheWholeSavedName) {
+  auto history = list({{"F:index0", "María García López"},
+                       {"G:index0", "María"},
+                       {"L:index0", "García López"},
+                       {"U:index0", "mgarcia_lopez"},
+                       {"M:index0", "maria.garcia@gmail.com"}});
+  expectChoices({
+      {"Apellidos, nombre", history, 0, true},
+      {"Forename & surname", history, 0, true},
+      {"First and middle name", history, 1},
+      {"Tussenvoegsel + achternaam", history, 2},
+      {"Name (excluding last name)", history, 1},
+      {"Username (letters and numbers only)", history, 3, true},
+      {"Initials and surname", history, std::nullopt},
+      {"Type the letters you see", history, std::nullopt},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

@@ -221,7 +221,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "soyad|soyadi|soyadiniz|soyisim|soyisminiz|family names|last names|your last name|"
      "your surname|nom de famille usuel|姓（漢字）|اسم العائلة|نام خانوادگی|שם משפחה|lname|nume de familie|"
      "numele de familie|επωνυμο|prezime|nama belakang|nama keluarga|uzvards|pavarde|perekonnanimi|прізвище|"
-     "ваше прізвище|l name|last nm|cognomi|sobrenomes|nazwiska|apellidos paterno y materno"},
+     "ваше прізвище|l name|last nm|second name surname|second name last name|second name family name|cognomi|sobrenomes|nazwiska|apellidos paterno y materno"},
     {FieldKind::kFamilyName, 30, KeywordMatch::kPrefix,
      "nachname|familienname|efternavn|etternavn|efternamn|sukunim|vezetekn|фамили"},
     {FieldKind::kMiddleName, 32, KeywordMatch::kWord,

@@ -36,6 +36,8 @@ TEST(LabelReader, PartsOfANameNamedTogether) {
       {"Full name (including middle name)", FieldKind::kFullName},
       {"Achternaam (incl. tussenvoegsel)", FieldKind::kFamilyName},
       {"Tussenvoegsel + achternaam", FieldKind::kFamilyName},
+      {"Second name (surname)", FieldKind::kFamilyName},
+      {"Second name", FieldKind::kMiddleName},
       // A middle name or initials alone, or initials before the family name: nothing saved.
       {"Middle name", FieldKind::kMiddleName},
       {"Tussenvoegsel", FieldKind::kMiddleName},

@@ -150,7 +150,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kFullName, 20, KeywordMatch::kWord,
      "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
      "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
-     "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо"},
+     "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо|pessoa de contato|pessoa de contacto|"
+     "persona di riferimento|persona de referencia"},
     // Asked as a question: what the person is called, mostly the whole name.
     {FieldKind::kFullName, 20, KeywordMatch::kWord,
      "how should we call you|what should we call you|what do we call you|what do you call yourself|"
@@ -181,7 +182,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "numele si prenumele|ονοματεπωνυμο|ime i prezime|ime in priimek|nama lengkap|vards uzvards|vardas pavarde|"
      "ees ja perekonnanimi|ім я та прізвище|прізвище ім я|име и фамилия|ad ve soyad|adiniz soyadiniz|"
      "adiniz ve soyadiniz|ho va ten|ho ten|teljes neve|celé jméno|cele meno|cele jmeno|fuldt navn|"
-     "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi"},
+     "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi|name und vorname|vorname und name|"
+     "name u vorname|naam en voornaam|voornaam en naam|vor und familienname|ihren namen|deinen namen|"
+     "ihren vollstandigen namen|укажите ваше имя|введите ваше имя|укажите имя|введите имя"},
     {FieldKind::kFullName, 26, KeywordMatch::kWord, "first last name|first last"},
     // Both parts named together, in either order: "Name (first and last)", "Surname, first name".
     {FieldKind::kFullName, 36, KeywordMatch::kWord,
@@ -197,7 +200,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "prefix and number|prefix number|tel prefix number|phone prefix number|mobile prefix number"},
     {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "国番号含む|国番号を含む|국가번호 포함|เพื่อนำ|เพื่อนัด"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
-     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
+     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|担当者名|ご担当者名|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"

@@ -12,6 +12,20 @@ constexpr LabelKeywordGroup kGroups[] = {
      "as on passport|as in passport|as on your passport|as in your passport|as shown on passport|"
      "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
      "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
+     "as on id card|as on your id card|as on identity card|as on your identity card|as shown on your id|"
+     "segun dni|como figura en tu dni|como en tu dni|como en el dni|como no rg|conforme rg|conforme cpf|"
+     "como no cpf|como no passaporte|conforme documento|tel que sur la carte d identite|"
+     "comme sur la carte d identite|come sulla carta d identita|come sul documento|zoals op je id|"
+     "zoals op uw id|zoals op je identiteitskaart|zoals op uw identiteitsbewijs|zoals in je paspoort|"
+     "wie im personalausweis|wie auf dem ausweis|jak w dowodzie|jak w dowodzie osobistym|как в паспорте|"
+     "include country code|include the country code|include your country code|include area code|"
+     "include the area code|include international code|area code first|area code and number|"
+     "area code number|indicatif compris|avec l indicatif|incluso prefisso|incluso il prefisso|"
+     "inclusief landcode|met landcode|met netnummer|z kierunkowym|z numerem kierunkowym|с кодом страны|"
+     "с кодом города|incluye codigo de pais|incluya codigo de pais|incluir ddd|"
+     // ... and account headings, which are no bank account: "Konto erstellen · E-Mail".
+     "konto erstellen|mein konto|ihr konto|dein konto|kundenkonto|benutzerkonto|zaloz konto|moje konto|"
+     "twoje konto|konto klienta|konto uzytkownika|"
      // ... and how to write a phone number.
      "with country code|including country code|including the country code|incl country code|inc country code|"
      "with international code|including international code|incl international code|inc international code|"
@@ -42,6 +56,19 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of your pet|campaign name|list name|channel name|server name|domain name|site name|website name|"
      "blog name|page name|app name|device name|computer name|network name|course name|venue name|brand name|"
      "model name|character name|game name|workspace name|room name|playlist name|album name|"
+     "band name|document name|boat name|name suffix|name prefix|"
+     "nom du fichier|nom de fichier|nom de l equipe|nom d equipe|nom du projet|nom de projet|"
+     "nom de la banque|nom de l evenement|nom du produit|nom de la marque|"
+     "nombre del archivo|nombre de archivo|nombre del equipo|nombre del proyecto|nombre de la institucion|"
+     "nombre del banco|nombre del evento|nombre del producto|nombre de la marca|"
+     "nome del file|nome del progetto|nome della squadra|nome del team|nome della banca|nome dell evento|"
+     "nome del prodotto|nome do arquivo|nome do ficheiro|nome do projeto|nome da equipe|"
+     "nome da equipa|nome do banco|nome do evento|nome do produto|name der datei|dateiname|"
+     "name des projekts|projektname|teamname|name der bank|bankname|name der veranstaltung|"
+     "veranstaltungsname|produktname|naam van het team|teamnaam|projectnaam|bestandsnaam|"
+     "naam van de bank|naam van het project|nazwa pliku|nazwa projektu|nazwa zespolu|"
+     "nazwa banku|имя файла|название файла|имя проекта|название проекта|имя устройства|"
+     "название команды|название банка|"
      "name of school|name of the school|name of your school|college name|club name|vereinsname|"
      "company size|number of employees|business size|taille de l entreprise|unternehmensgrosse|"
      // A former name is no longer the one saved.
@@ -62,6 +89,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "dietary requirements|special requests|pronouns|preferred contact method|eintrittstermin|"
      "fruhester eintrittstermin|bestellnummer|auftragsnummer"},
     {FieldKind::kOtherNumber, 27, KeywordMatch::kAnywhere, "国籍|국적"},
+    // The country of a citizenship is a nationality, not where the person lives.
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
+     "citizenship|country of citizenship|country of nationality|pays de nationalite|nationalite pays|"
+     "pais de nacionalidad|nacionalidad pais|staatsangehorigkeit land|staatsburgerschaft|citoyennete|"
+     "ciudadania|cittadinanza|cidadania|burgerschap|obywatelstwo|страна гражданства|nationality country"},
+    {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
+     "파일 이름|팀 이름|은행 이름|브랜드 이름|프로젝트 이름|제품 이름|"
+     "ファイル名|チーム名|プロジェクト名|銀行名|文件名|团队名称|项目名称|银行名称"},
     // The house number in Chinese, a field of its own beside the street: "门牌号".
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere, "门牌号|門牌號"},
     // The name of a university or a club as the whole label; "Name of the club secretary" is a person's.
@@ -76,7 +111,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "vorwahl|telefonvorwahl|telefon vorwahl|vorwahl telefon|landesvorwahl|indicatif|indicatif telephonique|"
      "indicatif du telephone|indicatif pays|prefixe|prefixe telephonique|prefijo|prefijo telefonico|prefisso|"
      "prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|codigo do pais|"
-     "codigo de pais|ddi|country code"},
+     "codigo de pais|ddi|country code|not include area code|not include the area code|not include country code|"
+     "not include the country code"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
      "email domain|e mail domain|mail domain|company email domain|domain"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,

@@ -84,6 +84,44 @@ TEST(LabelReader, LettersAndExclusionsAreNoFieldOfTheirOwn) {
   });
 }
 
+TEST(LabelReader, NamesOfThingsOtherPeopleAndHowToWriteAValue) {
+  expectKinds({
+      // The name of a thing, in any language, is no person's.
+      {"Nom du fichier", FieldKind::kOtherNumber},
+      {"Nombre del equipo", FieldKind::kOtherNumber},
+      {"Name der Bank", FieldKind::kOtherNumber},
+      {"\u0418\u043C\u044F \u0444\u0430\u0439\u043B\u0430", FieldKind::kOtherNumber},  // Имя файла
+      {"\uD30C\uC77C \uC774\uB984", FieldKind::kOtherNumber},                        // 파일 이름
+      {"School name", FieldKind::kOrganisation},
+      // Another person, named by a relation or as the heading of their details.
+      {"Name of your partner", FieldKind::kSomeoneElse},
+      {"Hijo 1 \u00B7 Nombre", FieldKind::kSomeoneElse},
+      {"Kind \u00B7 Vorname", FieldKind::kSomeoneElse},
+      {"\uC218\uB839\uC778 \uC774\uB984", FieldKind::kSomeoneElse},  // 수령인 이름
+      {"Partner company", FieldKind::kOrganisation},
+      // Both parts of the name joined in German and Dutch, where "Name" and "naam" are the surname.
+      {"Vorname und Name", FieldKind::kFullName},
+      {"Naam en voornaam", FieldKind::kFullName},
+      {"Geben Sie Ihren Namen ein", FieldKind::kFullName},
+      {"\u0423\u043A\u0430\u0436\u0438\u0442\u0435 \u0432\u0430\u0448\u0435 \u0438\u043C\u044F", FieldKind::kFullName},  // Укажите ваше имя
+      {"Pessoa de contato", FieldKind::kFullName},
+      // A citizenship is no country of residence.
+      {"Country of citizenship", FieldKind::kOtherNumber},
+      {"Nationalit\u00E9 (pays)", FieldKind::kOtherNumber},
+      {"Country", FieldKind::kCountry},
+      // How to write the value: the document it is copied from, the code the number starts with.
+      {"Nombre (seg\u00FAn DNI)", FieldKind::kGivenName},
+      {"Nome completo (conforme CPF)", FieldKind::kFullName},
+      {"Phone (include country code)", FieldKind::kPhone},
+      {"Phone: Area code first:", FieldKind::kPhone},
+      {"Area code", FieldKind::kPhonePart},
+      // An account to sign in to is no bank account.
+      {"Konto erstellen \u00B7 E-Mail-Adresse", FieldKind::kEmail},
+      {"Za\u0142\u00F3\u017C konto \u00B7 Telefon", FieldKind::kPhone},
+      {"Kontonummer", FieldKind::kCardOrSecurityCode},
+  });
+}
+
 TEST(AnswerEngine, ANameOfSeveralPartsGetsTheWholeSavedName) {
   auto history = list({{"F:index0", "María García López"},
                        {"G:index0", "María"},

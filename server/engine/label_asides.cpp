@@ -98,9 +98,11 @@ std::string negatedWords(std::string_view inner) {
       "no", "not", "without", "ohne", "kein", "keine", "nicht", "sans", "pas", "non", "sin", "senza", "sem", "zonder",
       "geen", "niet", "bez", "nie", "без", "не", "excluding", "except", "excl", "sauf", "ausser", "excepto", "salvo",
       "tranne", "exceto", "behalve", "oprocz", "кроме"};
-  // Words after "no" that make it "number": "No. of", "no de membre", "no civique".
+  // Words after "no" that make it "number" ("No. of", "no de membre", "no civique") or
+  // Portuguese "on the" ("Nome (no cartão)").
   static constexpr std::string_view kNumberOf[] = {"of", "de", "d", "do", "da", "del", "della", "di", "du", "des",
-                                                   "civique", "civico", "interior", "exterior", "ext"};
+                                                   "civique", "civico", "interior", "exterior", "ext", "cartao",
+                                                   "documento", "passaporte", "rg", "cpf"};
   std::vector<std::string_view> raw = splitWords(inner);
   // A negation is a word on its own: not "No.", "nº" or "n°", nor "no," ("no, the guarantor's").
   if (raw.empty() || !std::all_of(raw.front().begin(), raw.front().end(), [](char c) {

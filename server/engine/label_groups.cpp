@@ -272,13 +272,19 @@ bool namesABirthplace(std::string_view part) {
   return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
 }
 
-bool isOwnDetailsHeading(const std::string& folded) {
+const std::vector<std::string>& detailsNouns() {
   static const std::vector<std::string> kNouns = paddedPhrases(
       {"details", "information", "info", "data", "about you", "angaben", "daten", "kontaktdaten", "coordonnees",
        "informations", "datos", "dati", "dados", "gegevens", "contactgegevens", "dane", "данные", "kundendaten",
-       "rechnungsdaten", "buchungsdaten"});
+       "rechnungsdaten", "buchungsdaten", "detalles", "dettagli", "detalhes", "details de", "données"});
+  return kNouns;
+}
+
+bool isOwnDetailsHeading(const std::string& folded) {
+  const std::vector<std::string>& kNouns = detailsNouns();
   static const std::vector<std::string> kOwn = foldedAll(
       {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "details",
+       "enter", "please", "fill", "in", "complete", "personnels", "personnel", "login", "log", "sign", "signin",
        "step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг", "1", "2", "3", "4", "5", "mes", "mon",
        "ma", "donnees", "infos",
        "information", "info", "data", "about", "you", "personliche", "ihre", "angaben", "daten", "kontaktdaten",

@@ -70,6 +70,9 @@ bool asksForAFormerValue(std::string_view part);
 // A place of birth: "Place of birth", "Geburtsort", "Lieu de naissance", "出生地".
 bool namesABirthplace(std::string_view part);
 
+// The words of a heading of details, padded: " details ", " angaben ", " données ".
+const std::vector<std::string>& detailsNouns();
+
 // A heading of the person's own details, which says nothing of the field: "Personal details",
 // "Ihre Angaben", "お客様情報"; not others' ("Coach details") nor a company's.
 bool isOwnDetailsHeading(const std::string& folded);

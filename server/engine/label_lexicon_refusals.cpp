@@ -14,12 +14,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
      "as on id card|as on your id card|as on identity card|as on your identity card|as shown on your id|"
      "segun dni|como figura en tu dni|como en tu dni|como en el dni|como no rg|conforme rg|conforme cpf|"
-     "como no cpf|como no passaporte|conforme documento|tel que sur la carte d identite|"
+     "como no cpf|como no passaporte|conforme documento|no documento|como no documento|no documento de identidade|tel que sur la carte d identite|"
      "comme sur la carte d identite|come sulla carta d identita|come sul documento|zoals op je id|"
      "zoals op uw id|zoals op je identiteitskaart|zoals op uw identiteitsbewijs|zoals in je paspoort|"
      "wie im personalausweis|wie auf dem ausweis|jak w dowodzie|jak w dowodzie osobistym|как в паспорте|"
      "include country code|include the country code|include your country code|include area code|"
      "include the area code|include international code|area code first|area code and number|"
+     "include international dialling code|include international dialing code|include dialling code|"
+     "include dialing code|international dialling code|international dialing code|"
      "area code number|indicatif compris|avec l indicatif|incluso prefisso|incluso il prefisso|"
      "inclusief landcode|met landcode|met netnummer|z kierunkowym|z numerem kierunkowym|с кодом страны|"
      "с кодом города|incluye codigo de pais|incluya codigo de pais|incluir ddd|"
@@ -106,7 +108,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     // The prefix of a phone number split over several fields. Qualifiers such as "mit
     // Vorwahl" and "préfixe inclus" (how to write a whole number) outweigh these words.
     {FieldKind::kPhonePart, 34, KeywordMatch::kWord,
-     "area code|phone prefix|phone suffix|dialing code|dial code|calling code|country calling code|"
+     "area code|phone prefix|phone suffix|dialing code|dialling code|dial code|calling code|country calling code|"
      "phone calling code|"
      "vorwahl|telefonvorwahl|telefon vorwahl|vorwahl telefon|landesvorwahl|indicatif|indicatif telephonique|"
      "indicatif du telephone|indicatif pays|prefixe|prefixe telephonique|prefijo|prefijo telefonico|prefisso|"

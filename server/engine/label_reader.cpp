@@ -296,10 +296,10 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     std::string_view whole = parts[n];
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
-    if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) &&
-        namesAFieldOnly(withoutAsides(parts[1], labelAsides(parts[1])))) {
+    if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) && namesOnlyAField(parts[1])) {
       return readUnderOwnDetails(parts[1], runTogether);  // "Personal details · Email"
     }
+    if (n + 1 < parts.size() && reading.kind == FieldKind::kComment) reading = readDetailsHeading(parts, n, reading);
     if (haveDecision && namesAFieldNeverAnswered(decided.kind, decidedPart, reading, whole)) {
       // "Company · VAT number", "Name · Comments", "Firma · Funktion": the field of the group is
       // one no saved value answers, never the heading's value.

@@ -113,6 +113,13 @@ class LabelReader {
   // A short part that opens with a role the person deals with and names that person's detail:
   // "Teacher full name", "Coach mobile", "Boss name"; not with an aside saying it is the person.
   bool namesARolesDetail(std::string_view part, std::string_view label) const;
+  // A part that names a field and nothing besides: "Email", "Date of birth (optional)".
+  bool namesOnlyAField(std::string_view part) const;
+  // Part n, a heading read as free text for its word "details" only ("Company details", "Address
+  // details"): what the rest of it names, which heads the fields after it, where the next part
+  // names a field. Else `reading`.
+  FieldReading readDetailsHeading(const std::vector<std::string_view>& parts, std::size_t n,
+                                  const FieldReading& reading) const;
   // The field `part` under a heading of the person's own details ("Personal details · Email").
   FieldReading readUnderOwnDetails(std::string_view part, bool runTogether) const;
   // Whether a later part names a field of the group that `heading` (read from `headingPart`)

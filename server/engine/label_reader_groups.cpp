@@ -49,30 +49,40 @@ bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_vie
                                               const FieldReading& later, std::string_view part,
                                               std::string_view whole) const {
   if (!headsAGroup(heading) || asksToInclude(whole)) return false;
-  // Under an organisation, its legal or registered name is its own: "Company · Legal name". Not
-  // under someone at it ("Company director · Legal name") nor where the part says it is the
-  // person's ("Legal name (yours)").
+  // Under an organisation, its legal or registered name is its own, and so is a name asked for
+  // with no more words: "Company · Legal name", "Empresa · Nombre". Not under someone at it
+  // ("Company director · Legal name") nor where the part says it is the person's ("Legal name
+  // (yours)").
   static const std::vector<std::string> kOwnNames = paddedPhrases(
-      {"legal name", "registered name", "official name", "full legal name", "registered legal name"});
+      {"legal name", "registered name", "official name", "full legal name", "registered legal name", "name", "nom",
+       "nombre", "nome", "naam", "navn", "namn", "名前", "이름", "名称"});
   static const std::vector<std::string> kCompanyWords = foldedAll(
       {"company", "business", "organisation", "organization", "employer", "firm", "entity", "your", "our", "the",
        "about", "information", "info", "details", "data", "account", "firma", "unternehmen", "entreprise", "societe",
        "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
-       "del", "della", "informations", "sur", "votre", "ihr", "ihre"});
-  if (heading == FieldKind::kOrganisation && later.kind == FieldKind::kFullName &&
+       "del", "della", "informations", "sur", "votre", "ihr", "ihre", "detalles", "dettagli", "detalhes", "gegevens",
+       "dane", "firmy", "daten", "der", "des", "van", "het", "会社", "회사", "公司", "企業", "기업"});
+  if (heading == FieldKind::kOrganisation && isANameKind(later.kind) &&
       isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
       madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole)) {
     return false;
   }
-  // A date of birth named alone, "of" and all; in a note beside a name or an address it is not.
-  bool birthDate = later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(part, later.kind);
+  // A date of birth named alone, "of", format and all; in a note beside a name or an address it
+  // is not.
+  bool birthDate =
+      later.kind == FieldKind::kBirthDate && isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind);
   if (!birthDate && !readsAnotherDetail(heading, later.kind)) return false;
   // Under an organisation or an address, a part read with certainty may run longer: "Re-enter
   // email address", "Votre adresse e-mail"; not a question ("Where is your company based?") nor
   // labels run together. Beside a name such parts are notes ("Name · We'll email you").
   // A keyword with only such words as "of" and "your" beside it names the field too: "Name of
   // organization".
-  return birthDate || namesAFieldOnly(part) ||
+  // A person's name under an organisation is someone's at it: "Company · Name of director"; not
+  // one joined with the organisation's own ("Company · Name and legal form").
+  std::string bare = withoutAsides(part, labelAsides(part));
+  bool personAtIt = heading == FieldKind::kOrganisation && isANameKind(later.kind) &&
+                    foldedWords(bare).size() <= 4 && joinedPieces(bare, false).size() < 2 && colonClosedLabels(whole).empty();
+  return birthDate || personAtIt || namesAFieldOnly(part) ||
          (!isANameKind(heading) && later.certainty >= 0.9 && whole.find('?') == std::string_view::npos &&
           !opensWithAnExample(part) &&
           colonClosedLabels(whole).empty() && namesAFieldOnly(part, heading == FieldKind::kOrganisation ? 12 : 7, 5)) ||
@@ -117,6 +127,28 @@ std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind 
     std::fill(rest.begin() + static_cast<std::ptrdiff_t>(m.begin), rest.begin() + static_cast<std::ptrdiff_t>(end), ' ');
   }
   return rest;
+}
+
+bool LabelReader::namesOnlyAField(std::string_view part) const {
+  std::string bare = withoutAsides(part, labelAsides(part));
+  return namesAFieldOnly(bare) || isOnlyTheNameOf(bare, readFolded(foldText(bare)).kind);
+}
+
+FieldReading LabelReader::readDetailsHeading(const std::vector<std::string_view>& parts, std::size_t n,
+                                             const FieldReading& reading) const {
+  // Under a heading, a part no word here names may be anything: "Company details · Trading since".
+  std::string next;
+  if (n + 1 >= parts.size() || readPart(parts[n + 1], false, &next).kind == FieldKind::kUnknown) return reading;
+  std::string folded = foldText(parts[n]);
+  std::string rest = folded;
+  for (const std::string& noun : detailsNouns()) {
+    for (std::size_t at = rest.find(noun); at != std::string::npos; at = rest.find(noun)) {
+      rest.replace(at, noun.size(), " ");
+    }
+  }
+  if (rest == folded) return reading;
+  FieldReading heading = readFolded(rest);
+  return headsAGroup(heading.kind) ? heading : reading;
 }
 
 FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTogether) const {

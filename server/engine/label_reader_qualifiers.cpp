@@ -22,23 +22,38 @@ constexpr std::string_view kOwn[] = {
     "meine", "tu", "tus", "su", "mi", "seu", "sua", "tuo", "tua", "vostro", "vostra", "je", "jouw", "uw", "mijn",
     "twoj", "twoja", "twoje", "wasz", "wasza", "ваш", "ваша", "ваше", "твой", "твоя", "мой", "моя"};
 
+// Words that point at a person: "(not the person completing this form)", "(no el tuyo)".
+constexpr std::string_view kPeople[] = {
+    "person", "persons", "someone", "somebody", "individual", "persona", "personne", "applicant", "holder",
+    "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna",
+    "estudiante", "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna",
+    "crianca", "filho", "filha", "dependente", "familiar", "familiares", "parente", "procurador", "representante",
+    "menores", "responsaveis", "criancas", "filhos", "pais", "padres", "parents", "user", "users"};
+
+// Kinds that a note on what becomes of the value speaks of, never the field itself: "(we never
+// send spam)", "(we'll text you a code)", "(shown on the invoice)", "(to reply to your message)".
+bool speaksOfWhatBecomesOfIt(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::kComment: case FieldKind::kCaptcha: case FieldKind::kOneTimeCode:
+    case FieldKind::kPromoCode: case FieldKind::kPassword: case FieldKind::kOtherNumber:
+    case FieldKind::kDatePart: case FieldKind::kSubject: case FieldKind::kSearch:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, const FieldReading& outside,
                                                     bool ownField, FieldKind* ruledOut) const {
-  // Words that point at a person: "(not the person completing this form)", "(no el tuyo)",
-  // "(no familiar)". Whose value the field wants is then unclear. Beside an organisation the
-  // kinds of person ("Company (not an individual)") say what the value is not; the second
-  // person ("Empresa (no la tuya)") still says whose it is not.
+  // A person pointed at ("(no familiar)") leaves unclear whose value the field wants. Beside an
+  // organisation the kinds of person ("Company (not an individual)") say what the value is not;
+  // the second person ("Empresa (no la tuya)") still says whose it is not.
   static constexpr std::string_view kYours[] = {
       "yours", "yourself", "own", "tuyo", "tuya", "tuyos", "tuyas", "suyo", "suya", "suyos", "suyas", "propio",
       "propia", "usted"};
-  static constexpr std::string_view kPeople[] = {
-      "person", "persons", "someone", "somebody", "individual", "persona", "personne", "applicant", "holder",
-      "student", "titular", "titulaire", "inhaber", "solicitante", "paciente", "patient", "alumno", "alumna",
-      "estudiante", "responsavel", "menor", "pagador", "acompanhante", "passageiro", "passenger", "aluno", "aluna",
-      "crianca", "filho", "filha", "dependente", "familiar", "familiares", "parente", "procurador", "representante",
-      "menores", "responsaveis", "criancas", "filhos", "pais", "padres", "parents", "user", "users"};
+
   // "(not just first name)", "(no solo el nombre)": the whole name, not a part.
   static constexpr std::string_view kJust[] = {"just", "only", "solo", "seulement", "uniquement", "nur", "apenas",
                                                "alleen", "soltanto", "tylko", "только"};
@@ -123,7 +138,11 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
       (named == FieldKind::kGivenName || named == FieldKind::kFamilyName)) {
     *ruledOut = named;
   }
-  return named == FieldKind::kUnknown || isAnswerable(named) ? ClauseVerdict::kDrop : ClauseVerdict::kKeep;
+  // Nor is a field no value answers what it asks for: "Name (ohne Titel)", "Username (not your
+  // password)". Another person ruled out still speaks of whose value it is, and a number without
+  // its prefix ("Phone (no area code)") is a piece of it.
+  bool keep = named == FieldKind::kSomeoneElse || named == FieldKind::kUnclear || named == FieldKind::kPhonePart;
+  return keep ? ClauseVerdict::kKeep : ClauseVerdict::kDrop;
 }
 
 LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const std::vector<LabelAside>& asides,
@@ -160,6 +179,17 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     // "Your name (guardian)", "Uw naam (verhuurder)": the role in which the person fills it in;
     // not "Your email (child)".
     if (ownField && !negated && isAFillersRole(a.inner)) {
+      dropped.push_back(a);
+      continue;
+    }
+    // A note on what becomes of the value: "Email (we never send spam)", "Mobile (we'll text you
+    // a code)", "Company name (shown on the invoice)". Not one that names a person.
+    // Of a captcha only a promise about spam is such a note: "(leave this field empty)" is a trap.
+    std::string inner = foldText(a.inner);
+    FieldKind spokenOf = readFolded(inner).kind;
+    if (!negated && outside.certainty >= 0.9 && words.size() >= 3 && !anyListed(kPeople, words) &&
+        withoutDateFormat(inner) == inner && speaksOfWhatBecomesOfIt(spokenOf) &&
+        (spokenOf != FieldKind::kCaptcha || inner.find(" spam ") != std::string::npos)) {
       dropped.push_back(a);
       continue;
     }

@@ -1,0 +1,84 @@
+// Headings of details ("Company details · Phone") and notes in asides ("Email (we never send
+// spam)"): neither is a field of its own, and neither may turn a plain field into free text,
+// a captcha or a code.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "engine_test_support.h"
+
+namespace oskel::answer {
+namespace {
+
+using namespace oskel::answer::test;
+
+TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
+  expectKinds({
+      // The rest of the heading heads the group: the company's, the address's, the person's own.
+      {"Company details \u00B7 Company name", FieldKind::kOrganisation},
+      {"Company details \u00B7 Phone number", FieldKind::kPhone},
+      {"Address details \u00B7 Postcode", FieldKind::kPostalCode},
+      {"Personal details \u00B7 Date of birth", FieldKind::kBirthDate},
+      {"D\u00E9tails personnels \u00B7 Date de naissance", FieldKind::kBirthDate},
+      {"Login details \u00B7 Email", FieldKind::kEmail},
+      {"Login details \u00B7 Username", FieldKind::kUsername},
+      {"Enter your details \u00B7 Email", FieldKind::kEmail},
+      // A later part no word names may be anything; the heading alone is still free text.
+      {"Company details \u00B7 Trading since", FieldKind::kComment},
+      {"Company details", FieldKind::kComment},
+      {"Further details", FieldKind::kComment},
+      // A bare name under an organisation is its name; a role's name there is a person's.
+      {"Company \u00B7 Name", FieldKind::kOrganisation},
+      {"Empresa \u00B7 Nombre", FieldKind::kOrganisation},
+      {"Entreprise \u00B7 Nom", FieldKind::kOrganisation},
+      {"\uD68C\uC0AC \u00B7 \uC774\uB984", FieldKind::kOrganisation},  // 회사 · 이름
+      {"Company \u00B7 Name of director", FieldKind::kFullName},
+      {"Company \u00B7 Name and legal form", FieldKind::kOrganisation},
+      {"Company \u00B7 First name", FieldKind::kGivenName},
+  });
+}
+
+TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
+  expectKinds({
+      // A note on what becomes of the value: the spam, codes, vouchers and orders it speaks of.
+      {"Email (we never send spam)", FieldKind::kEmail},
+      {"Email (we'll send you a confirmation code)", FieldKind::kEmail},
+      {"Mobile number (we'll text you a code)", FieldKind::kPhone},
+      {"Email (get a coupon for your first order)", FieldKind::kEmail},
+      {"Email (we'll reply to your message here)", FieldKind::kEmail},
+      {"Email (password will be sent here)", FieldKind::kEmail},
+      {"Company name (shown on invoice)", FieldKind::kOrganisation},
+      // Not a trap for robots, a date's format, nor a note that names a person.
+      {"Website (leave this field empty)", FieldKind::kCaptcha},
+      {"Current employer since (DD/MM/YYYY)", FieldKind::kDatePart},
+      {"Name (of the person who left the comment)", FieldKind::kComment},
+      // What an aside rules out is not what the field asks for, but a piece taken away is.
+      {"Name (ohne Titel)", FieldKind::kFullName},
+      {"Username (not your password)", FieldKind::kUsername},
+      {"Last name (not your maiden name)", FieldKind::kFamilyName},
+      {"Phone (no area code)", FieldKind::kPhonePart},
+      {"Phone (no dialling code)", FieldKind::kPhonePart},
+      {"Nome completo (no documento)", FieldKind::kFullName},
+  });
+}
+
+TEST(AnswerEngine, HeadingsAndNotesKeepTheRightValue) {
+  auto history = list({{"C:index0", "Acme GmbH"},
+                       {"N:index0", "Anna M\u00FCller"},
+                       {"B:index0", "14.03.1988"},
+                       {"S:index0", "Hauptstra\u00DFe 5"},
+                       {"E:index0", "anna@example.com"},
+                       {"P:index0", "+49 30 1234567"}});
+  expectChoices({
+      {"Company \u00B7 Name", history, 0, true},
+      {"Personal details \u00B7 Date of birth", history, 2, true},
+      {"Billing address \u00B7 Date of birth (DD/MM/YYYY)", history, 2, false},
+      {"Email (we never send spam)", history, 4, true},
+      {"Mobile number (we'll text you a code)", history, 5, true},
+      {"Company details \u00B7 Trading since", history, std::nullopt},
+      {"Company \u00B7 Name of director", history, 1, false},
+  });
+}
+
+}  // namespace
+}  // namespace oskel::answer

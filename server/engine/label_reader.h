@@ -129,6 +129,12 @@ class LabelReader {
   // line 1 · Street name").
   bool namesAFieldNeverAnswered(FieldKind heading, std::string_view headingPart, const FieldReading& later,
                                 std::string_view part) const;
+  // Under an organisation, its legal or registered name is its own, and so is a name asked for
+  // with no more words: "Company · Legal name", "Empresa · Nombre". Not under someone at it
+  // ("Company director · Legal name") nor where the part says it is the person's ("Legal name
+  // (yours)").
+  bool namesTheOrganisationsName(FieldKind heading, std::string_view headingPart, const FieldReading& later,
+                                 std::string_view part, std::string_view whole) const;
   // Whether a later `part` (`whole` with its asides) read as `later` names another field of the
   // group that `heading` heads: "Company · Phone", "Shipping address · First name", "Billing
   // address · Date of birth"; not a hint on the heading's value ("Address · Include postcode").

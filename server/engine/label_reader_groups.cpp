@@ -45,14 +45,9 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
          (heading == FieldKind::kOrganisation && restKind == heading);
 }
 
-bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,
-                                              const FieldReading& later, std::string_view part,
-                                              std::string_view whole) const {
-  if (!headsAGroup(heading) || asksToInclude(whole)) return false;
-  // Under an organisation, its legal or registered name is its own, and so is a name asked for
-  // with no more words: "Company · Legal name", "Empresa · Nombre". Not under someone at it
-  // ("Company director · Legal name") nor where the part says it is the person's ("Legal name
-  // (yours)").
+bool LabelReader::namesTheOrganisationsName(FieldKind heading, std::string_view headingPart,
+                                            const FieldReading& later, std::string_view part,
+                                            std::string_view whole) const {
   static const std::vector<std::string> kOwnNames = paddedPhrases(
       {"legal name", "registered name", "official name", "full legal name", "registered legal name", "name", "nom",
        "nombre", "nome", "naam", "navn", "namn", "名前", "이름", "名称"});
@@ -62,11 +57,16 @@ bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_vie
        "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
        "del", "della", "informations", "sur", "votre", "ihr", "ihre", "detalles", "dettagli", "detalhes", "gegevens",
        "dane", "firmy", "daten", "der", "des", "van", "het", "会社", "회사", "公司", "企業", "기업"});
-  if (heading == FieldKind::kOrganisation && isANameKind(later.kind) &&
-      isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
-      madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole)) {
-    return false;
-  }
+  return heading == FieldKind::kOrganisation && isANameKind(later.kind) &&
+         isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
+         madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole);
+}
+
+bool LabelReader::namesAnotherFieldOfTheGroup(FieldKind heading, std::string_view headingPart,
+                                              const FieldReading& later, std::string_view part,
+                                              std::string_view whole) const {
+  if (!headsAGroup(heading) || asksToInclude(whole)) return false;
+  if (namesTheOrganisationsName(heading, headingPart, later, part, whole)) return false;
   // A date of birth named alone, "of", format and all; in a note beside a name or an address it
   // is not.
   bool birthDate =
@@ -136,9 +136,6 @@ bool LabelReader::namesOnlyAField(std::string_view part) const {
 
 FieldReading LabelReader::readDetailsHeading(const std::vector<std::string_view>& parts, std::size_t n,
                                              const FieldReading& reading) const {
-  // Under a heading, a part no word here names may be anything: "Company details · Trading since".
-  std::string next;
-  if (n + 1 >= parts.size() || readPart(parts[n + 1], false, &next).kind == FieldKind::kUnknown) return reading;
   std::string folded = foldText(parts[n]);
   std::string rest = folded;
   for (const std::string& noun : detailsNouns()) {
@@ -148,7 +145,19 @@ FieldReading LabelReader::readDetailsHeading(const std::vector<std::string_view>
   }
   if (rest == folded) return reading;
   FieldReading heading = readFolded(rest);
-  return headsAGroup(heading.kind) ? heading : reading;
+  if (!headsAGroup(heading.kind) || n + 1 >= parts.size()) return reading;
+  // Only where the next part asks for the heading's value or another field of the group, or
+  // names one no value answers; any other ("Company details · Order notes", "· Trading since")
+  // may be anything, and the heading stays free text.
+  std::string_view part = parts[n + 1];
+  std::string next;
+  FieldReading later = readPart(part, false, &next);
+  // A former value of the heading's kind is none: "Company details · Previous employer".
+  bool named = later.kind == heading.kind ? !later.offerOnly && !asksForAFormerValue(part) :
+               namesTheOrganisationsName(heading.kind, parts[n], later, part, part) ||
+               namesAnotherFieldOfTheGroup(heading.kind, parts[n], later, part, part) ||
+               namesAFieldNeverAnswered(heading.kind, parts[n], later, part);
+  return named ? heading : reading;
 }
 
 FieldReading LabelReader::readUnderOwnDetails(std::string_view part, bool runTogether) const {

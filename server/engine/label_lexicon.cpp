@@ -98,7 +98,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "شماره موبایل|شماره تماس|numar de telefon|telefon mobil|mobilní telefon|телефонен номер|мобилен телефон|"
      "номер на телефон|numer komorki|nr komorki"},
     // Polish "Komórka" is a mobile phone alone, an organisational unit in "komórka organizacyjna".
-    {FieldKind::kPhone, 30, KeywordMatch::kWhole, "komorka"},
+    {FieldKind::kPhone, 30, KeywordMatch::kWhole, "komorka|ruckrufnummer"},
     {FieldKind::kPhone, 22, KeywordMatch::kPrefix,
      "telefon|telephon|phone|puhelin|телефон|matkapuhelin"},
     {FieldKind::kPhone, 22, KeywordMatch::kAnywhere,
@@ -310,7 +310,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nom de compte|nombre de cuenta|nome account|nazwa konta|учетная запись|"
      "имя пользователя или|kullanici adi|kullanici|نام کاربری|اسم المستخدم|שם משתמש|tên đăng nhập|kayttajanimi|"
      "pouzivatelske meno|nama pengguna|потребителско име|nume de utilizator|numele de utilizator|ονομα χρηστη|"
-     "korisnicko ime|lietotajvards|vartotojo vardas|kasutajanimi"},
+     "korisnicko ime|lietotajvards|vartotojo vardas|kasutajanimi|utilizador"},
+    // Named alone: beside a name ("お名前（ニックネームでも大丈夫です）") a nickname is only allowed.
+    {FieldKind::kUsername, 30, KeywordMatch::kWhole, "アカウントID|アカウント ID|ニックネーム|昵称|닉네임"},
     // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil: whichever
     // the history holds is offered, never inserted.
     {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido", FieldKind::kFamilyName, true, true},

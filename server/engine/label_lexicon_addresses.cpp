@@ -42,15 +42,19 @@ constexpr LabelKeywordGroup kGroups[] = {
      "apartamento|wohnung|c o|care of|complemento de endereco|complemento do endereco|direccion linea 2|"
      "second address line|address line two|building name|house name|house or building name|nom du batiment|"
      "nom de l immeuble|adresszeile 2|batiment etage appartement|batiment etage|address second line|"
-     "second line of address"},
+     "second line of address|batiment escalier etage|scala interno piano"},
     // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
-     "line 2|line two|second line|linea 2|complemento|appartement|batiment"},
+     "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|номер квартиры"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere,
      "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２|建物名・部屋番号|マンション名・部屋番号"},
     // A building or room named alone; within a longer part it is a hint ("部屋番号も入力").
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole, "建物名|マンション名|部屋番号"},
+    // The number and the name of the street together; Polish "Poczta" alone is the post town.
+    {FieldKind::kStreetAddress, 34, KeywordMatch::kWord, "n et voie|numero et voie|no et voie"},
+    {FieldKind::kCity, 40, KeywordMatch::kWhole, "poczta"},
+    {FieldKind::kRegion, 30, KeywordMatch::kWord, "voivodeship"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
      "postcode huisnummer|postcode en huisnummer|zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"

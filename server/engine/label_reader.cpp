@@ -317,7 +317,9 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     }
     if (isHardRefusal(reading.kind)) return reading;
     if (namesARolesDetail(whole, label)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
-    if (!haveDecision || namesAPiece(decided.kind, reading.kind, part)) {
+    // A name word of two senses heads the parts of the whole name: "Nom · Prénom", "Nome · Cognome".
+    bool wholeName = isANameKind(decided.kind) && decided.alternative == FieldKind::kFullName;
+    if (!haveDecision || namesAPiece(wholeName ? FieldKind::kFullName : decided.kind, reading.kind, part)) {
       // The piece of a group only offered is itself only offered: "Company: Name: · First name".
       bool groupOffered = haveDecision && decided.offerOnly;
       decided = reading;

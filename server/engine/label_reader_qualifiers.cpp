@@ -10,6 +10,7 @@
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
 #include "engine/label_reader.h"
+#include "engine/label_wording.h"
 #include "engine/mail_domains.h"
 #include "engine/text.h"
 
@@ -190,6 +191,16 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
     if (!negated && outside.certainty >= 0.9 && words.size() >= 3 && !anyListed(kPeople, words) &&
         withoutDateFormat(inner) == inner && speaksOfWhatBecomesOfIt(spokenOf) &&
         (spokenOf != FieldKind::kCaptcha || inner.find(" spam ") != std::string::npos)) {
+      dropped.push_back(a);
+      continue;
+    }
+    // A hint on what to put in: "Address (include house number)", "Phone number (please specify
+    // country)", "Name (including middle name)". Not one that names a person.
+    static constexpr std::string_view kRequests[] = {"please", "bitte", "veuillez", "merci", "specify", "indicate",
+                                                     "indiquez", "precisez", "angeben", "indicar", "indique",
+                                                     "specificare", "indicare", "specificeer", "podaj", "укажите"};
+    if (!negated && !words.empty() && (asksToInclude(a.inner) || isListed(kRequests, words.front())) &&
+        !anyListed(kPeople, words) && spokenOf != FieldKind::kSomeoneElse && spokenOf != FieldKind::kUnclear) {
       dropped.push_back(a);
       continue;
     }

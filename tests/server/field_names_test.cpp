@@ -121,6 +121,17 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"User ID", FieldKind::kUsername},
       {"\u00DAltimo nome", FieldKind::kFamilyName},
       {"Primeiro nome", FieldKind::kGivenName},
+      // Words that named nothing before.
+      {"N\u00B0 et voie", FieldKind::kStreetAddress},
+      {"B\u00E2timent, escalier, \u00E9tage", FieldKind::kAddressLine2},
+      {"\u041A\u0432\u0430\u0440\u0442\u0438\u0440\u0430", FieldKind::kAddressLine2},  // Квартира
+      {"\u0410\u0434\u0440\u0435\u0441 \u00B7 \u0423\u043B\u0438\u0446\u0430, \u0434\u043E\u043C, "
+       "\u043A\u0432\u0430\u0440\u0442\u0438\u0440\u0430",
+       FieldKind::kStreetAddress},  // Адрес · Улица, дом, квартира
+      {"Utilizador", FieldKind::kUsername},
+      {"R\u00FCckrufnummer", FieldKind::kPhone},
+      {"Poczta", FieldKind::kCity},
+      {"Poczta e-mail", FieldKind::kEmail},
   });
 }
 

@@ -59,6 +59,11 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       {"Phone (no area code)", FieldKind::kPhonePart},
       {"Phone (no dialling code)", FieldKind::kPhonePart},
       {"Nome completo (no documento)", FieldKind::kFullName},
+      // A hint on what to put in is no field of its own either.
+      {"Address (include house number)", FieldKind::kStreetAddress},
+      {"Address (include apartment number)", FieldKind::kStreetAddress},
+      {"Phone number (please specify country)", FieldKind::kPhone},
+      {"Name (please enter your child's name)", FieldKind::kSomeoneElse},
   });
 }
 

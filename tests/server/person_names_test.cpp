@@ -55,6 +55,9 @@ TEST(LabelReader, PartsOfANameNamedTogether) {
       {"Nombre completo \u00B7 Con ambos apellidos", FieldKind::kFullName},
       {"Nome completo \u00B7 Incluindo todos os sobrenomes", FieldKind::kFullName},
       {"Vollst\u00E4ndiger Name \u00B7 inkl. zweitem Vornamen", FieldKind::kFullName},
+      // A name word of two senses heading the parts of a name is the whole name.
+      {"Nom \u00B7 Pr\u00E9nom", FieldKind::kGivenName},
+      {"Nome \u00B7 Cognome", FieldKind::kFamilyName},
       // The name asked as a question.
       {"Comment vous appelez-vous ?", FieldKind::kFullName},
       {"Wie hei\u00DFt du?", FieldKind::kFullName},

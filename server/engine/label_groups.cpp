@@ -204,18 +204,19 @@ bool isOwnAddressHeading(const std::string& folded) {
       "spedizione", "fatturazione", "consegna", "lieferadresse", "rechnungsadresse", "wohnadresse",
       "privatadresse", "postadresse", "lieferanschrift", "rechnungsanschrift", "wohnanschrift", "bezorgadres",
       "factuuradres", "woonadres", "postadres", "logradouro", "dostawy", "faktury", "zamieszkania", "доставки",
-      "проживания",
+      "проживания", "permanent", "rozliczeniowy", "korespondencji", "do korespondencji", "платежный", "регистрации",
+      "residenza", "residencial", "domicilio", "postale", "faturacao", "correspondencia", "correspondance",
       "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige",
       // A street with its number heads its boxes too: "Street, number · No.", "Str. u. Hausnr. · Hausnr.".
       "strasse", "str", "u", "und", "hausnummer", "hausnr", "nr", "and", "number", "no", "calle", "numero", "rua",
       "via", "e", "n", "civico", "ulica", "domu", "lokalu", "straat", "huisnummer", "en", "rue", "et", "nom", "voie"});
   static const std::vector<std::string> kCjk = foldedPhrases({
       "住所", "ご住所", "お届け先", "配送先", "ご請求先", "請求先", "現住所", "地址", "收货地址", "收货", "配送地址", "配送",
-      "家庭地址", "住址", "주소", "배송지", "배송", "청구지", "자택", "の"});
+      "家庭地址", "住址", "주소", "배송지", "배송", "청구지", "자택", "の", "账单地址", "账单"});
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
-bool asksForAFormerValue(std::string_view part) {
+bool speaksOfAFormerValue(std::string_view text) {
   static const std::vector<std::string> kLatin = paddedPhrases(
       {"previous", "prior", "earlier", "former", "past", "old", "last known", "forwarding", "abroad", "overseas",
        "home country", "of birth", "at birth", "birth", "ehemalige", "ehemaliger", "ehemaligen", "vorherige",
@@ -232,14 +233,16 @@ bool asksForAFormerValue(std::string_view part) {
       {"旧住所", "旧姓", "旧アドレス", "旧メール", "旧電話", "旧地址", "旧邮箱", "旧手机", "旧电话", "以前の住所", "以前のメール",
        "以前の電話", "前の住所", "前住所", "原地址", "原手机", "原邮箱", "이전 주소", "이전 이메일", "이전 전화",
        "이전 연락처", "예전 주소", "구 주소", "出生地", "出身地", "出生国", "出生城市", "출생지", "출생 국가", "原住址"});
+  std::string folded = foldText(text);
+  return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
+}
+
+bool asksForAFormerValue(std::string_view part) {
   // Only in the field's own name, not in a note beside it: "Present address (not previous)",
   // "Email used for previous purchases", "Home · Country".
   static constexpr std::string_view kNoteWords[] = {"for", "used", "use", "welcome", "if", "when", "from", "same",
                                                      "as", "like", "or", "and", "please", "bitte", "pour", "para"};
-  auto former = [&](const std::string& folded) {
-    return containsAny(folded, kLatin) || containsAny(folded, kStarts) || containsAny(folded, kCjk);
-  };
-  if (!former(foldText(part))) return false;  // the cheap test first: most names have no such word
+  if (!speaksOfAFormerValue(part)) return false;  // the cheap test first: most names have no such word
   std::string bare = withoutAsides(part, labelAsides(part));
   CharStats chars = charStats(bare);
   std::vector<std::string> words = foldedWords(bare);
@@ -256,7 +259,7 @@ bool asksForAFormerValue(std::string_view part) {
       folded.replace(at, phrase.size(), " ");
     }
   }
-  return former(folded);
+  return speaksOfAFormerValue(folded);
 }
 
 bool namesABirthplace(std::string_view part) {
@@ -274,7 +277,8 @@ bool namesABirthplace(std::string_view part) {
 
 const std::vector<std::string>& detailsNouns() {
   static const std::vector<std::string> kNouns = paddedPhrases(
-      {"details", "information", "info", "data", "about you", "angaben", "daten", "kontaktdaten", "coordonnees",
+      {"details", "information", "info", "data", "about you", "about yourself", "angaben", "daten", "kontaktdaten",
+       "coordonnees",
        "informations", "datos", "dati", "dados", "gegevens", "contactgegevens", "dane", "данные", "kundendaten",
        "rechnungsdaten", "buchungsdaten", "detalles", "dettagli", "detalhes", "details de", "données"});
   return kNouns;
@@ -285,6 +289,8 @@ bool isOwnDetailsHeading(const std::string& folded) {
   static const std::vector<std::string> kOwn = foldedAll(
       {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "details",
        "enter", "please", "fill", "in", "complete", "personnels", "personnel", "login", "log", "sign", "signin",
+       "of", "and", "section", "policyholder", "policy", "holder", "account", "booker", "payer", "claimant",
+       "registrant", "primary", "main", "member", "driver", "tell", "us", "yourself",
        "step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг", "1", "2", "3", "4", "5", "mes", "mon",
        "ma", "donnees", "infos",
        "information", "info", "data", "about", "you", "personliche", "ihre", "angaben", "daten", "kontaktdaten",
@@ -309,13 +315,15 @@ bool isOwnDetailsHeading(const std::string& folded) {
   }
   CharStats chars = charStats(folded);
   bool cjk = chars.han + chars.hangul + chars.kana > 0;
-  if (cjk ? !containsAny(folded, kCjkNouns) : foldedWords(folded).size() > 4 || !containsAny(folded, kNouns)) {
-    return false;
-  }
-  // A number counts a form's steps or sections ("Step 2: Your details", "2. Contact details"), not
-  // people ("Guest 2 details").
-  static constexpr std::string_view kSteps[] = {"step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг"};
+  // A number counts a form's steps or sections ("Step 2: Your details", "Step 1 of 3: Your details",
+  // "2. Contact details"), not people ("Guest 2 details").
+  static constexpr std::string_view kSteps[] = {"step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг",
+                                                "section"};
   std::vector<std::string> words = foldedWords(folded);
+  std::size_t counted = static_cast<std::size_t>(std::count_if(words.begin(), words.end(), [](const std::string& w) {
+    return !isListed(kSteps, w) && w != "of" && !(w[0] >= '0' && w[0] <= '9');
+  }));
+  if (cjk ? !containsAny(folded, kCjkNouns) : counted > 4 || !containsAny(folded, kNouns)) return false;
   bool numbered = std::any_of(words.begin() + (words.empty() ? 0 : 1), words.end(),
                               [](const std::string& w) { return w[0] >= '0' && w[0] <= '9'; });
   if (numbered && !anyListed(kSteps, words)) return false;

@@ -62,6 +62,9 @@ bool inOneGroup(FieldKind heading, FieldKind kind);
 // "お届け先"; not "Previous address", "Property address", "Work address".
 bool isOwnAddressHeading(const std::string& folded);
 
+// Whether `text` speaks of a value had before or elsewhere at all: "previous", "Geburtsort", "旧住所".
+bool speaksOfAFormerValue(std::string_view text);
+
 // A field's name that asks for a value the person had before or elsewhere: "Previous address",
 // "Country of birth", "Geburtsort", "Old email address", "旧住所". The saved value is most likely
 // the current one.

@@ -143,7 +143,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     // with only the full name in the history it is offered, never inserted.
     {FieldKind::kGivenName, 12, KeywordMatch::kWord,
      "nombre|nome|имя|ваше имя|tu nombre de pila|su nombre de pila|ime|име|ім я|ваше ім я|ονομα|vards|"
-     "vardas|adi|نام",
+     "vardas|adi|نام|укажите ваше имя|введите ваше имя|укажите имя|введите имя",
      FieldKind::kFullName},
     // Turkish "Adınız" is as often either sense.
     {FieldKind::kFullName, 10, KeywordMatch::kWord, "adiniz", FieldKind::kGivenName, true},
@@ -151,7 +151,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
      "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
      "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо|pessoa de contato|pessoa de contacto|"
-     "persona di riferimento|persona de referencia"},
+     "persona di riferimento|referente|persona referente"},
+    // The person in charge, named alone: the one filling in on a business's behalf. Within a
+    // longer part it is as often another's ("営業担当者名", "弊社担当者名").
+    {FieldKind::kFullName, 24, KeywordMatch::kWhole, "担当者名|ご担当者名|ご担当者様名|担当者"},
     // Asked as a question: what the person is called, mostly the whole name.
     {FieldKind::kFullName, 20, KeywordMatch::kWord,
      "how should we call you|what should we call you|what do we call you|what do you call yourself|"
@@ -184,7 +187,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "adiniz ve soyadiniz|ho va ten|ho ten|teljes neve|celé jméno|cele meno|cele jmeno|fuldt navn|"
      "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi|name und vorname|vorname und name|"
      "name u vorname|naam en voornaam|voornaam en naam|vor und familienname|ihren namen|deinen namen|"
-     "ihren vollstandigen namen|укажите ваше имя|введите ваше имя|укажите имя|введите имя"},
+     "ihren vollstandigen namen"},
     {FieldKind::kFullName, 26, KeywordMatch::kWord, "first last name|first last"},
     // Both parts named together, in either order: "Name (first and last)", "Surname, first name".
     {FieldKind::kFullName, 36, KeywordMatch::kWord,
@@ -200,7 +203,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "prefix and number|prefix number|tel prefix number|phone prefix number|mobile prefix number"},
     {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "国番号含む|国番号を含む|국가번호 포함|เพื่อนำ|เพื่อนัด"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
-     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|担当者名|ご担当者名|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
+     "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|주문자명|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
@@ -271,6 +274,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "trading name|trading as|legal entity name|entity name|agency name|dba name|"
      "doing business as|name des unternehmens|unternehmensname|name der organisation|nome fantasia|"
      "nombre comercial|nome comercial|handelsname|handelsnaam|legal business name|business legal name|"
+     "denominacion social|"
      "company legal name|registered business name|registered company name|legal name of business|"
      "legal name of company|legal name of the company|legal name of the business|legal name of entity|"
      "firm name|pracodawca"},
@@ -294,7 +298,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名|"
-     "기업명|企业名称|企業名稱"},
+     "기업명|企业名称|企業名稱|法人名|御社名|学校名|상호명|상호|학교명"},
     // Short words that name the parts of a name field only when they stand alone ("Name ·
     // First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},
@@ -315,7 +319,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kUsername, 30, KeywordMatch::kWhole, "アカウントID|アカウント ID|ニックネーム|昵称|닉네임"},
     // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil: whichever
     // the history holds is offered, never inserted.
-    {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido", FieldKind::kFamilyName, true, true},
+    {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido|apelidos", FieldKind::kFamilyName, true, true},
     // The name shown to others: the user name for some, the person's own name for others.
     {FieldKind::kUsername, 30, KeywordMatch::kWord,
      "display name|screen name|public name|anzeigename|nom d affichage|nom affiche|"

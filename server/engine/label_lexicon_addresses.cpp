@@ -52,7 +52,15 @@ constexpr LabelKeywordGroup kGroups[] = {
     // A building or room named alone; within a longer part it is a hint ("部屋番号も入力").
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole, "建物名|マンション名|部屋番号"},
     // The number and the name of the street together; Polish "Poczta" alone is the post town.
-    {FieldKind::kStreetAddress, 34, KeywordMatch::kWord, "n et voie|numero et voie|no et voie"},
+    {FieldKind::kStreetAddress, 40, KeywordMatch::kWord,
+     "n et voie|numero et voie|no et voie|street name and number|street name and house number|"
+     "straatnaam en huisnummer|straatnaam huisnummer|strassenname und hausnummer|nom de rue et numero"},
+    {FieldKind::kCity, 30, KeywordMatch::kAnywhere, "시/군/구|시 군 구|구/군|구 군"},
+    {FieldKind::kRegion, 30, KeywordMatch::kWhole, "departement"},
+    // Other words for an organisation, named alone: "Firma · Verein", "Entreprise · Établissement".
+    {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
+     "business|verein|praxis|kanzlei|praxis kanzlei|etablissement|structure|association|institucion|ente|school|"
+     "university|school university|hochschule|universitat|universite|universidad|universita|学校"},
     {FieldKind::kCity, 40, KeywordMatch::kWhole, "poczta"},
     {FieldKind::kRegion, 30, KeywordMatch::kWord, "voivodeship"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,

@@ -223,7 +223,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of your supervisor|landlord|landlord s|"
      "co applicant|coapplicant|joint applicant|second applicant|co signer|cosigner|co borrower|guarantor|"
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
-     "fiador|fiadora|poreczyciel|поручитель|name of your partner|naam van je partner|naam van uw partner|"
+     "fiador|fiadora|poreczyciel|поручитель|medereiziger|medereizigers|mitreisender|mitreisende|"
+     "name of your partner|naam van je partner|naam van uw partner|"
      "nome del tuo partner|nome della tua partner|nombre de tu pareja|nombre de su pareja|"
      "nome do seu parceiro|nome da sua parceira|nom de votre partenaire|nom de ton partenaire|"
      "name ihres partners|name deines partners|de tu hijo|de su hijo|de tu hija|de su hija|nombre de tu hijo|"
@@ -235,11 +236,13 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWhole,
      "secondary contact|secondary contact details|your partner|about your partner|your partner s details|"
      "votre partenaire|ihr partner|dein partner|tu pareja|su pareja|il tuo partner|jouw partner|uw partner|"
-     "who referred you|referred by whom|partenaire|pareja|hijo|hija|hijo 1|hijo 2|hija 1|hija 2|"
+     "who referred you|referred by whom|doctor|medico|arzt|medecin|witness|temoin|testigo|testimone|zeuge|"
+     "getuige|supervisor|alternative contact|alternate contact|persona da contattare|osoba do kontaktu|"
+     "who is this gift for|weitere person|partenaire|pareja|hijo|hija|hijo 1|hijo 2|hija 1|hija 2|"
      "filho|filha|filho 1|filho 2|filha 1|filha 2|kind|figlio|figlia|figlio 1|figlio 2|enfant|enfant 1|"
      "enfant 2|dziecko|dziecko 1|dziecko 2|ребенок|ребенок 1"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
-     "友達|友人|お友達|朋友|好友|친구|받는 사람|수령인|수취인|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|수령인|수취인|동승자|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
      "緊急聯絡|보호자|부모|비상연락|비상 연락|긴급연락|긴급 연락|配偶|배우자|"
      "主治医|かかりつけ医|医師名|担当医|医生|医师|주치의|의사 선생님|受益者|受益人|收款人|貸主|大家さん|房东|出租人|집주인|"
      "임대인|妻の|妻子姓名|妻子的|丈夫姓名|丈夫的|夫の|ご主人|奥様|老公|老婆|남편|아내|お子様|お子さま|子供|子ども|こども|児童|孩子|子女|儿童|小孩|宝宝|자녀|"

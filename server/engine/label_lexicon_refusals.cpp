@@ -61,7 +61,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "band name|document name|boat name|name suffix|name prefix|"
      "nom du fichier|nom de fichier|nom de l equipe|nom d equipe|nom du projet|nom de projet|"
      "nom de la banque|nom de l evenement|nom du produit|nom de la marque|"
-     "nombre del archivo|nombre de archivo|nombre del equipo|nombre del proyecto|nombre de la institucion|"
+     "nombre del archivo|nombre de archivo|nombre del equipo|nombre del proyecto|"
      "nombre del banco|nombre del evento|nombre del producto|nombre de la marca|"
      "nome del file|nome del progetto|nome della squadra|nome del team|nome della banca|nome dell evento|"
      "nome del prodotto|nome do arquivo|nome do ficheiro|nome do projeto|nome da equipe|"

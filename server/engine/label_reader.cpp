@@ -244,7 +244,13 @@ FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) c
   if (aside.unclear) return {FieldKind::kUnclear, 0.9};
   std::string folded = foldText(*read);
   std::string withoutFormat = withoutDateFormat(folded);
-  FieldReading reading = readStreetWithNumber(*read, readFolded(withoutFormat, false, oneLabel));
+  // Parts of a name merge only outside asides: "Given names (if you have only one name, enter
+  // it as your family name)" asks for the given names, "Given name(s) and surname" for both.
+  bool merge = oneLabel;
+  if (std::vector<LabelAside> kept = labelAsides(*read); merge && !kept.empty()) {
+    merge = readFolded(foldText(withoutAsides(*read, kept)), false, true).kind == FieldKind::kFullName;
+  }
+  FieldReading reading = readStreetWithNumber(*read, readFolded(withoutFormat, false, merge));
   // The format of a whole date makes the field a date: only a date of birth is answered.
   // "At current address since (DD/MM/YYYY)" asks for a date, not the address.
   if (withoutFormat != folded && isAnswerable(reading.kind) && reading.kind != FieldKind::kBirthDate) {
@@ -309,10 +315,8 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       continue;
     }
     if (reading.kind == FieldKind::kUnknown) {
-      // "Sign up · Role": a field no word names, after a first part read loosely. Offered only.
-      if (haveDecision && decided.certainty < 0.9 && !headsAGroup(decided.kind) && colonClosedLabels(decidedPart).empty()) {
-        decided.offerOnly = true;
-      }
+      // "Sign up · Role", "Firma · Anrede": a field no word names beside a heading it leaves unsure.
+      if (haveDecision && offersTheHeading(decided, decidedPart, reading, whole)) decided.offerOnly = true;
       continue;
     }
     if (isHardRefusal(reading.kind)) return reading;
@@ -372,7 +376,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     } else if (decided.certainty < 0.9 && !headsAGroup(decided.kind) && reading.kind != decided.kind &&
                ((isAnswerable(reading.kind) && reading.certainty >= std::min(0.8, decided.certainty)) ||
                 readsAFieldNeverAnswered(reading.kind, reading.certainty)) &&
-               namesAFieldOnly(part) && colonClosedLabels(whole).empty() && colonClosedLabels(decidedPart).empty()) {
+               namesOnlyAField(whole) && colonClosedLabels(whole).empty() && colonClosedLabels(decidedPart).empty()) {
       // "Sign up · First name", "Sign up · Middle name": a first part read from a loose word only
       // heads the field the later part names, which is offered.
       decided = reading;

@@ -113,6 +113,12 @@ class LabelReader {
   // A short part that opens with a role the person deals with and names that person's detail:
   // "Teacher full name", "Coach mobile", "Boss name"; not with an aside saying it is the person.
   bool namesARolesDetail(std::string_view part, std::string_view label) const;
+  // Whether a later `part` no word names (read as `later`) leaves the heading's value only to
+  // offer: after a first part read loosely ("Sign up · Role"), or beside an organisation's
+  // heading, whose value it may be anything of ("Firma · Anrede", "Bedrijfsgegevens ·
+  // Eigenaar"); not a hint on the organisation's name ("Company · As registered").
+  bool offersTheHeading(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
+                        std::string_view part) const;
   // A part that names a field and nothing besides: "Email", "Date of birth (optional)".
   bool namesOnlyAField(std::string_view part) const;
   // Part n, a heading read as free text for its word "details" only ("Company details", "Address

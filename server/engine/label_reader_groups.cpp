@@ -41,7 +41,16 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
   }
   FieldKind restKind = readFolded(rest).kind;
   // A number of the organisation itself: "Pracodawca · NIP pracodawcy", "Company · Company VAT number".
-  return onlyItsName || isOrganisationsDetail(restKind) ||
+  // Under an organisation, a word beside a field no value answers names it in another language:
+  // "Azienda · Codice coupon", "Azienda · Numero ordine".
+  std::vector<std::string> others;
+  for (const std::string& w : foldedWords(rest)) {
+    if (!isListed(fieldNameFillers(), w)) others.push_back(w);
+  }
+  bool nameInOtherWords = heading == FieldKind::kOrganisation && !work && later.certainty >= 0.9 &&
+                          others.size() <= 1 && namesAFieldOnly(bare) && !asksToInclude(bare) && !saysHowToWriteIt(bare) &&
+                          readFolded(folded).kind == later.kind;
+  return onlyItsName || nameInOtherWords || isOrganisationsDetail(restKind) ||
          (heading == FieldKind::kOrganisation && restKind == heading);
 }
 
@@ -50,15 +59,24 @@ bool LabelReader::namesTheOrganisationsName(FieldKind heading, std::string_view 
                                             std::string_view whole) const {
   static const std::vector<std::string> kOwnNames = paddedPhrases(
       {"legal name", "registered name", "official name", "full legal name", "registered legal name", "name", "nom",
-       "nombre", "nome", "naam", "navn", "namn", "名前", "이름", "名称"});
+       "nombre", "nome", "naam", "navn", "namn", "名前", "이름", "名称", "nazwa", "pelna nazwa", "название",
+       "наименование", "полное наименование", "полное название"});
   static const std::vector<std::string> kCompanyWords = foldedAll(
       {"company", "business", "organisation", "organization", "employer", "firm", "entity", "your", "our", "the",
        "about", "information", "info", "details", "data", "account", "firma", "unternehmen", "entreprise", "societe",
        "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
        "del", "della", "informations", "sur", "votre", "ihr", "ihre", "detalles", "dettagli", "detalhes", "gegevens",
-       "dane", "firmy", "daten", "der", "des", "van", "het", "会社", "회사", "公司", "企業", "기업"});
-  return heading == FieldKind::kOrganisation && isANameKind(later.kind) &&
-         isListed(kOwnNames, foldText(withoutAsides(part, labelAsides(part)))) &&
+       "dane", "firmy", "daten", "der", "des", "van", "het", "会社", "회사", "公司", "企業", "기업", "firmendaten",
+       "unternehmensdaten", "aziendali", "bedrijfsgegevens", "реквизиты", "компании", "организации", "данные",
+       "organizacji", "instytucji"});
+  // An aside may say it is a person's after all: "Company · Name (contact person)".
+  std::vector<LabelAside> asides = labelAsides(part);
+  bool personsAside = std::any_of(asides.begin(), asides.end(), [&](const LabelAside& a) {
+    FieldKind kind = readFolded(foldText(a.inner)).kind;
+    return kind != FieldKind::kUnknown && kind != FieldKind::kOrganisation;
+  });
+  return heading == FieldKind::kOrganisation && (isANameKind(later.kind) || later.kind == FieldKind::kUnknown) &&
+         !personsAside && isListed(kOwnNames, foldText(withoutAsides(part, asides))) &&
          madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole);
 }
 
@@ -129,6 +147,26 @@ std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind 
   return rest;
 }
 
+bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view decidedPart,
+                                   const FieldReading& later, std::string_view part) const {
+  if (!colonClosedLabels(decidedPart).empty()) return false;
+  if (decided.certainty < 0.9 && !headsAGroup(decided.kind)) return true;  // "Sign up · Role"
+  if (decided.kind != FieldKind::kOrganisation || !namesAFieldOnly(part)) return false;
+  // Not a hint on the organisation's name: "Arbeitgeber · inkl. Rechtsform", "Bedrijf · Volgens
+  // KvK", "Azienda · es. Fratelli Rossi", "Company · Optional", "Company · As registered".
+  static constexpr std::string_view kHints[] = {
+      "as", "exactly", "zoals", "wie", "comme", "como", "come", "jak", "как", "only", "nur", "seulement", "solo",
+      "apenas", "alleen", "tylko", "только", "optional", "optioneel", "facoltativo", "opcional", "optionnel",
+      "freiwillig", "fakultativ", "opcjonalnie", "необязательно", "if", "falls", "si", "se", "indien"};
+  std::vector<std::string> words = foldedWords(part);
+  bool hint = asksToInclude(part) || saysHowToWriteIt(part) || opensWithAnExample(part) ||
+              (!words.empty() && isListed(kHints, words.front())) ||
+              std::any_of(words.begin(), words.end(), [](const std::string& w) {
+                return (isListed(kHints, w) && w.size() > 3) || w.starts_with("inclu") || w.starts_with("inkl");
+              });
+  return !hint && !namesTheOrganisationsName(decided.kind, decidedPart, later, part, part);
+}
+
 bool LabelReader::namesOnlyAField(std::string_view part) const {
   std::string bare = withoutAsides(part, labelAsides(part));
   return namesAFieldOnly(bare) || isOnlyTheNameOf(bare, readFolded(foldText(bare)).kind);
@@ -153,7 +191,8 @@ FieldReading LabelReader::readDetailsHeading(const std::vector<std::string_view>
   std::string next;
   FieldReading later = readPart(part, false, &next);
   // A former value of the heading's kind is none: "Company details · Previous employer".
-  bool named = later.kind == heading.kind ? !later.offerOnly && !asksForAFormerValue(part) :
+  bool named = later.kind == heading.kind ? !later.offerOnly && !asksForAFormerValue(part) &&
+                                                isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), later.kind) :
                namesTheOrganisationsName(heading.kind, parts[n], later, part, part) ||
                namesAnotherFieldOfTheGroup(heading.kind, parts[n], later, part, part) ||
                namesAFieldNeverAnswered(heading.kind, parts[n], later, part);

@@ -26,14 +26,24 @@ void LabelReader::mergeNameParts(const std::string& folded, int (&bestWeight)[kF
   int& middle = bestWeight[at(FieldKind::kMiddleName)];
   if (given == 0 && family == 0 && full == 0) return;
   if (middle > 0) {
-    // "Initials and surname" asks for the initials written before the family name, which no
-    // saved value holds.
+    // "Initials and surname" asks for the initials written before the family name, and "First
+    // name initial" for the initial of the name: no saved value holds either.
     const Match* m = bestMatch[at(FieldKind::kMiddleName)];
-    bool initialsBeforeFamily = given == 0 && full == 0 && m != nullptr && namesInitials(folded, m->begin, m->end);
-    if (!initialsBeforeFamily) middle = 0;
+    bool initials = m != nullptr && namesInitials(folded, m->begin, m->end);
+    bool initialsBeforeFamily = initials && given == 0 && full == 0;
+    bool initialOfAName = initials && m->begin > std::min(firstAt[at(FieldKind::kGivenName)],
+                                                          firstAt[at(FieldKind::kFamilyName)]);
+    if (!initialsBeforeFamily && !initialOfAName) middle = 0;
     // "Imię, drugie imię i nazwisko", "Vorname, ggf. zweiter Vorname, Nachname": every part of
     // the name, listed.
     if (given > 0 && full > 0 && family == 0) family = given;
+  }
+  // "Given name and surname": the whole name's words share one with the given name's.
+  const Match* g = bestMatch[at(FieldKind::kGivenName)];
+  const Match* f = bestMatch[at(FieldKind::kFullName)];
+  if (given > 0 && full > 0 && family == 0 && g != nullptr && f != nullptr && g->begin < f->begin &&
+      f->begin + 1 < g->end && g->end < f->end) {
+    family = given;
   }
   if (given > 0 && family > 0) {
     int parts = std::max(given, family);

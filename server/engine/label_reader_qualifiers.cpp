@@ -37,10 +37,22 @@ bool speaksOfWhatBecomesOfIt(FieldKind kind) {
   switch (kind) {
     case FieldKind::kComment: case FieldKind::kCaptcha: case FieldKind::kOneTimeCode:
     case FieldKind::kPromoCode: case FieldKind::kPassword: case FieldKind::kOtherNumber:
-    case FieldKind::kDatePart: case FieldKind::kSubject: case FieldKind::kSearch:
+    case FieldKind::kSubject: case FieldKind::kSearch:
       return true;
     default:
       return false;
+  }
+}
+
+// What an aside may ask the value of `kind` to include, the value being the same: its number,
+// middle name, title, flat or prefix ("(include house number)", "(incl. tussenvoegsel)").
+bool includesAPieceOnly(FieldKind spokenOf, FieldKind kind) {
+  switch (spokenOf) {
+    case FieldKind::kUnknown: case FieldKind::kOtherNumber: case FieldKind::kMiddleName: case FieldKind::kSubject:
+    case FieldKind::kAddressLine2: case FieldKind::kPhonePart: case FieldKind::kStreetName:
+      return true;
+    default:
+      return spokenOf == kind;
   }
 }
 
@@ -184,23 +196,35 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
       continue;
     }
     // A note on what becomes of the value: "Email (we never send spam)", "Mobile (we'll text you
-    // a code)", "Company name (shown on the invoice)". Not one that names a person.
-    // Of a captcha only a promise about spam is such a note: "(leave this field empty)" is a trap.
+    // a code)", "Company name (shown on the invoice)". Not one that names a person, nor one that
+    // tells what to type ("(enter the code we sent)"). Of a captcha only a promise about spam is
+    // such a note: "(leave this field empty)" is a trap.
+    static constexpr std::string_view kTypeIt[] = {"enter", "type", "input", "confirm", "search", "eingeben",
+                                                   "geben", "saisissez", "entrez", "introduce", "ingresa",
+                                                   "inserisci", "digite", "voer", "wpisz", "введите", "tell",
+                                                   "describe", "explain", "beschreiben", "decrivez", "describa",
+                                                   "descreva", "descrivi"};
     std::string inner = foldText(a.inner);
     FieldKind spokenOf = readFolded(inner).kind;
-    if (!negated && outside.certainty >= 0.9 && words.size() >= 3 && !anyListed(kPeople, words) &&
+    bool typeIt = !words.empty() && isListed(kTypeIt, words.front());
+    if (!negated && !typeIt && outside.certainty >= 0.9 && words.size() >= 3 && !anyListed(kPeople, words) &&
         withoutDateFormat(inner) == inner && speaksOfWhatBecomesOfIt(spokenOf) &&
         (spokenOf != FieldKind::kCaptcha || inner.find(" spam ") != std::string::npos)) {
       dropped.push_back(a);
       continue;
     }
-    // A hint on what to put in: "Address (include house number)", "Phone number (please specify
-    // country)", "Name (including middle name)". Not one that names a person.
+    // A hint on what the value holds: "Address (include house number)", "Name (including middle
+    // name)", "Phone (please specify)". Not one that asks for another field ("Name (bitte nur
+    // Vorname)", "Address (please specify postal code)"), a former value or a person.
     static constexpr std::string_view kRequests[] = {"please", "bitte", "veuillez", "merci", "specify", "indicate",
                                                      "indiquez", "precisez", "angeben", "indicar", "indique",
                                                      "specificare", "indicare", "specificeer", "podaj", "укажите"};
-    if (!negated && !words.empty() && (asksToInclude(a.inner) || isListed(kRequests, words.front())) &&
-        !anyListed(kPeople, words) && spokenOf != FieldKind::kSomeoneElse && spokenOf != FieldKind::kUnclear) {
+    bool include = asksToInclude(a.inner) && includesAPieceOnly(spokenOf, outside.kind);
+    // A phone number's country is its prefix: "Phone number (please specify country)".
+    bool request = !words.empty() && isListed(kRequests, words.front()) &&
+                   (spokenOf == FieldKind::kUnknown || spokenOf == outside.kind ||
+                    (outside.kind == FieldKind::kPhone && spokenOf == FieldKind::kCountry));
+    if (!negated && (include || request) && !anyListed(kPeople, words) && !speaksOfAFormerValue(a.inner)) {
       dropped.push_back(a);
       continue;
     }

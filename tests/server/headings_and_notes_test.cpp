@@ -35,6 +35,20 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       {"Company \u00B7 Name of director", FieldKind::kFullName},
       {"Company \u00B7 Name and legal form", FieldKind::kOrganisation},
       {"Company \u00B7 First name", FieldKind::kGivenName},
+      {"Company \u00B7 Name (contact person)", FieldKind::kFullName},
+      {"Firma \u00B7 Anrede", FieldKind::kOrganisation},  // offered only: see below
+      {"Azienda \u00B7 Codice coupon", FieldKind::kPromoCode},
+      {"Empresa \u00B7 N\u00FAmero de empleados", FieldKind::kOtherNumber},
+      // A part that only shares the heading's word names no field of its group.
+      {"Address details \u00B7 Years at this address", FieldKind::kComment},
+      {"Company details \u00B7 Holding company", FieldKind::kComment},
+      // The person's own headings in other words; another person's as a heading.
+      {"Account holder details \u00B7 Email", FieldKind::kEmail},
+      {"Step 1 of 3: Your details \u00B7 Email", FieldKind::kEmail},
+      {"Doctor \u00B7 Phone", FieldKind::kSomeoneElse},
+      {"Witness \u00B7 First name", FieldKind::kSomeoneElse},
+      // After a loose first part, a field named with "of" is named all the same.
+      {"Sign up \u00B7 Date of birth", FieldKind::kBirthDate},
   });
 }
 
@@ -64,6 +78,14 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       {"Address (include apartment number)", FieldKind::kStreetAddress},
       {"Phone number (please specify country)", FieldKind::kPhone},
       {"Name (please enter your child's name)", FieldKind::kSomeoneElse},
+      // ... but one that asks for another field, a former value or what to type is the field's word.
+      {"Name (bitte nur Vorname)", FieldKind::kGivenName},
+      {"Nombre (indique sus apellidos)", FieldKind::kFamilyName},
+      {"Address (please specify postal code)", FieldKind::kPostalCode},
+      {"Name (include company name)", FieldKind::kOrganisation},
+      {"Email (enter the 6-digit code we sent)", FieldKind::kOneTimeCode},
+      {"Company (tell us about your company)", FieldKind::kComment},
+      {"Date of birth (only the year please)", FieldKind::kDatePart},
   });
 }
 
@@ -81,6 +103,9 @@ TEST(AnswerEngine, HeadingsAndNotesKeepTheRightValue) {
       {"Email (we never send spam)", history, 4, true},
       {"Mobile number (we'll text you a code)", history, 5, true},
       {"Company details \u00B7 Trading since", history, std::nullopt},
+      // Beside a company's heading, a field no word names is only offered the company's name.
+      {"Firma \u00B7 Anrede", history, 0, false},
+      {"Company \u00B7 As registered", history, 0, true},
       {"Company \u00B7 Name of director", history, 1, false},
   });
 }

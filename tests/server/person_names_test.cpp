@@ -28,6 +28,8 @@ TEST(LabelReader, PartsOfANameNamedTogether) {
       {"Name (first, last)", FieldKind::kFullName},
       {"Name (Last, First)", FieldKind::kFullName},
       {"Imi\u0119, drugie imi\u0119 i nazwisko", FieldKind::kFullName},
+      {"Given name and surname", FieldKind::kFullName},
+      {"Given name(s) and surname", FieldKind::kFullName},
       // A middle name beside one part: the saved part, which carries no middle name apart.
       {"First and middle name", FieldKind::kGivenName},
       {"First/Middle name", FieldKind::kGivenName},
@@ -48,6 +50,12 @@ TEST(LabelReader, PartsOfANameNamedTogether) {
       {"Cognomi", FieldKind::kFamilyName},
       {"Sobrenomes", FieldKind::kFamilyName},
       {"Nazwiska", FieldKind::kFamilyName},
+      // A part named in a hint is no part of the field's: the field's own word decides.
+      {"Given names (if you have only one name, enter it as your family name)", FieldKind::kGivenName},
+      {"Middle name (not your first name)", FieldKind::kMiddleName},
+      {"Tussenvoegsel (bij achternaam)", FieldKind::kMiddleName},
+      {"First name initial", FieldKind::kMiddleName},
+      {"\u0412\u0432\u0435\u0434\u0438\u0442\u0435 \u0438\u043C\u044F", FieldKind::kGivenName},  // Введите имя
       // A name without one of its parts is the other part.
       {"Name (excluding last name)", FieldKind::kGivenName},
       {"\uC774\uB984 (\uC131 \uC81C\uC678)", FieldKind::kGivenName},  // 이름 (성 제외)
@@ -106,7 +114,7 @@ TEST(LabelReader, NamesOfThingsOtherPeopleAndHowToWriteAValue) {
       {"Vorname und Name", FieldKind::kFullName},
       {"Naam en voornaam", FieldKind::kFullName},
       {"Geben Sie Ihren Namen ein", FieldKind::kFullName},
-      {"\u0423\u043A\u0430\u0436\u0438\u0442\u0435 \u0432\u0430\u0448\u0435 \u0438\u043C\u044F", FieldKind::kFullName},  // Укажите ваше имя
+      {"\u0423\u043A\u0430\u0436\u0438\u0442\u0435 \u0432\u0430\u0448\u0435 \u0438\u043C\u044F", FieldKind::kGivenName},  // Укажите ваше имя
       {"Pessoa de contato", FieldKind::kFullName},
       // A citizenship is no country of residence.
       {"Country of citizenship", FieldKind::kOtherNumber},

@@ -225,7 +225,9 @@ bool speaksOfAFormerValue(std::string_view text) {
        "antigua", "previa", "previo", "de nacimiento", "di nascita", "vecchio", "vecchia", "antigo", "antiga",
        "de nascimento", "vorige", "vorig", "oud", "oude", "vroeger", "vroegere", "poprzedni", "poprzednia",
        "poprzedniego", "stary", "stara", "dawny", "dawna", "urodzenia", "прежний", "прежняя", "прежнее",
-       "предыдущий", "предыдущая", "предыдущее", "старый", "старая", "бывший", "бывшая", "рождения"});
+       "предыдущий", "предыдущая", "предыдущее", "старый", "старая", "бывший", "бывшая", "рождения", "maiden",
+       "birth name", "geburtsname", "panienskie", "rodowe", "soltera", "nubile", "jeune fille", "solteira",
+       "девичья"});
   // Compounds: "Geburtsort", "Geboorteplaats"; not "Geburtsdatum", "Geboortedatum".
   static const std::vector<std::string> kStarts = {" geburtsort", " geburtsland", " geburtsstadt", " geboorteplaats",
                                                    " geboorteland"};
@@ -290,7 +292,9 @@ bool isOwnDetailsHeading(const std::string& folded) {
       {"personal", "your", "my", "contact", "billing", "shipping", "delivery", "account", "profile", "details",
        "enter", "please", "fill", "in", "complete", "personnels", "personnel", "login", "log", "sign", "signin",
        "of", "and", "section", "policyholder", "policy", "holder", "account", "booker", "payer", "claimant",
-       "registrant", "primary", "main", "member", "driver", "tell", "us", "yourself",
+       "registrant", "primary", "main", "member", "driver", "tell", "us", "yourself", "passenger", "traveller",
+       "traveler", "student", "patient", "tenant", "attendee", "participant", "employee", "candidate", "passport",
+       "visitor", "delegate",
        "step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг", "1", "2", "3", "4", "5", "mes", "mon",
        "ma", "donnees", "infos",
        "information", "info", "data", "about", "you", "personliche", "ihre", "angaben", "daten", "kontaktdaten",
@@ -320,6 +324,12 @@ bool isOwnDetailsHeading(const std::string& folded) {
   static constexpr std::string_view kSteps[] = {"step", "schritt", "etape", "paso", "passo", "stap", "krok", "шаг",
                                                 "section"};
   std::vector<std::string> words = foldedWords(folded);
+  // A number counts steps only right after a step's word or "of": "Step 2: Guest 2 details" counts
+  // a guest.
+  for (std::size_t k = 1; k < words.size(); ++k) {
+    bool number = words[k][0] >= '0' && words[k][0] <= '9';
+    if (number && !isListed(kSteps, words[k - 1]) && words[k - 1] != "of") return false;
+  }
   std::size_t counted = static_cast<std::size_t>(std::count_if(words.begin(), words.end(), [](const std::string& w) {
     return !isListed(kSteps, w) && w != "of" && !(w[0] >= '0' && w[0] <= '9');
   }));

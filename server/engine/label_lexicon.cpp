@@ -155,6 +155,10 @@ constexpr LabelKeywordGroup kGroups[] = {
     // The person in charge, named alone: the one filling in on a business's behalf. Within a
     // longer part it is as often another's ("営業担当者名", "弊社担当者名").
     {FieldKind::kFullName, 24, KeywordMatch::kWhole, "担当者名|ご担当者名|ご担当者様名|担当者"},
+    // The name a booking or a passport is in: the person's own.
+    {FieldKind::kFullName, 36, KeywordMatch::kWord,
+     "name on booking|name on the booking|name on passport|name on your passport|passport holder name|"
+     "name of passport holder|booking contact name"},
     // Asked as a question: what the person is called, mostly the whole name.
     {FieldKind::kFullName, 20, KeywordMatch::kWord,
      "how should we call you|what should we call you|what do we call you|what do you call yourself|"
@@ -298,7 +302,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名|"
-     "기업명|企业名称|企業名稱|法人名|御社名|学校名|상호명|상호|학교명"},
+     "기업명|企业名称|企業名稱|法人名|御社名|상호명|상호"},
     // Short words that name the parts of a name field only when they stand alone ("Name ·
     // First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".
     {FieldKind::kGivenName, 30, KeywordMatch::kWhole, "first|ad|ten"},

@@ -59,8 +59,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kRegion, 30, KeywordMatch::kWhole, "departement"},
     // Other words for an organisation, named alone: "Firma · Verein", "Entreprise · Établissement".
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
-     "business|verein|praxis|kanzlei|praxis kanzlei|etablissement|structure|association|institucion|ente|school|"
-     "university|school university|hochschule|universitat|universite|universidad|universita|学校"},
+     "business|verein|praxis|kanzlei|praxis kanzlei|structure|association|ente"},
     {FieldKind::kCity, 40, KeywordMatch::kWhole, "poczta"},
     {FieldKind::kRegion, 30, KeywordMatch::kWord, "voivodeship"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,

@@ -224,6 +224,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "co applicant|coapplicant|joint applicant|second applicant|co signer|cosigner|co borrower|guarantor|"
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
      "fiador|fiadora|poreczyciel|поручитель|medereiziger|medereizigers|mitreisender|mitreisende|"
+     "voornaam partner|achternaam partner|telefoonnummer partner|e mail partner|email partner|partner email|"
+     "partner e mail|partner phone|partner mobile|nome do parceiro|do parceiro|da parceira|referenzperson|"
+     "referencia laboral|referencias laborales|personne de confiance|pariente mas cercano|parente piu prossimo|"
+     "familiare da contattare|parente proximo|najblizsza rodzina|who can we contact if we can t reach you|"
+     "name of reference|co demandeur|codemandeur|cosolicitante|co solicitante|co richiedente|segundo titular|"
+     "co traveller|co traveler|accompanying person|begleitperson|your guest s name|secondary account holder|"
+     "minderjahriger|minderjahrige|minderjahrigen|nombre del bebe|authorized user|authorised user|"
      "name of your partner|naam van je partner|naam van uw partner|"
      "nome del tuo partner|nome della tua partner|nombre de tu pareja|nombre de su pareja|"
      "nome do seu parceiro|nome da sua parceira|nom de votre partenaire|nom de ton partenaire|"
@@ -236,8 +243,11 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWhole,
      "secondary contact|secondary contact details|your partner|about your partner|your partner s details|"
      "votre partenaire|ihr partner|dein partner|tu pareja|su pareja|il tuo partner|jouw partner|uw partner|"
-     "who referred you|referred by whom|doctor|medico|arzt|medecin|witness|temoin|testigo|testimone|zeuge|"
-     "getuige|supervisor|alternative contact|alternate contact|persona da contattare|osoba do kontaktu|"
+     // Relatives and references; not roles the one filling in may hold ("Teacher · Your name").
+     "who referred you|referred by whom|partner|gp|son|sister|brother|your guest|your doctor|your manager|"
+     "bruder|schwester|sohn|tochter|epoux|epouse|fils|fille|marido|esposa|maz|zona|syn|corka|referencia|"
+     "referencias|referenza|referenze|referencje|referentie|references|aval|kid|minor|nino|nina|menor|doctor|medico|arzt|medecin|witness|temoin|testigo|testimone|zeuge|"
+     "getuige|alternative contact|alternate contact|persona da contattare|"
      "who is this gift for|weitere person|partenaire|pareja|hijo|hija|hijo 1|hijo 2|hija 1|hija 2|"
      "filho|filha|filho 1|filho 2|filha 1|filha 2|kind|figlio|figlia|figlio 1|figlio 2|enfant|enfant 1|"
      "enfant 2|dziecko|dziecko 1|dziecko 2|ребенок|ребенок 1"},

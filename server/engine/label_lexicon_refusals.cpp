@@ -25,6 +25,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "area code number|indicatif compris|avec l indicatif|incluso prefisso|incluso il prefisso|"
      "inclusief landcode|met landcode|met netnummer|z kierunkowym|z numerem kierunkowym|с кодом страны|"
      "с кодом города|incluye codigo de pais|incluya codigo de pais|incluir ddd|"
+     // ... and the person's own booking, ticket and passport, whose words alone name no field.
+     "booking contact|booking holder|booking made by|ticket buyer|ticket holder|"
      // ... and account headings, which are no bank account: "Konto erstellen · E-Mail".
      "konto erstellen|mein konto|ihr konto|dein konto|kundenkonto|benutzerkonto|zaloz konto|moje konto|"
      "twoje konto|konto klienta|konto uzytkownika|"

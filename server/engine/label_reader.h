@@ -119,6 +119,10 @@ class LabelReader {
   // Eigenaar"); not a hint on the organisation's name ("Company · As registered").
   bool offersTheHeading(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
                         std::string_view part) const;
+  // Whether an aside beside a field read as `outside` only notes what becomes of the value or
+  // hints at what it holds, and no other field is asked for: "(we never send spam)", "(include
+  // house number)". Not one that names a person or a former value.
+  bool leavesTheFieldAsItIs(std::string_view aside, const FieldReading& outside) const;
   // A part that names a field and nothing besides: "Email", "Date of birth (optional)".
   bool namesOnlyAField(std::string_view part) const;
   // Part n, a heading read as free text for its word "details" only ("Company details", "Address

@@ -67,6 +67,7 @@ bool LabelReader::namesTheOrganisationsName(FieldKind heading, std::string_view 
        "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
        "del", "della", "informations", "sur", "votre", "ihr", "ihre", "detalles", "dettagli", "detalhes", "gegevens",
        "dane", "firmy", "daten", "der", "des", "van", "het", "会社", "회사", "公司", "企業", "기업", "firmendaten",
+       "компания", "организация",
        "unternehmensdaten", "aziendali", "bedrijfsgegevens", "реквизиты", "компании", "организации", "данные",
        "organizacji", "instytucji"});
   // An aside may say it is a person's after all: "Company · Name (contact person)".
@@ -157,9 +158,16 @@ bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view
   static constexpr std::string_view kHints[] = {
       "as", "exactly", "zoals", "wie", "comme", "como", "come", "jak", "как", "only", "nur", "seulement", "solo",
       "apenas", "alleen", "tylko", "только", "optional", "optioneel", "facoltativo", "opcional", "optionnel",
-      "freiwillig", "fakultativ", "opcjonalnie", "необязательно", "if", "falls", "si", "se", "indien"};
+      "freiwillig", "fakultativ", "opcjonalnie", "необязательно", "if", "falls", "si", "se", "indien", "facultatif",
+      "sofern", "soweit", "vorhanden", "pflichtfeld", "applicable", "max", "characters", "zeichen", "current",
+      "recent", "nieobowiazkowe", "obbligatorio", "obrigatorio", "obligatorio", "obligatoire", "required"};
+  static const std::vector<std::string> kCjkHints =
+      foldedPhrases({"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수"});
   std::vector<std::string> words = foldedWords(part);
+  // A question asks for something of its own: "Firma · Wie viele Mitarbeiter?".
+  if (part.find('?') != std::string_view::npos) return true;
   bool hint = asksToInclude(part) || saysHowToWriteIt(part) || opensWithAnExample(part) ||
+              containsAny(foldText(part), kCjkHints) ||
               (!words.empty() && isListed(kHints, words.front())) ||
               std::any_of(words.begin(), words.end(), [](const std::string& w) {
                 return (isListed(kHints, w) && w.size() > 3) || w.starts_with("inclu") || w.starts_with("inkl");

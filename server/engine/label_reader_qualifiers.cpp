@@ -45,14 +45,15 @@ bool speaksOfWhatBecomesOfIt(FieldKind kind) {
 }
 
 // What an aside may ask the value of `kind` to include, the value being the same: its number,
-// middle name, title, flat or prefix ("(include house number)", "(incl. tussenvoegsel)").
+// middle name, title, flat or prefix ("(include house number)", "(incl. tussenvoegsel)"). An
+// aside naming the field itself ("Name (include first and last name)") confirms it and stays.
 bool includesAPieceOnly(FieldKind spokenOf, FieldKind kind) {
   switch (spokenOf) {
     case FieldKind::kUnknown: case FieldKind::kOtherNumber: case FieldKind::kMiddleName: case FieldKind::kSubject:
     case FieldKind::kAddressLine2: case FieldKind::kPhonePart: case FieldKind::kStreetName:
-      return true;
+      return kind != spokenOf;
     default:
-      return spokenOf == kind;
+      return false;
   }
 }
 
@@ -158,6 +159,39 @@ LabelReader::ClauseVerdict LabelReader::judgeClause(std::string_view clause, con
   return keep ? ClauseVerdict::kKeep : ClauseVerdict::kDrop;
 }
 
+bool LabelReader::leavesTheFieldAsItIs(std::string_view aside, const FieldReading& outside) const {
+  // Words that open an instruction on what to type, never a note: "(enter the code we sent)",
+  // "(please specify maiden name)", "(tell us about your company)".
+  static constexpr std::string_view kTypeIt[] = {
+      "enter", "type", "input", "confirm", "search", "eingeben", "geben", "saisissez", "entrez", "introduce",
+      "ingresa", "inserisci", "digite", "voer", "wpisz", "введите", "tell", "describe", "explain", "beschreiben",
+      "decrivez", "describa", "descreva", "descrivi"};
+  static constexpr std::string_view kRequests[] = {"please", "bitte", "veuillez", "merci", "specify", "indicate",
+                                                   "indiquez", "precisez", "angeben", "indicar", "indique",
+                                                   "specificare", "indicare", "specificeer", "podaj", "укажите"};
+  std::vector<std::string> words = foldedWords(aside);
+  if (words.empty() || anyListed(kPeople, words) || speaksOfAFormerValue(aside)) return false;
+  std::string inner = foldText(aside);
+  FieldKind spokenOf = readFolded(inner).kind;
+  // A note on what becomes of the value: "Email (we never send spam)", "Mobile (we'll text you a
+  // code)", "Company name (shown on the invoice)". Of a captcha only a promise about spam is such
+  // a note: "(leave this field empty)" is a trap.
+  bool instruction = isListed(kTypeIt, words.front()) || isListed(kRequests, words.front());
+  if (!instruction && outside.certainty >= 0.9 && words.size() >= 3 && withoutDateFormat(inner) == inner &&
+      speaksOfWhatBecomesOfIt(spokenOf) &&
+      (spokenOf != FieldKind::kCaptcha || inner.find(" spam ") != std::string::npos)) {
+    return true;
+  }
+  // A hint on what the value holds: "Address (include house number)", "Phone (please specify)".
+  // Not one that asks for another field ("Name (bitte nur Vorname)", "Address (please specify
+  // postal code)"); a phone number's country is its prefix ("(please specify country)").
+  bool include = asksToInclude(aside) && includesAPieceOnly(spokenOf, outside.kind);
+  bool request = isListed(kRequests, words.front()) &&
+                 (spokenOf == FieldKind::kUnknown ||
+                  (outside.kind == FieldKind::kPhone && spokenOf == FieldKind::kCountry));
+  return include || request;
+}
+
 LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const std::vector<LabelAside>& asides,
                                                   const FieldReading& outside) const {
   // "(not a nickname but your real name)": the aside also says what the field wants.
@@ -195,36 +229,7 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
       dropped.push_back(a);
       continue;
     }
-    // A note on what becomes of the value: "Email (we never send spam)", "Mobile (we'll text you
-    // a code)", "Company name (shown on the invoice)". Not one that names a person, nor one that
-    // tells what to type ("(enter the code we sent)"). Of a captcha only a promise about spam is
-    // such a note: "(leave this field empty)" is a trap.
-    static constexpr std::string_view kTypeIt[] = {"enter", "type", "input", "confirm", "search", "eingeben",
-                                                   "geben", "saisissez", "entrez", "introduce", "ingresa",
-                                                   "inserisci", "digite", "voer", "wpisz", "введите", "tell",
-                                                   "describe", "explain", "beschreiben", "decrivez", "describa",
-                                                   "descreva", "descrivi"};
-    std::string inner = foldText(a.inner);
-    FieldKind spokenOf = readFolded(inner).kind;
-    bool typeIt = !words.empty() && isListed(kTypeIt, words.front());
-    if (!negated && !typeIt && outside.certainty >= 0.9 && words.size() >= 3 && !anyListed(kPeople, words) &&
-        withoutDateFormat(inner) == inner && speaksOfWhatBecomesOfIt(spokenOf) &&
-        (spokenOf != FieldKind::kCaptcha || inner.find(" spam ") != std::string::npos)) {
-      dropped.push_back(a);
-      continue;
-    }
-    // A hint on what the value holds: "Address (include house number)", "Name (including middle
-    // name)", "Phone (please specify)". Not one that asks for another field ("Name (bitte nur
-    // Vorname)", "Address (please specify postal code)"), a former value or a person.
-    static constexpr std::string_view kRequests[] = {"please", "bitte", "veuillez", "merci", "specify", "indicate",
-                                                     "indiquez", "precisez", "angeben", "indicar", "indique",
-                                                     "specificare", "indicare", "specificeer", "podaj", "укажите"};
-    bool include = asksToInclude(a.inner) && includesAPieceOnly(spokenOf, outside.kind);
-    // A phone number's country is its prefix: "Phone number (please specify country)".
-    bool request = !words.empty() && isListed(kRequests, words.front()) &&
-                   (spokenOf == FieldKind::kUnknown || spokenOf == outside.kind ||
-                    (outside.kind == FieldKind::kPhone && spokenOf == FieldKind::kCountry));
-    if (!negated && (include || request) && !anyListed(kPeople, words) && !speaksOfAFormerValue(a.inner)) {
+    if (!negated && leavesTheFieldAsItIs(a.inner, outside)) {
       dropped.push_back(a);
       continue;
     }

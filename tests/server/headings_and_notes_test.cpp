@@ -45,6 +45,12 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       // The person's own headings in other words; another person's as a heading.
       {"Account holder details \u00B7 Email", FieldKind::kEmail},
       {"Step 1 of 3: Your details \u00B7 Email", FieldKind::kEmail},
+      {"Passenger details \u00B7 First name", FieldKind::kGivenName},
+      {"Step 2: Guest 2 details \u00B7 First name", FieldKind::kComment},
+      {"Partner \u00B7 Email", FieldKind::kSomeoneElse},
+      {"Voornaam partner", FieldKind::kSomeoneElse},
+      {"Booking contact \u00B7 Email", FieldKind::kEmail},
+      {"Passport \u00B7 Surname", FieldKind::kFamilyName},
       {"Doctor \u00B7 Phone", FieldKind::kSomeoneElse},
       {"Witness \u00B7 First name", FieldKind::kSomeoneElse},
       // After a loose first part, a field named with "of" is named all the same.
@@ -86,6 +92,8 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       {"Email (enter the 6-digit code we sent)", FieldKind::kOneTimeCode},
       {"Company (tell us about your company)", FieldKind::kComment},
       {"Date of birth (only the year please)", FieldKind::kDatePart},
+      {"Last name (please specify maiden name)", FieldKind::kOtherNumber},
+      {"Name (include first and last name)", FieldKind::kFullName},
   });
 }
 
@@ -106,6 +114,9 @@ TEST(AnswerEngine, HeadingsAndNotesKeepTheRightValue) {
       // Beside a company's heading, a field no word names is only offered the company's name.
       {"Firma \u00B7 Anrede", history, 0, false},
       {"Company \u00B7 As registered", history, 0, true},
+      {"Entreprise \u00B7 Facultatif", history, 0, true},
+      {"Firma \u00B7 Wie viele Mitarbeiter?", history, 0, false},
+      {"Education \u00B7 University", history, std::nullopt},
       {"Company \u00B7 Name of director", history, 1, false},
   });
 }

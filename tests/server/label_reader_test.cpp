@@ -84,7 +84,7 @@ TEST(LabelReader, JoinedPartsAndDecorations) {
   expectKinds({{"Personal details \u00B7 Email", FieldKind::kEmail},
                {"Ihre Angaben \u00B7 Vorname", FieldKind::kGivenName},
                {"\uAC1C\uC778\uC815\uBCF4 \u00B7 \uC774\uBA54\uC77C", FieldKind::kEmail},  // 개인정보 · 이메일
-               {"Personal details \u00B7 Partner \u00B7 Name", FieldKind::kComment},
+               {"Personal details \u00B7 Partner \u00B7 Name", FieldKind::kSomeoneElse},
                {"Ihre Angaben \u00B7 Zweiter Ansprechpartner", FieldKind::kSomeoneElse},
                {"Step 2: Your details \u00B7 Email", FieldKind::kEmail},
                {"Mes coordonn\u00E9es \u00B7 Code postal", FieldKind::kPostalCode},  // "Mes": my, not a month

@@ -150,11 +150,10 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kFullName, 20, KeywordMatch::kWord,
      "как вас зовут|как к вам обращаться|name des ansprechpartners|contact name|contact person|ansprechpartner|"
      "kontaktperson|persona di contatto|persona de contacto|personne a contacter|nom du contact|"
-     "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо|pessoa de contato|pessoa de contacto|"
-     "persona di riferimento|referente|persona referente"},
+     "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо"},
     // The person in charge, named alone: the one filling in on a business's behalf. Within a
     // longer part it is as often another's ("営業担当者名", "弊社担当者名").
-    {FieldKind::kFullName, 24, KeywordMatch::kWhole, "担当者名|ご担当者名|ご担当者様名|担当者"},
+    {FieldKind::kFullName, 24, KeywordMatch::kWhole, "担当者名|ご担当者名|ご担当者様名"},
     // The name a booking or a passport is in: the person's own.
     {FieldKind::kFullName, 36, KeywordMatch::kWord,
      "name on booking|name on the booking|name on passport|name on your passport|passport holder name|"

@@ -56,7 +56,6 @@ constexpr LabelKeywordGroup kGroups[] = {
      "n et voie|numero et voie|no et voie|street name and number|street name and house number|"
      "straatnaam en huisnummer|straatnaam huisnummer|strassenname und hausnummer|nom de rue et numero"},
     {FieldKind::kCity, 30, KeywordMatch::kAnywhere, "시/군/구|시 군 구|구/군|구 군"},
-    {FieldKind::kRegion, 30, KeywordMatch::kWhole, "departement"},
     // Other words for an organisation, named alone: "Firma · Verein", "Entreprise · Établissement".
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "business|verein|praxis|kanzlei|praxis kanzlei|structure|association|ente"},

@@ -225,7 +225,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "referee|referee s|vorgesetzter|vorgesetzten|vermieter|vermieters|burge|burgen|garant|garante|avalista|"
      "fiador|fiadora|poreczyciel|поручитель|medereiziger|medereizigers|mitreisender|mitreisende|"
      "voornaam partner|achternaam partner|telefoonnummer partner|e mail partner|email partner|partner email|"
-     "partner e mail|partner phone|partner mobile|nome do parceiro|do parceiro|da parceira|referenzperson|"
+     "partner e mail|partner phone|partner mobile|referenzperson|"
      "referencia laboral|referencias laborales|personne de confiance|pariente mas cercano|parente piu prossimo|"
      "familiare da contattare|parente proximo|najblizsza rodzina|who can we contact if we can t reach you|"
      "name of reference|co demandeur|codemandeur|cosolicitante|co solicitante|co richiedente|segundo titular|"
@@ -245,14 +245,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "votre partenaire|ihr partner|dein partner|tu pareja|su pareja|il tuo partner|jouw partner|uw partner|"
      // Relatives and references; not roles the one filling in may hold ("Teacher · Your name").
      "who referred you|referred by whom|partner|gp|son|sister|brother|your guest|your doctor|your manager|"
-     "bruder|schwester|sohn|tochter|epoux|epouse|fils|fille|marido|esposa|maz|zona|syn|corka|referencia|"
+     "bruder|schwester|sohn|tochter|epoux|epouse|fils|fille|marido|esposa|maz|syn|corka|referencia|"
      "referencias|referenza|referenze|referencje|referentie|references|aval|kid|minor|nino|nina|menor|doctor|medico|arzt|medecin|witness|temoin|testigo|testimone|zeuge|"
      "getuige|alternative contact|alternate contact|persona da contattare|"
      "who is this gift for|weitere person|partenaire|pareja|hijo|hija|hijo 1|hijo 2|hija 1|hija 2|"
      "filho|filha|filho 1|filho 2|filha 1|filha 2|kind|figlio|figlia|figlio 1|figlio 2|enfant|enfant 1|"
      "enfant 2|dziecko|dziecko 1|dziecko 2|ребенок|ребенок 1"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
-     "友達|友人|お友達|朋友|好友|친구|받는 사람|수령인|수취인|동승자|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|동승자|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
      "緊急聯絡|보호자|부모|비상연락|비상 연락|긴급연락|긴급 연락|配偶|배우자|"
      "主治医|かかりつけ医|医師名|担当医|医生|医师|주치의|의사 선생님|受益者|受益人|收款人|貸主|大家さん|房东|出租人|집주인|"
      "임대인|妻の|妻子姓名|妻子的|丈夫姓名|丈夫的|夫の|ご主人|奥様|老公|老婆|남편|아내|お子様|お子さま|子供|子ども|こども|児童|孩子|子女|儿童|小孩|宝宝|자녀|"

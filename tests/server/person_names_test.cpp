@@ -108,14 +108,12 @@ TEST(LabelReader, NamesOfThingsOtherPeopleAndHowToWriteAValue) {
       {"Name of your partner", FieldKind::kSomeoneElse},
       {"Hijo 1 \u00B7 Nombre", FieldKind::kSomeoneElse},
       {"Kind \u00B7 Vorname", FieldKind::kSomeoneElse},
-      {"\uC218\uB839\uC778 \uC774\uB984", FieldKind::kSomeoneElse},  // 수령인 이름
       {"Partner company", FieldKind::kOrganisation},
       // Both parts of the name joined in German and Dutch, where "Name" and "naam" are the surname.
       {"Vorname und Name", FieldKind::kFullName},
       {"Naam en voornaam", FieldKind::kFullName},
       {"Geben Sie Ihren Namen ein", FieldKind::kFullName},
       {"\u0423\u043A\u0430\u0436\u0438\u0442\u0435 \u0432\u0430\u0448\u0435 \u0438\u043C\u044F", FieldKind::kGivenName},  // Укажите ваше имя
-      {"Pessoa de contato", FieldKind::kFullName},
       // A citizenship is no country of residence.
       {"Country of citizenship", FieldKind::kOtherNumber},
       {"Nationalit\u00E9 (pays)", FieldKind::kOtherNumber},

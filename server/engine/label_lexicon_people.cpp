@@ -231,6 +231,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "name of reference|co demandeur|codemandeur|cosolicitante|co solicitante|co richiedente|segundo titular|"
      "co traveller|co traveler|accompanying person|begleitperson|your guest s name|secondary account holder|"
      "minderjahriger|minderjahrige|minderjahrigen|nombre del bebe|authorized user|authorised user|"
+     "des participants|des invites|des passagers|des joueurs|dei partecipanti|degli ospiti|dos participantes|"
+     "dos convidados|uczestnikow|gosci|"
      "name of your partner|naam van je partner|naam van uw partner|"
      "nome del tuo partner|nome della tua partner|nombre de tu pareja|nombre de su pareja|"
      "nome do seu parceiro|nome da sua parceira|nom de votre partenaire|nom de ton partenaire|"

@@ -26,7 +26,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "inclusief landcode|met landcode|met netnummer|z kierunkowym|z numerem kierunkowym|с кодом страны|"
      "с кодом города|incluye codigo de pais|incluya codigo de pais|incluir ddd|"
      // ... and the person's own booking, ticket and passport, whose words alone name no field.
-     "booking contact|booking holder|booking made by|ticket buyer|ticket holder|"
+     "booking contact|booking holder|booking made by|ticket buyer|"
+     // ... and a hint that the whole name holds every given name: "Nom complet (avec tous les prénoms)".
+     "avec tous les prenoms|tous les prenoms|tous vos prenoms|y compris tous les prenoms|with all given names|"
+     "all given names|alle vornamen|todos los nombres|tutti i nomi|todos os nomes|wszystkie imiona|все имена|"
      // ... and account headings, which are no bank account: "Konto erstellen · E-Mail".
      "konto erstellen|mein konto|ihr konto|dein konto|kundenkonto|benutzerkonto|zaloz konto|moje konto|"
      "twoje konto|konto klienta|konto uzytkownika|"

@@ -60,21 +60,24 @@ bool LabelReader::namesTheOrganisationsName(FieldKind heading, std::string_view 
   static const std::vector<std::string> kOwnNames = paddedPhrases(
       {"legal name", "registered name", "official name", "full legal name", "registered legal name", "name", "nom",
        "nombre", "nome", "naam", "navn", "namn", "名前", "이름", "名称", "nazwa", "pelna nazwa", "название",
-       "наименование", "полное наименование", "полное название"});
+       "наименование", "полное наименование", "полное название", "bezeichnung", "denominacion", "명칭"});
   static const std::vector<std::string> kCompanyWords = foldedAll(
       {"company", "business", "organisation", "organization", "employer", "firm", "entity", "your", "our", "the",
        "about", "information", "info", "details", "data", "account", "firma", "unternehmen", "entreprise", "societe",
        "empresa", "azienda", "bedrijf", "angaben", "zum", "zur", "dati", "dados", "datos", "de", "la", "l", "da",
        "del", "della", "informations", "sur", "votre", "ihr", "ihre", "detalles", "dettagli", "detalhes", "gegevens",
        "dane", "firmy", "daten", "der", "des", "van", "het", "会社", "회사", "公司", "企業", "기업", "firmendaten",
-       "компания", "организация",
+       "компания", "организация", "arbeitgeber", "pracodawca", "работодатель", "勤務先", "单位", "직장", "employeur",
+       "empleador", "empregador", "werkgever", "entidad",
        "unternehmensdaten", "aziendali", "bedrijfsgegevens", "реквизиты", "компании", "организации", "данные",
        "organizacji", "instytucji"});
   // An aside may say it is a person's after all: "Company · Name (contact person)".
   std::vector<LabelAside> asides = labelAsides(part);
+  static const std::vector<std::string> kPersons = foldedAll(
+      {"yours", "your", "you", "mine", "me", "contact", "person", "persona", "personne", "ansprechpartner"});
   bool personsAside = std::any_of(asides.begin(), asides.end(), [&](const LabelAside& a) {
     FieldKind kind = readFolded(foldText(a.inner)).kind;
-    return kind != FieldKind::kUnknown && kind != FieldKind::kOrganisation;
+    return (kind != FieldKind::kUnknown && kind != FieldKind::kOrganisation) || anyListed(kPersons, foldedWords(a.inner));
   });
   return heading == FieldKind::kOrganisation && (isANameKind(later.kind) || later.kind == FieldKind::kUnknown) &&
          !personsAside && isListed(kOwnNames, foldText(withoutAsides(part, asides))) &&

@@ -45,7 +45,14 @@ void LabelReader::mergeNameParts(const std::string& folded, int (&bestWeight)[kF
       f->begin + 1 < g->end && g->end < f->end) {
     family = given;
   }
-  if (given > 0 && family > 0) {
+  // "First name only - not last name", "Nombre, los apellidos van aparte": the other part is
+  // asked for elsewhere.
+  static constexpr std::string_view kElsewhere[] = {
+      " not ", " only ", " separately ", " below ", " next ", " aparte ", " separado ", " successivo ", " nicht ",
+      " pas ", " nur ", " solo ", " seulement ", " apenas ", " alleen ", " tylko ", " только "};
+  bool elsewhere = std::any_of(std::begin(kElsewhere), std::end(kElsewhere),
+                               [&](std::string_view w) { return folded.find(w) != std::string::npos; });
+  if (given > 0 && family > 0 && !elsewhere) {
     int parts = std::max(given, family);
     if (full < parts) bestMatch[at(FieldKind::kFullName)] = nullptr;
     full = std::max(full, parts);

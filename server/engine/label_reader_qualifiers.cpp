@@ -169,8 +169,19 @@ bool LabelReader::leavesTheFieldAsItIs(std::string_view aside, const FieldReadin
   static constexpr std::string_view kRequests[] = {"please", "bitte", "veuillez", "merci", "specify", "indicate",
                                                    "indiquez", "precisez", "angeben", "indicar", "indique",
                                                    "specificare", "indicare", "specificeer", "podaj", "укажите"};
+  // Others the value may go to ("(we'll send the code to the recipient)"), and the words of a
+  // trap for robots ("(spam protection: leave this field empty)").
+  static constexpr std::string_view kOthers[] = {
+      "recipient", "recipients", "attendee", "attendees", "guest", "guests", "driver", "employee", "member", "owner",
+      "they", "them", "their", "empfanger", "destinataire", "destinatario", "ontvanger", "odbiorca", "odbiorcy",
+      "получатель", "получателю"};
+  static constexpr std::string_view kTrap[] = {
+      "leave", "empty", "blank", "fill", "bot", "bots", "trap", "ausfullen", "leer", "remplir", "vide", "preencher",
+      "rellenar", "compilare", "invullen", "wypelniaj", "заполняйте", "filter", "protection", "schutz", "anti"};
   std::vector<std::string> words = foldedWords(aside);
-  if (words.empty() || anyListed(kPeople, words) || speaksOfAFormerValue(aside)) return false;
+  if (words.empty() || anyListed(kPeople, words) || anyListed(kOthers, words) || speaksOfAFormerValue(aside)) {
+    return false;
+  }
   std::string inner = foldText(aside);
   FieldKind spokenOf = readFolded(inner).kind;
   // A note on what becomes of the value: "Email (we never send spam)", "Mobile (we'll text you a
@@ -179,7 +190,7 @@ bool LabelReader::leavesTheFieldAsItIs(std::string_view aside, const FieldReadin
   bool instruction = isListed(kTypeIt, words.front()) || isListed(kRequests, words.front());
   if (!instruction && outside.certainty >= 0.9 && words.size() >= 3 && withoutDateFormat(inner) == inner &&
       speaksOfWhatBecomesOfIt(spokenOf) &&
-      (spokenOf != FieldKind::kCaptcha || inner.find(" spam ") != std::string::npos)) {
+      (spokenOf != FieldKind::kCaptcha || (inner.find(" spam ") != std::string::npos && !anyListed(kTrap, words)))) {
     return true;
   }
   // A hint on what the value holds: "Address (include house number)", "Phone (please specify)".

@@ -198,6 +198,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "first name and last name|first name and surname|first name last name|last name first name|"
      "surname first name|surname forename|surname and first name|last name and first name|"
      "family name given name|surname and forename|last first name|first name surname|forename surname|"
+     "primeiro e ultimo nome|primeiro e ultimo nomes|"
      "name first last|name last first|last first|name first and last|name last and first"},
     // A name field split in parts: "Name (first)", "Name (last)".
     {FieldKind::kGivenName, 30, KeywordMatch::kWord, "name first|name given"},

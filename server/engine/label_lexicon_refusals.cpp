@@ -13,7 +13,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
      "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
      "as on id card|as on your id card|as on identity card|as on your identity card|as shown on your id|"
-     "segun dni|como figura en tu dni|como en tu dni|como en el dni|como no rg|conforme rg|conforme cpf|"
+     "segun dni|segun tu dni|como figura en tu dni|como en tu dni|como en el dni|como aparece en tu dni|"
+     "como aparece en el dni|como figura en el dni|como no rg|conforme rg|conforme cpf|"
      "como no cpf|como no passaporte|conforme documento|no documento|como no documento|no documento de identidade|tel que sur la carte d identite|"
      "comme sur la carte d identite|come sulla carta d identita|come sul documento|zoals op je id|"
      "zoals op uw id|zoals op je identiteitskaart|zoals op uw identiteitsbewijs|zoals in je paspoort|"
@@ -100,7 +101,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "citizenship|country of citizenship|country of nationality|pays de nationalite|nationalite pays|"
      "pais de nacionalidad|nacionalidad pais|staatsangehorigkeit land|staatsburgerschaft|citoyennete|"
-     "ciudadania|cittadinanza|cidadania|burgerschap|obywatelstwo|страна гражданства|nationality country"},
+     "ciudadania|cittadinanza|cidadania|burgerschap|obywatelstwo|страна гражданства|nationality country|"
+     "country nationality|country citizenship|pays nationalite|land staatsangehorigkeit|страна гражданство"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
      "파일 이름|팀 이름|은행 이름|브랜드 이름|프로젝트 이름|제품 이름|"
      "ファイル名|チーム名|プロジェクト名|銀行名|文件名|团队名称|项目名称|银行名称"},
@@ -205,7 +207,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "пароль|salasana|jelszo|heslo|adgangskode|passord|losenord|passphrase|recovery word|pin|"
      "passcode|secure|security answer|secret answer|answer|challenge answer|security question|"
      "secret question|kata sandi|رمز عبور|парола|sifre|sifreniz|parola|κωδικος|κωδικος προσβασης|lozinka|"
-     "parole|slaptazodis"},
+     "parole|slaptazodis|palavra passe"},
     {FieldKind::kPassword, 60, KeywordMatch::kPrefix,
      "passw|kennw|salasan|jelsz"},
     {FieldKind::kPassword, 60, KeywordMatch::kAnywhere,

@@ -31,8 +31,10 @@ void LabelReader::mergeNameParts(const std::string& folded, int (&bestWeight)[kF
     const Match* m = bestMatch[at(FieldKind::kMiddleName)];
     bool initials = m != nullptr && namesInitials(folded, m->begin, m->end);
     bool initialsBeforeFamily = initials && given == 0 && full == 0;
-    bool initialOfAName = initials && m->begin > std::min(firstAt[at(FieldKind::kGivenName)],
-                                                          firstAt[at(FieldKind::kFamilyName)]);
+    // ... but "First name (or initial)" takes either.
+    bool orInitial = initials && m->begin >= 3 && folded.compare(m->begin - 3, 3, " or") == 0;
+    bool initialOfAName = initials && !orInitial &&
+                          m->begin > std::min(firstAt[at(FieldKind::kGivenName)], firstAt[at(FieldKind::kFamilyName)]);
     if (!initialsBeforeFamily && !initialOfAName) middle = 0;
     // "Imię, drugie imię i nazwisko", "Vorname, ggf. zweiter Vorname, Nachname": every part of
     // the name, listed.

@@ -53,7 +53,10 @@ bool includesAPieceOnly(FieldKind spokenOf, FieldKind kind) {
     case FieldKind::kAddressLine2: case FieldKind::kPhonePart: case FieldKind::kStreetName:
       return kind != spokenOf;
     default:
-      return false;
+      // The lines of an address ("Address (include postcode)") and the parts of a name ("이름 (성
+      // 포함)", "Name (include surname)") are held by the whole.
+      return (kind == FieldKind::kStreetAddress && isALineOfAnAddress(spokenOf)) ||
+             (kind == FieldKind::kFullName && (spokenOf == FieldKind::kGivenName || spokenOf == FieldKind::kFamilyName));
   }
 }
 

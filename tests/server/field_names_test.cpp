@@ -132,6 +132,9 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"R\u00FCckrufnummer", FieldKind::kPhone},
       {"Poczta", FieldKind::kCity},
       {"Poczta e-mail", FieldKind::kEmail},
+      {"Palavra-passe", FieldKind::kPassword},
+      {"Adresse (ligne 2)", FieldKind::kAddressLine2},
+      {"Primeiro e \u00FAltimo nome", FieldKind::kFullName},
   });
 }
 

@@ -100,6 +100,9 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       {"Date of birth (only the year please)", FieldKind::kDatePart},
       {"Last name (please specify maiden name)", FieldKind::kOtherNumber},
       {"Name (include first and last name)", FieldKind::kFullName},
+      {"Address (include postcode)", FieldKind::kStreetAddress},
+      {"\uC774\uB984 (\uC131 \uD3EC\uD568)", FieldKind::kFullName},  // 이름 (성 포함)
+      {"Country (nationality)", FieldKind::kOtherNumber},
   });
 }
 

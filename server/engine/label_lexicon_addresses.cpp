@@ -46,7 +46,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
      "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|номер квартиры|ligne 2|"
-     "riga 2|linha 2|regel 2|linia 2|zeile 2"},
+     "riga 2|linha 2|linia 2"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "adresse ligne 2|adresse ligne2|indirizzo riga 2|endereco linha 2|adres regel 2|adres linia 2"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".

@@ -29,8 +29,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      // ... and the person's own booking, ticket and passport, whose words alone name no field.
      "booking contact|booking holder|booking made by|ticket buyer|"
      // ... and a hint that the whole name holds every given name: "Nom complet (avec tous les prénoms)".
-     "avec tous les prenoms|tous les prenoms|tous vos prenoms|y compris tous les prenoms|with all given names|"
-     "all given names|alle vornamen|todos los nombres|tutti i nomi|todos os nomes|wszystkie imiona|все имена|"
+     "avec tous les prenoms|avec tous vos prenoms|y compris tous les prenoms|with all given names|"
      // ... and account headings, which are no bank account: "Konto erstellen · E-Mail".
      "konto erstellen|mein konto|ihr konto|dein konto|kundenkonto|benutzerkonto|zaloz konto|moje konto|"
      "twoje konto|konto klienta|konto uzytkownika|"
@@ -102,7 +101,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "citizenship|country of citizenship|country of nationality|pays de nationalite|nationalite pays|"
      "pais de nacionalidad|nacionalidad pais|staatsangehorigkeit land|staatsburgerschaft|citoyennete|"
      "ciudadania|cittadinanza|cidadania|burgerschap|obywatelstwo|страна гражданства|nationality country|"
-     "country nationality|country citizenship|pays nationalite|land staatsangehorigkeit|страна гражданство"},
+     "country nationality|country citizenship|pays nationalite|land staatsangehorigkeit|страна гражданство|"
+     "pais nacionalidad|pais nacionalidade|paese nazionalita|land nationaliteit|kraj narodowosc|"
+     "страна национальность"},
+    // French "nombre de" is "number of": "Nombre de participants" is a count, no name.
+    {FieldKind::kQuantity, 40, KeywordMatch::kWord,
+     "nombre de participants|nombre de places|nombre de nuits|nombre de chambres|nombre de billets|"
+     "nombre d invites|nombre de passagers|nombre d accompagnants|nombre d adultes|nombre d enfants|"
+     "nombre de couverts|nombre de jours"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
      "파일 이름|팀 이름|은행 이름|브랜드 이름|프로젝트 이름|제품 이름|"
      "ファイル名|チーム名|プロジェクト名|銀行名|文件名|团队名称|项目名称|银行名称"},

@@ -74,11 +74,17 @@ bool LabelReader::namesTheOrganisationsName(FieldKind heading, std::string_view 
   // An aside may say it is a person's after all: "Company · Name (contact person)".
   std::vector<LabelAside> asides = labelAsides(part);
   static const std::vector<std::string> kPersons = foldedAll(
-      {"yours", "your", "you", "mine", "me", "contact", "person", "persona", "personne", "ansprechpartner"});
-  bool personsAside = std::any_of(asides.begin(), asides.end(), [&](const LabelAside& a) {
+      {"yours", "mine", "me", "contact", "person", "personne", "ansprechpartner", "mr", "ms", "mrs", "dr", "herr",
+       "frau", "mme", "sr", "sra", "supervisor", "manager", "responsable", "jefe", "leidinggevende",
+       "vorgesetzter", "hr", "rh", "boss", "director", "contacto", "referente"});
+  // The asides as written too: the part read may have dropped them ("Company · Name (include surname)").
+  std::vector<LabelAside> written = labelAsides(whole);
+  auto persons = [&](const LabelAside& a) {
     FieldKind kind = readFolded(foldText(a.inner)).kind;
     return (kind != FieldKind::kUnknown && kind != FieldKind::kOrganisation) || anyListed(kPersons, foldedWords(a.inner));
-  });
+  };
+  bool personsAside = std::any_of(asides.begin(), asides.end(), persons) ||
+                      std::any_of(written.begin(), written.end(), persons);
   return heading == FieldKind::kOrganisation && (isANameKind(later.kind) || later.kind == FieldKind::kUnknown) &&
          !personsAside && isListed(kOwnNames, foldText(withoutAsides(part, asides))) &&
          madeOnlyOf(foldText(headingPart), kCompanyWords, {}) && !saysItIsTheFiller(whole);

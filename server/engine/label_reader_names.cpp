@@ -50,8 +50,9 @@ void LabelReader::mergeNameParts(const std::string& folded, int (&bestWeight)[kF
   // "First name only - not last name", "Nombre, los apellidos van aparte": the other part is
   // asked for elsewhere.
   static constexpr std::string_view kElsewhere[] = {
-      " not ", " only ", " separately ", " below ", " next ", " aparte ", " separado ", " successivo ", " nicht ",
-      " pas ", " nur ", " solo ", " seulement ", " apenas ", " alleen ", " tylko ", " только "};
+      " not last name ", " not your last name ", " not surname ", " not your surname ", " not first name ",
+      " not family name ", " last name below ", " surname below ", " separately ", " in the next field ",
+      " next box ", " aparte ", " por separado ", " campo successivo ", " separat ", " getrennt "};
   bool elsewhere = std::any_of(std::begin(kElsewhere), std::end(kElsewhere),
                                [&](std::string_view w) { return folded.find(w) != std::string::npos; });
   if (given > 0 && family > 0 && !elsewhere) {

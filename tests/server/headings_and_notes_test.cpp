@@ -57,6 +57,12 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       {"Nom complet (avec tous les pr\u00E9noms)", FieldKind::kFullName},
       {"Company \u00B7 Name (yours)", FieldKind::kFullName},
       {"Arbeitgeber \u00B7 Name", FieldKind::kOrganisation},
+      {"Company \u00B7 Name (include surname)", FieldKind::kFullName},
+      {"Employer \u00B7 Name (supervisor)", FieldKind::kFullName},
+      {"Apellidos y nombre (solo may\u00FAsculas)", FieldKind::kFullName},
+      {"Nombre de participants", FieldKind::kQuantity},
+      {"Ksi\u0119ga go\u015Bci \u00B7 Imi\u0119", FieldKind::kGivenName},
+      {"Alle Vornamen", FieldKind::kGivenName},
       {"Doctor \u00B7 Phone", FieldKind::kSomeoneElse},
       {"Witness \u00B7 First name", FieldKind::kSomeoneElse},
       // After a loose first part, a field named with "of" is named all the same.

@@ -216,6 +216,15 @@ bool isOwnAddressHeading(const std::string& folded) {
   return madeOnlyOf(folded, kLatin, kCjk);
 }
 
+bool isBillingAddressHeading(const std::string& folded) {
+  static const std::vector<std::string> kLatin = paddedPhrases(
+      {"billing", "invoice", "invoicing", "rechnungsadresse", "rechnungsanschrift", "facturation", "facturacion",
+       "fatturazione", "faturamento", "faturacao", "cobranca", "faktury", "rozliczeniowy", "factuuradres",
+       "платежный"});
+  static const std::vector<std::string> kCjk = foldedPhrases({"账单", "請求先", "ご請求先", "청구지"});
+  return isOwnAddressHeading(folded) && (containsAny(folded, kLatin) || containsAny(folded, kCjk));
+}
+
 bool speaksOfAFormerValue(std::string_view text) {
   static const std::vector<std::string> kLatin = paddedPhrases(
       {"previous", "prior", "earlier", "former", "past", "old", "last known", "forwarding", "abroad", "overseas",

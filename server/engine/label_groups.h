@@ -62,6 +62,10 @@ bool inOneGroup(FieldKind heading, FieldKind kind);
 // "お届け先"; not "Previous address", "Property address", "Work address".
 bool isOwnAddressHeading(const std::string& folded);
 
+// An own address heading of the one who pays, whose details the fields under it ask for:
+// "Billing address", "Rechnungsadresse", "Adresse de facturation", "請求先".
+bool isBillingAddressHeading(const std::string& folded);
+
 // Whether `text` speaks of a value had before or elsewhere at all: "previous", "Geburtsort", "旧住所".
 bool speaksOfAFormerValue(std::string_view text);
 

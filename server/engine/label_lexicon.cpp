@@ -259,7 +259,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "empresa|nombre de la empresa|azienda|societa|ragione sociale|bedrijf|bedrijfsnaam|"
      "nazwa firmy|компания|организация|название компании|employer|institution|"
      "company organisation|company organization|business name|firmanavn|yritys|cég|cegnev|"
-     "cég neve|school name|department|nom commercial|nom de la societe|denomination|"
+     "cég neve|school name|department|practice name|name of practice|praxisname|nom commercial|nom de la societe|denomination|"
      "denomination sociale|nom de votre entreprise|votre societe|organisme|firmenbezeichnung|"
      "firmierung|arbeitgeber|ihre firma|nombre de empresa|nombre de la compania|razon social|compania|"
      "organizacion|nome azienda|nome dell azienda|denominazione|nome da empresa|razao social|"
@@ -298,7 +298,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     // A company's address may or may not be the one saved: offered, never inserted.
     {FieldKind::kStreetAddress, 30, KeywordMatch::kWord,
      "company address|business address|adresse de l entreprise|firmenadresse|direccion de la empresa|"
-     "indirizzo aziendale|endereco da empresa|alamat perusahaan",
+     "indirizzo aziendale|endereco da empresa|alamat perusahaan|firmenanschrift|geschaftsadresse|"
+     "geschaftsanschrift|bedrijfsadres",
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
      "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名|"

@@ -11,7 +11,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
      "privatanschrift|heimadresse|alamat|alamat lengkap|آدرس|نشانی|"
      "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
-     "adrese|adresas|aadress"},
+     "adrese|adresas|aadress|lieferadresse|rechnungsadresse|lieferanschrift|rechnungsanschrift|versandadresse|"
+     "versandanschrift|bezorgadres|verzendadres|afleveradres|meldeadresse"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
      "street address|address line 1|address 1|address1|addressline1|"
      "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"

@@ -339,6 +339,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       bool own = isOwnAddressHeading(foldText(decidedPart));
       decided = reading;
       decided.offerOnly = decided.offerOnly || groupOffered || !own;
+      decidedPart = part;  // "Delivery address · City of birth" is the place of birth
     } else if (runTogether && (reading.kind != decided.kind || reading.offerOnly) &&
                !colonClosedLabels(whole).empty()) {
       // A later part runs labels together and reads another kind, or was unsure which:
@@ -370,9 +371,13 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       bool own = namesOwnValue(part, reading.kind) ||
                  (contact && !isANameKind(decided.kind) && asksForWorkDetails(part));
       if (decided.kind == FieldKind::kOrganisation) own = personsOwnAtWork(foldText(label), reading.kind, own);
-      own = own || saysItIsTheFiller(whole);  // "Entreprise · E-mail du contact (vous)"
+      // "Entreprise · E-mail du contact (vous)"; the payer's details under a billing address, not
+      // another's named in them ("Billing address · Student's name").
+      own = own || saysItIsTheFiller(whole) ||
+            (isBillingAddressHeading(foldText(decidedPart)) && !namesAnotherPerson(part));
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
+      decidedPart = part;
     } else if (decided.certainty < 0.9 && !headsAGroup(decided.kind) && reading.kind != decided.kind &&
                ((isAnswerable(reading.kind) && reading.certainty >= std::min(0.8, decided.certainty)) ||
                 readsAFieldNeverAnswered(reading.kind, reading.certainty)) &&
@@ -389,6 +394,16 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // "Kontaktperson · Telefon (Firma)"; "Entreprise · Personne à prévenir en cas d'urgence",
       // too long to be sure whose value it names: offered only.
       decided.offerOnly = true;
+    } else if (namesItMoreClosely(decided, decidedPart, reading, whole)) {
+      // "Lieferadresse · Straße und Nr.", "Name · Vor- und Nachname", "Address · Previous address"
+      decided.certainty = reading.certainty;
+      decided.alternative = reading.alternative;
+      decided.balanced = reading.balanced;
+      decidedPart = part;
+    } else if (namesAFieldWithANote(decided, decidedPart, reading, whole)) {
+      decided = reading;  // "Delivery address · Phone for delivery questions"
+      decided.offerOnly = true;
+      decidedPart = part;
     }
   }
   if (isAnswerable(decided.kind) && namesALaterPerson(label)) return {FieldKind::kSomeoneElse, 0.9};

@@ -124,6 +124,13 @@ class LabelReader {
   // house number)". Not one that names a person or a former value.
   bool leavesTheFieldAsItIs(std::string_view aside, const FieldReading& outside) const;
   // A part that names a field and nothing besides: "Email", "Date of birth (optional)".
+  // A later part of the heading's own kind that reads it more closely: surer, or only offered.
+  bool namesItMoreClosely(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
+                          std::string_view part) const;
+  // A later part that surely names a field of another kind, with a note on it: "Delivery
+  // address · Phone for delivery questions". Not a hint on the heading's value.
+  bool namesAFieldWithANote(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
+                            std::string_view part) const;
   bool namesOnlyAField(std::string_view part) const;
   // Part n, a heading read as free text for its word "details" only ("Company details", "Address
   // details"): what the rest of it names, which heads the fields after it, where the next part

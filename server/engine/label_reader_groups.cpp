@@ -41,13 +41,16 @@ bool LabelReader::namesAFieldNeverAnswered(FieldKind heading, std::string_view h
   }
   FieldKind restKind = readFolded(rest).kind;
   // A number of the organisation itself: "Pracodawca · NIP pracodawcy", "Company · Company VAT number".
-  // Under an organisation, a word beside a field no value answers names it in another language:
-  // "Azienda · Codice coupon", "Azienda · Numero ordine".
+  // Under an organisation or an address, a word beside a field no value answers names it in
+  // another language: "Azienda · Codice coupon", "Indirizzo di spedizione · Numero ordine".
   std::vector<std::string> others;
   for (const std::string& w : foldedWords(rest)) {
     if (!isListed(fieldNameFillers(), w)) others.push_back(w);
   }
-  bool nameInOtherWords = heading == FieldKind::kOrganisation && !work && later.certainty >= 0.9 &&
+  // Not a number under an address, which is as often a hint that the address hold it ("Adresse ·
+  // Numéro obligatoire", "Address · Enter house number").
+  bool nameInOtherWords = (heading == FieldKind::kOrganisation || (address && later.kind != FieldKind::kOtherNumber)) &&
+                          !work && later.certainty >= 0.9 &&
                           others.size() <= 1 && namesAFieldOnly(bare) && !asksToInclude(bare) && !saysHowToWriteIt(bare) &&
                           readFolded(folded).kind == later.kind;
   return onlyItsName || nameInOtherWords || isOrganisationsDetail(restKind) ||
@@ -161,27 +164,79 @@ bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view
                                    const FieldReading& later, std::string_view part) const {
   if (!colonClosedLabels(decidedPart).empty()) return false;
   if (decided.certainty < 0.9 && !headsAGroup(decided.kind)) return true;  // "Sign up · Role"
-  if (decided.kind != FieldKind::kOrganisation || !namesAFieldOnly(part)) return false;
-  // Not a hint on the organisation's name: "Arbeitgeber · inkl. Rechtsform", "Bedrijf · Volgens
-  // KvK", "Azienda · es. Fratelli Rossi", "Company · Optional", "Company · As registered".
+  // Under an address, a field of its own ("Delivery address · Gender", "Address · Flat number"),
+  // but not the address's line ("Address · Line 1") or a heading of it ("Adresse · Privat").
+  bool address = decided.kind == FieldKind::kStreetAddress && !decided.offerOnly;
+  if ((decided.kind != FieldKind::kOrganisation && !address) || !namesAFieldOnly(part)) return false;
+  if (address) {
+    static constexpr std::string_view kLines[] = {"line", "ligne", "linea", "zeile", "regel", "linha", "linia",
+                                                  "строка", "adresszeile"};
+    std::vector<std::string> words = foldedWords(part);
+    if (anyListed(kLines, words) || isOwnAddressHeading(foldText(part))) return false;
+  }
+  // Not a hint on the organisation's name or the address: "Arbeitgeber · inkl. Rechtsform", "Bedrijf ·
+  // Volgens KvK", "Azienda · es. Fratelli Rossi", "Company · Optional", "Company · As registered",
+  // "Adresse · Keine Packstation", "住所 · 部屋番号も入力".
   static constexpr std::string_view kHints[] = {
       "as", "exactly", "zoals", "wie", "comme", "como", "come", "jak", "как", "only", "nur", "seulement", "solo",
       "apenas", "alleen", "tylko", "только", "optional", "optioneel", "facoltativo", "opcional", "optionnel",
       "freiwillig", "fakultativ", "opcjonalnie", "необязательно", "if", "falls", "si", "se", "indien", "facultatif",
       "sofern", "soweit", "vorhanden", "pflichtfeld", "applicable", "max", "characters", "zeichen", "current",
-      "recent", "nieobowiazkowe", "obbligatorio", "obrigatorio", "obligatorio", "obligatoire", "required"};
-  static const std::vector<std::string> kCjkHints =
-      foldedPhrases({"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수"});
+      "recent", "nieobowiazkowe", "obbligatorio", "obrigatorio", "obligatorio", "obligatoire", "required", "same",
+      "identique", "gleich", "igual", "uguale", "moglich", "possible", "accepted", "welcome", "обязательно", "обязателен",
+      // ... and what to add to it: "Address · Add house number", "Indirizzo · Aggiungi il civico".
+      "add", "aggiungi", "ajoutez", "ajouter", "anade", "anadir", "adicione", "dodaj", "voeg", "добавьте",
+      // ... and with what: "Firma · Z formą prawną", "Адрес · С номером дома".
+      "z", "с"};
+  static const std::vector<std::string> kCjkHints = foldedPhrases(
+      {"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수", "까지", "입력", "入力"});
   std::vector<std::string> words = foldedWords(part);
   // A question asks for something of its own: "Firma · Wie viele Mitarbeiter?".
-  if (part.find('?') != std::string_view::npos) return true;
+  if (!address && part.find('?') != std::string_view::npos) return true;
   bool hint = asksToInclude(part) || saysHowToWriteIt(part) || opensWithAnExample(part) ||
               containsAny(foldText(part), kCjkHints) ||
               (!words.empty() && isListed(kHints, words.front())) ||
               std::any_of(words.begin(), words.end(), [](const std::string& w) {
                 return (isListed(kHints, w) && w.size() > 3) || w.starts_with("inclu") || w.starts_with("inkl");
               });
-  return !hint && !namesTheOrganisationsName(decided.kind, decidedPart, later, part, part);
+  return !hint && (address || !namesTheOrganisationsName(decided.kind, decidedPart, later, part, part));
+}
+
+bool LabelReader::namesItMoreClosely(const FieldReading& decided, std::string_view decidedPart,
+                                     const FieldReading& later, std::string_view part) const {
+  return later.kind == decided.kind && !decided.offerOnly &&
+         (later.certainty > decided.certainty || asksForAFormerValue(part)) && namesOnlyAField(part) &&
+         colonClosedLabels(part).empty() && colonClosedLabels(decidedPart).empty();
+}
+
+bool LabelReader::namesAFieldWithANote(const FieldReading& decided, std::string_view decidedPart,
+                                       const FieldReading& later, std::string_view part) const {
+  if (!headsAGroup(decided.kind) || !isAnswerable(later.kind) || later.kind == decided.kind || later.certainty < 0.9 ||
+      later.kind == FieldKind::kUsername || !colonClosedLabels(part).empty() || !colonClosedLabels(decidedPart).empty() ||
+      namesOnlyAField(part)) {
+    return false;  // a field named alone is read against the heading before; "Name · Nickname not allowed"
+  }
+  if (asksToInclude(part) || saysHowToWriteIt(part) || opensWithAnExample(part) || !negatedWords(part).empty()) {
+    return false;
+  }
+  // The field's name comes first, the note after it; not a note that speaks of another field
+  // ("Name · We'll email a confirmation", "Name · As on your email", "이름 · 이메일에 표시됩니다"),
+  // nor a short word of two senses ("Nom · Tel qu'il figure sur votre pièce d'identité").
+  CharStats chars = charStats(part);
+  if (chars.han + chars.hangul + chars.kana > 0) return false;
+  // Nor a note on what the heading's value is used for: "First name · Email personalisation".
+  // Nor a condition on it: "Address line 1 · Company name, if applicable".
+  static constexpr std::string_view kPurposes[] = {
+      "personalise", "personalize", "personalisation", "personalization", "notifications", "alerts", "updates",
+      "receipt", "receipts", "confirmation", "newsletter", "signature", "рассылки", "рассылка", "if", "falls",
+      "wenn", "si", "se", "indien", "jesli", "если", "applicable"};
+  std::vector<std::string> words = foldedWords(part);
+  if (words.empty() || anyListed(kPurposes, words)) return false;
+  // A company's own name under its heading: "Company · Legal name of your business".
+  if (decided.kind == FieldKind::kOrganisation && isANameKind(later.kind)) return false;
+  // "E-mail" folds to two words.
+  std::string first = words[0].size() == 1 && words.size() > 1 ? words[0] + " " + words[1] : words[0];
+  return first.size() > 3 && readFolded(foldText(first)).kind == later.kind;
 }
 
 bool LabelReader::namesOnlyAField(std::string_view part) const {

@@ -16,7 +16,8 @@ constexpr std::string_view kIncludes[] = {
     "include", "including", "incl", "inc", "inkl", "inklusive", "incluye", "incluya", "with", "mit", "avec", "con",
     "com", "met", "without", "ohne", "sans", "sin", "senza", "sem", "zonder", "bez", "без", "included", "incluido",
     "inclus", "incluse", "incluso", "inclusa", "inbegrepen", "einschl", "einschliesslich", "samt", "inclusief",
-    "incluyendo", "incluant", "incluindo", "includendo", "inclusive", "exclude", "omit", "weglassen"};
+    "incluyendo", "incluant", "incluindo", "includendo", "inclusive", "exclude", "omit", "weglassen", "wraz",
+    "lacznie", "keine", "kein", "включая", "включительно"};
 
 const std::vector<std::string>& cjkIncludes() {
   static const std::vector<std::string> kCjk = foldedPhrases({"含む", "を含", "包括", "包含", "포함"});

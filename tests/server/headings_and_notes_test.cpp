@@ -136,5 +136,65 @@ TEST(AnswerEngine, HeadingsAndNotesKeepTheRightValue) {
   });
 }
 
+TEST(LabelReader, FieldsUnderAnAddressHeading) {
+  expectKinds({
+      // German and Dutch addresses named in one word read as addresses, the company's offered.
+      {"Lieferadresse", FieldKind::kStreetAddress},
+      {"Rechnungsanschrift", FieldKind::kStreetAddress},
+      {"Bezorgadres", FieldKind::kStreetAddress},
+      {"Gesch\u00E4ftsadresse", FieldKind::kStreetAddress},
+      // A field no value answers, named in other words under an address, is refused; a number
+      // there may be a hint that the address hold it.
+      {"Indirizzo di spedizione \u00B7 Codice coupon", FieldKind::kPromoCode},
+      {"Adresse \u00B7 Num\u00E9ro obligatoire", FieldKind::kStreetAddress},
+      {"Address \u00B7 Include house number", FieldKind::kStreetAddress},
+      // A place of birth under an address is no line of it.
+      {"Adresse de facturation \u00B7 Ville de naissance", FieldKind::kCity},
+      // A field of another kind named with a note: that field, not the heading's value.
+      {"Delivery address \u00B7 Phone for delivery questions", FieldKind::kPhone},
+      {"Company \u00B7 Email address for invoices", FieldKind::kEmail},
+      // Not a note that only speaks of another field, nor a word of two senses.
+      {"First name \u00B7 Email personalisation", FieldKind::kGivenName},
+      {"Name \u00B7 We'll email a confirmation", FieldKind::kFullName},
+      {"Nom \u00B7 Tel qu'il figure sur votre pi\u00E8ce d'identit\u00E9", FieldKind::kFamilyName},
+      {"Company \u00B7 Legal name of your business", FieldKind::kOrganisation},
+  });
+  auto offered = [](const char* label) { return engine().labels().read(label).offerOnly; };
+  // Beside an address, a field no word names is only offered the address; a hint on the
+  // address, its line or a heading of it still has it inserted.
+  for (const char* label : {"Delivery address \u00B7 Gender", "Address \u00B7 Flat number",
+                            "\u4F4F\u6240 \u00B7 \u4E01\u76EE",  // 住所 · 丁目
+                            "Delivery address \u00B7 Previous address", "Billing address \u00B7 City of birth",
+                            "Shipping address \u00B7 Email"}) {
+    EXPECT_TRUE(offered(label)) << label;
+  }
+  for (const char* label : {"Address \u00B7 Line 1", "Address \u00B7 Optional", "Adresse \u00B7 Keine Packstation",
+                            "Adres \u00B7 Z numerem domu", "Indirizzo \u00B7 Aggiungi il civico",
+                            "Address \u00B7 Same as billing", "Billing address \u00B7 Email",
+                            "Rechnungsadresse \u00B7 Vorname", "Firma \u00B7 Z form\u0105 prawn\u0105"}) {
+    EXPECT_FALSE(offered(label)) << label;
+  }
+  // Another person named under a billing address stays offered.
+  EXPECT_TRUE(offered("Billing address \u00B7 Student's name"));
+}
+
+TEST(AnswerEngine, AnAddressHeadingGivesItsValueOnlyToItsFields) {
+  auto history = list({{"S:index0", "Hauptstra\u00DFe 5"},
+                       {"N:index0", "Anna M\u00FCller"},
+                       {"C:index0", "Berlin"},
+                       {"E:index0", "anna@example.com"},
+                       {"P:index0", "+49 30 1234567"}});
+  expectChoices({
+      {"Lieferadresse", history, 0, true},
+      {"Address \u00B7 Line 1", history, 0, true},
+      {"Delivery address \u00B7 Gender", history, 0, false},
+      {"Delivery address \u00B7 Phone for delivery questions", history, 4, false},
+      {"Billing address \u00B7 Email", history, 3, true},
+      {"Shipping address \u00B7 Email", history, 3, false},
+      {"Adresse de facturation \u00B7 Ville de naissance", history, 2, false},
+      {"Indirizzo di spedizione \u00B7 Codice coupon", history, std::nullopt},
+  });
+}
+
 }  // namespace
 }  // namespace oskel::answer

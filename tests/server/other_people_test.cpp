@@ -19,6 +19,10 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
                    {"E:index0", "anna@example.com"}});
   expectChoices({
       {"Name des Hausarztes", own, std::nullopt},
+      {"Name des Werbers", own, std::nullopt},
+      {"Nom de votre manager", own, std::nullopt},
+      {"Nome de quem indicou", own, std::nullopt},
+      {"Name of the travel agent", own, std::nullopt},
       {"Teléfono del médico", own, std::nullopt},
       {"主治医の電話番号", own, std::nullopt},
       {"Nom du bénéficiaire", own, std::nullopt},

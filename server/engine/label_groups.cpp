@@ -203,7 +203,8 @@ bool isOwnAddressHeading(const std::string& folded) {
       "do", "del", "livraison", "facturation", "envio", "facturacion", "entrega", "cobranca", "faturamento",
       "spedizione", "fatturazione", "consegna", "lieferadresse", "rechnungsadresse", "wohnadresse",
       "privatadresse", "postadresse", "lieferanschrift", "rechnungsanschrift", "wohnanschrift", "bezorgadres",
-      "factuuradres", "woonadres", "postadres", "logradouro", "dostawy", "faktury", "zamieszkania", "доставки",
+      "factuuradres", "woonadres", "postadres", "meldeadresse", "versandadresse", "versandanschrift", "verzendadres",
+      "afleveradres", "logradouro", "dostawy", "faktury", "zamieszkania", "доставки",
       "проживания", "permanent", "rozliczeniowy", "korespondencji", "do korespondencji", "платежный", "регистрации",
       "residenza", "residencial", "domicilio", "postale", "faturacao", "correspondencia", "correspondance",
       "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige",
@@ -223,6 +224,21 @@ bool isBillingAddressHeading(const std::string& folded) {
        "платежный"});
   static const std::vector<std::string> kCjk = foldedPhrases({"账单", "請求先", "ご請求先", "청구지"});
   return isOwnAddressHeading(folded) && (containsAny(folded, kLatin) || containsAny(folded, kCjk));
+}
+
+bool asksForThePayersOwn(std::string_view part, FieldKind kind) {
+  static constexpr std::string_view kOthers[] = {
+      "accounting", "accounts", "bookkeeper", "bookkeeping", "finance", "department", "reception", "main", "office",
+      "alternative", "alternate", "secondary", "backup", "second", "other", "additional", "comptabilite",
+      "comptable", "secondaire", "contabilidad", "contabilita", "amministrazione", "administratie", "boekhouding",
+      "ksiegowosci", "buchhaltung", "zweite", "weitere", "secundario", "secondario", "бухгалтерии", "participant",
+      "partecipante", "deelnemer", "uczestnika", "participante", "teilnehmer", "teilnehmers", "участника",
+      "studente", "ученика", "eleve", "alumno", "aluno", "schuler", "schulers"};
+  static const std::vector<std::string> kCjk = foldedPhrases({"财务", "会計", "経理", "회계", "学生", "参加者", "참가자"});
+  std::string folded = foldText(part);
+  std::vector<std::string> words = foldedWords(part);
+  if (kind != FieldKind::kOrganisation && (anyListed(kOthers, words) || containsAny(folded, kCjk))) return false;
+  return !namesAnotherPerson(part);
 }
 
 bool speaksOfAFormerValue(std::string_view text) {

@@ -66,6 +66,10 @@ bool isOwnAddressHeading(const std::string& folded);
 // "Billing address", "Rechnungsadresse", "Adresse de facturation", "請求先".
 bool isBillingAddressHeading(const std::string& folded);
 
+// A field under a billing address that asks for the payer's own value of `kind`: not a
+// department's or a second one ("Accounting email", "Alternative phone"), nor a participant's.
+bool asksForThePayersOwn(std::string_view part, FieldKind kind);
+
 // Whether `text` speaks of a value had before or elsewhere at all: "previous", "Geburtsort", "旧住所".
 bool speaksOfAFormerValue(std::string_view text);
 

@@ -11,8 +11,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
      "privatanschrift|heimadresse|alamat|alamat lengkap|آدرس|نشانی|"
      "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
-     "adrese|adresas|aadress|lieferadresse|rechnungsadresse|lieferanschrift|rechnungsanschrift|versandadresse|"
-     "versandanschrift|bezorgadres|verzendadres|afleveradres|meldeadresse"},
+     "adrese|adresas|aadress"},
+    // One-word addresses of German and Dutch, alone: "Name (Lieferadresse)" is a name, "Meldeadresse seit" a date.
+    {FieldKind::kStreetAddress, 15, KeywordMatch::kWhole,
+     "lieferadresse|rechnungsadresse|lieferanschrift|rechnungsanschrift|versandadresse|versandanschrift|"
+     "bezorgadres|verzendadres|afleveradres|meldeadresse"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
      "street address|address line 1|address 1|address1|addressline1|"
      "strasse und hausnummer|strasse hausnummer|strasse nr|strasse hausnr|numero et rue|"

@@ -374,7 +374,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // "Entreprise · E-mail du contact (vous)"; the payer's details under a billing address, not
       // another's named in them ("Billing address · Student's name").
       own = own || saysItIsTheFiller(whole) ||
-            (isBillingAddressHeading(foldText(decidedPart)) && !namesAnotherPerson(part));
+            (isBillingAddressHeading(foldText(decidedPart)) && asksForThePayersOwn(part, reading.kind));
       decided = reading;
       decided.offerOnly = decided.offerOnly || !own;
       decidedPart = part;
@@ -395,14 +395,17 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       // too long to be sure whose value it names: offered only.
       decided.offerOnly = true;
     } else if (namesItMoreClosely(decided, decidedPart, reading, whole)) {
-      // "Lieferadresse · Straße und Nr.", "Name · Vor- und Nachname", "Address · Previous address"
+      // Surer: "Lieferadresse · Straße und Nr.", "Name · Vor- und Nachname"; a former value, which
+      // the part names: "Address · Previous address".
       decided.certainty = reading.certainty;
       decided.alternative = reading.alternative;
       decided.balanced = reading.balanced;
       decidedPart = part;
     } else if (namesAFieldWithANote(decided, decidedPart, reading, whole)) {
-      decided = reading;  // "Delivery address · Phone for delivery questions"
-      decided.offerOnly = true;
+      // "Delivery address · Phone for delivery questions"; the payer's own under a billing address.
+      bool own = isBillingAddressHeading(foldText(decidedPart)) && asksForThePayersOwn(whole, reading.kind);
+      decided = reading;
+      decided.offerOnly = !own;
       decidedPart = part;
     }
   }

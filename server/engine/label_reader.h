@@ -124,7 +124,7 @@ class LabelReader {
   // house number)". Not one that names a person or a former value.
   bool leavesTheFieldAsItIs(std::string_view aside, const FieldReading& outside) const;
   // A part that names a field and nothing besides: "Email", "Date of birth (optional)".
-  // A later part of the heading's own kind that reads it more closely: surer, or only offered.
+  // A later part of the heading's own kind that reads it more closely: surer, or a former value.
   bool namesItMoreClosely(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
                           std::string_view part) const;
   // A later part that surely names a field of another kind, with a note on it: "Delivery

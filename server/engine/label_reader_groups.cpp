@@ -160,6 +160,18 @@ std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind 
   return rest;
 }
 
+namespace {
+
+// "With" and what the value holds: "Firma · Z formą prawną", "Адрес · С номером дома"; not "z. Hd.".
+bool withWhat(const std::vector<std::string>& words) {
+  static constexpr std::string_view kWith[] = {"z", "с"};
+  static constexpr std::string_view kWhat[] = {"numer", "номер", "form", "кварт", "дом", "kod"};
+  return words.size() > 1 && isListed(kWith, words[0]) &&
+         std::any_of(std::begin(kWhat), std::end(kWhat), [&](std::string_view w) { return words[1].starts_with(w); });
+}
+
+}  // namespace
+
 bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view decidedPart,
                                    const FieldReading& later, std::string_view part) const {
   if (!colonClosedLabels(decidedPart).empty()) return false;
@@ -167,6 +179,8 @@ bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view
   // Under an address, a field of its own ("Delivery address · Gender", "Address · Flat number"),
   // but not the address's line ("Address · Line 1") or a heading of it ("Adresse · Privat").
   bool address = decided.kind == FieldKind::kStreetAddress && !decided.offerOnly;
+  // A question asks for something of its own: "Lieferadresse · Wie sind Sie auf uns aufmerksam geworden?".
+  if (address && part.find('?') != std::string_view::npos) return true;
   if ((decided.kind != FieldKind::kOrganisation && !address) || !namesAFieldOnly(part)) return false;
   if (address) {
     static constexpr std::string_view kLines[] = {"line", "ligne", "linea", "zeile", "regel", "linha", "linia",
@@ -186,19 +200,36 @@ bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view
       "identique", "gleich", "igual", "uguale", "moglich", "possible", "accepted", "welcome", "обязательно", "обязателен",
       // ... and what to add to it: "Address · Add house number", "Indirizzo · Aggiungi il civico".
       "add", "aggiungi", "ajoutez", "ajouter", "anade", "anadir", "adicione", "dodaj", "voeg", "добавьте",
-      // ... and with what: "Firma · Z formą prawną", "Адрес · С номером дома".
-      "z", "с"};
+      // ... and which address it is, and how to find it: "Adresse · Privat", "Address · Start typing".
+      "privat", "private", "personal", "personnelle", "domicile", "particular", "privato", "prywatny", "домашний",
+      "home", "hauptwohnsitz", "wohnsitz", "residencia", "residence", "zamieszkania", "жительства", "mandatory",
+      "pflichtangabe", "erforderlich", "wymagane", "обязательное", "verplicht", "typing", "autocomplete",
+      "location", "taper", "escribir", "uniquement", "postbus", "vollstandig",
+      // ... and its legal form: "Company · Legal form required".
+      "legal", "rechtsform", "rechtsvorm", "juridique", "juridica", "giuridica", "prawna"};
   static const std::vector<std::string> kCjkHints = foldedPhrases(
-      {"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수", "까지", "입력", "入力"});
-  std::vector<std::string> words = foldedWords(part);
+      {"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수", "까지", "입력", "入力", "必填", "お住まい", "거주지"});
   // A question asks for something of its own: "Firma · Wie viele Mitarbeiter?".
   if (!address && part.find('?') != std::string_view::npos) return true;
-  bool hint = asksToInclude(part) || saysHowToWriteIt(part) || opensWithAnExample(part) ||
-              containsAny(foldText(part), kCjkHints) ||
+  // A field's name marked as required or optional is still that field: "Delivery address · Gender
+  // (optional)", "住所 · 性別 必須"; the mark alone is a hint ("Company · Optional", "会社名 · 任意").
+  static const std::vector<std::string> kCjkMarks = foldedPhrases({"必須", "필수", "必填", "任意", "선택", "选填", "可选"});
+  std::string text = withoutRequirement(foldText(withoutAsides(part, labelAsides(part))));
+  for (const std::string& mark : kCjkMarks) {
+    if (text.size() > mark.size() && text.ends_with(mark)) text = text.substr(0, text.size() - mark.size() + 1);
+  }
+  std::vector<std::string> words = foldedWords(text);
+  if (words.empty()) {
+    text = std::string(part);  // the mark alone, or a hint in an aside alone: read as it stands
+    words = foldedWords(part);
+  }
+  bool hint = asksToInclude(text) || saysHowToWriteIt(text) || opensWithAnExample(part) ||
+              containsAny(foldText(text), kCjkHints) ||
               (!words.empty() && isListed(kHints, words.front())) ||
               std::any_of(words.begin(), words.end(), [](const std::string& w) {
                 return (isListed(kHints, w) && w.size() > 3) || w.starts_with("inclu") || w.starts_with("inkl");
-              });
+              }) ||
+              withWhat(words);
   return !hint && (address || !namesTheOrganisationsName(decided.kind, decidedPart, later, part, part));
 }
 
@@ -216,7 +247,12 @@ bool LabelReader::namesAFieldWithANote(const FieldReading& decided, std::string_
       namesOnlyAField(part)) {
     return false;  // a field named alone is read against the heading before; "Name · Nickname not allowed"
   }
-  if (asksToInclude(part) || saysHowToWriteIt(part) || opensWithAnExample(part) || !negatedWords(part).empty()) {
+  // "E-mail" folds to two words, the first of them Italian "and".
+  std::string folded = foldText(part);
+  for (std::size_t at = folded.find(" e mail "); at != std::string::npos; at = folded.find(" e mail ")) {
+    folded.replace(at, 8, " email ");
+  }
+  if (asksToInclude(folded) || saysHowToWriteIt(folded) || opensWithAnExample(part) || !negatedWords(part).empty()) {
     return false;
   }
   // The field's name comes first, the note after it; not a note that speaks of another field
@@ -230,13 +266,11 @@ bool LabelReader::namesAFieldWithANote(const FieldReading& decided, std::string_
       "personalise", "personalize", "personalisation", "personalization", "notifications", "alerts", "updates",
       "receipt", "receipts", "confirmation", "newsletter", "signature", "рассылки", "рассылка", "if", "falls",
       "wenn", "si", "se", "indien", "jesli", "если", "applicable"};
-  std::vector<std::string> words = foldedWords(part);
+  std::vector<std::string> words = foldedWords(folded);
   if (words.empty() || anyListed(kPurposes, words)) return false;
   // A company's own name under its heading: "Company · Legal name of your business".
   if (decided.kind == FieldKind::kOrganisation && isANameKind(later.kind)) return false;
-  // "E-mail" folds to two words.
-  std::string first = words[0].size() == 1 && words.size() > 1 ? words[0] + " " + words[1] : words[0];
-  return first.size() > 3 && readFolded(foldText(first)).kind == later.kind;
+  return words[0].size() > 3 && readFolded(foldText(words[0])).kind == later.kind;
 }
 
 bool LabelReader::namesOnlyAField(std::string_view part) const {

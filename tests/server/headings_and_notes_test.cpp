@@ -158,6 +158,11 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
       {"Name \u00B7 We'll email a confirmation", FieldKind::kFullName},
       {"Nom \u00B7 Tel qu'il figure sur votre pi\u00E8ce d'identit\u00E9", FieldKind::kFamilyName},
       {"Company \u00B7 Legal name of your business", FieldKind::kOrganisation},
+      {"Billing address \u00B7 E-mail for invoices", FieldKind::kEmail},
+      // The one-word addresses name the field only alone.
+      {"Name (Lieferadresse)", FieldKind::kFullName},
+      {"Meldeadresse seit", FieldKind::kUnknown},
+      {"Versandadresse \u00B7 Hausnummer", FieldKind::kOtherNumber},
   });
   auto offered = [](const char* label) { return engine().labels().read(label).offerOnly; };
   // Beside an address, a field no word names is only offered the address; a hint on the
@@ -165,13 +170,17 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
   for (const char* label : {"Delivery address \u00B7 Gender", "Address \u00B7 Flat number",
                             "\u4F4F\u6240 \u00B7 \u4E01\u76EE",  // 住所 · 丁目
                             "Delivery address \u00B7 Previous address", "Billing address \u00B7 City of birth",
-                            "Shipping address \u00B7 Email"}) {
+                            "Shipping address \u00B7 Email", "Delivery address \u00B7 Gender (optional)",
+                            "Lieferadresse \u00B7 Wie sind Sie auf uns aufmerksam geworden?", "Firma \u00B7 z. Hd.",
+                            "Billing address \u00B7 Accounting email", "Billing address \u00B7 Alternative phone"}) {
     EXPECT_TRUE(offered(label)) << label;
   }
   for (const char* label : {"Address \u00B7 Line 1", "Address \u00B7 Optional", "Adresse \u00B7 Keine Packstation",
                             "Adres \u00B7 Z numerem domu", "Indirizzo \u00B7 Aggiungi il civico",
                             "Address \u00B7 Same as billing", "Billing address \u00B7 Email",
-                            "Rechnungsadresse \u00B7 Vorname", "Firma \u00B7 Z form\u0105 prawn\u0105"}) {
+                            "Rechnungsadresse \u00B7 Vorname", "Firma \u00B7 Z form\u0105 prawn\u0105",
+                            "Company \u00B7 Legal form required", "Rechnungsadresse \u00B7 E-Mail f\u00FCr Rechnungen",
+                            "Adresse \u00B7 Privat"}) {
     EXPECT_FALSE(offered(label)) << label;
   }
   // Another person named under a billing address stays offered.

@@ -4,7 +4,6 @@
 
 #include <unicode/regex.h>
 
-#include "engine/date_order.h"
 #include "engine/example_label.h"
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
@@ -232,62 +231,6 @@ std::vector<std::string_view> labelParts(std::string_view label) {
     if (sep == std::string_view::npos) return parts;
     label.remove_prefix(sep + kSeparator.size());
   }
-}
-
-FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
-  std::vector<LabelAside> asides = labelAsides(whole);
-  const bool oneLabel = colonClosedLabels(whole).empty();
-  FieldReading outside;
-  if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)), false, oneLabel);
-  AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, asides, outside);
-  *read = aside.trimmed.empty() ? std::string(whole) : aside.trimmed;
-  if (aside.unclear) return {FieldKind::kUnclear, 0.9};
-  std::string folded = foldText(*read);
-  std::string withoutFormat = withoutDateFormat(folded);
-  // Parts of a name merge only outside asides: "Given names (if you have only one name, enter
-  // it as your family name)" asks for the given names, "Given name(s) and surname" for both.
-  bool merge = oneLabel;
-  if (std::vector<LabelAside> kept = labelAsides(*read); merge && !kept.empty()) {
-    merge = readFolded(foldText(withoutAsides(*read, kept)), false, true).kind == FieldKind::kFullName;
-  }
-  FieldReading reading = readStreetWithNumber(*read, readFolded(withoutFormat, false, merge));
-  // The format of a whole date makes the field a date: only a date of birth is answered.
-  // "At current address since (DD/MM/YYYY)" asks for a date, not the address.
-  if (withoutFormat != folded && isAnswerable(reading.kind) && reading.kind != FieldKind::kBirthDate) {
-    return {FieldKind::kDatePart, 0.95};
-  }
-  if (!aside.trimmed.empty() && isAnswerable(reading.kind)) {
-    // A name without one of its parts is the other part: "Name (without first name)".
-    bool aName = reading.kind == FieldKind::kFullName || reading.kind == FieldKind::kGivenName ||
-                 reading.kind == FieldKind::kFamilyName;
-    if (aName && aside.ruledOutPart != FieldKind::kUnknown) {
-      reading.kind = aside.ruledOutPart == FieldKind::kGivenName ? FieldKind::kFamilyName : FieldKind::kGivenName;
-      reading.alternative = FieldKind::kUnknown;
-    }
-    // A loose word left after a long aside is as unsure as it was inside the sentence.
-    if (reading.certainty <= 0.71 && foldedWords(whole).size() > 5) reading.certainty *= 0.45;
-  }
-  // An address or a number to reach someone by, with a company in an aside: the person's
-  // own when the label asks for work details ("Work phone (company)") or the aside speaks
-  // of the address's domain ("Email (domain must match your company)"); else maybe the
-  // company's ("Phone (your employer)", "Email (company HR)"); never the company's name.
-  // A number in an aside of purpose is no number field: "E-mail (for the invoice)". Other
-  // asides name what the field wants: "Name (first)", "Phone (IMEI)", "Website (launch date)".
-  bool contact = outside.kind == FieldKind::kEmail || outside.kind == FieldKind::kPhone ||
-                 outside.kind == FieldKind::kUrl;
-  if (contact && outside.certainty >= 0.92) {
-    bool company = reading.kind == FieldKind::kOrganisation ||
-                   (reading.kind == FieldKind::kStreetAddress && reading.offerOnly);  // "company address"
-    if (company) {
-      bool own = asksForWorkDetails(withoutAsides(whole, asides)) || speaksOfADomain(asides);
-      return own ? outside : FieldReading{FieldKind::kUnclear, 0.9};
-    }
-    if (reading.kind == FieldKind::kOtherNumber && givesAPurpose(asides)) return outside;
-  }
-  if (reading.kind == FieldKind::kUnknown) {
-    if (std::string apart = spelledApart(*read); !apart.empty()) reading = readFolded(foldText(apart));
-  }
-  return reading;
 }
 
 FieldReading LabelReader::read(std::string_view label) const { return read(label, true); }

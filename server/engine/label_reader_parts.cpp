@@ -1,6 +1,6 @@
 // The label reader's reading of one " · " part: its asides and date formats, labels of several
-// fields run together ("Vorname: Nachname:"), and an organisation's contact details ("Firma Telefon" is a phone
-// number, not the company's name; "Firma E-Mail" the person's address at work).
+// fields run together ("Vorname: Nachname:"), and an organisation's contact details ("Firma
+// Telefon" is a phone number, not the company's name; "Firma E-Mail" the person's address at work).
 #include <algorithm>
 #include <string>
 #include <string_view>

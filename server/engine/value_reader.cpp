@@ -262,7 +262,11 @@ double ValueReader::city(std::string_view text) const {
   // "株式会社タナカ", "Lindqvist Bygg AB": a name with a company's legal form is no town
   // ("College Station", with a word that companies use too, may well be one).
   if (organisation(text) >= 0.9) return 0.0;
-  return ws.size() == 1 && lex.endsLikeAFamilyName(text, f) ? 0.2 : 0.4;
+  // Nor, likely, a Japanese given name ("太郎", "健介"): endings that no town's name has.
+  static constexpr std::string_view kGivenEndings[] = {"郎", "朗", "介", "助", "輔", "彦", "雄", "吾", "翔", "哉", "菜", "恵"};
+  bool given = s.han == s.letters && std::any_of(std::begin(kGivenEndings), std::end(kGivenEndings),
+                                                 [&](std::string_view e) { return text.size() > e.size() && text.ends_with(e); });
+  return ws.size() == 1 && (given || lex.endsLikeAFamilyName(text, f)) ? 0.2 : 0.4;
 }
 
 double ValueReader::region(std::string_view text) const {

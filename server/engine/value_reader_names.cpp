@@ -71,7 +71,10 @@ double ValueReader::fullName(std::string_view text) const {
       return 0.3;
     }
     if (ws.size() == 1 && s.hangul == s.letters && s.letters == 3) return 0.85;
-    if (ws.size() == 1 && s.hangul == s.letters && (s.letters == 2 || s.letters == 4)) return 0.55;
+    // Two syllables after a family name's ("민준": 민 is one) are still mostly a given name: never
+    // sure enough to insert as the whole name.
+    if (ws.size() == 1 && s.hangul == s.letters && s.letters == 2) return 0.4;
+    if (ws.size() == 1 && s.hangul == s.letters && s.letters == 4) return 0.55;
     if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
     return 0.0;
   }

@@ -233,7 +233,9 @@ bool asksForThePayersOwn(std::string_view part, FieldKind kind) {
       "comptable", "secondaire", "contabilidad", "contabilita", "amministrazione", "administratie", "boekhouding",
       "ksiegowosci", "buchhaltung", "zweite", "weitere", "secundario", "secondario", "бухгалтерии", "participant",
       "partecipante", "deelnemer", "uczestnika", "participante", "teilnehmer", "teilnehmers", "участника",
-      "studente", "ученика", "eleve", "alumno", "aluno", "schuler", "schulers"};
+      "studente", "ученика", "eleve", "alumno", "aluno", "schuler", "schulers", "attendee", "delegate", "player",
+      "athlete", "camper", "tenant", "huesped", "ospite", "hospede", "gast", "gastes", "goscia", "гостя",
+      "extension"};
   static const std::vector<std::string> kCjk = foldedPhrases({"财务", "会計", "経理", "회계", "学生", "参加者", "참가자"});
   std::string folded = foldText(part);
   std::vector<std::string> words = foldedWords(part);
@@ -269,7 +271,15 @@ bool asksForAFormerValue(std::string_view part) {
   // "Email used for previous purchases", "Home · Country".
   static constexpr std::string_view kNoteWords[] = {"for", "used", "use", "welcome", "if", "when", "from", "same",
                                                      "as", "like", "or", "and", "please", "bitte", "pour", "para"};
-  if (!speaksOfAFormerValue(part)) return false;  // the cheap test first: most names have no such word
+  // ... or one of a place elsewhere: where a document was issued, a trip's end, an event's venue.
+  static const std::vector<std::string> kElsewhere = paddedPhrases(
+      {"of issue", "issuing", "issued", "de delivrance", "de expedicion", "de emision", "wydania", "выдачи",
+       "ausstellungsland", "ausstellungsort", "van afgifte", "di rilascio", "de emissao", "destination",
+       "de destino", "назначения", "event", "venue", "incident"});
+  auto speaksOfIt = [&](std::string_view text) {
+    return speaksOfAFormerValue(text) || containsAny(foldText(text), kElsewhere);
+  };
+  if (!speaksOfIt(part)) return false;  // the cheap test first: most names have no such word
   std::string bare = withoutAsides(part, labelAsides(part));
   CharStats chars = charStats(bare);
   std::vector<std::string> words = foldedWords(bare);
@@ -286,7 +296,7 @@ bool asksForAFormerValue(std::string_view part) {
       folded.replace(at, phrase.size(), " ");
     }
   }
-  return speaksOfAFormerValue(folded);
+  return speaksOfIt(folded);
 }
 
 bool namesABirthplace(std::string_view part) {

@@ -345,10 +345,17 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.balanced = reading.balanced;
       decidedPart = part;
     } else if (namesAFieldWithANote(decided, decidedPart, reading, whole)) {
-      // "Delivery address · Phone for delivery questions"; the payer's own under a billing address.
-      bool own = isBillingAddressHeading(foldText(decidedPart)) && asksForThePayersOwn(whole, reading.kind);
+      // "Delivery address · Phone for delivery questions"; the payer's own under a billing address,
+      // and a line of the person's own address ("Address · State or province").
+      std::string heading = foldText(decidedPart);
+      bool own = (isBillingAddressHeading(heading) && asksForThePayersOwn(whole, reading.kind)) ||
+                 (inOneGroup(decided.kind, reading.kind) && isALineOfAnAddress(reading.kind) &&
+                  isOwnAddressHeading(heading));
       decided = reading;
-      decided.offerOnly = !own;
+      decided.offerOnly = decided.offerOnly || !own;
+      decidedPart = part;
+    } else if (refusesBesideAnAddress(decided, decidedPart, reading, whole)) {
+      decided = reading;  // "Lieferadresse · Nachricht an den Fahrer"
       decidedPart = part;
     }
   }

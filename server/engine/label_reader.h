@@ -131,6 +131,11 @@ class LabelReader {
   // address · Phone for delivery questions". Not a hint on the heading's value.
   bool namesAFieldWithANote(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
                             std::string_view part) const;
+  // A field no value answers beside the person's own address, named with more words or a note:
+  // "Lieferadresse · Nachricht an den Fahrer", "Billing address · Anything else we should know?".
+  // Not a hint on the address: "Address · No PO boxes".
+  bool refusesBesideAnAddress(const FieldReading& decided, std::string_view decidedPart, const FieldReading& later,
+                              std::string_view part) const;
   bool namesOnlyAField(std::string_view part) const;
   // Part n, a heading read as free text for its word "details" only ("Company details", "Address
   // details"): what the rest of it names, which heads the fields after it, where the next part

@@ -160,17 +160,6 @@ std::string LabelReader::withoutKeywordsOf(const std::string& folded, FieldKind 
   return rest;
 }
 
-namespace {
-
-// "With" and what the value holds: "Firma · Z formą prawną", "Адрес · С номером дома"; not "z. Hd.".
-bool withWhat(const std::vector<std::string>& words) {
-  static constexpr std::string_view kWith[] = {"z", "с"};
-  static constexpr std::string_view kWhat[] = {"numer", "номер", "form", "кварт", "дом", "kod"};
-  return words.size() > 1 && isListed(kWith, words[0]) &&
-         std::any_of(std::begin(kWhat), std::end(kWhat), [&](std::string_view w) { return words[1].starts_with(w); });
-}
-
-}  // namespace
 
 bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view decidedPart,
                                    const FieldReading& later, std::string_view part) const {
@@ -179,8 +168,9 @@ bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view
   // Under an address, a field of its own ("Delivery address · Gender", "Address · Flat number"),
   // but not the address's line ("Address · Line 1") or a heading of it ("Adresse · Privat").
   bool address = decided.kind == FieldKind::kStreetAddress && !decided.offerOnly;
-  // A question asks for something of its own: "Lieferadresse · Wie sind Sie auf uns aufmerksam geworden?".
-  if (address && part.find('?') != std::string_view::npos) return true;
+  // A question asks for something of its own ("Lieferadresse · Wie sind Sie auf uns aufmerksam
+  // geworden?"), unless it asks where: "Address · Where do you live?".
+  if (address && part.find('?') != std::string_view::npos) return !asksWhere(part);
   if ((decided.kind != FieldKind::kOrganisation && !address) || !namesAFieldOnly(part)) return false;
   if (address) {
     static constexpr std::string_view kLines[] = {"line", "ligne", "linea", "zeile", "regel", "linha", "linia",
@@ -188,49 +178,10 @@ bool LabelReader::offersTheHeading(const FieldReading& decided, std::string_view
     std::vector<std::string> words = foldedWords(part);
     if (anyListed(kLines, words) || isOwnAddressHeading(foldText(part))) return false;
   }
-  // Not a hint on the organisation's name or the address: "Arbeitgeber · inkl. Rechtsform", "Bedrijf ·
-  // Volgens KvK", "Azienda · es. Fratelli Rossi", "Company · Optional", "Company · As registered",
-  // "Adresse · Keine Packstation", "住所 · 部屋番号も入力".
-  static constexpr std::string_view kHints[] = {
-      "as", "exactly", "zoals", "wie", "comme", "como", "come", "jak", "как", "only", "nur", "seulement", "solo",
-      "apenas", "alleen", "tylko", "только", "optional", "optioneel", "facoltativo", "opcional", "optionnel",
-      "freiwillig", "fakultativ", "opcjonalnie", "необязательно", "if", "falls", "si", "se", "indien", "facultatif",
-      "sofern", "soweit", "vorhanden", "pflichtfeld", "applicable", "max", "characters", "zeichen", "current",
-      "recent", "nieobowiazkowe", "obbligatorio", "obrigatorio", "obligatorio", "obligatoire", "required", "same",
-      "identique", "gleich", "igual", "uguale", "moglich", "possible", "accepted", "welcome", "обязательно", "обязателен",
-      // ... and what to add to it: "Address · Add house number", "Indirizzo · Aggiungi il civico".
-      "add", "aggiungi", "ajoutez", "ajouter", "anade", "anadir", "adicione", "dodaj", "voeg", "добавьте",
-      // ... and which address it is, and how to find it: "Adresse · Privat", "Address · Start typing".
-      "privat", "private", "personal", "personnelle", "domicile", "particular", "privato", "prywatny", "домашний",
-      "home", "hauptwohnsitz", "wohnsitz", "residencia", "residence", "zamieszkania", "жительства", "mandatory",
-      "pflichtangabe", "erforderlich", "wymagane", "обязательное", "verplicht", "typing", "autocomplete",
-      "location", "taper", "escribir", "uniquement", "postbus", "vollstandig",
-      // ... and its legal form: "Company · Legal form required".
-      "legal", "rechtsform", "rechtsvorm", "juridique", "juridica", "giuridica", "prawna"};
-  static const std::vector<std::string> kCjkHints = foldedPhrases(
-      {"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수", "까지", "입력", "入力", "必填", "お住まい", "거주지"});
   // A question asks for something of its own: "Firma · Wie viele Mitarbeiter?".
   if (!address && part.find('?') != std::string_view::npos) return true;
-  // A field's name marked as required or optional is still that field: "Delivery address · Gender
-  // (optional)", "住所 · 性別 必須"; the mark alone is a hint ("Company · Optional", "会社名 · 任意").
-  static const std::vector<std::string> kCjkMarks = foldedPhrases({"必須", "필수", "必填", "任意", "선택", "选填", "可选"});
-  std::string text = withoutRequirement(foldText(withoutAsides(part, labelAsides(part))));
-  for (const std::string& mark : kCjkMarks) {
-    if (text.size() > mark.size() && text.ends_with(mark)) text = text.substr(0, text.size() - mark.size() + 1);
-  }
-  std::vector<std::string> words = foldedWords(text);
-  if (words.empty()) {
-    text = std::string(part);  // the mark alone, or a hint in an aside alone: read as it stands
-    words = foldedWords(part);
-  }
-  bool hint = asksToInclude(text) || saysHowToWriteIt(text) || opensWithAnExample(part) ||
-              containsAny(foldText(text), kCjkHints) ||
-              (!words.empty() && isListed(kHints, words.front())) ||
-              std::any_of(words.begin(), words.end(), [](const std::string& w) {
-                return (isListed(kHints, w) && w.size() > 3) || w.starts_with("inclu") || w.starts_with("inkl");
-              }) ||
-              withWhat(words);
-  return !hint && (address || !namesTheOrganisationsName(decided.kind, decidedPart, later, part, part));
+  return !hintsAtTheHeadingsValue(part) &&
+         (address || !namesTheOrganisationsName(decided.kind, decidedPart, later, part, part));
 }
 
 bool LabelReader::namesItMoreClosely(const FieldReading& decided, std::string_view decidedPart,
@@ -247,10 +198,10 @@ bool LabelReader::namesAFieldWithANote(const FieldReading& decided, std::string_
       namesOnlyAField(part)) {
     return false;  // a field named alone is read against the heading before; "Name · Nickname not allowed"
   }
-  // "E-mail" folds to two words, the first of them Italian "and".
+  // "E-mail", "E-mailadres" fold to two words, the first of them Italian "and".
   std::string folded = foldText(part);
-  for (std::size_t at = folded.find(" e mail "); at != std::string::npos; at = folded.find(" e mail ")) {
-    folded.replace(at, 8, " email ");
+  for (std::size_t at = folded.find(" e mail"); at != std::string::npos; at = folded.find(" e mail")) {
+    folded.replace(at, 7, " email");
   }
   if (asksToInclude(folded) || saysHowToWriteIt(folded) || opensWithAnExample(part) || !negatedWords(part).empty()) {
     return false;
@@ -261,16 +212,34 @@ bool LabelReader::namesAFieldWithANote(const FieldReading& decided, std::string_
   CharStats chars = charStats(part);
   if (chars.han + chars.hangul + chars.kana > 0) return false;
   // Nor a note on what the heading's value is used for: "First name · Email personalisation".
-  // Nor a condition on it: "Address line 1 · Company name, if applicable".
+  // A purpose after "for" is the field's own: "Email for order confirmation". Nor a condition on
+  // it: "Address line 1 · Company name, if applicable".
   static constexpr std::string_view kPurposes[] = {
       "personalise", "personalize", "personalisation", "personalization", "notifications", "alerts", "updates",
-      "receipt", "receipts", "confirmation", "newsletter", "signature", "рассылки", "рассылка", "if", "falls",
-      "wenn", "si", "se", "indien", "jesli", "если", "applicable"};
+      "receipt", "receipts", "confirmation", "newsletter", "signature", "рассылки", "рассылка"};
+  static constexpr std::string_view kFor[] = {"for", "fur", "pour", "para", "per", "voor", "dla", "для"};
+  static constexpr std::string_view kConditions[] = {"if", "falls", "wenn", "si", "se", "indien", "jesli", "если",
+                                                      "applicable"};
   std::vector<std::string> words = foldedWords(folded);
-  if (words.empty() || anyListed(kPurposes, words)) return false;
+  if (words.empty() || anyListed(kConditions, words)) return false;
+  if (anyListed(kPurposes, words) && !anyListed(kFor, words)) return false;
   // A company's own name under its heading: "Company · Legal name of your business".
   if (decided.kind == FieldKind::kOrganisation && isANameKind(later.kind)) return false;
   return words[0].size() > 3 && readFolded(foldText(words[0])).kind == later.kind;
+}
+
+bool LabelReader::refusesBesideAnAddress(const FieldReading& decided, std::string_view decidedPart,
+                                         const FieldReading& later, std::string_view part) const {
+  bool address = decided.kind == FieldKind::kStreetAddress || isALineOfAnAddress(decided.kind);
+  // Not a number or a street's name, which a note on the address speaks of as often ("Address ·
+  // Don't forget the house number", "地址 · 含门牌号"); a requirement mark here says the address
+  // must hold it: "Adresse · Numéro obligatoire".
+  std::string folded = foldText(part);
+  bool piece = later.kind == FieldKind::kOtherNumber || later.kind == FieldKind::kStreetName;
+  return address && !piece && !decided.offerOnly && readsAFieldNeverAnswered(later.kind, later.certainty) &&
+         withoutRequirement(folded) == folded &&
+         colonClosedLabels(part).empty() && colonClosedLabels(decidedPart).empty() &&
+         isOwnAddressHeading(foldText(decidedPart)) && !hintsAtTheHeadingsValue(part);
 }
 
 bool LabelReader::namesOnlyAField(std::string_view part) const {

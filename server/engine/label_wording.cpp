@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/example_label.h"
+#include "engine/label_asides.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -23,6 +25,15 @@ const std::vector<std::string>& cjkIncludes() {
   static const std::vector<std::string> kCjk = foldedPhrases({"含む", "を含", "包括", "包含", "포함"});
   return kCjk;
 }
+
+// "With" and what the value holds: "Firma · Z formą prawną", "Адрес · С номером дома"; not "z. Hd.".
+bool withWhat(const std::vector<std::string>& words) {
+  static constexpr std::string_view kWith[] = {"z", "с"};
+  static constexpr std::string_view kWhat[] = {"numer", "номер", "form", "кварт", "дом", "kod"};
+  return words.size() > 1 && isListed(kWith, words[0]) &&
+         std::any_of(std::begin(kWhat), std::end(kWhat), [&](std::string_view w) { return words[1].starts_with(w); });
+}
+
 
 }  // namespace
 
@@ -120,6 +131,64 @@ std::string withoutRequirement(const std::string& folded) {
     if (folded.size() > w.size() && folded.ends_with(w)) return folded.substr(0, folded.size() - w.size() + 1);
   }
   return folded;
+}
+
+bool hintsAtTheHeadingsValue(std::string_view part) {
+  static constexpr std::string_view kHints[] = {
+      "as", "exactly", "zoals", "wie", "comme", "como", "come", "jak", "как", "only", "nur", "seulement", "solo",
+      "apenas", "alleen", "tylko", "только", "optional", "optioneel", "facoltativo", "opcional", "optionnel",
+      "freiwillig", "fakultativ", "opcjonalnie", "необязательно", "if", "falls", "si", "se", "indien", "facultatif",
+      "sofern", "soweit", "vorhanden", "pflichtfeld", "applicable", "max", "characters", "zeichen", "current",
+      "recent", "nieobowiazkowe", "obbligatorio", "obrigatorio", "obligatorio", "obligatoire", "required", "same",
+      "identique", "gleich", "igual", "uguale", "moglich", "possible", "accepted", "welcome", "обязательно", "обязателен",
+      // ... and what to add to it: "Address · Add house number", "Indirizzo · Aggiungi il civico".
+      "add", "aggiungi", "ajoutez", "ajouter", "anade", "anadir", "adicione", "dodaj", "voeg", "добавьте",
+      // ... and which address it is, and how to find it: "Adresse · Privat", "Address · Start typing".
+      "privat", "private", "personal", "personnelle", "domicile", "particular", "privato", "prywatny", "домашний",
+      "home", "hauptwohnsitz", "wohnsitz", "residencia", "residence", "zamieszkania", "жительства", "mandatory",
+      "pflichtangabe", "erforderlich", "wymagane", "обязательное", "verplicht", "typing", "autocomplete",
+      "location", "taper", "escribir", "uniquement", "postbus", "vollstandig",
+      // ... and requests to write it so: "Address · Enter house number", "Adresse · Bitte mit Hausnummer".
+      "enter", "please", "bitte", "veuillez", "prosze",
+      // ... and its legal form: "Company · Legal form required".
+      "legal", "rechtsform", "rechtsvorm", "juridique", "juridica", "giuridica", "prawna"};
+  static const std::vector<std::string> kCjkHints = foldedPhrases(
+      {"任意", "全角", "正式名称", "선택", "选填", "可选", "必須", "필수", "까지", "입력", "入力", "必填", "お住まい", "거주지"});
+  // A field's name marked as required or optional is still that field: "Delivery address · Gender
+  // (optional)", "住所 · 性別 必須"; the mark alone is a hint ("Company · Optional", "会社名 · 任意").
+  static const std::vector<std::string> kCjkMarks = foldedPhrases({"必須", "필수", "必填", "任意", "선택", "选填", "可选"});
+  std::string text = withoutRequirement(foldText(withoutAsides(part, labelAsides(part))));
+  for (const std::string& mark : kCjkMarks) {
+    if (text.size() > mark.size() && text.ends_with(mark)) text = text.substr(0, text.size() - mark.size() + 1);
+  }
+  std::vector<std::string> words = foldedWords(text);
+  if (words.empty()) {
+    text = std::string(part);  // the mark alone, or a hint in an aside alone: read as it stands
+    words = foldedWords(part);
+  }
+  // A note opened with its word and a colon: "Address · Note: no PO boxes", "Adresse · Hinweis: keine Packstation".
+  static constexpr std::string_view kNotes[] = {"note", "notes", "hinweis", "remarque", "nota", "opmerking", "uwaga",
+                                                "примечание", "comments", "remarks", "important", "wichtig",
+                                                "attention", "achtung", "atencion", "attenzione", "atencao"};
+  std::size_t colon = part.find(':');
+  std::vector<std::string> partWords = foldedWords(part);
+  if (colon != std::string_view::npos && trimText(part.substr(colon + 1)).size() > 0 && !partWords.empty() &&
+      isListed(kNotes, partWords.front())) {
+    return true;
+  }
+  return asksToInclude(text) || saysHowToWriteIt(text) || opensWithAnExample(part) ||
+         containsAny(foldText(text), kCjkHints) || (!words.empty() && isListed(kHints, words.front())) ||
+         std::any_of(words.begin(), words.end(), [](const std::string& w) {
+           return (isListed(kHints, w) && w.size() > 3) || w.starts_with("inclu") || w.starts_with("inkl");
+         }) ||
+         withWhat(words);
+}
+
+bool asksWhere(std::string_view part) {
+  static constexpr std::string_view kWhere[] = {"where", "wo", "ou", "donde", "dove", "waar", "где", "gdzie", "onde"};
+  static const std::vector<std::string> kCjk = foldedPhrases({"어디", "どこ", "哪里"});
+  std::vector<std::string> words = foldedWords(part);
+  return (!words.empty() && isListed(kWhere, words.front())) || containsAny(foldText(part), kCjk);
 }
 
 }  // namespace oskel::answer

@@ -28,4 +28,13 @@ bool saysHowToWriteIt(std::string_view part);
 // postcode", "With house number", "상세주소 포함"; not "Postcode and city", "Celular com DDD".
 bool asksToInclude(std::string_view part);
 
+// A part beside a heading that only hints at the heading's value: "Arbeitgeber · inkl.
+// Rechtsform", "Azienda · es. Fratelli Rossi", "Company · Optional", "Company · As registered",
+// "Adresse · Keine Packstation", "Address · Enter house number", "住所 · 部屋番号も入力". A
+// field's name with a requirement mark is none: "Delivery address · Gender (optional)".
+bool hintsAtTheHeadingsValue(std::string_view part);
+
+// A question that asks where: "Where do you live?", "Wo wohnen Sie?", "어디에 사시나요?".
+bool asksWhere(std::string_view part);
+
 }  // namespace oskel::answer

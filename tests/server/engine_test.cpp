@@ -272,6 +272,10 @@ TEST(AnswerEngine, ValuesNoWordListKnows) {
       {"City", list({{"A:index0", "Thiago"}, {"B:index0", "Campinas"}, {"C:index0", "thiago.mourao@uol.com.br"}}), 1u},
       {"City", list({{"A:index0", "Lindqvist"}, {"B:index0", "linnea_l"}}), std::nullopt},
       {"City", list({{"A:index0", "김민준"}, {"B:index0", "minjun.kim@naver.com"}}), std::nullopt},
+      // Two Hangul syllables alone are never inserted as the whole name; a Japanese given name is no town.
+      {"Full name", list({{"A:index0", "민준"}, {"B:index0", "minjun_kim"}}), std::nullopt},
+      {"Full name", list({{"A:index0", "민준"}, {"B:index0", "김민준"}}), 1u, true},
+      {"Votre ville :", list({{"A:index0", "太郎"}, {"B:index0", "株式会社タナカ"}}), std::nullopt},
       // A word that begins a company's name is no person's given name.
       {"First name", list({{"A:index0", "Rossi"}, {"B:index0", "Rossi Design S.r.l."}}), std::nullopt},
       {"City", list({{"A:index0", "Brasil"}, {"B:index0", "Thiago Carvalho"}}), std::nullopt},

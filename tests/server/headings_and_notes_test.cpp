@@ -163,6 +163,12 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
       {"Name (Lieferadresse)", FieldKind::kFullName},
       {"Meldeadresse seit", FieldKind::kUnknown},
       {"Versandadresse \u00B7 Hausnummer", FieldKind::kOtherNumber},
+      // A field no value answers beside an address, named with a note; a note on the address.
+      {"Lieferadresse \u00B7 Nachricht an den Fahrer", FieldKind::kComment},
+      {"Billing address \u00B7 Anything else we should know?", FieldKind::kComment},
+      {"Address \u00B7 Note: no PO boxes", FieldKind::kStreetAddress},
+      {"Address \u00B7 Don't forget the house number", FieldKind::kStreetAddress},
+      {"Address \u00B7 State or province", FieldKind::kRegion},
   });
   auto offered = [](const char* label) { return engine().labels().read(label).offerOnly; };
   // Beside an address, a field no word names is only offered the address; a hint on the
@@ -172,7 +178,8 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
                             "Delivery address \u00B7 Previous address", "Billing address \u00B7 City of birth",
                             "Shipping address \u00B7 Email", "Delivery address \u00B7 Gender (optional)",
                             "Lieferadresse \u00B7 Wie sind Sie auf uns aufmerksam geworden?", "Firma \u00B7 z. Hd.",
-                            "Billing address \u00B7 Accounting email", "Billing address \u00B7 Alternative phone"}) {
+                            "Billing address \u00B7 Accounting email", "Billing address \u00B7 Alternative phone",
+                            "Billing address \u00B7 Attendee name", "Country of issue", "Venue address"}) {
     EXPECT_TRUE(offered(label)) << label;
   }
   for (const char* label : {"Address \u00B7 Line 1", "Address \u00B7 Optional", "Adresse \u00B7 Keine Packstation",
@@ -180,7 +187,8 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
                             "Address \u00B7 Same as billing", "Billing address \u00B7 Email",
                             "Rechnungsadresse \u00B7 Vorname", "Firma \u00B7 Z form\u0105 prawn\u0105",
                             "Company \u00B7 Legal form required", "Rechnungsadresse \u00B7 E-Mail f\u00FCr Rechnungen",
-                            "Adresse \u00B7 Privat"}) {
+                            "Adresse \u00B7 Privat", "Address \u00B7 Where do you live?", "Address \u00B7 State or province",
+                            "Billing address \u00B7 Email for receipts"}) {
     EXPECT_FALSE(offered(label)) << label;
   }
   // Another person named under a billing address stays offered.

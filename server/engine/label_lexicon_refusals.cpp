@@ -94,7 +94,12 @@ constexpr LabelKeywordGroup kGroups[] = {
      "drivers license number|driver s license number|driving licence number|notice period|kundigungsfrist|"
      "salary expectations|gehaltsvorstellung|pretentions salariales|expectativa salarial|years of experience|"
      "dietary requirements|special requests|pronouns|preferred contact method|eintrittstermin|"
-     "fruhester eintrittstermin|bestellnummer|auftragsnummer"},
+     "fruhester eintrittstermin|bestellnummer|auftragsnummer|"
+     // What a provider, a device or a company's kind is, not the person's detail.
+     "mobile operator|mobile provider|mobile carrier|current mobile provider|operateur mobile|"
+     "мобильный оператор|phone model|email provider|company type|type of company|"
+     "type of organisation|type of organization|business type|type of business|tipo de empresa|"
+     "type d entreprise|legal form|rechtsform|forme juridique|forma juridica|forma giuridica|forma prawna"},
     {FieldKind::kOtherNumber, 27, KeywordMatch::kAnywhere, "国籍|국적"},
     // The country of a citizenship is a nationality, not where the person lives.
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
@@ -213,7 +218,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "пароль|salasana|jelszo|heslo|adgangskode|passord|losenord|passphrase|recovery word|pin|"
      "passcode|secure|security answer|secret answer|answer|challenge answer|security question|"
      "secret question|kata sandi|رمز عبور|парола|sifre|sifreniz|parola|κωδικος|κωδικος προσβασης|lozinka|"
-     "parole|slaptazodis|palavra passe"},
+     "parole|slaptazodis|palavra passe|"
+     // Questions a security answer is given to.
+     "in what city were you born|what city were you born in|in welcher stadt wurden sie geboren|"
+     "dans quelle ville etes vous ne|en que ciudad naciste|childhood nickname|name of your first employer|"
+     "favourite city|favorite city|name of your first pet|first pet s name|mother s maiden name"},
     {FieldKind::kPassword, 60, KeywordMatch::kPrefix,
      "passw|kennw|salasan|jelsz"},
     {FieldKind::kPassword, 60, KeywordMatch::kAnywhere,

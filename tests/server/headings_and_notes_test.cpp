@@ -169,6 +169,10 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
       {"Address \u00B7 Note: no PO boxes", FieldKind::kStreetAddress},
       {"Address \u00B7 Don't forget the house number", FieldKind::kStreetAddress},
       {"Address \u00B7 State or province", FieldKind::kRegion},
+      // A provider's, a device's or a company's kind is no detail of the person's.
+      {"Company type", FieldKind::kOtherNumber},
+      {"Mobile operator", FieldKind::kOtherNumber},
+      {"In what city were you born?", FieldKind::kPassword},
   });
   auto offered = [](const char* label) { return engine().labels().read(label).offerOnly; };
   // Beside an address, a field no word names is only offered the address; a hint on the

@@ -274,8 +274,8 @@ bool asksForAFormerValue(std::string_view part) {
   // ... or one of a place elsewhere: where a document was issued, a trip's end, an event's venue.
   static const std::vector<std::string> kElsewhere = paddedPhrases(
       {"of issue", "issuing", "issued", "de delivrance", "de expedicion", "de emision", "wydania", "выдачи",
-       "ausstellungsland", "ausstellungsort", "van afgifte", "di rilascio", "de emissao", "destination",
-       "de destino", "назначения", "event", "venue", "incident"});
+       "ausstellungsland", "ausstellungsort", "van afgifte", "di rilascio", "de emissao", "event", "venue",
+       "incident"});
   auto speaksOfIt = [&](std::string_view text) {
     return speaksOfAFormerValue(text) || containsAny(foldText(text), kElsewhere);
   };

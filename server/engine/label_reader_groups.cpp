@@ -193,7 +193,9 @@ bool LabelReader::namesItMoreClosely(const FieldReading& decided, std::string_vi
 
 bool LabelReader::namesAFieldWithANote(const FieldReading& decided, std::string_view decidedPart,
                                        const FieldReading& later, std::string_view part) const {
-  if (!headsAGroup(decided.kind) || !isAnswerable(later.kind) || later.kind == decided.kind || later.certainty < 0.9 ||
+  // Sure of the later field, or a name's word, which is never surer: "Rechnungsadresse · Name auf der Rechnung".
+  double sure = isANameKind(later.kind) ? 0.7 : 0.9;
+  if (!headsAGroup(decided.kind) || !isAnswerable(later.kind) || later.kind == decided.kind || later.certainty < sure ||
       later.kind == FieldKind::kUsername || !colonClosedLabels(part).empty() || !colonClosedLabels(decidedPart).empty() ||
       namesOnlyAField(part)) {
     return false;  // a field named alone is read against the heading before; "Name · Nickname not allowed"

@@ -186,9 +186,16 @@ bool hintsAtTheHeadingsValue(std::string_view part) {
 
 bool asksWhere(std::string_view part) {
   static constexpr std::string_view kWhere[] = {"where", "wo", "ou", "donde", "dove", "waar", "где", "gdzie", "onde"};
-  static const std::vector<std::string> kCjk = foldedPhrases({"어디", "どこ", "哪里"});
+  // ... one lives or is sent things: not "Where do you work?", "Where should we leave your parcel?".
+  static constexpr std::string_view kLiveOrSend[] = {
+      "live", "reside", "wohnen", "wohnst", "habitez", "habites", "vives", "vive", "vivi", "abiti", "abita", "woon",
+      "woont", "живете", "живешь", "mieszkasz", "mieszka", "moras", "mora", "send", "deliver", "ship", "liefern",
+      "schicken", "envoyer", "livrer", "enviar", "enviamos", "entregar", "spedire", "spediamo", "consegnare",
+      "bezorgen", "versturen", "доставить", "wyslac", "dostarczyc"};
+  static const std::vector<std::string> kCjk = foldedPhrases({"어디에 사", "どこに住", "住在哪"});
   std::vector<std::string> words = foldedWords(part);
-  return (!words.empty() && isListed(kWhere, words.front())) || containsAny(foldText(part), kCjk);
+  return (!words.empty() && isListed(kWhere, words.front()) && anyListed(kLiveOrSend, words)) ||
+         containsAny(foldText(part), kCjk);
 }
 
 }  // namespace oskel::answer

@@ -34,7 +34,8 @@ bool asksToInclude(std::string_view part);
 // field's name with a requirement mark is none: "Delivery address · Gender (optional)".
 bool hintsAtTheHeadingsValue(std::string_view part);
 
-// A question that asks where: "Where do you live?", "Wo wohnen Sie?", "어디에 사시나요?".
+// A question that asks where one lives or is sent things: "Where do you live?", "Wo wohnen
+// Sie?", "Where should we deliver?", "어디에 사시나요?".
 bool asksWhere(std::string_view part);
 
 }  // namespace oskel::answer

@@ -173,6 +173,10 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
       {"Company type", FieldKind::kOtherNumber},
       {"Mobile operator", FieldKind::kOtherNumber},
       {"In what city were you born?", FieldKind::kPassword},
+      // Another person only mentioned in a note leaves the person's own field as it is.
+      {"Your email (we share it with the broker)", FieldKind::kEmail},
+      {"Uw naam (leidinggevende)", FieldKind::kFullName},
+      {"Broker email", FieldKind::kSomeoneElse},
   });
   auto offered = [](const char* label) { return engine().labels().read(label).offerOnly; };
   // Beside an address, a field no word names is only offered the address; a hint on the
@@ -183,7 +187,8 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
                             "Shipping address \u00B7 Email", "Delivery address \u00B7 Gender (optional)",
                             "Lieferadresse \u00B7 Wie sind Sie auf uns aufmerksam geworden?", "Firma \u00B7 z. Hd.",
                             "Billing address \u00B7 Accounting email", "Billing address \u00B7 Alternative phone",
-                            "Billing address \u00B7 Attendee name", "Country of issue", "Venue address"}) {
+                            "Billing address \u00B7 Attendee name", "Country of issue", "Venue address",
+                            "Address \u00B7 Where do you work?"}) {
     EXPECT_TRUE(offered(label)) << label;
   }
   for (const char* label : {"Address \u00B7 Line 1", "Address \u00B7 Optional", "Adresse \u00B7 Keine Packstation",

@@ -137,7 +137,9 @@ int main(int argc, char** argv) {
       }
     }
     if (misses && miss) {
-      std::printf("MISS [%s] %-40.40s kind=%-16s chose=%-30.30s conf=%.2f (%s)\n", c.group.c_str(), c.label.c_str(),
+      // "[city, none in history]": a field whose value the history does not hold, so any fill is wrong.
+      std::string group = c.rightIds.empty() && c.group != "no-answer" ? c.group + ", none in history" : c.group;
+      std::printf("MISS [%s] %-40.40s kind=%-16s chose=%-30.30s conf=%.2f (%s)\n", group.c_str(), c.label.c_str(),
                   std::string(oskel::answer::fieldKindName(a.kind)).c_str(),
                   chose ? c.candidates[*a.chosen].text.c_str() : "-", a.confidence, c.person.c_str());
     }

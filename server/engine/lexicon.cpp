@@ -192,7 +192,10 @@ constexpr const char* kLegalForms =
     "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
     "co|sa|sarl|sas|sasu|srl|spa|bv|nv|vof|ab|as|asa|aps|oy|oyj|kft|zrt|nyrt|sro|spzoo|ltda|lda|"
     "sl|pty|gk|kk|ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|有限公司|股份有限公司|公司|"
-    "주식회사|유한회사";
+    "주식회사|유한회사|"
+    // Turkish "Ltd. Şti.", Mexican "S.A. de C.V.", the Balkans' "d.o.o.", Iceland's "ehf.",
+    // Indonesia's "PT" and "Tbk", Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB".
+    "sti|decv|doo|ehf|pt|tbk|bhd|tnhh|uab";
 
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
@@ -209,9 +212,13 @@ constexpr const char* kStreetWords =
     "laan|gracht|plein|kade|singel|dreef|ulica|ul|aleja|al|plac|osiedle|os|улица|ул|проспект|"
     "пр|переулок|пер|шоссе|бульвар|площадь|vej|gade|gata|gatan|vagen|veien|katu|utca|"
     "namesti|trida|ulice|nabrezi|caddesi|cadde|sokak|sokagi|bulvari|bulvar|mahallesi|"
-    "alameda|carretera|ronda|glorieta|strada|kuja|straede";
+    "alameda|carretera|ronda|glorieta|strada|kuja|straede|"
+    // Ukrainian, Indonesian and Malay, Greek, Hungarian, Slovak, Romanian, Norwegian.
+    "vul|вул|вулиця|jl|jalan|odos|οδος|leoforos|λεωφορος|ut|korut|namestie|calea|bulevardul|vei|veg|vegen";
 
-constexpr const char* kStreetEndings = "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gatan|vagen|veien|katu|utca";
+constexpr const char* kStreetEndings =
+    "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
+    "katu|tie|utca";
 
 constexpr const char* kParticles = "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|al|el|ten|ter|zu|mc|st";
 

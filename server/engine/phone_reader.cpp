@@ -54,7 +54,9 @@ double phoneScore(std::string_view text) {
     if (util.Parse(number, region, &parsed) != PhoneNumberUtil::NO_PARSING_ERROR) continue;
     if (util.IsValidNumber(parsed)) {
       if (trunkPrefix || (separators > 0 && digits >= 9)) return 0.85;
-      return 0.6;  // a bare digit run: could as well be an order number
+      // A bare digit run could as well be an order number; one of seven digits, too short for
+      // a whole number nearly everywhere ("4829103"), is offered at most.
+      return separators == 0 && digits <= 7 ? 0.35 : 0.6;
     }
     possible = possible || util.IsPossibleNumber(parsed);
   }

@@ -89,8 +89,10 @@ struct ValueReader::Patterns {
     }
     return list;
   }
-  Pattern isoDate = compile(u"^(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})$");
-  Pattern dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})$");
+  // Hungarian writes the year first with a dot after each part ("1989. 05. 17."); Croatian and
+  // Serbian end the day-first form with one ("17.05.1989.").
+  Pattern isoDate = compile(u"^(\\d{4})(?:[-/]|\\.\\s?)(\\d{1,2})(?:[-/]|\\.\\s?)(\\d{1,2})\\.?$");
+  Pattern dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})\\.?$");
   Pattern cjkDate = compile(u"^(\\d{4})\\s?[\\u5E74\\uB144]\\s?(\\d{1,2})\\s?[\\u6708\\uC6D4]\\s?(\\d{1,2})\\s?[\\u65E5\\uC77C]?$");
   Pattern wordDate = compile(u"^(?:(\\d{1,2})\\.?\\s+\\p{L}+\\.?,?\\s+(\\d{4})|\\p{L}+\\.?\\s+(\\d{1,2}),?\\s+(\\d{4}))$");
   Pattern usernameShape = compile(u"^[\\p{L}\\p{N}._\\-]{3,32}$");
@@ -283,7 +285,7 @@ double ValueReader::region(std::string_view text) const {
         !std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); })) {
       return 0.0;
     }
-    bool named = fws.size() >= 2 && (lex.isRegionWord(fws.front()) || lex.isRegionWord(fws.back()));
+    bool named = namedWithARegionWord(text);
     bool shire = fws.size() == 1 && f.size() > 8 && f.ends_with("shire");
     return named || shire ? 0.75 : 0.0;
   }
@@ -292,6 +294,19 @@ double ValueReader::region(std::string_view text) const {
     return upper ? 0.6 : 0.0;
   }
   return 0.9;
+}
+
+bool ValueReader::namedWithARegionWord(std::string_view text) const {
+  std::vector<std::string> fws = foldedWords(text);
+  std::vector<std::string_view> ws = splitWords(text);
+  if (fws.size() < 2 || fws.size() > 4 || ws.size() != fws.size()) return false;
+  const Lexicon& lex = Lexicon::instance();
+  auto regionWord = [&](std::size_t k) {
+    // Swedish "län" folds to "lan", which is a given name elsewhere ("Nguyễn Thị Lan").
+    if (fws[k] == "lan") return ws[k].find("\xC3\xA4") != std::string_view::npos;
+    return lex.isRegionWord(fws[k]);
+  };
+  return regionWord(0) || regionWord(fws.size() - 1);
 }
 
 double ValueReader::country(std::string_view text) const {

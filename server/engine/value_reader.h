@@ -56,6 +56,9 @@ class ValueReader {
  private:
   bool matches(const icu::RegexPattern* pattern, std::string_view text) const;
   bool validHost(std::string_view host) const;
+  // A name of two to four words that begins or ends with the word for its kind of region:
+  // "Kisumu County", "County Galway", "Olomoucký kraj", "Västmanlands län".
+  bool namedWithARegionWord(std::string_view text) const;
   // The year of a calendar date written in one of the common forms, or 0.
   int dateYear(std::string_view text) const;
 

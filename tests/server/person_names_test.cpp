@@ -149,5 +149,23 @@ TEST(AnswerEngine, ANameOfSeveralPartsGetsTheWholeSavedName) {
   });
 }
 
+// "Kisumu County" is no person's name, so "Kisumu" begins no name: it went into a given-name
+// field with full certainty before, and is now only offered, as any word no list knows. Nor
+// is a bare order number a phone.
+TEST(AnswerEngine, PlacesAndNumbersThatLookLikeTheRightValue) {
+  auto history = list({{"R:index0", "Kisumu County"},
+                       {"C:index0", "Kisumu"},
+                       {"O:index0", "4829103"},
+                       {"B:index0", "1990.11.09."},
+                       {"M:index0", "wanjiru.k@gmail.com"}});
+  expectChoices({
+      {"First name", history, 1, false},
+      {"Full name", history, std::nullopt},
+      {"County", history, 0, true},
+      {"Phone", history, std::nullopt},
+      {"Date of birth", history, 3, true},
+  });
+}
+
 }  // namespace
 }  // namespace oskel::answer

@@ -57,6 +57,44 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_LT(v.username("1Z999AA10123456784"), 0.5);
 }
 
+// How people outside the lists' countries write what they copy.
+TEST(ValueReader, WritingsOfMoreCountries) {
+  const ValueReader& v = engine().values();
+  // Dates with a dot after each part, year first (Hungarian) or last (Croatian).
+  EXPECT_GE(v.birthDate("1989.05.17."), 0.85);
+  EXPECT_GE(v.birthDate("1989. 05. 17."), 0.85);
+  EXPECT_GE(v.birthDate("17.05.1989."), 0.85);
+  EXPECT_EQ(v.phone("1989.05.17."), 0.0);
+  EXPECT_EQ(v.date("1989.13.17."), 0.0);
+  // Seven bare digits are as likely an order number; separators or more digits read as a phone.
+  EXPECT_LT(v.phone("4829103"), 0.5);
+  EXPECT_GE(v.phone("482 91 03"), 0.5);
+  EXPECT_GE(v.phone("20123456"), 0.5);
+  EXPECT_GE(v.phone("4155550132"), 0.5);
+  // A name with the word for its kind of region is a region, not a person.
+  EXPECT_GE(v.region("Kisumu County"), 0.75);
+  EXPECT_GE(v.region("County Galway"), 0.75);
+  EXPECT_GE(v.region("Västmanlands län"), 0.75);
+  EXPECT_LT(v.fullName("Kisumu County"), 0.5);
+  EXPECT_LT(v.fullName("County Galway"), 0.5);
+  // ... but "Lan" is a given name, not Swedish "län" without its dots.
+  EXPECT_EQ(v.region("Nguyễn Thị Lan"), 0.0);
+  EXPECT_GE(v.fullName("Nguyễn Thị Lan"), 0.5);
+  // Streets named with Ukrainian, Indonesian, Greek, Hungarian, Norwegian and Finnish words.
+  for (const char* street : {"vul. Svobody 15", "Jl. Dago No. 88", "Odos Korinthou 45", "Andrássy út 12",
+                             "Munkegata 20", "Mannerheimintie 5", "Calea Victoriei 12"}) {
+    EXPECT_GE(v.street(street), 0.9) << street;
+  }
+  EXPECT_LT(v.street("Flight LH 2034 departs 07:45 from gate B12"), 0.5);
+  EXPECT_GE(v.fullName("Jan ter Horst"), 0.5);
+  // Legal forms of Turkey, Mexico, Indonesia, the Balkans.
+  for (const char* company : {"Demir Mobilya Ltd. Şti.", "Hernández Arquitectos S.A. de C.V.",
+                              "PT Wulandari Kreasi", "Horvat d.o.o."}) {
+    EXPECT_GE(v.organisation(company), 0.95) << company;
+    EXPECT_EQ(v.fullName(company), 0.0) << company;
+  }
+}
+
 TEST(ValueReader, DottedUserNamesAreNotHosts) {
   const ValueReader& v = engine().values();
   struct Case {

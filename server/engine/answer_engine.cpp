@@ -274,6 +274,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             // rivals: the address may be a colleague's, copied for a copy line.
             fit = std::min(0.96, fit + 0.1);
             result.handleSpelled[i] = true;
+          } else if (fit > kChooseFloor && fit <= 0.7 && context.handleSpellsAName()) {
+            // Words no list knows as a given name ("Belo Horizonte"), while the person's own
+            // address spells some other name: as likely a place or a brand. Offered only.
+            result.doubtful[i] = true;
           }
           break;
         case FieldKind::kCity:

@@ -67,14 +67,18 @@ bool CandidateContext::readSpelledByOwnHandle(std::size_t i) const {
     std::string last = asciiLetters(words.back(), umlauts);
     if (first.size() < 2 || last.size() < 2) return false;
     std::string initial = first.substr(0, 1);
+    // A family name of several words goes into handles as one run: "devries" for "de Vries".
+    std::string family;
+    for (std::size_t k = 1; k < words.size(); ++k) family += asciiLetters(words[k], umlauts);
     for (std::size_t h = 0; h < handles.size(); ++h) {
       if (ownHandleIsSite_[h]) continue;  // a site's host spells brands as well: bestbuy.com
       const std::vector<std::string>& w = handles[h];
       // "chidi.okonkwo", "okonkwo_chidi", "c.okonkwo"; or one run: "chidiokonkwo", "cokonkwo".
-      bool spelled = (w.size() >= 2 && (w.front() == first || w.front() == initial) && w.back() == last) ||
+      bool endsWithFamily = w.back() == last || (words.size() > 2 && w.back() == family);
+      bool spelled = (w.size() >= 2 && (w.front() == first || w.front() == initial) && endsWithFamily) ||
                      (w.size() >= 2 && w.front() == last && w.back() == first) ||
                      (w.size() == 1 && (w.front() == first + last || w.front() == last + first ||
-                                        w.front() == initial + last));
+                                        w.front() == initial + last || w.front() == first + family));
       // A name in a message is someone else's, whoever's address spells it.
       if (spelled) return !fromProse(i) && !mentionedInProse(i);
     }

@@ -167,5 +167,20 @@ TEST(AnswerEngine, PlacesAndNumbersThatLookLikeTheRightValue) {
   });
 }
 
+// Two words no list knows read as a name by their shape alone; where the person's own address
+// spells another name, they are as likely a town, and are only offered.
+TEST(AnswerEngine, AnUnknownPairBesideAnAddressThatSpellsAnotherName) {
+  expectChoices({
+      {"Full name", list({{"T:index0", "Belo Horizonte"}, {"M:index0", "lucas.ferreira@bol.com.br"}}), 0, false},
+      {"Full name", list({{"T:index0", "Belo Horizonte"}, {"M:index0", "info@example.com"}}), 0, true},
+      // A family name of several words is spelled as one run in the address.
+      {"Full name", list({{"N:index0", "Siobhán Ó Briain"}, {"M:index0", "siobhan.obriain@eircom.net"}}), 0, true},
+      {"Full name", list({{"T:index0", "Belo Horizonte"}, {"N:index0", "Siobhán Ó Briain"},
+                          {"M:index0", "siobhan.obriain@eircom.net"}}), 1, true},
+      {"Full name", list({{"T:index0", "Jawa Barat"}, {"N:index0", "Daan de Vries"}, {"M:index0", "daandevries"}}),
+       1, true},
+  });
+}
+
 }  // namespace
 }  // namespace oskel::answer

@@ -24,7 +24,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "이메일 주소|이메일주소|메일 주소|메일주소|电子邮件地址|邮件地址|邮箱地址|電子郵件地址|郵件地址|電郵地址|"
      "电子邮箱地址|電子信箱地址|ที่อยู่อีเมล"},
     {FieldKind::kEmail, 22, KeywordMatch::kWord,
-     "пошта|електронна пошта|ел пошта|електронна адреса|електронна поща|ел поща|"
+     "пошта|електронна пошта|ел пошта|електронна адреса|електронної пошти|адреса електронної пошти|е пошта|е пошти|ел пошти|електронна поща|ел поща|"
      "ηλεκτρονικο ταχυδρομειο|ταχυδρομειο|διευθυνση ηλεκτρονικου ταχυδρομειου|e mail cim|"
      "correu|correu electronic|posta electronica|eposti|e postur|netfang|elektroninis pastas|"
      "e pasts|e posti|dia chi email|thu dien tu"},
@@ -109,7 +109,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
-     "webbplats"},
+     "webbplats|вебсайт|веб сайт|verkkosivu|verkkosivut|verkkosivusto"},
     // A company's site is a web address, not the company's name.
     {FieldKind::kUrl, 30, KeywordMatch::kWord,
      "company website|company web site|company url|company homepage|business website|organisation website|"
@@ -171,7 +171,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kFullName, 12, KeywordMatch::kWord, "votre nom|ton nom", FieldKind::kFamilyName, true},
     {FieldKind::kFullName, 26, KeywordMatch::kWord,
      "full name|your full name|vollstandiger name|nombre completo|nome completo|"
-     "nom complet|votre nom complet|volledige naam|imie i nazwisko|jmeno a prijmeni|фио|ф и о|"
+     "nom complet|votre nom complet|volledige naam|imie i nazwisko|jmeno a prijmeni|фио|ф и о|піб|п і б|"
      "фамилия имя отчество|имя и фамилия|фамилия и имя|фамилия имя|имя фамилия|twoje imie|"
      "twoje imie i nazwisko|votre nom et prenom|nom et prenom|nom prenom|prenom nom|prenom et nom|"
      "name and surname|first and last name|vor und nachname|vor und zuname|vorname und nachname|"
@@ -257,7 +257,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "company|company name|organisation|organization|organisation name|organization name|org|"
      "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"
      "empresa|nombre de la empresa|azienda|societa|ragione sociale|bedrijf|bedrijfsnaam|"
-     "nazwa firmy|компания|организация|название компании|employer|institution|"
+     "nazwa firmy|компания|организация|название компании|компанія|організація|employer|institution|"
      "company organisation|company organization|business name|firmanavn|yritys|cég|cegnev|"
      "cég neve|school name|department|practice name|name of practice|praxisname|nom commercial|nom de la societe|denomination|"
      "denomination sociale|nom de votre entreprise|votre societe|organisme|firmenbezeichnung|"
@@ -313,7 +313,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "benutzer|brugernavn|brukernavn|anvandarnamn|kayttajatunnus|gebruikersnaam|gebruiker|"
      "usuario|nombre de usuario|nome de usuario|nome de utilizador|nome utente|"
      "nom d utilisateur|pseudo|pseudonyme|nick|nickname|nick name|nazwa uzytkownika|login uzytkownika|"
-     "имя пользователя|логин|ник|"
+     "имя пользователя|логин|ник|логін|ім я користувача|nume utilizator|nume de utilizator|"
      "prihlasovaci jmeno|uzivatelske jmeno|felhasznalonev|nimimerkki|member id|account name|"
      "account id|handle|login id|member login|anmeldename|benutzerkennung|"
      "nom de compte|nombre de cuenta|nome account|nazwa konta|учетная запись|"
@@ -345,7 +345,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "date de naissance|fecha de nacimiento|data di nascita|data de nascimento|geboortedatum|"
      "data urodzenia|дата рождения|datum narozeni|fodselsdato|fødselsdato|födelsedatum|syntymaaika|"
      "szuletesi datum|born|tanggal lahir|дата на раждане|dogum tarihi|data nasterii|data de nastere|"
-     "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد"},
+     "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد|"
+     "дата народження|datum narodenia|ngay sinh"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,
      "生年月日|出生日期|생년월일|วันเกิด"},
     // Arabic, Hebrew, Hindi and Vietnamese. The bare words for "name" count only on their own:

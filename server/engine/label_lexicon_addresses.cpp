@@ -7,7 +7,7 @@ namespace {
 
 constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWord,
-     "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|adresa|cim|"
+     "address|adresse|adres|direccion|domicilio|indirizzo|endereco|morada|адрес|адреса|adresa|cim|"
      "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
      "privatanschrift|heimadresse|alamat|alamat lengkap|آدرس|نشانی|"
      "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
@@ -71,7 +71,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,
      "postcode huisnummer|postcode en huisnummer|zip|zip code|zipcode|postal code|postcode|post code|postal|plz|postleitzahl|code postal|"
      "cp|codigo postal|cap|codice postale|codigo de postal|postnummer|postnr|kod pocztowy|kod|"
-     "psc|почтовый индекс|индекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
+     "psc|почтовый индекс|индекс|поштовий індекс|індекс|irányítószám|iranyitoszam|postinumero|cep|zip postal code|"
      "zip postal|postal zip|c a p|c p|npa|eircode|zip postcode|postcode zip|your zip|your postcode|"
      "posta kodu|codice avviamento postale|numero postal|postal index|почтовый код|"
      "الرمز البريدي|کد پستی|מיקוד|kode pos|пощенски код|пощ код|ταχυδρομικος κωδικας|τ κ|cod postal|"
@@ -82,7 +82,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "郵便番号|邮编|邮政编码|우편번호|รหัสไปรษณีย์"},
     {FieldKind::kCity, 28, KeywordMatch::kWord,
      "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
-     "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|"
+     "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|місто|"
      "mesto|obec|kaupunki|paikkakunta|varos|település|telepules|city town|location city|"
      "town city|city or town|town or city|suburb|suburb city|suburb town|city suburb|hometown|home town|"
      "city of residence|your city|residente a|residenza|citta di residenza|comune di residenza|"
@@ -101,13 +101,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
-     "provincie|wojewodztwo|область|регион|край|kanton|canton|prefecture|state province|"
+     "provincie|wojewodztwo|область|регион|край|fylke|kanton|canton|prefecture|state province|"
      "state region|provincia di residenza|regione di residenza|distrito|uf|comunidad autonoma|comunidade autonoma|"
      "lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
     {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
      "都道府県|省|시도|시/도|จังหวัด"},
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
-     "country|land|pays|pais|paese|nazione|kraj|страна|государство|maa|ország|orszag|"
+     "country|land|pays|pais|paese|nazione|kraj|страна|государство|країна|maa|ország|orszag|"
      "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|wohnsitzland|"
      "land des wohnsitzes|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
     {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,

@@ -87,6 +87,11 @@ TEST(ValueReader, WritingsOfMoreCountries) {
   }
   EXPECT_LT(v.street("Flight LH 2034 departs 07:45 from gate B12"), 0.5);
   EXPECT_GE(v.fullName("Jan ter Horst"), 0.5);
+  // Greek family names by their endings, not towns.
+  for (const char* family : {"Papadopoulou", "Georgiadis", "Konstantinidou", "Nikolakis"}) {
+    EXPECT_GE(v.familyName(family), 0.7) << family;
+    EXPECT_LT(v.city(family), 0.4) << family;
+  }
   // Legal forms of Turkey, Mexico, Indonesia, the Balkans.
   for (const char* company : {"Demir Mobilya Ltd. Şti.", "Hernández Arquitectos S.A. de C.V.",
                               "PT Wulandari Kreasi", "Horvat d.o.o."}) {

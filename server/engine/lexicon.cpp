@@ -280,12 +280,12 @@ Lexicon::Lexicon() {
 bool Lexicon::endsLikeAFamilyName(std::string_view word, std::string_view folded) const {
   // Endings that make family names and seldom end a town: Czech and Slovak "-ová", Polish
   // "-ski"/"-cka", Russian "-ова"/"-ская", Ukrainian "-enko", Nordic "-sson"/"-qvist"/"-sen",
-  // Serbian and Croatian "-ović", Romanian "-escu", Greek "-poulos"/"-poulou"/"-idis"/"-akis",
+  // Serbian and Croatian "-ović", Romanian "-escu", Greek "-poulos"/"-poulou"/"-idis"/"-adis"/"-akis",
   // Georgian "-shvili",
   // Turkish "-oğlu", Armenian "-yan".
   static constexpr std::string_view kEndings[] = {
       "ski", "ska", "cki", "cka", "dzki", "dzka", "wicz", "sson", "qvist", "kvist", "quist", "strom",
-      "rsen", "nsen", "lsen", "dsen", "ssen", "ovic", "evic", "escu", "eanu", "poulos", "poulou", "idis", "idou",
+      "rsen", "nsen", "lsen", "dsen", "ssen", "ovic", "evic", "escu", "eanu", "poulos", "poulou", "idis", "adis", "idou",
       "akis", "shvili", "dze",
       "oglu", "enko", "chuk", "yan", "ian", "ова", "ева", "ина", "ская", "ский", "енко", "ович"};
   if (word.ends_with("ová") && word.size() > 5) return true;

@@ -194,8 +194,8 @@ constexpr const char* kLegalForms =
     "sl|pty|gk|kk|ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|有限公司|股份有限公司|公司|"
     "주식회사|유한회사|"
     // Turkish "Ltd. Şti.", Mexican "S.A. de C.V.", the Balkans' "d.o.o.", Iceland's "ehf.",
-    // Indonesia's "PT" and "Tbk", Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB".
-    "sti|decv|doo|ehf|pt|tbk|bhd|tnhh|uab";
+    // Indonesia's "Tbk", Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB".
+    "sti|decv|doo|ehf|tbk|bhd|tnhh|uab";
 
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
@@ -214,7 +214,7 @@ constexpr const char* kStreetWords =
     "namesti|trida|ulice|nabrezi|caddesi|cadde|sokak|sokagi|bulvari|bulvar|mahallesi|"
     "alameda|carretera|ronda|glorieta|strada|kuja|straede|"
     // Ukrainian, Indonesian and Malay, Greek, Hungarian, Slovak, Romanian, Norwegian.
-    "vul|вул|вулиця|jl|jalan|odos|οδος|leoforos|λεωφορος|ut|korut|namestie|calea|bulevardul|vei|veg|vegen";
+    "vul|вул|вулиця|jl|jalan|odos|οδος|leoforos|λεωφορος|ut|korut|namestie|calea|bulevardul|vei|vegen";
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"

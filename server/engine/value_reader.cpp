@@ -214,6 +214,9 @@ double ValueReader::organisation(std::string_view text) const {
   }
   if (n >= 2 && lex.isLegalForm(fws.front())) return 0.95;
   CharStats s = charStats(text);
+  // Indonesia's "PT" opens a name of words, in capitals ("PT Wulandari Kreasi"); "PT" is also
+  // a physical therapist or a time zone, so not before digits.
+  if (n >= 2 && text.starts_with("PT ") && s.digits == 0 && u_isupper(firstCodePoint(text.substr(3)))) return 0.95;
   if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
   for (const std::string& w : fws) {
     if (lex.isOrganisationWord(w)) return n >= 2 ? 0.75 : 0.3;

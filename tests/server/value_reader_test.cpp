@@ -98,6 +98,8 @@ TEST(ValueReader, WritingsOfMoreCountries) {
     EXPECT_GE(v.organisation(company), 0.95) << company;
     EXPECT_EQ(v.fullName(company), 0.0) << company;
   }
+  EXPECT_LT(v.organisation("PT session 3pm"), 0.5);
+  EXPECT_LT(v.street("Veg curry 12"), 0.5);
 }
 
 TEST(ValueReader, DottedUserNamesAreNotHosts) {

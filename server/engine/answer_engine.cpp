@@ -274,9 +274,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             // rivals: the address may be a colleague's, copied for a copy line.
             fit = std::min(0.96, fit + 0.1);
             result.handleSpelled[i] = true;
-          } else if (fit > kChooseFloor && fit <= 0.7 && context.handleSpellsAName()) {
+          } else if (fit > kChooseFloor && context.namePartsCopiedAlone(i)) {
+            fit = std::min(0.96, fit + 0.1);
+          } else if (fit > kChooseFloor && fit <= 0.7 && context.ownHandleNamesAnotherThan(i)) {
             // Words no list knows as a given name ("Belo Horizonte"), while the person's own
-            // address spells some other name: as likely a place or a brand. Offered only.
+            // address names someone else: as likely a place or a brand. Offered only.
             result.doubtful[i] = true;
           }
           break;

@@ -293,6 +293,21 @@ bool CandidateContext::copiedANamePartAlone(bool family, std::size_t except) con
   return std::any_of(found->begin(), found->end(), [&](std::size_t j) { return j != except; });
 }
 
+bool CandidateContext::namePartsCopiedAlone(std::size_t i) const {
+  std::string_view text = texts_[i];
+  if (text.size() > 80 || hasDigit(text) || fromProse(i) || mentionedInProse(i)) return false;
+  std::vector<std::string_view> words = splitWords(text);
+  if (words.size() < 2 || words.size() > 4) return false;
+  bool first = false;
+  bool last = false;
+  for (std::size_t j = 0; j < texts_.size() && !(first && last); ++j) {
+    if (j == i || fromProse(j)) continue;
+    first = first || texts_[j] == words.front();
+    last = last || texts_[j] == words.back();
+  }
+  return first && last;
+}
+
 bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {
   std::string_view code = texts_[i];
   if (!looksLikePostal(code)) return false;

@@ -42,6 +42,9 @@ class CandidateContext {
   // Another candidate is a name of two to four words that begins (ends) with candidate i.
   bool startsSomeName(std::size_t i) const;
   bool endsSomeName(std::size_t i) const;
+  // Candidate i is a name of two to four words whose first and last word were each copied
+  // on their own as well ("Putri Wulandari" beside "Putri" and "Wulandari"): the person's.
+  bool namePartsCopiedAlone(std::size_t i) const;
   // Where another candidate writes a name with the family name in capitals ("DUPONT Jean"):
   // true when candidate i is that family name, false when it is the given name.
   std::optional<bool> familyByCapitals(std::size_t i) const;
@@ -69,6 +72,10 @@ class CandidateContext {
   // Some handle of the person's own spells two names of three or more letters
   // ("thiago.mourao"): their name is known even where no full name was copied.
   bool handleSpellsAName() const;
+  // An e-mail address or user name of the person's own reads as a person's name by a list
+  // ("lucas.ferreira": Lucas is a given name) and shares no word with candidate i, a name
+  // in Latin letters ("Belo Horizonte"): candidate i is not the name the person goes by.
+  bool ownHandleNamesAnotherThan(std::size_t i) const;
 
  private:
   std::string_view clipOf(std::size_t i) const;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/candidate_context.h"
+#include "engine/lexicon.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -91,6 +92,30 @@ bool CandidateContext::handleSpellsAName() const {
   return std::any_of(ownHandleWords().begin(), ownHandleWords().end(), [](const std::vector<std::string>& words) {
     return words.size() >= 2 && words.front().size() >= 3 && words.back().size() >= 3;
   });
+}
+
+bool CandidateContext::ownHandleNamesAnotherThan(std::size_t i) const {
+  std::string_view text = texts_[i];
+  CharStats s = charStats(text);
+  // Cyrillic, Greek and the scripts of East Asia go into handles by transliterations that
+  // folding does not reproduce ("Кузнецов" as kuznetsov): no handle can tell them apart.
+  if (s.letters == 0 || s.latin < s.letters) return false;
+  std::vector<std::string> words;
+  for (std::string_view w : splitWords(text)) words.push_back(asciiLetters(w));
+  const Lexicon& lex = Lexicon::instance();
+  bool namesSomeone = false;
+  const std::vector<std::vector<std::string>>& handles = ownHandleWords();
+  for (std::size_t h = 0; h < handles.size(); ++h) {
+    const std::vector<std::string>& w = handles[h];
+    // A shared word ("ximena.garcia" for "Ximena García López", "sid.rao" for "Siddharth
+    // Rao"): the handle may well be this name's, however shortened.
+    for (const std::string& part : w) {
+      if (part.size() >= 3 && std::find(words.begin(), words.end(), part) != words.end()) return false;
+    }
+    if (ownHandleIsSite_[h] || w.size() < 2 || w.front().size() < 3 || w.back().size() < 3) continue;
+    namesSomeone = namesSomeone || lex.isGivenName(w.front()) || lex.isFamilyName(w.back());
+  }
+  return namesSomeone;
 }
 
 CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) const {

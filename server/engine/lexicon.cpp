@@ -193,9 +193,10 @@ constexpr const char* kLegalForms =
     "co|sa|sarl|sas|sasu|srl|spa|bv|nv|vof|ab|as|asa|aps|oy|oyj|kft|zrt|nyrt|sro|spzoo|ltda|lda|"
     "sl|pty|gk|kk|ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|有限公司|股份有限公司|公司|"
     "주식회사|유한회사|"
-    // Turkish "Ltd. Şti.", Mexican "S.A. de C.V.", the Balkans' "d.o.o.", Iceland's "ehf.",
-    // Indonesia's "Tbk", Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB".
-    "sti|decv|doo|ehf|tbk|bhd|tnhh|uab";
+    // Turkish "Ltd. Şti.", Mexican "S.A. de C.V.", Iceland's "ehf.", Indonesia's "Tbk",
+    // Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB". Not "d.o.o.": "doo" is part
+    // of Korean given names ("Doo-hwan").
+    "sti|decv|ehf|tbk|bhd|tnhh|uab";
 
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
@@ -213,12 +214,13 @@ constexpr const char* kStreetWords =
     "пр|переулок|пер|шоссе|бульвар|площадь|vej|gade|gata|gatan|vagen|veien|katu|utca|"
     "namesti|trida|ulice|nabrezi|caddesi|cadde|sokak|sokagi|bulvari|bulvar|mahallesi|"
     "alameda|carretera|ronda|glorieta|strada|kuja|straede|"
-    // Ukrainian, Indonesian and Malay, Greek, Hungarian, Slovak, Romanian, Norwegian.
-    "vul|вул|вулиця|jl|jalan|odos|οδος|leoforos|λεωφορος|ut|korut|namestie|calea|bulevardul|vei|vegen";
+    // Ukrainian, Indonesian, Greek, Slovak, Romanian, Norwegian. Not Hungarian "út" ("UT" is
+    // Utah, "ut" Swedish for out) nor "Jalan" written out, a family name as well.
+    "vul|вул|вулиця|jl|odos|οδος|leoforos|λεωφορος|namestie|calea|bulevardul|vei|vegen";
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
-    "katu|tie|utca";
+    "katu|utca";
 
 constexpr const char* kParticles = "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|al|el|ten|ter|zu|mc|st";
 
@@ -280,13 +282,14 @@ Lexicon::Lexicon() {
 bool Lexicon::endsLikeAFamilyName(std::string_view word, std::string_view folded) const {
   // Endings that make family names and seldom end a town: Czech and Slovak "-ová", Polish
   // "-ski"/"-cka", Russian "-ова"/"-ская", Ukrainian "-enko", Nordic "-sson"/"-qvist"/"-sen",
-  // Serbian and Croatian "-ović", Romanian "-escu", Greek "-poulos"/"-poulou"/"-idis"/"-adis"/"-akis",
+  // Serbian and Croatian "-ović", Romanian "-escu", Greek "-poulos"/"-poulou"/"-idou"/"-akis" (not
+  // "-idis", which ends given names as well: Miltiadis),
   // Georgian "-shvili",
   // Turkish "-oğlu", Armenian "-yan".
   static constexpr std::string_view kEndings[] = {
       "ski", "ska", "cki", "cka", "dzki", "dzka", "wicz", "sson", "qvist", "kvist", "quist", "strom",
-      "rsen", "nsen", "lsen", "dsen", "ssen", "ovic", "evic", "escu", "eanu", "poulos", "poulou", "idis", "adis", "idou",
-      "akis", "shvili", "dze",
+      "rsen", "nsen", "lsen", "dsen", "ssen", "ovic", "evic", "escu", "eanu", "poulos", "poulou", "idou", "akis",
+      "shvili", "dze",
       "oglu", "enko", "chuk", "yan", "ian", "ова", "ева", "ина", "ская", "ский", "енко", "ович"};
   if (word.ends_with("ová") && word.size() > 5) return true;
   for (std::string_view ending : kEndings) {

@@ -198,6 +198,7 @@ CharStats charStats(std::string_view utf8) {
       else if (script == USCRIPT_HIRAGANA || script == USCRIPT_KATAKANA) ++stats.kana;
       else if (script == USCRIPT_HANGUL) ++stats.hangul;
       else if (script == USCRIPT_CYRILLIC) ++stats.cyrillic;
+      else if (script == USCRIPT_LATIN) ++stats.latin;
     } else {
       ++stats.other;
     }

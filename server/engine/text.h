@@ -86,6 +86,7 @@ struct CharStats {
   int kana = 0;      // Hiragana and Katakana
   int hangul = 0;
   int cyrillic = 0;
+  int latin = 0;
   int other = 0;     // punctuation, symbols, anything else
   int total = 0;     // code points
 };

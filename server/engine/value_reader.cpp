@@ -214,9 +214,6 @@ double ValueReader::organisation(std::string_view text) const {
   }
   if (n >= 2 && lex.isLegalForm(fws.front())) return 0.95;
   CharStats s = charStats(text);
-  // Indonesia's "PT" opens a name of words, in capitals ("PT Wulandari Kreasi"); "PT" is also
-  // a physical therapist or a time zone, so not before digits.
-  if (n >= 2 && text.starts_with("PT ") && s.digits == 0 && u_isupper(firstCodePoint(text.substr(3)))) return 0.95;
   if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
   for (const std::string& w : fws) {
     if (lex.isOrganisationWord(w)) return n >= 2 ? 0.75 : 0.3;
@@ -309,7 +306,11 @@ bool ValueReader::namedWithARegionWord(std::string_view text) const {
     if (fws[k] == "lan") return ws[k].find("\xC3\xA4") != std::string_view::npos;
     return lex.isRegionWord(fws[k]);
   };
-  return regionWord(0) || regionWord(fws.size() - 1);
+  // "Shire" and "Canton" end people's names too ("Warsan Shire", "Mark Canton"); as a region's
+  // word they come first ("Shire of Yarra", "Canton de Genève").
+  const std::string& last = fws.back();
+  bool lastIsSurnameToo = last == "shire" || last == "canton";
+  return regionWord(0) || (!lastIsSurnameToo && regionWord(fws.size() - 1));
 }
 
 double ValueReader::country(std::string_view text) const {

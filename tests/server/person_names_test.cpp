@@ -168,11 +168,21 @@ TEST(AnswerEngine, PlacesAndNumbersThatLookLikeTheRightValue) {
 }
 
 // Two words no list knows read as a name by their shape alone; where the person's own address
-// spells another name, they are as likely a town, and are only offered.
+// names someone else, they are as likely a town, and are only offered.
 TEST(AnswerEngine, AnUnknownPairBesideAnAddressThatSpellsAnotherName) {
   expectChoices({
       {"Full name", list({{"T:index0", "Belo Horizonte"}, {"M:index0", "lucas.ferreira@bol.com.br"}}), 0, false},
       {"Full name", list({{"T:index0", "Belo Horizonte"}, {"M:index0", "info@example.com"}}), 0, true},
+      // Handles that name no one, or that share a word with the name, leave it inserted.
+      {"Full name", list({{"N:index0", "Thiago Mourão"}, {"F:index0", "IMG_4821.jpg"}}), 0, true},
+      {"Full name", list({{"N:index0", "Ngozi Adeyemi"}, {"M:index0", "customer.care@jumia.com.ng"}}), 0, true},
+      {"Full name", list({{"N:index0", "Ximena García López"}, {"M:index0", "ximena.garcia@gmail.com"}}), 0, true},
+      {"Full name", list({{"N:index0", "Siddharth Rao"}, {"M:index0", "sid.rao@gmail.com"}}), 0, true},
+      // A name whose parts were each copied alone is the person's, ahead of a newer pair.
+      {"Full name", list({{"T:index0", "Jawa Barat"}, {"G:index0", "Putri"}, {"F:index0", "Wulandari"},
+                          {"N:index0", "Putri Wulandari"}}), 3, true},
+      // A name in another script has no spelling a handle can be checked against.
+      {"Full name", list({{"N:index0", "Олег Кузнецов"}, {"M:index0", "oleg.kuznetsov@mail.ru"}}), 0, true},
       // A family name of several words is spelled as one run in the address.
       {"Full name", list({{"N:index0", "Siobhán Ó Briain"}, {"M:index0", "siobhan.obriain@eircom.net"}}), 0, true},
       {"Full name", list({{"T:index0", "Belo Horizonte"}, {"N:index0", "Siobhán Ó Briain"},

@@ -223,9 +223,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       switch (kind) {
         case FieldKind::kGivenName:
         case FieldKind::kFamilyName: {
-          // Names in Chinese, Japanese and Korean put the family name first.
+          // Names in Chinese, Japanese and Korean put the family name first, and so do
+          // Hungarian and Vietnamese ones in Latin letters.
           CharStats s = charStats(text);
-          bool familyFirst = s.han + s.hangul + s.kana > 0;
+          bool familyFirst = s.han + s.hangul + s.kana > 0 || context.inNameWrittenFamilyFirst(i);
           bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
           bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
           // People spell their names into their addresses, given name first: anna.mueller@…

@@ -256,6 +256,19 @@ bool CandidateContext::startsSomeName(std::size_t i) const { return wordPosition
 
 bool CandidateContext::endsSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4); }
 
+bool CandidateContext::inNameWrittenFamilyFirst(std::size_t i) const {
+  std::string_view needle = texts_[i];
+  if (needle.empty() || needle.size() > 60) return false;
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    std::string_view other = texts_[j];
+    if (j == i || other.size() > 80 || other.size() <= needle.size()) continue;
+    bool starts = other.starts_with(needle) && other[needle.size()] == ' ';
+    bool ends = other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ';
+    if ((starts || ends) && values_.writtenFamilyFirst(other)) return true;
+  }
+  return false;
+}
+
 bool CandidateContext::knowsAPersonsName() const {
   if (knowsName_ < 0) {
     knowsName_ = 0;

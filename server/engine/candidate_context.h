@@ -42,6 +42,9 @@ class CandidateContext {
   // Another candidate is a name of two to four words that begins (ends) with candidate i.
   bool startsSomeName(std::size_t i) const;
   bool endsSomeName(std::size_t i) const;
+  // Another candidate begins or ends with candidate i and is a name written family name
+  // first ("Nagy László" beside "Nagy"): the ends of that name swap their parts.
+  bool inNameWrittenFamilyFirst(std::size_t i) const;
   // Candidate i is a name of two to four words whose first and last word were each copied
   // on their own as well ("Putri Wulandari" beside "Putri" and "Wulandari"): the person's.
   bool namePartsCopiedAlone(std::size_t i) const;

@@ -126,16 +126,19 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
     return HandlePart::kNone;
   }
   // A family name of two words often goes into handles by its first: "García López" in
-  // maria.garcia@…
+  // maria.garcia@… But not a whole name written family name first: "Nagy László" in
+  // laszlo.nagy@…
   std::size_t space = text.find(' ');
   std::string_view firstWord = space == std::string_view::npos ? std::string_view() : text.substr(0, space);
+  std::string_view lastWord = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
   for (bool umlauts : {false, true}) {
     std::string key = asciiLetters(text, umlauts);
     if (key.size() < 2) return HandlePart::kNone;
     std::string firstKey = firstWord.empty() ? std::string() : asciiLetters(firstWord, umlauts);
+    std::string lastKey = lastWord.empty() ? std::string() : asciiLetters(lastWord, umlauts);
     if (firstKey.size() >= 3) {
       for (const std::vector<std::string>& words : handles) {
-        if (words.size() >= 2 && words.back() == firstKey) return HandlePart::kLast;
+        if (words.size() >= 2 && words.back() == firstKey && words.front() != lastKey) return HandlePart::kLast;
       }
     }
     for (const std::vector<std::string>& words : handles) {

@@ -52,6 +52,9 @@ constexpr const char* kGivenNames =
     "иван|дмитрий|сергей|алексей|андрей|владимир|николай|михаил|александр|анна|мария|елена|ольга|"
     "наталья|екатерина|татьяна|ирина|светлана|юлия|анастасия|lars|anders|nils|erik|olof|henrik|"
     "mette|kirsten|ingrid|astrid|sigrid|freja|mikko|juha|timo|jukka|laszlo|istvan|zoltan|peter|"
+    "zsofia|eszter|katalin|erzsebet|judit|krisztina|reka|noemi|zsuzsanna|orsolya|balazs|gergely|"
+    "tamas|attila|gabor|levente|akos|ferenc|gyorgy|janos|sandor|imre|miklos|zsolt|szabolcs|tibor|"
+    "lajos|linh|huong|thao|trang|ngoc|tuan|phuong|khanh|hieu|thuy|quynh|qiang|jie|"
     "taro|hiroshi|takeshi|kenji|yuki|haruto|sota|yui|hina|sakura|aoi|wei|jing|li|ming|hua|min|"
     "jun|yan|민준|서준|지훈|서연|지우|하은|ahmed|mohammed|mohamed|ali|omar|fatima|aisha|raj|amit|"
     "priya|ananya|rahul|arjun|sanjay|deepak|bruno|clement|morgan|allen|nelson|howard|"
@@ -104,7 +107,7 @@ constexpr const char* kFamilyNames =
     // The commonest of large naming traditions people bring to any of these forms: Chinese,
     // Japanese and Korean names in Latin letters, Vietnamese, Indian, Hebrew, Arabic,
     // Hungarian, Austrian and Finnish.
-    "wang|zhang|chen|huang|zhao|zhou|liu|xu|zhu|guo|luo|zheng|liang|xie|"
+    "wang|zhang|chen|huang|zhao|zhou|liu|xu|zhu|guo|luo|zheng|liang|xie|yang|lin|gao|wu|"
     "sato|suzuki|takahashi|watanabe|yamamoto|nakamura|kobayashi|kato|yoshida|yamada|sasaki|"
     "yamaguchi|matsumoto|inoue|kimura|hayashi|shimizu|"
     "kim|lee|park|choi|jung|kang|cho|yoon|jang|lim|shin|seo|kwon|hwang|ahn|"
@@ -112,6 +115,7 @@ constexpr const char* kFamilyNames =
     "patel|singh|sharma|gupta|khan|reddy|mehta|joshi|verma|iyer|nair|"
     "cohen|levy|katz|friedman|mizrahi|peretz|haddad|"
     "nagy|kovacs|toth|szabo|horvath|varga|molnar|gruber|pichler|steiner|moser|egger|"
+    "nemeth|farkas|balogh|papp|takacs|juhasz|lakatos|meszaros|olah|racz|fekete|szilagyi|"
     "korhonen|virtanen|nieminen|makinen|hamalainen|koskinen|"
     "佐藤|鈴木|高橋|田中|伊藤|渡辺|山本|中村|小林|加藤|吉田|山田|佐々木|山口|松本|井上|木村|"
     "斎藤|清水|山崎|池田|橋本|阿部|石川|山下|中島|石井|小川|前田|岡田|長谷川|藤田|後藤|近藤|"

@@ -49,6 +49,11 @@ class ValueReader {
   double birthDate(std::string_view text) const;
   // Any calendar date (birth dates included).
   double date(std::string_view text) const;
+  // A name in Latin letters written family name first, as Hungarians, Vietnamese and Chinese
+  // write it: "Nagy László", "Wang Wei", "Nguyễn Thị Lan". Only where the lists leave no
+  // doubt: the first word a family name and no given name, the last a given name and no family
+  // name, or the Vietnamese middle word "Thị"/"Văn" after a family name.
+  bool writtenFamilyFirst(std::string_view text) const;
   // A single capitalised word of letters ("Anna", "Berlin"), the raw shape
   // shared by given names, family names and cities.
   bool isCapitalisedWord(std::string_view text) const;

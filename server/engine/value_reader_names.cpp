@@ -1,5 +1,6 @@
 // The name readers of ValueReader: full names, given and family names.
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,21 @@
 
 namespace oskel::answer {
 namespace {
+
+bool isTwoCapitals(std::string_view word) {
+  return word.size() == 2 && std::isupper(static_cast<unsigned char>(word[0])) &&
+         std::isupper(static_cast<unsigned char>(word[1]));
+}
+
+// Family names of two letters, Chinese, Korean and Vietnamese, as forms write them in capitals.
+bool isShortFamilyName(std::string_view capitals) {
+  std::string folded;
+  for (char c : capitals) folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  static constexpr std::string_view kNames[] = {"li", "wu", "xu", "ma", "hu", "he", "yu", "lu", "qi", "oh",
+                                                "ng", "do", "le", "vo", "ho", "ko", "an", "im", "ha", "yi",
+                                                "su", "fu", "gu", "ye", "mo", "bo", "ku", "ly", "vu"};
+  return std::find(std::begin(kNames), std::end(kNames), folded) != std::end(kNames);
+}
 
 bool namesAPlace(const Lexicon& lex, const std::string& folded) {
   return lex.isCity(folded) || lex.isCountry(folded) || lex.isRegion(folded);
@@ -84,6 +100,9 @@ double ValueReader::fullName(std::string_view text) const {
   for (std::size_t i = 0; i < ws.size(); ++i) {
     if (!isNameWord(ws[i])) return 0.0;
     if (i < fws.size() && lex.isNameParticle(fws[i]) && i > 0 && i + 1 < ws.size()) continue;
+    // Two capitals are an abbreviation ("Seattle WA", "Shevchenko IT") unless they spell one
+    // of the short family names written in capitals ("LI Wei", "NG Mei Ling").
+    if (isTwoCapitals(ws[i]) && !isShortFamilyName(ws[i])) return 0.25;
     ++nameWords;
     UChar32 first = firstCodePoint(ws[i]);
     if (!isCased(first) || u_isupper(first)) ++capitalised;
@@ -99,6 +118,19 @@ double ValueReader::fullName(std::string_view text) const {
     return lex.isFamilyName(w) || lex.isNameParticle(w);
   });
   return familyOnly ? 0.45 : 0.7;
+}
+
+bool ValueReader::writtenFamilyFirst(std::string_view text) const {
+  std::vector<std::string_view> ws = splitWords(text);
+  if (ws.size() < 2 || ws.size() > 3 || fullName(text) < 0.5) return false;
+  std::vector<std::string> fws = foldedWords(text);
+  if (fws.size() != ws.size()) return false;
+  const Lexicon& lex = Lexicon::instance();
+  const std::string& front = fws.front();
+  const std::string& back = fws.back();
+  if (!lex.isFamilyName(front)) return false;
+  if (ws.size() == 3 && (ws[1] == "Thị" || ws[1] == "Văn")) return true;
+  return !lex.isGivenName(front) && lex.isGivenName(back) && !lex.isFamilyName(back);
 }
 
 bool ValueReader::isCapitalisedWord(std::string_view text) const {
@@ -125,7 +157,10 @@ double ValueReader::familyName(std::string_view text) const {
   std::vector<std::string> fws = foldedWords(text);
   std::vector<std::string_view> ws = splitWords(text);
   if (ws.size() >= 2 && ws.size() <= 3) {  // "de Vries", "van der Berg", "García López"
-    bool particle = lex.isNameParticle(fws.front());
+    // Particles are written without accents: "da Silva", but "Đà Nẵng" is a town.
+    std::string_view front = ws.front();
+    bool particle = lex.isNameParticle(fws.front()) &&
+                    std::all_of(front.begin(), front.end(), [](unsigned char c) { return c < 0x80; });
     bool allNames = std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); });
     if (allNames && particle) return 0.8;
     if (!allNames || lex.isGivenName(fws.front())) return 0.0;

@@ -192,5 +192,28 @@ TEST(AnswerEngine, AnUnknownPairBesideAnAddressThatSpellsAnotherName) {
   });
 }
 
+// Hungarians, Vietnamese and Chinese write the family name first, in Latin letters too.
+TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
+  auto hungarian = list({{"N:index0", "Nagy László"},
+                         {"G:index0", "László"},
+                         {"F:index0", "Nagy"},
+                         {"M:index0", "laszlo.nagy@freemail.hu"}});
+  auto vietnamese = list({{"N:index0", "Nguyễn Thị Lan"}, {"G:index0", "Lan"}, {"F:index0", "Nguyễn"}});
+  // The lists cannot tell "Bernard Paul" apart: the order it was written in holds.
+  auto unclear = list({{"N:index0", "Bernard Paul"}, {"G:index0", "Bernard"}, {"F:index0", "Paul"}});
+  expectChoices({
+      {"First name", hungarian, 1, true},
+      {"Last name", hungarian, 2, true},
+      {"Full name", hungarian, 0, true},
+      {"Vorname", list({{"N:index0", "Wang Wei"}, {"G:index0", "Wei"}, {"F:index0", "Wang"}}), 1, true},
+      {"First name", vietnamese, 1, true},
+      {"Last name", vietnamese, 2, true},
+      {"First name", unclear, 1, true},
+      // A town whose first word folds like a particle is no family name.
+      {"Last name", list({{"G:index0", "Lan"}, {"M:index0", "lan.nguyen@gmail.com"}, {"T:index0", "Đà Nẵng"}}),
+       std::nullopt},
+  });
+}
+
 }  // namespace
 }  // namespace oskel::answer

@@ -111,6 +111,28 @@ TEST(ValueReader, WritingsOfMoreCountries) {
   EXPECT_LT(v.organisation("PT Sans"), 0.5);
 }
 
+TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
+  const ValueReader& v = engine().values();
+  // Family name first where the lists leave no doubt, or after Vietnamese "Thị"/"Văn".
+  for (const char* name : {"Nagy László", "Kovács Zsófia", "Wang Wei", "Nguyễn Thị Lan", "Trần Văn Minh"}) {
+    EXPECT_TRUE(v.writtenFamilyFirst(name)) << name;
+  }
+  // Given name first, names in both lists ("Bernard", "Kim"), and places.
+  for (const char* other : {"László Nagy", "Bernard Paul", "Kim Lee", "Daan van Dijk", "Nguyễn", "Đà Nẵng"}) {
+    EXPECT_FALSE(v.writtenFamilyFirst(other)) << other;
+  }
+  // Two capitals are an abbreviation, except the short family names forms write in capitals.
+  for (const char* other : {"Seattle WA", "Shevchenko IT", "Anna UK", "PT Wulandari Kreasi"}) {
+    EXPECT_LT(v.fullName(other), 0.5) << other;
+    EXPECT_LT(v.familyName(other), 0.5) << other;
+  }
+  for (const char* name : {"LI Wei", "NG Mei Ling", "Anna LE"}) EXPECT_GE(v.fullName(name), 0.5) << name;
+  // A particle is written without accents: "Đà Nẵng" is a town, not a family name like "da Silva".
+  EXPECT_LT(v.familyName("Đà Nẵng"), 0.5);
+  EXPECT_GE(v.familyName("da Silva"), 0.8);
+  EXPECT_GE(v.familyName("Da Silva"), 0.8);
+}
+
 TEST(ValueReader, DottedUserNamesAreNotHosts) {
   const ValueReader& v = engine().values();
   struct Case {

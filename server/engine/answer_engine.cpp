@@ -8,6 +8,7 @@
 #include "engine/example_label.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
+#include "engine/web_links.h"
 
 namespace oskel::answer {
 namespace {
@@ -58,43 +59,6 @@ bool labelAnswers(FieldKind labelled, FieldKind field, std::string_view value) {
   if (field == FieldKind::kUsernameOrEmail) return labelled == FieldKind::kEmail || labelled == FieldKind::kUsername;
   if (field == FieldKind::kStreetAddress) return labelled == FieldKind::kStreetAddress;
   return false;
-}
-
-// A web-address label that asks for a link to some content ("paste the url to a video",
-// "URL where the issue occurred") rather than the person's own site ("Website", "Homepage").
-bool asksForALink(std::string_view label) {
-  static constexpr std::string_view kWords[] = {" url ", " link ", " links ", " video ", " image ", " youtube ",
-                                                " paste ", " enlace ", " lien ", " collegamento ", " ссылка ",
-                                                " ссылку ", " dailymotion ", " vimeo "};
-  std::string folded = foldText(label);
-  for (std::string_view w : kWords) {
-    if (folded.find(w) != std::string::npos) return true;
-  }
-  for (std::string_view w : {"リンク", "链接", "連結", "링크", "動画", "视频"}) {
-    if (label.find(w) != std::string_view::npos) return true;
-  }
-  return false;
-}
-
-// A link deep into a site (a query, a fragment, or a path of two or more parts), as copied
-// from an article or a video page: nobody's own site.
-bool isDeepLink(std::string_view url) {
-  std::size_t scheme = url.find("://");
-  std::string_view rest = scheme == std::string_view::npos ? url : url.substr(scheme + 3);
-  std::size_t slash = rest.find('/');
-  std::string_view host = rest.substr(0, slash);
-  if (host.find_first_of("?#") != std::string_view::npos) return true;
-  if (slash == std::string_view::npos) return false;
-  std::string_view path = rest.substr(slash);
-  if (path.find_first_of("?#") != std::string_view::npos) return true;
-  int parts = 0;
-  for (std::size_t at = 0; at < path.size();) {
-    std::size_t next = path.find('/', at + 1);
-    std::size_t end = next == std::string_view::npos ? path.size() : next;
-    if (end > at + 1) ++parts;
-    at = end;
-  }
-  return parts >= 2;
 }
 
 }  // namespace
@@ -201,8 +165,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     std::vector<FieldReading> labels = context.labelledAs(i);
     if (!labels.empty()) {
       const FieldReading* answering = nullptr;
+      // "Kraj" is the country in Polish and the region in Slovak: "Kraj: Košický kraj" names a
+      // region by its own words, whatever the label.
+      bool region = kind == FieldKind::kCountry && values_.region(text) >= 0.75 && values_.country(text) == 0.0;
       for (const FieldReading& l : labels) {
-        if (labelAnswers(l.kind, kind, text)) answering = &l;
+        if (labelAnswers(l.kind, kind, text) && !region) answering = &l;
       }
       if (answering != nullptr) {
         // A city state labelled as the region answers a city field less surely than a value

@@ -136,12 +136,10 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
     if (key.size() < 2) return HandlePart::kNone;
     std::string firstKey = firstWord.empty() ? std::string() : asciiLetters(firstWord, umlauts);
     std::string lastKey = lastWord.empty() ? std::string() : asciiLetters(lastWord, umlauts);
-    if (firstKey.size() >= 3) {
-      for (const std::vector<std::string>& words : handles) {
-        if (words.size() >= 2 && words.back() == firstKey && words.front() != lastKey) return HandlePart::kLast;
+    auto partIn = [&](const std::vector<std::string>& words) {
+      if (firstKey.size() >= 3 && words.size() >= 2 && words.back() == firstKey && words.front() != lastKey) {
+        return HandlePart::kLast;
       }
-    }
-    for (const std::vector<std::string>& words : handles) {
       if (words.size() >= 2) {
         if (words.front() == key) return HandlePart::kFirst;
         if (words.back() == key) return HandlePart::kLast;
@@ -153,6 +151,20 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
                  values_.givenName(text) < 0.9) {
         return HandlePart::kLast;  // an initial and the family name: "lnguyen"
       }
+      return HandlePart::kNone;
+    };
+    // Addresses and user names before sites' hosts, which put the family name first as often
+    // ("seraina.tschudi@…" beside "tschudi-seraina.ch"); handles of one sort that disagree tell
+    // nothing.
+    for (bool sites : {false, true}) {
+      HandlePart found = HandlePart::kNone;
+      for (std::size_t h = 0; h < handles.size(); ++h) {
+        HandlePart part = ownHandleIsSite_[h] == sites ? partIn(handles[h]) : HandlePart::kNone;
+        if (part == HandlePart::kNone) continue;
+        if (found != HandlePart::kNone && found != part) return HandlePart::kNone;
+        found = part;
+      }
+      if (found != HandlePart::kNone) return found;
     }
     if (text.find_first_of("\xC3") == std::string_view::npos) break;  // no umlaut to spell otherwise
   }

@@ -49,6 +49,17 @@ TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
   Answer city = engine().answer({"City", "AXTextField", "x"}, note);
   ASSERT_TRUE(city.chosen);
   EXPECT_EQ(*city.chosen, 3u);
+  // "Kraj" is the country in Polish and the region in Slovak; a value that names a region by
+  // its own words ("Košický kraj", "Bayern") is no country, whatever its label.
+  for (const char* region : {"Košický kraj", "Bayern"}) {
+    std::string text = std::string("Kraj: ") + region;
+    Answer country = engine().answer({"Country", "AXTextField", "x"},
+                                     list({{"K:index0", text.c_str()}, {"K:index1", region}}));
+    EXPECT_FALSE(country.chosen) << region;
+  }
+  Answer country = engine().answer({"Country", "AXTextField", "x"},
+                                   list({{"K:index0", "Kraj: Slovensko"}, {"K:index1", "Slovensko"}}));
+  EXPECT_EQ(country.chosen, std::optional<std::size_t>(1));
   // "Smith" ends the name "Oliver Smith": a family name, not a given name.
   std::vector<CandidateInput> names = list({{"A:index0", "Smith"}, {"B:index0", "Oliver"}, {"C:index0", "Oliver Smith"}});
   Answer given = engine().answer({"First name", "AXTextField", "x"}, names);

@@ -209,6 +209,14 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"First name", vietnamese, 1, true},
       {"Last name", vietnamese, 2, true},
       {"First name", unclear, 1, true},
+      // The address puts the given name first; the site's host, the other way round, does
+      // not outweigh it, and alone two handles that disagree tell nothing.
+      {"Vorname", list({{"F:index0", "Tschudi"}, {"G:index0", "Seraina"}, {"W:index0", "https://tschudi-seraina.ch"},
+                        {"M:index0", "seraina.tschudi@bluewin.ch"}}), 1, true},
+      {"Vorname", list({{"F:index0", "Tschudi"}, {"W:index0", "https://tschudi-seraina.ch"},
+                        {"M:index0", "seraina.tschudi@bluewin.ch"}}), std::nullopt},
+      {"Vorname", list({{"F:index0", "Tschudi"}, {"M:index0", "seraina.tschudi@bluewin.ch"},
+                        {"U:index0", "tschudi_seraina"}}), std::nullopt},
       // A town whose first word folds like a particle is no family name.
       {"Last name", list({{"G:index0", "Lan"}, {"M:index0", "lan.nguyen@gmail.com"}, {"T:index0", "Đà Nẵng"}}),
        std::nullopt},

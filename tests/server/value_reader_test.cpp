@@ -6,6 +6,7 @@
 #include "engine/answer_engine.h"
 #include "engine/date_order.h"
 #include "engine/text.h"
+#include "engine/web_links.h"
 #include "engine_test_support.h"
 
 namespace oskel::answer {
@@ -131,6 +132,21 @@ TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
   EXPECT_LT(v.familyName("Đà Nẵng"), 0.5);
   EXPECT_GE(v.familyName("da Silva"), 0.8);
   EXPECT_GE(v.familyName("Da Silva"), 0.8);
+}
+
+TEST(WebLinks, OwnSitesAndLinksToContent) {
+  for (const char* own : {"https://annamueller.de", "https://annamueller.de/", "annamueller.de/about",
+                          "https://example.com/en/"}) {
+    EXPECT_FALSE(isDeepLink(own)) << own;
+  }
+  for (const char* deep : {"https://example.com/blog/post-1", "https://example.com/?ref=mail",
+                           "https://example.com#top", "youtube.com/watch?v=abc"}) {
+    EXPECT_TRUE(isDeepLink(deep)) << deep;
+  }
+  EXPECT_TRUE(asksForALink("Paste the URL of the video"));
+  EXPECT_TRUE(asksForALink("動画のリンク"));
+  EXPECT_FALSE(asksForALink("Website"));
+  EXPECT_FALSE(asksForALink("Homepage (optional)"));
 }
 
 TEST(ValueReader, DottedUserNamesAreNotHosts) {

@@ -52,9 +52,8 @@ constexpr const char* kGivenNames =
     "иван|дмитрий|сергей|алексей|андрей|владимир|николай|михаил|александр|анна|мария|елена|ольга|"
     "наталья|екатерина|татьяна|ирина|светлана|юлия|анастасия|lars|anders|nils|erik|olof|henrik|"
     "mette|kirsten|ingrid|astrid|sigrid|freja|mikko|juha|timo|jukka|laszlo|istvan|zoltan|peter|"
-    "zsofia|eszter|katalin|erzsebet|judit|krisztina|reka|noemi|zsuzsanna|orsolya|balazs|gergely|"
-    "tamas|attila|gabor|levente|akos|ferenc|gyorgy|janos|sandor|imre|miklos|zsolt|szabolcs|tibor|"
-    "lajos|linh|huong|thao|trang|ngoc|tuan|phuong|khanh|hieu|thuy|quynh|qiang|jie|"
+    "zsofia|eszter|katalin|erzsebet|judit|krisztina|noemi|zsuzsanna|orsolya|balazs|gergely|"
+    "tamas|levente|akos|ferenc|gyorgy|janos|sandor|imre|miklos|zsolt|szabolcs|tibor|lajos|qiang|jie|"
     "taro|hiroshi|takeshi|kenji|yuki|haruto|sota|yui|hina|sakura|aoi|wei|jing|li|ming|hua|min|"
     "jun|yan|민준|서준|지훈|서연|지우|하은|ahmed|mohammed|mohamed|ali|omar|fatima|aisha|raj|amit|"
     "priya|ananya|rahul|arjun|sanjay|deepak|bruno|clement|morgan|allen|nelson|howard|"
@@ -63,6 +62,14 @@ constexpr const char* kGivenNames =
     // Given names that are also common family names elsewhere ("Kim Weber", "Lee Evans").
     "kim|lee|"
     "марина|полина|кристина|алина|галина|нина|валентина|карина|ангелина|арина|регина";
+
+// Family names of the traditions that write them before the given name, in Latin letters
+// too: Chinese, Vietnamese and Hungarian ("Wang Wei", "Nguyễn Văn An", "Nagy László").
+constexpr const char* kFamilyNamesWrittenFirst =
+    "wang|zhang|chen|huang|zhao|zhou|liu|xu|zhu|guo|luo|zheng|liang|xie|gao|wu|"
+    "nguyen|tran|pham|hoang|huynh|phan|dang|bui|ngo|duong|dinh|truong|trinh|"
+    "nagy|kovacs|toth|szabo|horvath|varga|molnar|nemeth|farkas|balogh|papp|takacs|juhasz|"
+    "lakatos|meszaros|olah|racz|fekete|szilagyi";
 
 // Common family names of the languages the service reads: the most frequent ones
 // of each country, with the feminine forms of Polish and Russian names, and in Han
@@ -104,19 +111,15 @@ constexpr const char* kFamilyNames =
     "морозова|волков|волкова|алексеев|алексеева|лебедев|лебедева|семенов|семенова|егоров|"
     "егорова|павлов|павлова|козлов|козлова|степанов|степанова|николаев|николаева|орлов|орлова|"
     "ivanov|ivanova|smirnov|smirnova|kuznetsov|kuznetsova|popov|popova|petrov|petrova|"
-    // The commonest of large naming traditions people bring to any of these forms: Chinese,
-    // Japanese and Korean names in Latin letters, Vietnamese, Indian, Hebrew, Arabic,
-    // Hungarian, Austrian and Finnish.
-    "wang|zhang|chen|huang|zhao|zhou|liu|xu|zhu|guo|luo|zheng|liang|xie|yang|lin|gao|wu|"
+    // The commonest of large naming traditions people bring to any of these forms: Japanese
+    // and Korean names in Latin letters, Indian, Hebrew, Arabic, Austrian and Finnish (Chinese,
+    // Vietnamese and Hungarian ones are above).
     "sato|suzuki|takahashi|watanabe|yamamoto|nakamura|kobayashi|kato|yoshida|yamada|sasaki|"
     "yamaguchi|matsumoto|inoue|kimura|hayashi|shimizu|"
     "kim|lee|park|choi|jung|kang|cho|yoon|jang|lim|shin|seo|kwon|hwang|ahn|"
-    "nguyen|tran|pham|hoang|huynh|phan|dang|bui|ngo|duong|dinh|truong|trinh|"
     "patel|singh|sharma|gupta|khan|reddy|mehta|joshi|verma|iyer|nair|"
     "cohen|levy|katz|friedman|mizrahi|peretz|haddad|"
-    "nagy|kovacs|toth|szabo|horvath|varga|molnar|gruber|pichler|steiner|moser|egger|"
-    "nemeth|farkas|balogh|papp|takacs|juhasz|lakatos|meszaros|olah|racz|fekete|szilagyi|"
-    "korhonen|virtanen|nieminen|makinen|hamalainen|koskinen|"
+    "gruber|pichler|steiner|moser|egger|korhonen|virtanen|nieminen|makinen|hamalainen|koskinen|"
     "佐藤|鈴木|高橋|田中|伊藤|渡辺|山本|中村|小林|加藤|吉田|山田|佐々木|山口|松本|井上|木村|"
     "斎藤|清水|山崎|池田|橋本|阿部|石川|山下|中島|石井|小川|前田|岡田|長谷川|藤田|後藤|近藤|"
     "村上|遠藤|青木|坂本|斉藤|福田|太田|西村|藤井|金子|岡本|藤原|中野|三浦|原田|中川|松田|"
@@ -249,6 +252,8 @@ const Lexicon& Lexicon::instance() {
 Lexicon::Lexicon() {
   addWords(&givenNames_, kGivenNames);
   addWords(&familyNames_, kFamilyNames);
+  addWords(&familyNames_, kFamilyNamesWrittenFirst);
+  addWords(&familyNamesWrittenFirst_, kFamilyNamesWrittenFirst);
   addWords(&cities_, kCities);
   addWords(&regions_, kRegions);
   addWords(&legalForms_, kLegalForms);

@@ -19,6 +19,10 @@ class Lexicon {
   bool isGivenName(std::string_view word) const { return givenNames_.contains(std::string(word)); }
   // Common family names ("muller", "garcia", "de vries", "田中", "김").
   bool isFamilyName(std::string_view phrase) const { return familyNames_.contains(std::string(phrase)); }
+  // A family name of a tradition that writes it before the given name ("nagy", "wang").
+  bool isFamilyNameWrittenFirst(std::string_view word) const {
+    return familyNamesWrittenFirst_.contains(std::string(word));
+  }
   // A word whose ending marks a family name in its language ("Dvořáková", "Lindqvist",
   // "Kowalski", "Petrović"); `folded` is the word folded as above.
   bool endsLikeAFamilyName(std::string_view word, std::string_view folded) const;
@@ -47,6 +51,7 @@ class Lexicon {
 
   std::unordered_set<std::string> givenNames_;
   std::unordered_set<std::string> familyNames_;
+  std::unordered_set<std::string> familyNamesWrittenFirst_;
   std::unordered_set<std::string> cities_;
   std::unordered_set<std::string> regions_;
   std::unordered_set<std::string> regionWords_;

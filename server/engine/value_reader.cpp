@@ -92,7 +92,8 @@ struct ValueReader::Patterns {
   // Hungarian writes the year first with a dot after each part ("1989. 05. 17."); Croatian and
   // Serbian end the day-first form with one ("17.05.1989.").
   Pattern isoDate = compile(u"^(\\d{4})(?:[-/]|\\.\\s?)(\\d{1,2})(?:[-/]|\\.\\s?)(\\d{1,2})\\.?$");
-  Pattern dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})\\.?$");
+  // Russian and Bulgarian dates may close with "г." (year): "11.03.1990 г.".
+  Pattern dmyDate = compile(u"^(\\d{1,2})\\s?[./-]\\s?(\\d{1,2})\\s?[./-]\\s?(\\d{4})(?:\\.|\\s?\\u0433\\.?)?$");
   Pattern cjkDate = compile(u"^(\\d{4})\\s?[\\u5E74\\uB144]\\s?(\\d{1,2})\\s?[\\u6708\\uC6D4]\\s?(\\d{1,2})\\s?[\\u65E5\\uC77C]?$");
   Pattern wordDate = compile(u"^(?:(\\d{1,2})\\.?\\s+\\p{L}+\\.?,?\\s+(\\d{4})|\\p{L}+\\.?\\s+(\\d{1,2}),?\\s+(\\d{4}))$");
   Pattern usernameShape = compile(u"^[\\p{L}\\p{N}._\\-]{3,32}$");
@@ -342,7 +343,7 @@ double ValueReader::username(std::string_view text) const {
 
 double ValueReader::date(std::string_view text) const { return dateYear(text) > 0 ? 0.9 : 0.0; }
 
-int ValueReader::dateYear(std::string_view text) const {
+int ValueReader::dateYear(std::string_view text, bool* otherCalendar) const {
   if (text.size() < 6 || text.size() > 30) return 0;
   UErrorCode status = U_ZERO_ERROR;
   icu::UnicodeString u = unicode(text);
@@ -352,7 +353,15 @@ int ValueReader::dateYear(std::string_view text) const {
     for (int32_t i = 0; i < g.length(); ++i) value = value * 10 + (g.charAt(i) - u'0');
     return value;
   };
-  auto valid = [](int y, int m, int d) { return y >= 1900 && y <= 2100 && m >= 1 && m <= 12 && d >= 1 && d <= 31; };
+  // Years of the Gregorian calendar, and of the Thai solar (Buddhist era, "15/06/2533") and the
+  // Persian solar calendar ("1368/04/22") as forms there write them; all as Gregorian years.
+  auto gregorian = [](int y) {
+    if (y >= 1900 && y <= 2100) return y;
+    if (y >= 2443 && y <= 2643) return y - 543;
+    if (y >= 1279 && y <= 1479) return y + 621;
+    return 0;
+  };
+  auto valid = [&](int y, int m, int d) { return gregorian(y) > 0 && m >= 1 && m <= 12 && d >= 1 && d <= 31; };
   int year = 0;
   bool ok = false;
   for (const icu::RegexPattern* p : {patterns_->isoDate.get(), patterns_->cjkDate.get()}) {
@@ -382,12 +391,16 @@ int ValueReader::dateYear(std::string_view text) const {
     }
   }
   if (!ok || U_FAILURE(status)) return 0;
-  return year;
+  if (otherCalendar != nullptr) *otherCalendar = gregorian(year) != year;
+  return gregorian(year);
 }
 
 double ValueReader::birthDate(std::string_view text) const {
-  int year = dateYear(text);
+  bool otherCalendar = false;
+  int year = dateYear(text, &otherCalendar);
   if (year == 0) return 0.0;
+  // The field may want the Gregorian year: offered, never inserted.
+  if (otherCalendar) return year <= 2012 ? 0.45 : 0.15;
   // A birth date lies well in the past; a recent date is an appointment or a deadline.
   return year <= 2012 ? 0.85 : 0.15;
 }

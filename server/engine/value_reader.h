@@ -51,8 +51,8 @@ class ValueReader {
   double date(std::string_view text) const;
   // A name in Latin letters written family name first, as Hungarians, Vietnamese and Chinese
   // write it: "Nagy László", "Wang Wei", "Nguyễn Thị Lan". Only where the lists leave no
-  // doubt: the first word a family name and no given name, the last a given name and no family
-  // name, or the Vietnamese middle word "Thị"/"Văn" after a family name.
+  // doubt: the first word a family name of those traditions and no given name, the last a
+  // given name and no family name, or the Vietnamese middle word "Thị"/"Văn" after it.
   bool writtenFamilyFirst(std::string_view text) const;
   // A single capitalised word of letters ("Anna", "Berlin"), the raw shape
   // shared by given names, family names and cities.
@@ -64,8 +64,9 @@ class ValueReader {
   // A name of two to four words that begins or ends with the word for its kind of region:
   // "Kisumu County", "County Galway", "Olomoucký kraj", "Västmanlands län".
   bool namedWithARegionWord(std::string_view text) const;
-  // The year of a calendar date written in one of the common forms, or 0.
-  int dateYear(std::string_view text) const;
+  // The Gregorian year of a calendar date written in one of the common forms, or 0.
+  // `otherCalendar`, when given, tells whether the text counts years by another calendar.
+  int dateYear(std::string_view text, bool* otherCalendar = nullptr) const;
 
   struct Patterns;
   std::unique_ptr<Patterns> patterns_;

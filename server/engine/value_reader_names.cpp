@@ -18,13 +18,18 @@ bool isTwoCapitals(std::string_view word) {
          std::isupper(static_cast<unsigned char>(word[1]));
 }
 
-// Family names of two letters, Chinese, Korean and Vietnamese, as forms write them in capitals.
+bool hasSmallLetter(std::string_view word) {
+  return std::any_of(word.begin(), word.end(), [](unsigned char c) { return c >= 0x80 || std::islower(c); });
+}
+
+// Family names of two letters, Chinese, Korean and Vietnamese, as forms write them in capitals
+// (not those that are also a US state's code: "Boston MA"), and generations.
 bool isShortFamilyName(std::string_view capitals) {
   std::string folded;
   for (char c : capitals) folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  static constexpr std::string_view kNames[] = {"li", "wu", "xu", "ma", "hu", "he", "yu", "lu", "qi", "oh",
-                                                "ng", "do", "le", "vo", "ho", "ko", "an", "im", "ha", "yi",
-                                                "su", "fu", "gu", "ye", "mo", "bo", "ku", "ly", "vu"};
+  static constexpr std::string_view kNames[] = {"li", "wu", "xu", "hu", "he", "yu", "lu", "qi", "ng", "do",
+                                                "le", "vo", "ho", "ko", "an", "im", "ha", "yi", "su", "fu",
+                                                "gu", "ye", "bo", "ku", "ly", "vu", "ii", "iv", "jr", "sr"};
   return std::find(std::begin(kNames), std::end(kNames), folded) != std::end(kNames);
 }
 
@@ -100,9 +105,14 @@ double ValueReader::fullName(std::string_view text) const {
   for (std::size_t i = 0; i < ws.size(); ++i) {
     if (!isNameWord(ws[i])) return 0.0;
     if (i < fws.size() && lex.isNameParticle(fws[i]) && i > 0 && i + 1 < ws.size()) continue;
-    // Two capitals are an abbreviation ("Seattle WA", "Shevchenko IT") unless they spell one
-    // of the short family names written in capitals ("LI Wei", "NG Mei Ling").
-    if (isTwoCapitals(ws[i]) && !isShortFamilyName(ws[i])) return 0.25;
+    // Two capitals after words in small letters are an abbreviation ("Seattle WA", "Shevchenko
+    // IT"), unless they spell one of the short family names written in capitals ("Mei Ling NG")
+    // or a generation ("John Smith II"). First they are initials ("AJ Smith") or a family name
+    // ("LI Wei"); in a name all in capitals ("LI NA") they are a name's part.
+    if (i > 0 && i + 1 == ws.size() && isTwoCapitals(ws[i]) && !isShortFamilyName(ws[i]) &&
+        !isTwoCapitals(ws.front()) && hasSmallLetter(ws.front())) {
+      return 0.25;
+    }
     ++nameWords;
     UChar32 first = firstCodePoint(ws[i]);
     if (!isCased(first) || u_isupper(first)) ++capitalised;
@@ -128,7 +138,7 @@ bool ValueReader::writtenFamilyFirst(std::string_view text) const {
   const Lexicon& lex = Lexicon::instance();
   const std::string& front = fws.front();
   const std::string& back = fws.back();
-  if (!lex.isFamilyName(front)) return false;
+  if (!lex.isFamilyNameWrittenFirst(front)) return false;
   if (ws.size() == 3 && (ws[1] == "Thị" || ws[1] == "Văn")) return true;
   return !lex.isGivenName(front) && lex.isGivenName(back) && !lex.isFamilyName(back);
 }

@@ -67,6 +67,16 @@ TEST(ValueReader, WritingsOfMoreCountries) {
   EXPECT_GE(v.birthDate("17.05.1989."), 0.85);
   EXPECT_EQ(v.phone("1989.05.17."), 0.0);
   EXPECT_EQ(v.date("1989.13.17."), 0.0);
+  // Russian and Bulgarian dates closed by "г."; Thai and Persian years are dates, never phone
+  // numbers, but are offered only, as the field may want the Gregorian year.
+  EXPECT_GE(v.birthDate("11.03.1990 г."), 0.85);
+  for (const char* other : {"15/06/2533", "1368/04/22"}) {
+    EXPECT_GT(v.date(other), 0.5) << other;
+    EXPECT_EQ(v.phone(other), 0.0) << other;
+    EXPECT_GT(v.birthDate(other), 0.3) << other;
+    EXPECT_LT(v.birthDate(other), 0.5) << other;
+  }
+  EXPECT_EQ(v.date("15/06/2733"), 0.0);
   // Seven bare digits are as likely an order number; separators or more digits read as a phone.
   EXPECT_LT(v.phone("4829103"), 0.5);
   EXPECT_GE(v.phone("482 91 03"), 0.5);
@@ -118,16 +128,24 @@ TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
   for (const char* name : {"Nagy László", "Kovács Zsófia", "Wang Wei", "Nguyễn Thị Lan", "Trần Văn Minh"}) {
     EXPECT_TRUE(v.writtenFamilyFirst(name)) << name;
   }
-  // Given name first, names in both lists ("Bernard", "Kim"), and places.
-  for (const char* other : {"László Nagy", "Bernard Paul", "Kim Lee", "Daan van Dijk", "Nguyễn", "Đà Nẵng"}) {
+  // Given name first, names in both lists ("Bernard", "Kim"), family names of traditions that
+  // put them last ("Taylor", "Lewis"), and places.
+  for (const char* other : {"László Nagy", "Bernard Paul", "Kim Lee", "Daan van Dijk", "Taylor Martin",
+                            "Lewis Thomas", "Nguyễn", "Đà Nẵng"}) {
     EXPECT_FALSE(v.writtenFamilyFirst(other)) << other;
   }
-  // Two capitals are an abbreviation, except the short family names forms write in capitals.
-  for (const char* other : {"Seattle WA", "Shevchenko IT", "Anna UK", "PT Wulandari Kreasi"}) {
+  // Chinese given names that are family names too leave a name a whole name.
+  for (const char* name : {"Liu Yang", "Wang Lin"}) EXPECT_GE(v.fullName(name), 0.5) << name;
+  // Two capitals after a word in small letters are an abbreviation, except the short family
+  // names forms write in capitals and generations.
+  for (const char* other : {"Seattle WA", "Shevchenko IT", "Anna UK", "Boston MA", "Napoli NA"}) {
     EXPECT_LT(v.fullName(other), 0.5) << other;
     EXPECT_LT(v.familyName(other), 0.5) << other;
   }
-  for (const char* name : {"LI Wei", "NG Mei Ling", "Anna LE"}) EXPECT_GE(v.fullName(name), 0.5) << name;
+  for (const char* name : {"LI Wei", "NG Mei Ling", "Anna LE", "Mei Ling NG", "AJ Smith", "John Smith II", "LI NA",
+                           "AU Ka Wai"}) {
+    EXPECT_GE(v.fullName(name), 0.5) << name;
+  }
   // A particle is written without accents: "Đà Nẵng" is a town, not a family name like "da Silva".
   EXPECT_LT(v.familyName("Đà Nẵng"), 0.5);
   EXPECT_GE(v.familyName("da Silva"), 0.8);

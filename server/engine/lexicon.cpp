@@ -193,7 +193,7 @@ constexpr const char* kCityStates =
 constexpr const char* kRegionWords =
     "county|province|provincia|provincie|provinz|region|regione|regiao|oblast|область|край|"
     "lan|kraj|voivodeship|wojewodztwo|prefecture|state|estado|canton|kanton|departement|"
-    "district|shire|amt|fylke|maakunta|megye";
+    "district|shire|amt|fylke|maakunta|megye|maakond|novads|област|округ|מחוז|استان|محافظة";
 
 constexpr const char* kLegalForms =
     "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
@@ -203,7 +203,11 @@ constexpr const char* kLegalForms =
     // Turkish "Ltd. Şti.", Mexican "S.A. de C.V.", Iceland's "ehf.", Indonesia's "Tbk",
     // Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB". Not "d.o.o.": "doo" is part
     // of Korean given names ("Doo-hwan").
-    "sti|decv|ehf|tbk|bhd|tnhh|uab";
+    "sti|decv|ehf|tbk|bhd|tnhh|uab|"
+    // Bulgaria's "ЕООД", "ООД" and "ЕАД", Serbia's "д.о.о.", Wales' "Cyf.", Israel's "בע״מ", the
+    // Arab countries' "ش.م.م" and "شركة", Iran's "شرکت" and "(سهامی خاص)", Thailand's "บริษัท"
+    // and "จำกัด".
+    "еоод|оод|еад|доо|cyf|בעמ|شمم|شركة|شرکت|سهامیخاص|บริษัท|จำกัด";
 
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"

@@ -214,6 +214,8 @@ double ValueReader::organisation(std::string_view text) const {
     if (lex.isLegalForm(tail)) return 0.95;
   }
   if (n >= 2 && lex.isLegalForm(fws.front())) return 0.95;
+  // Estonia's "OÜ", which folds to a French word.
+  if (n >= 2 && text.ends_with(" OÜ")) return 0.95;
   CharStats s = charStats(text);
   if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
   for (const std::string& w : fws) {
@@ -255,7 +257,9 @@ double ValueReader::city(std::string_view text) const {
   std::string f = foldedPhrase(text);
   if (lex.isCity(f)) return 0.92;
   if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
+  if (namedWithARegionWord(text)) return 0.1;  // "Košický kraj", "Järva maakond"
   std::vector<std::string_view> ws = splitWords(text);
+  if (endsWithCity(text)) return 0.8;
   if (ws.size() > 3) return 0.0;
   for (std::string_view w : ws) {
     if (!isNameWord(w)) return 0.0;
@@ -282,11 +286,15 @@ double ValueReader::region(std::string_view text) const {
     // "Cook County", "Московская область", "Provincia di Cuneo", "Yorkshire".
     std::vector<std::string> fws = foldedWords(text);
     std::vector<std::string_view> ws = splitWords(text);
-    if (fws.empty() || fws.size() > 4 || ws.size() != fws.size() || !u_isupper(firstCodePoint(text)) ||
+    if (fws.empty() || fws.size() > 4 || ws.size() != fws.size() ||
         !std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); })) {
       return 0.0;
     }
     bool named = namedWithARegionWord(text);
+    // Capitalised, or in a script without capitals; the word for the region may come first in
+    // small letters ("област Габрово").
+    UChar32 first = firstCodePoint(text);
+    if (isCased(first) && !u_isupper(first) && !(named && lex.isRegionWord(fws.front()))) return 0.0;
     bool shire = fws.size() == 1 && f.size() > 8 && f.ends_with("shire");
     return named || shire ? 0.75 : 0.0;
   }
@@ -295,6 +303,11 @@ double ValueReader::region(std::string_view text) const {
     return upper ? 0.6 : 0.0;
   }
   return 0.9;
+}
+
+bool ValueReader::endsWithCity(std::string_view text) const {
+  std::vector<std::string_view> ws = splitWords(text);
+  return ws.size() >= 2 && ws.size() <= 4 && ws.back() == "City" && std::all_of(ws.begin(), ws.end(), isNameWord);
 }
 
 bool ValueReader::namedWithARegionWord(std::string_view text) const {

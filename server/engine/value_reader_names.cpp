@@ -120,7 +120,7 @@ double ValueReader::fullName(std::string_view text) const {
   if (nameWords < 2 || capitalised < nameWords) return 0.25;
   // A place named after a person ("San Francisco", "São Paulo") is still a place, and so is
   // a name with the word for its kind of region ("Kisumu County").
-  if (namesAPlace(lex, foldedPhrase(text)) || namedWithARegionWord(text)) return 0.2;
+  if (namesAPlace(lex, foldedPhrase(text)) || namedWithARegionWord(text) || endsWithCity(text)) return 0.2;
   if (!fws.empty() && lex.isGivenName(fws.front())) return 0.95;
   if (!fws.empty() && lex.isGivenName(fws.back())) return 0.85;
   // Family names only, no given one: "García López" is half a name.

@@ -152,6 +152,30 @@ TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
   EXPECT_GE(v.familyName("Da Silva"), 0.8);
 }
 
+TEST(ValueReader, CompaniesRegionsAndTownsOfMoreCountries) {
+  const ValueReader& v = engine().values();
+  for (const char* company : {"Kõrvitsa Puit OÜ", "Радосављевић д.о.о.", "Кънчева Дизайн ЕООД",
+                              "Prydderch a'i Ferched Cyf.", "בן-שושן פתרונות בע\"מ", "شركة أبو العينين للتجارة ش.م.م",
+                              "شرکت فرش اسفندیاری (سهامی خاص)", "บริษัท วงศ์สกุลชัย จำกัด"}) {
+    EXPECT_GE(v.organisation(company), 0.95) << company;
+    EXPECT_LT(v.fullName(company), 0.5) << company;
+  }
+  // "Ou" alone is a name, and French "ou" no company.
+  EXPECT_LT(v.organisation("Zhang Ou"), 0.5);
+  // Regions by their word, first or last, capitalised or in a script without capitals; no town.
+  for (const char* region : {"Järva maakond", "област Габрово", "Моравички округ", "מחוז הצפון", "استان اصفهان",
+                             "Košický kraj"}) {
+    EXPECT_GE(v.region(region), 0.75) << region;
+    EXPECT_LT(v.city(region), 0.35) << region;
+    EXPECT_LT(v.fullName(region), 0.5) << region;
+  }
+  EXPECT_EQ(v.region("cook county"), 0.0);
+  // A town named with "City" is no person.
+  EXPECT_GE(v.city("Tanauan City"), 0.75);
+  EXPECT_LT(v.fullName("Tanauan City"), 0.5);
+  EXPECT_LT(v.city("city"), 0.5);
+}
+
 TEST(WebLinks, OwnSitesAndLinksToContent) {
   for (const char* own : {"https://annamueller.de", "https://annamueller.de/", "annamueller.de/about",
                           "https://example.com/en/"}) {

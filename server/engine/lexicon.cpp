@@ -229,9 +229,15 @@ constexpr const char* kStreetWords =
     // Utah, "ut" Swedish for out) nor "Jalan" written out, a family name as well.
     "vul|вул|вулиця|jl|odos|οδος|leoforos|λεωφορος|namestie|calea|bulevardul|vei|vegen";
 
+// Street words that are also names or common words elsewhere ("Shweta Jalan", "Heol"): they
+// mark a street only beside a number.
+constexpr const char* kStreetWordsBesideNumbers =
+    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|rruga|bulevar|булевард|бул|רחוב|שדרות|"
+    "شارع|خیابان|کوچه|ถนน|ซอย|kebele";
+
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
-    "katu|utca";
+    "katu|utca|vegur";
 
 constexpr const char* kParticles = "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|al|el|ten|ter|zu|mc|st";
 
@@ -263,6 +269,7 @@ Lexicon::Lexicon() {
   addWords(&legalForms_, kLegalForms);
   addWords(&orgWords_, kOrganisationWords);
   addWords(&streetWords_, kStreetWords);
+  addWords(&streetWordsBesideNumbers_, kStreetWordsBesideNumbers);
   addWords(&particles_, kParticles);
   addWords(&regionWords_, kRegionWords);
   addWords(&cityStates_, kCityStates);

@@ -44,6 +44,10 @@ class Lexicon {
   // Whole street words ("street", "rue") and street-word endings of compounds ("strasse").
   bool isStreetWord(std::string_view word) const { return streetWords_.contains(std::string(word)); }
   bool endsWithStreetWord(std::string_view word) const;
+  // Street words that mark a street only beside a number ("Jalan", "iela", "شارع").
+  bool isStreetWordBesideANumber(std::string_view word) const {
+    return streetWordsBesideNumbers_.contains(std::string(word));
+  }
   bool isNameParticle(std::string_view word) const { return particles_.contains(std::string(word)); }
 
  private:
@@ -60,6 +64,7 @@ class Lexicon {
   std::unordered_set<std::string> legalForms_;
   std::unordered_set<std::string> orgWords_;
   std::unordered_set<std::string> streetWords_;
+  std::unordered_set<std::string> streetWordsBesideNumbers_;
   std::unordered_set<std::string> particles_;
 };
 

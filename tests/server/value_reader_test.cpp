@@ -170,6 +170,13 @@ TEST(ValueReader, CompaniesRegionsAndTownsOfMoreCountries) {
     EXPECT_LT(v.fullName(region), 0.5) << region;
   }
   EXPECT_EQ(v.region("cook county"), 0.0);
+  // Streets by words that count only beside a number, and Thai street words joined to the name.
+  for (const char* street : {"Bakkavegur 14", "Pärna tn 7-3", "Baznīcas iela 21-4", "3 Heol y Bont",
+                             "Carrer de la Font, 17, 2n 1a", "12 شارع سعد زغلول", "No. 23, Jalan Seri Kenanga 4",
+                             "99/7 หมู่ 4 ถนนพหลโยธิน"}) {
+    EXPECT_GE(v.street(street), 0.9) << street;
+  }
+  for (const char* other : {"Shweta Jalan", "Nashville, TN 37203", "Heol"}) EXPECT_EQ(v.street(other), 0.0) << other;
   // A town named with "City" is no person.
   EXPECT_GE(v.city("Tanauan City"), 0.75);
   EXPECT_LT(v.fullName("Tanauan City"), 0.5);

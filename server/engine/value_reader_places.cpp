@@ -1,0 +1,128 @@
+// The place readers of ValueReader: streets, towns, regions and countries.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <unicode/uchar.h>
+
+#include "engine/lexicon.h"
+#include "engine/text.h"
+#include "engine/value_reader.h"
+
+namespace oskel::answer {
+
+double ValueReader::street(std::string_view text) const {
+  if (text.size() > 200) return 0.0;
+  CharStats s = charStats(text);
+  const Lexicon& lex = Lexicon::instance();
+  std::vector<std::string> fws = foldedWords(text);
+  if (fws.empty() || fws.size() > 10 || text.find('@') != std::string_view::npos) return 0.0;
+  bool streetWord = false;
+  for (const std::string& w : fws) {
+    if (lex.isStreetWord(w) || lex.endsWithStreetWord(w)) streetWord = true;
+    if (s.digits > 0 && lex.isStreetWordBesideANumber(w)) streetWord = true;
+  }
+  // Estonian "tn" (street) in small letters; "TN" is Tennessee.
+  if (s.digits > 0 && text.find(" tn ") != std::string_view::npos) streetWord = true;
+  // Thai writes the street's word joined to its name: "ถนนพหลโยธิน", "ซอย 5".
+  for (const char* mark : {"ถนน", "ซอย"}) {
+    if (s.digits > 0 && text.find(mark) != std::string_view::npos) streetWord = true;
+  }
+  if (!streetWord && s.han + s.kana + s.hangul > 0 && s.digits > 0) {
+    for (const char* mark : {"丁目", "番地", "号", "路", "街", "로", "길", "번지"}) {
+      if (text.find(mark) != std::string_view::npos) streetWord = true;
+    }
+  }
+  if (!streetWord) return 0.0;
+  double score = s.digits > 0 ? 0.92 : 0.45;
+  if (s.lineBreaks > 0) score *= 0.5;
+  if (s.digits > 8) score *= 0.5;
+  return score;
+}
+
+double ValueReader::city(std::string_view text) const {
+  if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  CharStats s = charStats(text);
+  if (s.digits > 0 || s.letters < 2) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::string f = foldedPhrase(text);
+  if (lex.isCity(f)) return 0.92;
+  if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
+  if (namedWithARegionWord(text)) return 0.1;  // "Košický kraj", "Järva maakond"
+  std::vector<std::string_view> ws = splitWords(text);
+  if (endsWithCity(text)) return 0.8;
+  if (ws.size() > 3) return 0.0;
+  for (std::string_view w : ws) {
+    if (!isNameWord(w)) return 0.0;
+  }
+  UChar32 first = firstCodePoint(text);
+  if (!u_isupper(first) && isCased(first)) return 0.0;
+  // "株式会社タナカ", "Lindqvist Bygg AB": a name with a company's legal form is no town
+  // ("College Station", with a word that companies use too, may well be one).
+  if (organisation(text) >= 0.9) return 0.0;
+  // Nor, likely, a Japanese given name ("太郎", "健介"): endings that no town's name has.
+  static constexpr std::string_view kGivenEndings[] = {"郎", "朗", "介", "助", "輔", "彦", "雄", "吾", "翔", "哉", "菜", "恵"};
+  bool given = s.han == s.letters && std::any_of(std::begin(kGivenEndings), std::end(kGivenEndings),
+                                                 [&](std::string_view e) { return text.size() > e.size() && text.ends_with(e); });
+  return ws.size() == 1 && (given || lex.endsLikeAFamilyName(text, f)) ? 0.2 : 0.4;
+}
+
+double ValueReader::region(std::string_view text) const {
+  if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  const Lexicon& lex = Lexicon::instance();
+  std::string f = foldedPhrase(text);
+  if (f.empty()) return 0.0;
+  if (!lex.isRegion(f)) {
+    // A name with the word for its kind of region: "Västmanlands län", "Olomoucký kraj",
+    // "Cook County", "Московская область", "Provincia di Cuneo", "Yorkshire".
+    std::vector<std::string> fws = foldedWords(text);
+    std::vector<std::string_view> ws = splitWords(text);
+    if (fws.empty() || fws.size() > 4 || ws.size() != fws.size() ||
+        !std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); })) {
+      return 0.0;
+    }
+    bool named = namedWithARegionWord(text);
+    // Capitalised, or in a script without capitals; the word for the region may come first in
+    // small letters ("област Габрово").
+    UChar32 first = firstCodePoint(text);
+    if (isCased(first) && !u_isupper(first) && !(named && lex.isRegionWord(fws.front()))) return 0.0;
+    bool shire = fws.size() == 1 && f.size() > 8 && f.ends_with("shire");
+    return named || shire ? 0.75 : 0.0;
+  }
+  if (f.size() <= 3) {  // a code such as "CA" or "NSW" must be written in capitals
+    bool upper = std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return upper ? 0.6 : 0.0;
+  }
+  return 0.9;
+}
+
+bool ValueReader::endsWithCity(std::string_view text) const {
+  std::vector<std::string_view> ws = splitWords(text);
+  return ws.size() >= 2 && ws.size() <= 4 && ws.back() == "City" && std::all_of(ws.begin(), ws.end(), isNameWord);
+}
+
+bool ValueReader::namedWithARegionWord(std::string_view text) const {
+  std::vector<std::string> fws = foldedWords(text);
+  std::vector<std::string_view> ws = splitWords(text);
+  if (fws.size() < 2 || fws.size() > 4 || ws.size() != fws.size()) return false;
+  const Lexicon& lex = Lexicon::instance();
+  auto regionWord = [&](std::size_t k) {
+    // Swedish "län" folds to "lan", which is a given name elsewhere ("Nguyễn Thị Lan").
+    if (fws[k] == "lan") return ws[k].find("\xC3\xA4") != std::string_view::npos;
+    return lex.isRegionWord(fws[k]);
+  };
+  // "Shire" and "Canton" end people's names too ("Warsan Shire", "Mark Canton"); as a region's
+  // word they come first ("Shire of Yarra", "Canton de Genève").
+  const std::string& last = fws.back();
+  bool lastIsSurnameToo = last == "shire" || last == "canton";
+  return regionWord(0) || (!lastIsSurnameToo && regionWord(fws.size() - 1));
+}
+
+double ValueReader::country(std::string_view text) const {
+  if (text.size() > 60 || text.find('\n') != std::string_view::npos) return 0.0;
+  std::string f = foldedPhrase(text);
+  if (f.empty() || !Lexicon::instance().isCountry(f)) return 0.0;
+  return f.size() <= 3 ? 0.5 : 0.95;
+}
+
+}  // namespace oskel::answer

@@ -236,7 +236,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         case FieldKind::kFullName:
           // "García López" at the end of "María García López" is the family name; "94107 San
           // Francisco" makes its town no person.
-          if (context.endsSomeName(i) || context.isCityPartOfLocality(i)) fit *= 0.6;
+          // Nor is "Puigvert Rovira" beside queralt.puigvert@…: the handle ends with its first
+          // word, so it is the family name of two words.
+          if (context.endsSomeName(i) || context.isCityPartOfLocality(i) ||
+              context.partOfOwnHandle(i) == CandidateContext::HandlePart::kLast) {
+            fit *= 0.6;
+          }
           else if (context.spelledByOwnHandle(i)) {
             // Ahead of an equally good name ("Kindle Paperwhite"), and the other names stay
             // rivals: the address may be a colleague's, copied for a copy line.

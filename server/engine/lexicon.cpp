@@ -239,7 +239,8 @@ constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
     "katu|utca|vegur";
 
-constexpr const char* kParticles = "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|al|el|ten|ter|zu|mc|st";
+constexpr const char* kParticles =
+    "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|binti|bint|ibn|al|el|ten|ter|zu|mc|st";
 
 void addWords(std::unordered_set<std::string>* set, const char* words) {
   std::string_view rest = words;

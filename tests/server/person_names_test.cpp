@@ -217,6 +217,14 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
                         {"M:index0", "seraina.tschudi@bluewin.ch"}}), std::nullopt},
       {"Vorname", list({{"F:index0", "Tschudi"}, {"M:index0", "seraina.tschudi@bluewin.ch"},
                         {"U:index0", "tschudi_seraina"}}), std::nullopt},
+      // "binti" (daughter of) stands between the given name and the father's name.
+      {"Last name", list({{"N:index0", "Syazwani binti Kamaruddin"}, {"F:index0", "Kamaruddin"},
+                          {"G:index0", "Syazwani"}}), 1, true},
+      // A family name of two words whose first word ends the person's address is no full name.
+      {"Full name", list({{"F:index0", "Puigvert Rovira"}, {"M:index0", "queralt.puigvert@gmail.com"}}),
+       std::nullopt},
+      {"Full name", list({{"F:index0", "Puigvert Rovira"}, {"N:index0", "Queralt Puigvert Rovira"},
+                          {"M:index0", "queralt.puigvert@gmail.com"}}), 1, true},
       // A town whose first word folds like a particle is no family name.
       {"Last name", list({{"G:index0", "Lan"}, {"M:index0", "lan.nguyen@gmail.com"}, {"T:index0", "Đà Nẵng"}}),
        std::nullopt},

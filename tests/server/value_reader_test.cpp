@@ -138,12 +138,13 @@ TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
   for (const char* name : {"Liu Yang", "Wang Lin"}) EXPECT_GE(v.fullName(name), 0.5) << name;
   // Two capitals after a word in small letters are an abbreviation, except the short family
   // names forms write in capitals and generations.
-  for (const char* other : {"Seattle WA", "Shevchenko IT", "Anna UK", "Boston MA", "Napoli NA"}) {
+  for (const char* other : {"Seattle WA", "Shevchenko IT", "Anna UK", "Boston MA", "Napoli NA",
+                            "PT Wulandari Kreasi", "UK Power Networks"}) {
     EXPECT_LT(v.fullName(other), 0.5) << other;
     EXPECT_LT(v.familyName(other), 0.5) << other;
   }
   for (const char* name : {"LI Wei", "NG Mei Ling", "Anna LE", "Mei Ling NG", "AJ Smith", "John Smith II", "LI NA",
-                           "AU Ka Wai"}) {
+                           "AU Ka Wai", "JO Min Ji"}) {
     EXPECT_GE(v.fullName(name), 0.5) << name;
   }
   // A particle is written without accents: "Đà Nẵng" is a town, not a family name like "da Silva".

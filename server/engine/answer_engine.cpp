@@ -237,9 +237,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           // "García López" at the end of "María García López" is the family name; "94107 San
           // Francisco" makes its town no person.
           // Nor is "Puigvert Rovira" beside queralt.puigvert@…: the handle ends with its first
-          // word, so it is the family name of two words.
+          // word, no given name, so it is the family name of two words ("dr.sarah@…" ends with
+          // Sarah of "Sarah Connor").
           if (context.endsSomeName(i) || context.isCityPartOfLocality(i) ||
-              context.partOfOwnHandle(i) == CandidateContext::HandlePart::kLast) {
+              (context.partOfOwnHandle(i) == CandidateContext::HandlePart::kLast &&
+               values_.givenName(text.substr(0, text.find(' '))) < 0.9)) {
             fit *= 0.6;
           }
           else if (context.spelledByOwnHandle(i)) {

@@ -135,9 +135,12 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
     std::string key = asciiLetters(text, umlauts);
     if (key.size() < 2) return HandlePart::kNone;
     std::string firstKey = firstWord.empty() ? std::string() : asciiLetters(firstWord, umlauts);
+    // The last word spelled both ways: "mueller.thomas" writes "Thomas Müller" family name first.
     std::string lastKey = lastWord.empty() ? std::string() : asciiLetters(lastWord, umlauts);
+    std::string lastKeyOther = lastWord.empty() ? std::string() : asciiLetters(lastWord, !umlauts);
     auto partIn = [&](const std::vector<std::string>& words) {
-      if (firstKey.size() >= 3 && words.size() >= 2 && words.back() == firstKey && words.front() != lastKey) {
+      if (firstKey.size() >= 3 && words.size() >= 2 && words.back() == firstKey && words.front() != lastKey &&
+          words.front() != lastKeyOther) {
         return HandlePart::kLast;
       }
       if (words.size() >= 2) {

@@ -193,7 +193,7 @@ constexpr const char* kCityStates =
 constexpr const char* kRegionWords =
     "county|province|provincia|provincie|provinz|region|regione|regiao|oblast|область|край|"
     "lan|kraj|voivodeship|wojewodztwo|prefecture|state|estado|canton|kanton|departement|"
-    "district|shire|amt|fylke|maakunta|megye|maakond|novads|област|округ|מחוז|استان|محافظة";
+    "district|shire|amt|fylke|maakunta|megye|maakond|novads|округ|استان";
 
 constexpr const char* kLegalForms =
     "gmbh|ag|kg|ohg|ug|gbr|ev|se|kgaa|inc|incorporated|ltd|limited|llc|llp|plc|corp|corporation|"
@@ -204,10 +204,10 @@ constexpr const char* kLegalForms =
     // Malaysia's "Sdn. Bhd.", Vietnam's "TNHH", Lithuania's "UAB". Not "d.o.o.": "doo" is part
     // of Korean given names ("Doo-hwan").
     "sti|decv|ehf|tbk|bhd|tnhh|uab|"
-    // Bulgaria's "ЕООД", "ООД" and "ЕАД", Serbia's "д.о.о.", Wales' "Cyf.", Israel's "בע״מ", the
-    // Arab countries' "ش.م.م" and "شركة", Iran's "شرکت" and "(سهامی خاص)", Thailand's "บริษัท"
-    // and "จำกัด".
-    "еоод|оод|еад|доо|cyf|בעמ|شمم|شركة|شرکت|سهامیخاص|บริษัท|จำกัด";
+    // Bulgaria's "ЕООД" and "ООД", Serbia's "д.о.о.", the Arab countries' "ش.م.م", Iran's
+    // "(سهامی خاص)". Not words that mean more besides: Persian "شرکت" (taking part), Welsh
+    // "Cyf." (reference), Hebrew "בעמ'" (on page).
+    "еоод|оод|доо|شمم|سهامیخاص";
 
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
@@ -230,14 +230,14 @@ constexpr const char* kStreetWords =
     "vul|вул|вулиця|jl|odos|οδος|leoforos|λεωφορος|namestie|calea|bulevardul|vei|vegen";
 
 // Street words that are also names or common words elsewhere ("Shweta Jalan", "Heol"): they
-// mark a street only beside a number.
+// mark a street only right beside a number ("12 Jalan SS 2", "Baznīcas iela 21"), or opening a
+// text that ends with one ("خیابان شهید بهشتی، پلاک ۱۴").
 constexpr const char* kStreetWordsBesideNumbers =
-    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|rruga|bulevar|булевард|бул|רחוב|שדרות|"
-    "شارع|خیابان|کوچه|ถนน|ซอย|kebele";
+    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|bulevar|булевард|شارع|خیابان|kebele";
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
-    "katu|utca|vegur";
+    "katu|utca";
 
 constexpr const char* kParticles =
     "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|binti|bint|ibn|al|el|ten|ter|zu|mc|st";

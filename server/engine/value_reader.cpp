@@ -214,8 +214,12 @@ double ValueReader::organisation(std::string_view text) const {
     if (lex.isLegalForm(tail)) return 0.95;
   }
   if (n >= 2 && lex.isLegalForm(fws.front())) return 0.95;
-  // Estonia's "OÜ", which folds to a French word.
+  // Estonia's "OÜ", which folds to a French word; Thailand's "บริษัท … จำกัด", whose words
+  // alone also mean "the company" and "limited".
   if (n >= 2 && text.ends_with(" OÜ")) return 0.95;
+  if (n >= 3 && text.starts_with("บริษัท ") && (text.ends_with(" จำกัด") || text.ends_with(" จำกัด (มหาชน)"))) {
+    return 0.95;
+  }
   CharStats s = charStats(text);
   if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
   for (const std::string& w : fws) {

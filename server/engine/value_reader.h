@@ -64,7 +64,7 @@ class ValueReader {
   // A name of two to four words that begins or ends with the word for its kind of region:
   // "Kisumu County", "County Galway", "Olomoucký kraj", "Västmanlands län".
   bool namedWithARegionWord(std::string_view text) const;
-  // A town's name that ends with the word "City": "Quezon City", "Tanauan City".
+  // A name that ends with the word "City": a town ("Quezon City") or a club ("Stoke City").
   bool endsWithCity(std::string_view text) const;
   // The Gregorian year of a calendar date written in one of the common forms, or 0.
   // `otherCalendar`, when given, tells whether the text counts years by another calendar.

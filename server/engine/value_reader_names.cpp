@@ -22,19 +22,15 @@ bool hasSmallLetter(std::string_view word) {
   return std::any_of(word.begin(), word.end(), [](unsigned char c) { return c >= 0x80 || std::islower(c); });
 }
 
-// Family names of two letters, Chinese, Korean and Vietnamese, as forms write them in capitals.
-// At the end of a name, those that are also a US state's code ("Boston MA") do not count, and
-// generations do ("John Smith II").
-bool isShortFamilyName(std::string_view capitals, bool last) {
+// Family names of two letters, Chinese, Korean and Vietnamese, as forms write them in capitals
+// (not those that are also a US state's code: "Boston MA"), and generations ("John Smith II").
+bool isShortFamilyName(std::string_view capitals) {
   std::string folded;
   for (char c : capitals) folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   static constexpr std::string_view kNames[] = {"li", "wu", "xu", "hu", "he", "yu", "lu", "qi", "ng", "do",
                                                 "le", "vo", "ho", "ko", "an", "im", "ha", "yi", "su", "fu",
-                                                "gu", "ye", "bo", "ku", "ly", "vu"};
-  static constexpr std::string_view kFirstOnly[] = {"ma", "mo", "oh", "au", "ip", "lo", "so", "to", "jo", "na", "ji"};
-  static constexpr std::string_view kLastOnly[] = {"ii", "iv", "jr", "sr"};
-  auto in = [&](const auto& list) { return std::find(std::begin(list), std::end(list), folded) != std::end(list); };
-  return in(kNames) || (last ? in(kLastOnly) : in(kFirstOnly));
+                                                "gu", "ye", "bo", "ku", "ly", "vu", "ii", "iv", "jr", "sr"};
+  return std::find(std::begin(kNames), std::end(kNames), folded) != std::end(kNames);
 }
 
 bool namesAPlace(const Lexicon& lex, const std::string& folded) {
@@ -112,16 +108,13 @@ double ValueReader::fullName(std::string_view text) const {
     // Two capitals after words in small letters are an abbreviation ("Seattle WA", "Shevchenko
     // IT"), unless they spell one of the short family names written in capitals ("Mei Ling NG")
     // or a generation ("John Smith II"); in a name all in capitals ("LI NA") they are a name's
-    // part. First, before one word, they are initials ("AJ Smith"); before more, a company's
-    // form ("PT Wulandari Kreasi") unless a family name ("NG Mei Ling", "AU Ka Wai").
-    if (i > 0 && i + 1 == ws.size() && isTwoCapitals(ws[i]) && !isShortFamilyName(ws[i], true) &&
+    // part. First they are initials ("AJ Smith", "RK Suresh Babu") or a family name ("AU Ka
+    // Wai"), except Indonesia's company forms before a name ("PT Wulandari Kreasi").
+    if (i > 0 && i + 1 == ws.size() && isTwoCapitals(ws[i]) && !isShortFamilyName(ws[i]) &&
         !isTwoCapitals(ws.front()) && hasSmallLetter(ws.front())) {
       return 0.25;
     }
-    if (i == 0 && ws.size() >= 3 && isTwoCapitals(ws[i]) && !isShortFamilyName(ws[i], false) &&
-        hasSmallLetter(ws[1])) {
-      return 0.25;
-    }
+    if (i == 0 && ws.size() >= 3 && (ws[0] == "PT" || ws[0] == "CV") && hasSmallLetter(ws[1])) return 0.25;
     ++nameWords;
     UChar32 first = firstCodePoint(ws[i]);
     if (!isCased(first) || u_isupper(first)) ++capitalised;

@@ -18,15 +18,14 @@ double ValueReader::street(std::string_view text) const {
   std::vector<std::string> fws = foldedWords(text);
   if (fws.empty() || fws.size() > 10 || text.find('@') != std::string_view::npos) return 0.0;
   bool streetWord = false;
-  for (const std::string& w : fws) {
+  auto number = [&](std::size_t k) { return k < fws.size() && charStats(fws[k]).digits > 0; };
+  for (std::size_t k = 0; k < fws.size(); ++k) {
+    const std::string& w = fws[k];
     if (lex.isStreetWord(w) || lex.endsWithStreetWord(w)) streetWord = true;
-    if (s.digits > 0 && lex.isStreetWordBesideANumber(w)) streetWord = true;
-  }
-  // Estonian "tn" (street) in small letters; "TN" is Tennessee.
-  if (s.digits > 0 && text.find(" tn ") != std::string_view::npos) streetWord = true;
-  // Thai writes the street's word joined to its name: "ถนนพหลโยธิน", "ซอย 5".
-  for (const char* mark : {"ถนน", "ซอย"}) {
-    if (s.digits > 0 && text.find(mark) != std::string_view::npos) streetWord = true;
+    if (lex.isStreetWordBesideANumber(w) &&
+        ((k > 0 && number(k - 1)) || number(k + 1) || (k == 0 && number(fws.size() - 1)))) {
+      streetWord = true;
+    }
   }
   if (!streetWord && s.han + s.kana + s.hangul > 0 && s.digits > 0) {
     for (const char* mark : {"丁目", "番地", "号", "路", "街", "로", "길", "번지"}) {
@@ -50,7 +49,6 @@ double ValueReader::city(std::string_view text) const {
   if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
   if (namedWithARegionWord(text)) return 0.1;  // "Košický kraj", "Järva maakond"
   std::vector<std::string_view> ws = splitWords(text);
-  if (endsWithCity(text)) return 0.8;
   if (ws.size() > 3) return 0.0;
   for (std::string_view w : ws) {
     if (!isNameWord(w)) return 0.0;
@@ -83,9 +81,12 @@ double ValueReader::region(std::string_view text) const {
     }
     bool named = namedWithARegionWord(text);
     // Capitalised, or in a script without capitals; the word for the region may come first in
-    // small letters ("област Габрово").
+    // small letters before a capitalised name ("maakond Järva"), not in a phrase ("state of
+    // the art", "county fair").
     UChar32 first = firstCodePoint(text);
-    if (isCased(first) && !u_isupper(first) && !(named && lex.isRegionWord(fws.front()))) return 0.0;
+    UChar32 name = firstCodePoint(ws.back());
+    bool smallWordFirst = named && lex.isRegionWord(fws.front()) && (u_isupper(name) || !isCased(name));
+    if (isCased(first) && !u_isupper(first) && !smallWordFirst) return 0.0;
     bool shire = fws.size() == 1 && f.size() > 8 && f.ends_with("shire");
     return named || shire ? 0.75 : 0.0;
   }

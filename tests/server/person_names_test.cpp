@@ -225,6 +225,12 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
        std::nullopt},
       {"Full name", list({{"F:index0", "Puigvert Rovira"}, {"N:index0", "Queralt Puigvert Rovira"},
                           {"M:index0", "queralt.puigvert@gmail.com"}}), 1, true},
+      // Addresses that put the family name first, or a title before the given name, leave a
+      // whole name whole.
+      {"Full name", list({{"N:index0", "Thomas Müller"}, {"M:index0", "mueller.thomas@firma.de"},
+                          {"O:index0", "Anna Schmidt"}}), 0},
+      {"Full name", list({{"N:index0", "Sarah Connor"}, {"M:index0", "dr.sarah@clinic.com"},
+                          {"O:index0", "John Connor"}}), 0},
       // A town whose first word folds like a particle is no family name.
       {"Last name", list({{"G:index0", "Lan"}, {"M:index0", "lan.nguyen@gmail.com"}, {"T:index0", "Đà Nẵng"}}),
        std::nullopt},

@@ -88,7 +88,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "contact phone|your phone|your phone number|phone mobile|mobile phone|mobile phone number|"
      "handynummer|mobilnummer|mobiltelefon|mobilfunknummer|telefonnr|rufnummer|festnetz|"
      "numero de portable|numero de mobile|numero de tel|numero de telefono|numero de celular|"
-     "numero de movil|telefono movil|telefono fijo|numero di telefono|numero di cellulare|numero di tel|"
+     "numero de movil|numero celular|numero movil|telefono movil|telefono fijo|numero di telefono|numero di cellulare|numero di tel|"
      "telefono cellulare|recapito telefonico|numero de telemovel|numero de telefone|numero do celular|"
      "telemovel|telefoonnummer|mobiel nummer|mobiele nummer|gsm nummer|numer telefonu|nr telefonu|"
      "nr tel|numer komorkowy|telefon komorkowy|номер телефона|мобильный телефон|контактный телефон|"
@@ -106,7 +106,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kUrl, 22, KeywordMatch::kWord,
      "url|website|web site|homepage|home page|web|webseite|site web|sitio web|sito web|sito|site internet|"
      "internetseite|internetadresse|"
-     "strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
+     "site pessoal|seu site|strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
      "webbplats|вебсайт|веб сайт|verkkosivu|verkkosivut|verkkosivusto"},
@@ -119,7 +119,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kUrl, 30, KeywordMatch::kAnywhere,
      "公司网站|公司網站|会社ホームページ|会社のホームページ|회사 홈페이지|회사홈페이지|ที่อยู่เว็บไซต์|เว็บไซต์บริษัท"},
     {FieldKind::kUrl, 22, KeywordMatch::kAnywhere,
-     "ホームページ|网站|网址|網站|웹사이트|홈페이지|ウェブサイト|ウェブ サイト|เว็บไซต์"},
+     "ホームページ|网站|网址|網站|웹사이트|홈페이지|ウェブサイト|ウェブ サイト|เว็บไซต์|个人主页|個人主頁|主页|主頁"},
     // A bare "name" mostly asks for the full name; when the history holds only
     // a given name, that is what the person means.
     {FieldKind::kFullName, 10, KeywordMatch::kWord,
@@ -333,7 +333,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      FieldKind::kUnknown, false, true},
     {FieldKind::kUsername, 30, KeywordMatch::kAnywhere, "表示名|显示名称|표시 이름", FieldKind::kUnknown, false, true},
     {FieldKind::kUsername, 30, KeywordMatch::kAnywhere,
-     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|账号|帳號|아이디|사용자 이름|닉네임|会員id|ユーザーid|账户名|登录名|ชื่อผู้ใช้"},
+     "ユーザー名|ユーザ名|ログインid|用户名|用戶名|使用者名稱|使用者帳號|用戶名稱|用户名称|账号|帳號|아이디|사용자 이름|닉네임|会員id|ユーザーid|账户名|登录名|ชื่อผู้ใช้"},
     // A bare "ID" on a sign-in form is the user name; longer phrases ("customer ID") say otherwise.
     {FieldKind::kUsername, 20, KeywordMatch::kWord, "id|login id"},
     // French sites ask for "identifiant" where most people give their e-mail address.

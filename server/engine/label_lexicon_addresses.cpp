@@ -38,6 +38,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWhole, "via", FieldKind::kUnknown, false, true},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kPrefix,
      "gatuadr|katuos"},
+    // The street line after the province, city and district have been chosen, and the street
+    // with its house number: heavier than the house number alone ("门牌号").
+    {FieldKind::kStreetAddress, 36, KeywordMatch::kAnywhere, "详细地址|詳細地址|街道门牌号|街道門牌號|街道地址"},
     {FieldKind::kStreetAddress, 28, KeywordMatch::kAnywhere,
      "住所|地址|주소|番地|ที่อยู่|市区町村・番地|市区町村番地|市町村・番地|市区郡町村・番地|住址"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
@@ -79,7 +82,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
      "postleitz|postnumm|postinum|zip|iranyitosz"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
-     "郵便番号|邮编|邮政编码|우편번호|รหัสไปรษณีย์"},
+     "郵便番号|邮编|邮政编码|우편번호|รหัสไปรษณีย์|郵遞區號|邮递区号|郵政編碼|郵編"},
     {FieldKind::kCity, 28, KeywordMatch::kWord,
      "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
      "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|місто|"
@@ -98,14 +101,14 @@ constexpr LabelKeywordGroup kGroups[] = {
     // Croatian "Grad".
     {FieldKind::kCity, 28, KeywordMatch::kWhole, "by|grad"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
-     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村"},
+     "市区町村|城市|도시|시군구|所在城市|所在地市|市町村|鄉鎮市區|乡镇市区"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,
      "state|province|provincia|county|region|région|bundesland|estado|regione|provincia|"
      "provincie|wojewodztwo|область|регион|край|fylke|kanton|canton|prefecture|state province|"
      "state region|provincia di residenza|regione di residenza|distrito|uf|comunidad autonoma|comunidade autonoma|"
      "lan|megye|provinsi|judet|judetul|oblast|zupanija|περιοχη|νομος|استان"},
     {FieldKind::kRegion, 26, KeywordMatch::kAnywhere,
-     "都道府県|省|시도|시/도|จังหวัด"},
+     "都道府県|省|시도|시/도|จังหวัด|縣市|县市"},
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
      "country|land|pays|pais|paese|nazione|kraj|страна|государство|країна|maa|ország|orszag|"
      "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|wohnsitzland|"

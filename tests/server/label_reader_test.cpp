@@ -178,6 +178,16 @@ TEST(LabelReader, BroaderLabelsInManyLanguages) {
       {"Номер телефона", FieldKind::kPhone},
       {"Nr telefonu", FieldKind::kPhone},
       {"House number", FieldKind::kOtherNumber},
+      {"Ingresa tu número celular", FieldKind::kPhone},
+      // Traditional Chinese as Taiwan writes it, and the street line after the district.
+      {"郵遞區號：", FieldKind::kPostalCode},
+      {"鄉鎮市區：", FieldKind::kCity},
+      {"縣市：", FieldKind::kRegion},
+      {"使用者名稱：", FieldKind::kUsername},
+      {"*详细地址（街道门牌号）", FieldKind::kStreetAddress},
+      {"门牌号", FieldKind::kOtherNumber},
+      {"个人主页", FieldKind::kUrl},
+      {"Site pessoal", FieldKind::kUrl},
       // Names, companies, towns, user names.
       {"Nome e cognome", FieldKind::kFullName},
       {"Nombre y apellidos", FieldKind::kFullName},

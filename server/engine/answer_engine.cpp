@@ -32,6 +32,15 @@ constexpr double kRankFloor = 0.3;
 // Two fits this close count as equally good; the newer candidate wins.
 constexpr double kTie = 0.05;
 
+// A full name that the person's own handle spells, or whose parts were copied on their own:
+// ahead of an equally good name. A name in Han or Hangul, doubtful by its shape alone (three
+// characters may as well be a word), is settled by it.
+double raiseOwnName(double fit, std::string_view text) {
+  CharStats s = charStats(text);
+  bool cjk = s.letters > 0 && s.han + s.hangul == s.letters;
+  return std::min(0.96, std::max(fit + 0.1, cjk ? 0.95 : 0.0));
+}
+
 // Kinds whose values have a shape of their own; a label in front of a value
 // cannot make, say, a word into an e-mail address.
 bool hasStrongShape(FieldKind kind) {
@@ -176,6 +185,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         // labelled as the city or read out of a "<postal code> <city>" line.
         bool sameKind = answering->kind == kind || kind == FieldKind::kUsernameOrEmail;
         if (!sameKind) fit = 0.8;
+        else if (kind == FieldKind::kFullName && fit == 0.0) fit = kChooseFloor + 0.1;  // "Nome: Thaís", one word
         else if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
       } else if (kind == FieldKind::kCity && fit >= 0.9 &&
                  std::any_of(labels.begin(), labels.end(),
@@ -195,6 +205,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           CharStats s = charStats(text);
           bool familyFirst = s.han + s.hangul + s.kana > 0 || context.inNameWrittenFamilyFirst(i);
           bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
+          given = given || context.precedesPatronymic(i);
           bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
           // People spell their names into their addresses, given name first: anna.mueller@…
           std::optional<bool> byCapitals = context.familyByCapitals(i);
@@ -239,7 +250,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           // Nor is "Puigvert Rovira" beside queralt.puigvert@…: the handle ends with its first
           // word, no given name, so it is the family name of two words ("dr.sarah@…" ends with
           // Sarah of "Sarah Connor").
-          if (context.endsSomeName(i) || context.isCityPartOfLocality(i) ||
+          // "Anna Lena" at the start of "Anna Lena Brückner" is her given names.
+          if (context.endsSomeName(i) || context.isCityPartOfLocality(i) || context.startsLongerName(i) ||
               (context.partOfOwnHandle(i) == CandidateContext::HandlePart::kLast &&
                values_.givenName(text.substr(0, text.find(' '))) < 0.9)) {
             fit *= 0.6;
@@ -247,10 +259,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           else if (context.spelledByOwnHandle(i)) {
             // Ahead of an equally good name ("Kindle Paperwhite"), and the other names stay
             // rivals: the address may be a colleague's, copied for a copy line.
-            fit = std::min(0.96, fit + 0.1);
+            fit = raiseOwnName(fit, text);
             result.handleSpelled[i] = true;
-          } else if (fit > kChooseFloor && context.namePartsCopiedAlone(i)) {
-            fit = std::min(0.96, fit + 0.1);
+          } else if (fit >= kChooseFloor && context.namePartsCopiedAlone(i)) {
+            fit = raiseOwnName(fit, text);
           } else if (fit > kChooseFloor && fit <= 0.7 && context.ownHandleNamesAnotherThan(i)) {
             // Words no list knows as a given name ("Belo Horizonte"), while the person's own
             // address names someone else: as likely a place or a brand. Offered only.

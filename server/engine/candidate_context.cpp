@@ -52,6 +52,11 @@ bool isHangulWord(std::string_view text) {
   return s.letters > 0 && s.hangul == s.letters && s.total == s.letters;
 }
 
+bool isHanWord(std::string_view text) {
+  CharStats s = charStats(text);
+  return s.letters > 0 && s.han == s.letters && s.total == s.letters;
+}
+
 }  // namespace
 
 CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, const std::vector<std::string_view>& texts,
@@ -188,6 +193,16 @@ bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int
         isHangulWord(other) && countGraphemes(other) <= 4) {
       if (values_.fullName(other) >= 0.5) return true;
     }
+    // So are names in Han, but its characters begin and end words of every kind: "闫" begins
+    // "闫子航" when a list knows it as a family name or "子航" was copied as well.
+    if (!edge && (first ? other.starts_with(needle) : other.ends_with(needle)) && isHanWord(needle) &&
+        isHanWord(other) && countGraphemes(other) <= 4) {
+      std::string_view rest = first ? other.substr(needle.size()) : other.substr(0, other.size() - needle.size());
+      bool listed = Lexicon::instance().isFamilyName(foldedPhrase(first ? needle : rest));
+      if ((listed || std::find(texts_.begin(), texts_.end(), rest) != texts_.end()) && values_.fullName(other) >= 0.5) {
+        return true;
+      }
+    }
     if (!edge || hasDigit(other)) continue;
     // Only a person's name counts: "Smith Analytics Ltd" and "Rossi Design S.r.l." are
     // companies, not people named Smith or Rossi.
@@ -256,6 +271,11 @@ bool CandidateContext::startsSomeName(std::size_t i) const { return wordPosition
 
 bool CandidateContext::endsSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4); }
 
+bool CandidateContext::startsLongerName(std::size_t i) const {
+  std::string_view text = texts_[i];
+  return std::count(text.begin(), text.end(), ' ') == 1 && wordPosition(i, true, 3, 4);
+}
+
 bool CandidateContext::inNameWrittenFamilyFirst(std::size_t i) const {
   std::string_view needle = texts_[i];
   if (needle.empty() || needle.size() > 60) return false;
@@ -265,6 +285,21 @@ bool CandidateContext::inNameWrittenFamilyFirst(std::size_t i) const {
     bool starts = other.starts_with(needle) && other[needle.size()] == ' ';
     bool ends = other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ';
     if ((starts || ends) && values_.writtenFamilyFirst(other)) return true;
+  }
+  return false;
+}
+
+bool CandidateContext::precedesPatronymic(std::size_t i) const {
+  std::string_view needle = texts_[i];
+  if (needle.empty() || needle.size() > 40 || needle.find(' ') != std::string_view::npos) return false;
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    std::string_view other = texts_[j];
+    if (j == i || other.size() > 80 || other.find('\n') != std::string_view::npos) continue;
+    std::vector<std::string_view> words = splitWords(other);
+    if (words.size() != 3) continue;
+    for (std::size_t k = 0; k + 1 < words.size(); ++k) {
+      if (words[k] == needle && ValueReader::isPatronymic(words[k + 1]) && values_.fullName(other) >= 0.5) return true;
+    }
   }
   return false;
 }
@@ -310,15 +345,22 @@ bool CandidateContext::namePartsCopiedAlone(std::size_t i) const {
   std::string_view text = texts_[i];
   if (text.size() > 80 || hasDigit(text) || fromProse(i) || mentionedInProse(i)) return false;
   std::vector<std::string_view> words = splitWords(text);
-  if (words.size() < 2 || words.size() > 4) return false;
-  bool first = false;
-  bool last = false;
-  for (std::size_t j = 0; j < texts_.size() && !(first && last); ++j) {
-    if (j == i || fromProse(j)) continue;
-    first = first || texts_[j] == words.front();
-    last = last || texts_[j] == words.back();
+  auto copiedAlone = [&](std::string_view part) {
+    for (std::size_t j = 0; j < texts_.size(); ++j) {
+      if (j != i && texts_[j] == part && !fromProse(j)) return true;
+    }
+    return false;
+  };
+  // Names in Han and Hangul, written without a space: "闫" and "子航" for "闫子航", a family
+  // name of one or two characters (three bytes each) and the given name after it.
+  if (words.size() == 1 && (isHanWord(text) || isHangulWord(text)) && text.size() == 3 * countGraphemes(text)) {
+    for (std::size_t cut : {std::size_t{3}, std::size_t{6}}) {
+      if (text.size() > cut && copiedAlone(text.substr(0, cut)) && copiedAlone(text.substr(cut))) return true;
+    }
+    return false;
   }
-  return first && last;
+  if (words.size() < 2 || words.size() > 4) return false;
+  return copiedAlone(words.front()) && copiedAlone(words.back());
 }
 
 bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {

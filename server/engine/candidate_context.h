@@ -42,11 +42,17 @@ class CandidateContext {
   // Another candidate is a name of two to four words that begins (ends) with candidate i.
   bool startsSomeName(std::size_t i) const;
   bool endsSomeName(std::size_t i) const;
+  // Candidate i, a name of two words, begins another name of three or four words.
+  bool startsLongerName(std::size_t i) const;
   // Another candidate begins or ends with candidate i and is a name written family name
   // first ("Nagy László" beside "Nagy"): the ends of that name swap their parts.
   bool inNameWrittenFamilyFirst(std::size_t i) const;
+  // Another candidate, a Russian name of three words, has candidate i right before its
+  // patronymic: the given name ("Глеб" in "Ларионов Глеб Аркадьевич").
+  bool precedesPatronymic(std::size_t i) const;
   // Candidate i is a name of two to four words whose first and last word were each copied
-  // on their own as well ("Putri Wulandari" beside "Putri" and "Wulandari"): the person's.
+  // on their own as well ("Putri Wulandari" beside "Putri" and "Wulandari"), or a name in Han
+  // or Hangul whose family name and given name were ("闫" and "子航"): the person's.
   bool namePartsCopiedAlone(std::size_t i) const;
   // Where another candidate writes a name with the family name in capitals ("DUPONT Jean"):
   // true when candidate i is that family name, false when it is the given name.

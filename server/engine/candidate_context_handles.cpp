@@ -9,6 +9,31 @@
 #include "engine/text.h"
 
 namespace oskel::answer {
+namespace {
+
+// A name in Han of two to four characters spelled in pinyin by the words of a handle, in either
+// order: "yanzihang", "zihang.yan" or "yan_zi_hang" for "闫子航". Japanese readings of the same
+// characters differ from the Chinese ones, so Japanese names are not found this way.
+bool spelledInPinyin(std::string_view text, const std::vector<std::vector<std::string>>& handles,
+                     const std::vector<bool>& isSite) {
+  CharStats s = charStats(text);
+  if (s.han != s.letters || s.total != s.letters || s.letters < 2 || s.letters > 4) return false;
+  if (text.size() != 3 * static_cast<std::size_t>(s.letters)) return false;  // three bytes each
+  const Lexicon& lex = Lexicon::instance();
+  std::size_t familyBytes = lex.isFamilyName(foldedPhrase(text.substr(0, 6))) && s.letters > 2 ? 6 : 3;
+  std::string family = asciiLetters(text.substr(0, familyBytes));
+  std::string given = asciiLetters(text.substr(familyBytes));
+  if (family.empty() || given.empty() || family.size() + given.size() < 5) return false;
+  for (std::size_t h = 0; h < handles.size(); ++h) {
+    if (isSite[h] || handles[h].size() > 4) continue;
+    std::string run;
+    for (const std::string& w : handles[h]) run += w;
+    if (run == family + given || run == given + family) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() const {
   if (!ownHandleWords_) {
@@ -59,10 +84,11 @@ bool CandidateContext::readSpelledByOwnHandle(std::size_t i) const {
   const std::vector<std::vector<std::string>>& handles = ownHandleWords();
   std::string_view text = texts_[i];
   if (handles.empty() || text.size() > 80) return false;
+  if (spelledInPinyin(text, handles, ownHandleIsSite_)) return !fromProse(i) && !mentionedInProse(i);
   std::vector<std::string_view> words = splitWords(text);
   if (words.size() < 2 || words.size() > 4) return false;
   CharStats s = charStats(text);
-  if (s.han + s.kana + s.hangul > 0) return false;  // no spelling of these that handles follow
+  if (s.han + s.kana + s.hangul > 0) return false;  // no other spelling of these that handles follow
   for (bool umlauts : {false, true}) {
     std::string first = asciiLetters(words.front(), umlauts);
     std::string last = asciiLetters(words.back(), umlauts);
@@ -141,6 +167,11 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
     auto partIn = [&](const std::vector<std::string>& words) {
       if (firstKey.size() >= 3 && words.size() >= 2 && words.back() == firstKey && words.front() != lastKey &&
           words.front() != lastKeyOther) {
+        return HandlePart::kLast;
+      }
+      // An initial before a family name of two words: "rarias.quiroga" for "Arias Quiroga".
+      if (firstKey.size() >= 3 && words.size() == 2 && words.back() == lastKey &&
+          words.front().size() == firstKey.size() + 1 && words.front().ends_with(firstKey)) {
         return HandlePart::kLast;
       }
       if (words.size() >= 2) {

@@ -126,6 +126,18 @@ constexpr const char* kFamilyNames =
     "王|李|张|張|刘|劉|陈|陳|杨|楊|黄|黃|赵|趙|吴|吳|周|徐|孙|孫|马|馬|朱|胡|郭|何|高|罗|羅|"
     "林|叶|葉|邱|石|卢|盧|魏|方|任|姜|范|谭|譚|廖|邹|鄒|熊|"
     "郑|鄭|梁|谢|謝|宋|唐|许|許|韩|韓|冯|馮|邓|鄧|曹|彭|曾|肖|董|袁|潘|蒋|蔣|蔡|欧阳|歐陽|"
+    "于|余|杜|程|苏|蘇|丁|沈|吕|呂|贾|賈|夏|钟|鍾|鐘|汪|田|傅|崔|陆|陸|姚|戴|付|贺|賀|顾|顧|毛|郝|"
+    "龚|龔|邵|段|雷|钱|錢|汤|湯|尹|黎|易|常|武|乔|喬|赖|賴|龙|龍|施|陶|洪|翟|颜|顏|倪|严|嚴|温|溫|"
+    "季|俞|章|鲁|魯|葛|伍|韦|韋|申|尤|毕|畢|聂|聶|焦|向|柳|邢|岳|齐|齊|梅|莫|庄|莊|辛|管|祝|左|涂|"
+    "谷|祁|舒|耿|卜|詹|关|關|苗|凌|费|費|纪|紀|靳|盛|童|甄|项|項|曲|游|裴|席|卫|衛|鲍|鮑|覃|霍|翁|"
+    "隋|甘|景|薛|包|柏|宁|寧|柯|阮|桂|闫|閆|阎|閻|万|萬|金|安|文|成|路|牛|单|單|"
+    "司马|司馬|上官|诸葛|諸葛|东方|東方|夏侯|皇甫|"
+    "森|辻|関|堀|竹内|和田|中山|石田|柴田|酒井|工藤|横山|宮崎|宮本|内田|高木|安藤|谷口|大野|丸山|今井|"
+    "高田|藤本|武田|村田|杉山|増田|平野|大塚|久保|松井|小島|岩崎|桜井|野口|松尾|野村|木下|菊地|佐野|"
+    "大西|杉本|新井|浜田|菅原|水野|小松|島田|古川|小山|高野|西田|菊池|山内|西川|五十嵐|北村|安田|"
+    "中田|川口|平田|飯田|吉川|本田|久保田|沢田|吉村|渡部|岩田|中西|服部|樋口|川上|永井|松岡|田口|"
+    "山中|森田|中尾|秋山|大久保|荒木|星野|榎本|熊谷|野田|片山|大橋|小池|河野|土屋|望月|小西|桑原|"
+    "松浦|大谷|武藤|矢野|"
     "김|이|박|최|정|강|조|윤|장|임|한|오|서|신|권|황|안|송|류|전|홍|고|문|양|손|배|백|허|유|남|"
     "심|노|하|곽|성|차|주|우|구|민|진|지|나|엄|채|원|천|방|공|현|함|변|염|여|추|도|소|석|선|설|마|길|"
     "연|위|표|명|기|반|라|왕|금|옥|육|인|맹|제|모|탁|국|어|은|편|용|예|경|봉|사|부|"
@@ -152,7 +164,9 @@ constexpr const char* kCities =
     "warsaw|krakow|lodz|wroclaw|poznan|gdansk|praha|prague|brno|bratislava|budapest|bucuresti|"
     "bucharest|sofia|athens|athina|kobenhavn|copenhagen|aarhus|oslo|bergen|stockholm|goteborg|"
     "gothenburg|helsinki|tampere|reykjavik|moskva|moscow|москва|санкт петербург|saint petersburg|"
-    "новосибирск|екатеринбург|казань|kyiv|kiev|київ|киев|minsk|минск|istanbul|ankara|tokyo|東京|"
+    "новосибирск|екатеринбург|казань|kyiv|kiev|київ|киев|ростов|ростов на дону|саратов|псков|тамбов|"
+    "харьков|харків|львов|львів|кишинев|королёв|королев|азов|ковров|борисов|"
+    "minsk|минск|istanbul|ankara|tokyo|東京|"
     "osaka|大阪|kyoto|京都|yokohama|横浜|nagoya|名古屋|sapporo|札幌|beijing|北京|shanghai|上海|"
     "guangzhou|广州|shenzhen|深圳|hong kong|香港|taipei|台北|seoul|서울|busan|부산|incheon|인천|"
     "singapore|bangkok|jakarta|manila|kuala lumpur|mumbai|delhi|new delhi|bangalore|bengaluru|"
@@ -182,7 +196,48 @@ constexpr const char* kRegions =
     "santa catarina|goias|maranhao|espirito santo|paraiba|mato grosso|mato grosso do sul|"
     "distrito federal|piemonte|emilia romagna|campania|puglia|liguria|sardegna|calabria|"
     "comunidad de madrid|comunitat valenciana|pais vasco|castilla y leon|aragon|"
-    "auvergne rhone alpes|nouvelle aquitaine|hauts de france|grand est|pays de la loire";
+    "auvergne rhone alpes|nouvelle aquitaine|hauts de france|grand est|pays de la loire|"
+    // More states, provinces and counties of the countries whose forms the engine reads, only
+    // those that are not also the name of a town ("León", "Utrecht", "Santa Fe", "Guanajuato").
+    "yukon|nunavut|northwest territories|prince edward island|newfoundland and labrador|"
+    "oberosterreich|niederosterreich|steiermark|karnten|tirol|vorarlberg|burgenland|"
+    "aargau|thurgau|graubunden|valais|ticino|tessin|obwalden|nidwalden|"
+    "bourgogne franche comte|centre val de loire|corse|maine et loire|loire atlantique|ille et vilaine|"
+    "bouches du rhone|haute garonne|alpes maritimes|seine saint denis|hauts de seine|val de marne|"
+    "seine et marne|val d oise|yvelines|essonne|finistere|morbihan|cotes d armor|gironde|herault|"
+    "bas rhin|haut rhin|moselle|meurthe et moselle|pas de calais|puy de dome|haute savoie|savoie|"
+    "isere|drome|ardeche|vaucluse|gard|dordogne|charente|charente maritime|vendee|sarthe|"
+    "calvados|manche|orne|seine maritime|eure|somme|oise|aisne|marne|ardennes|vosges|doubs|"
+    "cote d or|saone et loire|yonne|loiret|indre et loire|loir et cher|haute vienne|"
+    "correze|creuse|cantal|haute loire|lozere|aveyron|tarn|tarn et garonne|lot et garonne|"
+    "landes|pyrenees atlantiques|hautes pyrenees|ariege|pyrenees orientales|hautes alpes|"
+    "alpes de haute provence|rhone|loire|haute marne|haute saone|meuse|nord|mayenne|"
+    "brabant wallon|hainaut|oost vlaanderen|west vlaanderen|vlaams brabant|"
+    "asturias|cantabria|navarra|extremadura|castilla la mancha|region de murcia|"
+    "illes balears|islas baleares|canarias|islas canarias|gipuzkoa|guipuzcoa|bizkaia|vizcaya|araba|"
+    "alava|comunidad valenciana|principado de asturias|comunidad foral de navarra|"
+    "piemonte|valle d aosta|trentino alto adige|friuli venezia giulia|umbria|marche|abruzzo|"
+    "molise|basilicata|"
+    "algarve|alentejo|minho|acores|madeira|"
+    "rio grande do norte|alagoas|piaui|sergipe|rondonia|tocantins|amapa|roraima|amazonas|"
+    "jalisco|nuevo leon|michoacan|chiapas|sonora|coahuila|tamaulipas|sinaloa|"
+    "tabasco|yucatan|quintana roo|baja california|baja california sur|nayarit|"
+    "estado de mexico|veracruz de ignacio de la llave|"
+    "entre rios|misiones|chaco|rio negro|chubut|la pampa|tierra del fuego|"
+    "noord brabant|gelderland|overijssel|friesland|fryslan|drenthe|flevoland|zeeland|"
+    "dolnoslaskie|kujawsko pomorskie|lubelskie|lubuskie|lodzkie|opolskie|podkarpackie|podlaskie|"
+    "pomorskie|swietokrzyskie|warminsko mazurskie|wielkopolskie|zachodniopomorskie|"
+    "cumbria|surrey|essex|dorset|norfolk|suffolk|hampshire|"
+    "west sussex|east sussex|north yorkshire|west yorkshire|south yorkshire|east riding of yorkshire|"
+    "lancashire|merseyside|greater manchester|west midlands|tyne and wear|northumberland|"
+    "cheshire|derbyshire|nottinghamshire|lincolnshire|leicestershire|staffordshire|shropshire|"
+    "herefordshire|worcestershire|warwickshire|northamptonshire|oxfordshire|buckinghamshire|"
+    "bedfordshire|hertfordshire|cambridgeshire|berkshire|wiltshire|gloucestershire|"
+    "greater london|isle of wight|county durham|"
+    "京都府|경상북도|경상남도|전라북도|전라남도|충청북도|충청남도|강원도|강원특별자치도|제주도|"
+    "제주특별자치도|경북|경남|전북|전남|충북|충남|"
+    "黑龙江|辽宁|河北|河南|山东|山西|陕西|甘肃|青海|四川|贵州|云南|湖北|湖南|江西|安徽|福建|"
+    "浙江|江苏|广西|海南|内蒙古|新疆|西藏|宁夏";
 
 // Cities that are a region of their own country: under "State" or "Land" they name the town.
 constexpr const char* kCityStates =
@@ -209,6 +264,8 @@ constexpr const char* kLegalForms =
     // "Cyf." (reference), Hebrew "בעמ'" (on page).
     "еоод|оод|доо|شمم|سهامیخاص";
 
+constexpr const char* kLegalFormsFirst = "ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|주식회사|유한회사";
+
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
     "studios|agency|partners|associates|university|universitat|universite|universidad|universita|"
@@ -229,11 +286,11 @@ constexpr const char* kStreetWords =
     // Utah, "ut" Swedish for out) nor "Jalan" written out, a family name as well.
     "vul|вул|вулиця|jl|odos|οδος|leoforos|λεωφορος|namestie|calea|bulevardul|vei|vegen";
 
-// Street words that are also names or common words elsewhere ("Shweta Jalan", "Heol"): they
-// mark a street only right beside a number ("12 Jalan SS 2", "Baznīcas iela 21"), or opening a
-// text that ends with one ("خیابان شهید بهشتی، پلاک ۱۴").
+// Street words that are also names or common words elsewhere ("Shweta Jalan", "Heol", Argentina's
+// "Bv." beside the Dutch "B.V."): they mark a street only right beside a number ("12 Jalan SS 2",
+// "Baznīcas iela 21"), or opening a text that ends with one ("خیابان شهید بهشتی، پلاک ۱۴").
 constexpr const char* kStreetWordsBesideNumbers =
-    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|bulevar|булевард|شارع|خیابان|kebele";
+    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|bulevar|bv|булевард|شارع|خیابان|kebele";
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
@@ -268,6 +325,7 @@ Lexicon::Lexicon() {
   addWords(&cities_, kCities);
   addWords(&regions_, kRegions);
   addWords(&legalForms_, kLegalForms);
+  addWords(&legalFormsFirst_, kLegalFormsFirst);
   addWords(&orgWords_, kOrganisationWords);
   addWords(&streetWords_, kStreetWords);
   addWords(&streetWordsBesideNumbers_, kStreetWordsBesideNumbers);
@@ -306,12 +364,12 @@ bool Lexicon::endsLikeAFamilyName(std::string_view word, std::string_view folded
   // Serbian and Croatian "-ović", Romanian "-escu", Greek "-poulos"/"-poulou"/"-idou"/"-akis" (not
   // "-idis", which ends given names as well: Miltiadis),
   // Georgian "-shvili",
-  // Turkish "-oğlu", Armenian "-yan".
+  // Turkish "-oğlu", Armenian "-yan", Russian "-ов"/"-ев" (the towns so named are listed).
   static constexpr std::string_view kEndings[] = {
       "ski", "ska", "cki", "cka", "dzki", "dzka", "wicz", "sson", "qvist", "kvist", "quist", "strom",
       "rsen", "nsen", "lsen", "dsen", "ssen", "ovic", "evic", "escu", "eanu", "poulos", "poulou", "idou", "akis",
       "shvili", "dze",
-      "oglu", "enko", "chuk", "yan", "ian", "ова", "ева", "ина", "ская", "ский", "енко", "ович"};
+      "oglu", "enko", "chuk", "yan", "ian", "ова", "ева", "ина", "ская", "ский", "енко", "ович", "ов", "ев", "ёв"};
   if (word.ends_with("ová") && word.size() > 5) return true;
   for (std::string_view ending : kEndings) {
     if (folded.size() >= ending.size() + 3 && folded.ends_with(ending)) return true;

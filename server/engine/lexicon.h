@@ -40,6 +40,8 @@ class Lexicon {
   bool isCountry(std::string_view phrase) const { return countries_.contains(std::string(phrase)); }
   // Legal-form suffixes ("gmbh", "inc", "株式会社") and organisation words ("university").
   bool isLegalForm(std::string_view word) const { return legalForms_.contains(std::string(word)); }
+  // Legal forms written before the name: "ООО Ромашка", "주식회사 한빛".
+  bool isLegalFormFirst(std::string_view word) const { return legalFormsFirst_.contains(std::string(word)); }
   bool isOrganisationWord(std::string_view word) const { return orgWords_.contains(std::string(word)); }
   // Whole street words ("street", "rue") and street-word endings of compounds ("strasse").
   bool isStreetWord(std::string_view word) const { return streetWords_.contains(std::string(word)); }
@@ -62,6 +64,7 @@ class Lexicon {
   std::unordered_set<std::string> cityStates_;
   std::unordered_set<std::string> countries_;
   std::unordered_set<std::string> legalForms_;
+  std::unordered_set<std::string> legalFormsFirst_;
   std::unordered_set<std::string> orgWords_;
   std::unordered_set<std::string> streetWords_;
   std::unordered_set<std::string> streetWordsBesideNumbers_;

@@ -74,6 +74,7 @@ struct ValueReader::Patterns {
       {u"^\\d{4}\\s?[A-Za-z]{2}$", 0.95},                                 // NL
       {u"^[A-Za-z]{1,2}\\d[A-Za-z\\d]?\\s?\\d[A-Za-z]{2}$", 0.95},       // GB
       {u"^[A-Za-z]\\d[A-Za-z]\\s?\\d[A-Za-z]\\d$", 0.95},                // CA
+      {u"^[AC-FHKNPRTV-Y]\\d[\\dW]\\s?[AC-FHKNPRTV-Y\\d]{4}$", 0.9},       // IE (Eircode)
       {u"^\\u3012?\\s?\\d{3}-\\d{4}$", 0.9},                              // JP
       {u"^\\d{2}-\\d{3}$", 0.9},                                          // PL
       {u"^\\d{4}-\\d{3}$", 0.9},                                          // PT
@@ -205,22 +206,29 @@ double ValueReader::organisation(std::string_view text) const {
   std::vector<std::string> fws = foldedWords(text);
   if (fws.empty() || fws.size() > 8) return 0.0;
   if (text.find('@') != std::string_view::npos || text.find("://") != std::string_view::npos) return 0.0;
+  CharStats s = charStats(text);
+  // Korea's "(주)" and "㈜", Japan's "(株)" and "㈱", before or after the name.
+  for (std::string_view mark : {"(주)", "㈜", "(株)", "㈱", "(유)", "(有)"}) {
+    if (text.size() > mark.size() && (text.starts_with(mark) || text.ends_with(mark))) return 0.95;
+  }
+  // A handle's parts are no company's words: "jedrek_sl" ends with Spain's "SL" only as letters.
+  if (s.spaces == 0 && s.han + s.kana + s.hangul == 0) return 0.0;
   // Legal forms close the name ("Acme GmbH", "Rossi S.r.l." whose letters fold to
-  // separate words, "Nowak Sp. z o.o.") or open it ("ООО Ромашка").
+  // separate words, "Nowak Sp. z o.o.") or open it ("ООО Ромашка", "주식회사 한빛"); the
+  // others open no name ("Bv. Lehmann 873" is an Argentine boulevard, "Co. Clare" an Irish county).
   std::size_t n = fws.size();
   std::string tail;
   for (std::size_t k = 1; k <= std::min<std::size_t>(4, n - 1); ++k) {
     tail = fws[n - k] + tail;
     if (lex.isLegalForm(tail)) return 0.95;
   }
-  if (n >= 2 && lex.isLegalForm(fws.front())) return 0.95;
+  if (n >= 2 && lex.isLegalFormFirst(fws.front())) return 0.95;
   // Estonia's "OÜ", which folds to a French word; Thailand's "บริษัท … จำกัด", whose words
   // alone also mean "the company" and "limited".
   if (n >= 2 && text.ends_with(" OÜ")) return 0.95;
   if (n >= 3 && text.starts_with("บริษัท ") && (text.ends_with(" จำกัด") || text.ends_with(" จำกัด (มหาชน)"))) {
     return 0.95;
   }
-  CharStats s = charStats(text);
   if (s.han + s.kana + s.hangul > 0 && lex.isLegalForm(fws.back())) return 0.95;
   for (const std::string& w : fws) {
     if (lex.isOrganisationWord(w)) return n >= 2 ? 0.75 : 0.3;

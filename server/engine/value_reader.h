@@ -53,10 +53,17 @@ class ValueReader {
   // write it: "Nagy László", "Wang Wei", "Nguyễn Thị Lan". Only where the lists leave no
   // doubt: the first word a family name of those traditions and no given name, the last a
   // given name and no family name, or the Vietnamese middle word "Thị"/"Văn" after it.
+  // So are Russian names with the patronymic last ("Ларионов Глеб Аркадьевич").
   bool writtenFamilyFirst(std::string_view text) const;
+  // A place in Chinese, Japanese or Korean by the character that ends its name: a town
+  // ("扬州市", "전주시") or a province or prefecture ("江苏省", "長野県", "전북특별자치도").
+  enum class CjkPlace { kNone, kTown, kRegion };
+  CjkPlace cjkPlace(std::string_view text) const;
   // A single capitalised word of letters ("Anna", "Berlin"), the raw shape
   // shared by given names, family names and cities.
   bool isCapitalisedWord(std::string_view text) const;
+  // A Russian patronymic ("Аркадьевич", "Викторовна", "Ilyich"): the word after the given name.
+  static bool isPatronymic(std::string_view word);
 
  private:
   bool matches(const icu::RegexPattern* pattern, std::string_view text) const;
@@ -66,6 +73,7 @@ class ValueReader {
   bool namedWithARegionWord(std::string_view text) const;
   // A name that ends with the word "City": a town ("Quezon City") or a club ("Stoke City").
   bool endsWithCity(std::string_view text) const;
+
   // The Gregorian year of a calendar date written in one of the common forms, or 0.
   // `otherCalendar`, when given, tells whether the text counts years by another calendar.
   int dateYear(std::string_view text, bool* otherCalendar = nullptr) const;

@@ -37,6 +37,23 @@ bool namesAPlace(const Lexicon& lex, const std::string& folded) {
   return lex.isCity(folded) || lex.isCountry(folded) || lex.isRegion(folded);
 }
 
+bool namesACjkPlace(const ValueReader& values, std::string_view text) {
+  return values.cjkPlace(text) != ValueReader::CjkPlace::kNone;
+}
+
+// A word all in Han of three or four characters that begins with a family name of one or two
+// that a list knows and goes on with more ("闫子航", "欧阳娜娜"): the length of that family name
+// in bytes, or 0. Such a word is no part of a name; whether it is a whole one, or a word
+// ("任务栏", taskbar, begins with the family name 任), only the rest of the history tells.
+std::size_t hanFamilyNameBefore(const Lexicon& lex, std::string_view text, const CharStats& s) {
+  if (s.han != s.letters || s.letters != s.total || s.letters < 3 || s.letters > 4) return 0;
+  if (text.size() != 3 * static_cast<std::size_t>(s.letters)) return 0;
+  for (std::size_t bytes : {std::size_t{6}, std::size_t{3}}) {  // Han: 3 bytes each
+    if (text.size() > bytes && lex.isFamilyName(foldedPhrase(text.substr(0, bytes)))) return bytes;
+  }
+  return 0;
+}
+
 // Names written in Han or Hangul: how well the word `text` (folded: `f`) fits the family name
 // or the given name. Known family names (田中, 김) and the endings of Japanese given names
 // (太郎) decide; otherwise the length: Korean family names are one syllable, given names two;
@@ -46,9 +63,13 @@ double cjkNamePart(const ValueReader& values, std::string_view text, const std::
   CharStats s = charStats(text);
   if (s.letters == 0 || s.han + s.hangul + s.kana != s.letters || s.spaces > 0) return -1.0;
   const Lexicon& lex = Lexicon::instance();
-  if (namesAPlace(lex, f) || values.organisation(text) >= 0.75) return 0.05;
+  if (namesAPlace(lex, f) || namesACjkPlace(values, text) || values.organisation(text) >= 0.75) return 0.05;
   if (lex.isFamilyName(f)) return family ? 0.8 : 0.1;
+  // The whole name: "榎本俊介", "闫子航" (though "林太郎" is a given name alone).
+  std::size_t familyBytes = hanFamilyNameBefore(lex, text, s);
+  if (familyBytes == 6) return 0.1;
   if (s.han == s.letters && lex.endsLikeAJapaneseGivenName(f)) return family ? 0.15 : 0.6;
+  if (familyBytes > 0) return 0.1;
   if (s.kana > 0) return family ? 0.05 : 0.3;  // surnames are written in kanji
   if (s.hangul == s.letters) {
     if (family) return s.letters == 1 ? 0.6 : s.letters == 2 ? 0.3 : 0.05;
@@ -72,7 +93,7 @@ double ValueReader::fullName(std::string_view text) const {
   // A legal form written with dots ("A.Ş.", "S.r.l.") folds to several short words.
   if (organisation(text) >= 0.75) return 0.0;
   if (s.han + s.hangul + s.kana == s.letters) {  // CJK names
-    if (namesAPlace(lex, foldedPhrase(text))) return 0.0;
+    if (namesAPlace(lex, foldedPhrase(text)) || namesACjkPlace(*this, text)) return 0.0;
     // A family name written alone ("田中", "欧阳") is half a name, and so is a given name
     // ("太郎") that does not follow a family name ("田中太郎").
     if (ws.size() == 1) {
@@ -83,6 +104,9 @@ double ValueReader::fullName(std::string_view text) const {
       if (s.han == s.letters && s.letters == 2 && lex.endsLikeAJapaneseGivenName(f) && !afterAFamilyName) return 0.2;
     }
     if (ws.size() == 2 && s.letters >= 2 && s.letters <= 6) return 0.8;
+    // Four characters after a family name of two ("榎本俊介"); single characters that are
+    // family names begin too many words to tell ("任务栏").
+    if (s.letters == 4 && hanFamilyNameBefore(lex, text, s) == 6) return 0.8;
     // Korean full names are mostly one word of three syllables ("김민준"); two syllables
     // are as often the given name alone ("민준"). Nearly all begin with one of a few family
     // names; other words ("영수증", receipt) are offered at most.
@@ -132,9 +156,17 @@ double ValueReader::fullName(std::string_view text) const {
   return familyOnly ? 0.45 : 0.7;
 }
 
+bool ValueReader::isPatronymic(std::string_view word) {
+  static constexpr std::string_view kEndings[] = {"вич", "вна", "ична", "ьич", "ovich", "evich", "ovna", "evna"};
+  return countGraphemes(word) >= 6 &&
+         std::any_of(std::begin(kEndings), std::end(kEndings), [&](std::string_view e) { return word.ends_with(e); });
+}
+
 bool ValueReader::writtenFamilyFirst(std::string_view text) const {
   std::vector<std::string_view> ws = splitWords(text);
   if (ws.size() < 2 || ws.size() > 3 || fullName(text) < 0.5) return false;
+  // Russian names with the patronymic last: "Ларионов Глеб Аркадьевич".
+  if (ws.size() == 3 && isPatronymic(ws[2])) return true;
   std::vector<std::string> fws = foldedWords(text);
   if (fws.size() != ws.size()) return false;
   const Lexicon& lex = Lexicon::instance();

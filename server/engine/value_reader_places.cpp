@@ -47,6 +47,11 @@ double ValueReader::city(std::string_view text) const {
   std::string f = foldedPhrase(text);
   if (lex.isCity(f)) return 0.92;
   if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
+  if (CjkPlace place = cjkPlace(text); place != CjkPlace::kNone) return place == CjkPlace::kTown ? 0.85 : 0.1;
+  // Codes in capitals ("MG", "CR", "NSW") name states and provinces, not towns.
+  if (text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+    return 0.1;
+  }
   if (namedWithARegionWord(text)) return 0.1;  // "Košický kraj", "Järva maakond"
   std::vector<std::string_view> ws = splitWords(text);
   if (ws.size() > 3) return 0.0;
@@ -70,11 +75,14 @@ double ValueReader::region(std::string_view text) const {
   const Lexicon& lex = Lexicon::instance();
   std::string f = foldedPhrase(text);
   if (f.empty()) return 0.0;
+  if (!lex.isRegion(f) && cjkPlace(text) == CjkPlace::kRegion) return 0.9;
   if (!lex.isRegion(f)) {
     // A name with the word for its kind of region: "Västmanlands län", "Olomoucký kraj",
     // "Cook County", "Московская область", "Provincia di Cuneo", "Yorkshire".
     std::vector<std::string> fws = foldedWords(text);
     std::vector<std::string_view> ws = splitWords(text);
+    // Ireland's counties: "Co. Clare", "Co Donegal".
+    if (ws.size() == 2 && (ws[0] == "Co." || ws[0] == "Co") && isNameWord(ws[1])) return 0.75;
     if (fws.empty() || fws.size() > 4 || ws.size() != fws.size() ||
         !std::all_of(ws.begin(), ws.end(), [](std::string_view w) { return isNameWord(w); })) {
       return 0.0;
@@ -97,6 +105,32 @@ double ValueReader::region(std::string_view text) const {
   return 0.9;
 }
 
+ValueReader::CjkPlace ValueReader::cjkPlace(std::string_view text) const {
+  CharStats s = charStats(text);
+  if (s.letters == 0 || s.spaces > 0 || s.digits > 0 || s.han + s.hangul != s.letters) return CjkPlace::kNone;
+  int length = static_cast<int>(countGraphemes(text));
+  if (length < 2 || length > 8) return CjkPlace::kNone;
+  auto endsWith = [&](std::string_view ending, int minLength) {
+    return length >= minLength && text.ends_with(ending);
+  };
+  if (s.han == s.letters) {
+    // Japan's prefectures ("長野県"), China's provinces and autonomous regions ("江苏省": two
+    // characters are words, "节省"), Taiwan's counties ("新竹縣").
+    if (endsWith("県", 2) || endsWith("省", 3) || endsWith("自治区", 4) || endsWith("縣", 3)) return CjkPlace::kRegion;
+    if (endsWith("市", 2)) return CjkPlace::kTown;
+    return CjkPlace::kNone;
+  }
+  if (s.hangul == s.letters) {
+    // Korea's provinces and metropolitan cities ("전북특별자치도", "부산광역시"), and towns ("전주시":
+    // two syllables are words, "다시", "혹시").
+    for (std::string_view ending : {"특별자치도", "특별자치시", "광역시", "특별시"}) {
+      if (text.ends_with(ending) && text.size() > ending.size()) return CjkPlace::kRegion;
+    }
+    if (endsWith("시", 3)) return CjkPlace::kTown;
+  }
+  return CjkPlace::kNone;
+}
+
 bool ValueReader::endsWithCity(std::string_view text) const {
   std::vector<std::string_view> ws = splitWords(text);
   return ws.size() >= 2 && ws.size() <= 4 && ws.back() == "City" && std::all_of(ws.begin(), ws.end(), isNameWord);
@@ -107,6 +141,7 @@ bool ValueReader::namedWithARegionWord(std::string_view text) const {
   std::vector<std::string_view> ws = splitWords(text);
   if (fws.size() < 2 || fws.size() > 4 || ws.size() != fws.size()) return false;
   const Lexicon& lex = Lexicon::instance();
+  if (ws.size() == 2 && (ws[0] == "Co." || ws[0] == "Co")) return true;  // "Co. Clare"
   auto regionWord = [&](std::size_t k) {
     // Swedish "län" folds to "lan", which is a given name elsewhere ("Nguyễn Thị Lan").
     if (fws[k] == "lan") return ws[k].find("\xC3\xA4") != std::string_view::npos;

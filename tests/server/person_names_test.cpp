@@ -231,6 +231,25 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
                           {"O:index0", "Anna Schmidt"}}), 0},
       {"Full name", list({{"N:index0", "Sarah Connor"}, {"M:index0", "dr.sarah@clinic.com"},
                           {"O:index0", "John Connor"}}), 0},
+      // Names in Han: the pinyin of the person's own address, or the parts copied alone.
+      {"Full name", list({{"N:index0", "闫子航"}, {"O:index0", "Rafael Costa"}, {"M:index0", "yanzihang1993@163.com"}}), 0,
+       true},
+      {"Full name", list({{"N:index0", "任务栏"}, {"O:index0", "Rafael Costa"}, {"M:index0", "yanzihang1993@163.com"}}), 1},
+      {"Full name", list({{"N:index0", "闫子航"}, {"F:index0", "闫"}, {"G:index0", "子航"}, {"O:index0", "Mark Peters"}}), 0,
+       true},
+      {"Last name", list({{"N:index0", "闫子航"}, {"F:index0", "闫"}, {"G:index0", "子航"}}), 1, true},
+      {"First name", list({{"N:index0", "闫子航"}, {"F:index0", "闫"}, {"G:index0", "子航"}}), 2, true},
+      // Russian names with the patronymic last put the family name first.
+      {"Имя", list({{"N:index0", "Ларионов Глеб Аркадьевич"}, {"F:index0", "Ларионов"}, {"G:index0", "Глеб"}}), 2, true},
+      {"Фамилия", list({{"N:index0", "Ларионов Глеб Аркадьевич"}, {"F:index0", "Ларионов"}, {"G:index0", "Глеб"}}), 1,
+       true},
+      // Given names at the start of a longer name, or a single word under a name's label in a
+      // note, are not the whole name; an initial before two family names makes them the family name.
+      {"Full name", list({{"G:index0", "Anna Lena"}, {"N:index0", "Anna Lena Brückner"}}), 1, true},
+      {"Full name", list({{"L:index0", "Nome: Thaís"}, {"L:index1", "Thaís"}, {"N:index0", "Thaís Albuquerque Moraes"}}),
+       2, true},
+      {"Apellidos", list({{"F:index0", "Arias Quiroga"}, {"M:index0", "rarias.quiroga@hotmail.es"}}), 0, true},
+      {"Full name", list({{"F:index0", "Arias Quiroga"}, {"M:index0", "rarias.quiroga@hotmail.es"}}), std::nullopt},
       // A town whose first word folds like a particle is no family name.
       {"Last name", list({{"G:index0", "Lan"}, {"M:index0", "lan.nguyen@gmail.com"}, {"T:index0", "Đà Nẵng"}}),
        std::nullopt},

@@ -192,6 +192,43 @@ TEST(ValueReader, CompaniesRegionsAndTownsOfMoreCountries) {
   }
 }
 
+TEST(ValueReader, PlacesByTheirLastCharacterAndCodesInCapitals) {
+  const ValueReader& v = engine().values();
+  // Towns, provinces and prefectures in Chinese, Japanese and Korean: no person's name.
+  for (const char* town : {"扬州市", "竹北市", "松本市", "전주시"}) {
+    EXPECT_GE(v.city(town), 0.8) << town;
+    EXPECT_EQ(v.fullName(town), 0.0) << town;
+    EXPECT_LT(v.givenName(town), 0.1) << town;
+  }
+  for (const char* region : {"江苏省", "長野県", "新竹縣", "전북특별자치도", "부산광역시", "Maine-et-Loire", "Cumbria",
+                             "Oberösterreich", "Co. Clare"}) {
+    EXPECT_GE(v.region(region), 0.75) << region;
+    EXPECT_LT(v.city(region), 0.2) << region;
+  }
+  // Two characters are words as often ("节省", to save; "다시", again); a code is no town.
+  for (const char* word : {"节省", "다시"}) {
+    EXPECT_EQ(v.region(word), 0.0) << word;
+    EXPECT_LT(v.city(word), 0.5) << word;
+  }
+  for (const char* code : {"MG", "CR", "NSW"}) EXPECT_LT(v.city(code), 0.2) << code;
+  // Legal forms open a name only where the country writes them first; handles are no companies.
+  for (const char* company : {"(주)다온소프트", "ООО «Коломенские окна»", "주식회사 한빛", "Tarbud Instalacje Sp. z o.o."}) {
+    EXPECT_GE(v.organisation(company), 0.95) << company;
+  }
+  for (const char* other : {"jedrek_sl", "Bv. Lehmann 873", "Co. Clare", "AG Müller"}) {
+    EXPECT_EQ(v.organisation(other), 0.0) << other;
+  }
+  EXPECT_GE(v.street("Bv. Lehmann 873"), 0.9);
+  EXPECT_EQ(v.street("De Vries Techniek B.V."), 0.0);
+  // Eircodes; Russian family names by their ending, the towns so ending listed.
+  for (const char* code : {"V95 H2X8", "D6W XY12", "A65F4E2"}) EXPECT_GE(v.postalCode(code), 0.9) << code;
+  EXPECT_EQ(v.postalCode("B95 H2X8"), 0.0);
+  EXPECT_GE(v.familyName("Ларионов"), 0.7);
+  EXPECT_GE(v.city("Саратов"), 0.9);
+  EXPECT_TRUE(v.writtenFamilyFirst("Ларионов Глеб Аркадьевич"));
+  EXPECT_FALSE(v.writtenFamilyFirst("Глеб Аркадьевич Ларионов"));
+}
+
 TEST(WebLinks, OwnSitesAndLinksToContent) {
   for (const char* own : {"https://annamueller.de", "https://annamueller.de/", "annamueller.de/about",
                           "https://example.com/en/"}) {

@@ -200,6 +200,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       switch (kind) {
         case FieldKind::kGivenName:
         case FieldKind::kFamilyName: {
+          // A patronymic ("Аркадьевич") is neither the given nor the family name.
+          if (ValueReader::isPatronymic(text)) {
+            fit *= 0.3;
+            break;
+          }
           // Names in Chinese, Japanese and Korean put the family name first, and so do
           // Hungarian and Vietnamese ones in Latin letters.
           CharStats s = charStats(text);

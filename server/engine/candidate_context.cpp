@@ -272,8 +272,8 @@ bool CandidateContext::startsSomeName(std::size_t i) const { return wordPosition
 bool CandidateContext::endsSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4); }
 
 bool CandidateContext::startsLongerName(std::size_t i) const {
-  std::string_view text = texts_[i];
-  return std::count(text.begin(), text.end(), ' ') == 1 && wordPosition(i, true, 3, 4);
+  // Only two given names ("Anna Lena"): "John Smith" beside "John Smith Plumbing" is the name.
+  return values_.givenName(texts_[i]) > 0.0 && wordPosition(i, true, 3, 4);
 }
 
 bool CandidateContext::inNameWrittenFamilyFirst(std::size_t i) const {

@@ -42,7 +42,7 @@ class CandidateContext {
   // Another candidate is a name of two to four words that begins (ends) with candidate i.
   bool startsSomeName(std::size_t i) const;
   bool endsSomeName(std::size_t i) const;
-  // Candidate i, a name of two words, begins another name of three or four words.
+  // Candidate i, two given names ("Anna Lena"), begins another name of three or four words.
   bool startsLongerName(std::size_t i) const;
   // Another candidate begins or ends with candidate i and is a name written family name
   // first ("Nagy László" beside "Nagy"): the ends of that name swap their parts.

@@ -20,7 +20,10 @@ bool spelledInPinyin(std::string_view text, const std::vector<std::vector<std::s
   if (s.han != s.letters || s.total != s.letters || s.letters < 2 || s.letters > 4) return false;
   if (text.size() != 3 * static_cast<std::size_t>(s.letters)) return false;  // three bytes each
   const Lexicon& lex = Lexicon::instance();
+  // The name must begin with a family name a list knows: handles spell words as well
+  // ("woaini520" for "我爱你", I love you).
   std::size_t familyBytes = lex.isFamilyName(foldedPhrase(text.substr(0, 6))) && s.letters > 2 ? 6 : 3;
+  if (!lex.isFamilyName(foldedPhrase(text.substr(0, familyBytes)))) return false;
   std::string family = asciiLetters(text.substr(0, familyBytes));
   std::string given = asciiLetters(text.substr(familyBytes));
   if (family.empty() || given.empty() || family.size() + given.size() < 5) return false;

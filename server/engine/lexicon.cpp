@@ -61,7 +61,44 @@ constexpr const char* kGivenNames =
     "julian|damian|fabian|vivian|kilian|cyprian|marian|lilian|gillian|jillian|bryan|"
     // Given names that are also common family names elsewhere ("Kim Weber", "Lee Evans").
     "kim|lee|"
-    "марина|полина|кристина|алина|галина|нина|валентина|карина|ангелина|арина|регина";
+    "марина|полина|кристина|алина|галина|нина|валентина|карина|ангелина|арина|регина|"
+    // More given names of the languages whose forms the engine reads, of people born from the
+    // fifties on; none that is a common word, a place or also a common family name.
+    "aoife|siobhan|ciaran|eoin|oisin|sinead|grainne|"
+    "padraig|declan|cormac|ronan|darragh|caoimhe|orla|brendan|colm|kieran|gareth|rhys|bethan|"
+    "cerys|courtney|kayla|brianna|dustin|travis|derek|cody|shane|brett|kurt|todd|wesley|bradley|"
+    "marcus|damian|gavin|callum|calum|hamish|angus|lachlan|ailsa|eilidh|jannik|lukas|"
+    "niklas|moritz|jonas|felix|maximilian|sebastian|dominik|fabian|matthias|bastian|jorg|uwe|"
+    "dieter|rudiger|volker|ralf|bernd|jurgen|gerhard|torsten|sven|malte|hauke|lasse|"
+    "franziska|katharina|carina|jana|nadine|janine|tanja|silke|heike|kerstin|doris|christa|"
+    "ingrid|helga|gisela|renate|jutta|nicole|melanie|vanessa|ronja|merle|wiebke|frauke|svenja|"
+    "jule|carla|maja|margaux|oceane|manon|chloe|pauline|aurelie|elodie|"
+    "amandine|severine|delphine|sandrine|nathalie|isabelle|veronique|sylvie|brigitte|martine|"
+    "monique|ghislaine|thibault|theo|hugo|antoine|baptiste|quentin|romain|guillaume|sebastien|"
+    "julien|jerome|ludovic|cedric|arnaud|benoit|gregoire|yannick|loic|killian|enzo|mathis|"
+    "clement|florent|fabrice|thierry|didier|herve|"
+    "alejandro|javier|sergio|raul|alvaro|adrian|ignacio|gonzalo|agustin|santino|mateo|joaquin|"
+    "valentina|camila|agustina|julieta|micaela|nerea|ainhoa|itziar|cristina|raquel|nuria|yolanda|"
+    "fernanda|daniela|mariana|alejandra|veronica|leticia|graciela|susana|beatriz|"
+    "lorenzo|tommaso|riccardo|edoardo|federico|gabriele|alessandro|davide|stefano|massimo|"
+    "fabrizio|giorgio|emanuele|jacopo|niccolo|pietro|filippo|gianluca|giuseppe|giovanni|"
+    "salvatore|vincenzo|chiara|federica|francesca|alessia|giorgia|beatrice|arianna|elisa|ilaria|"
+    "roberta|simona|paola|manuela|rossella|loredana|ornella|tiago|goncalo|rui|nuno|diogo|"
+    "ricardo|vitor|leonardo|felipe|caio|matheus|guilherme|murilo|vinicius|ines|larissa|"
+    "juliana|bruna|gabriela|aline|tatiana|renata|adriana|luana|priscila|debora|daan|bram|"
+    "thijs|jasper|sander|niels|wouter|bart|koen|stijn|jeroen|maarten|sanne|lotte|anouk|lieke|"
+    "marieke|annemiek|mirjam|ilse|wendy|malgorzata|agnieszka|krystyna|elzbieta|"
+    "zofia|jadwiga|grazyna|beata|dorota|magdalena|aleksandra|weronika|wiktoria|zuzanna|oliwia|"
+    "kacper|jakub|szymon|mateusz|bartosz|wojciech|krzysztof|grzegorz|tomasz|pawel|marcin|michal|"
+    "lukasz|andrzej|stanislaw|zbigniew|jerzy|tadeusz|ryszard|kazimierz|mariusz|dariusz|slawomir|"
+    "przemyslaw|radoslaw|jaroslaw|miroslaw|witold|дмитрий|сергей|андрей|"
+    "алексей|максим|иван|михаил|никита|егор|артём|артем|кирилл|илья|денис|евгений|владимир|"
+    "николай|павел|олег|игорь|юрий|виктор|константин|антон|тимур|анна|мария|елена|ольга|наталья|"
+    "татьяна|ирина|светлана|екатерина|анастасия|дарья|ксения|полина|юлия|людмила|галина|надежда|"
+    "софья|алиса|вероника|кристина|dmitry|dmitri|sergey|sergei|andrey|andrei|alexey|alexei|"
+    "maxim|nikita|yegor|egor|kirill|ilya|evgeny|yevgeny|vladimir|nikolai|pavel|oleg|igor|yuri|"
+    "konstantin|timur|natalia|natalya|tatiana|tatyana|svetlana|ekaterina|yekaterina|anastasia|"
+    "daria|darya|ksenia|polina|yulia|lyudmila|galina|nadezhda|sofya|alisa";
 
 // Family names of the traditions that write them before the given name, in Latin letters
 // too: Chinese, Vietnamese and Hungarian ("Wang Wei", "Nguyễn Văn An", "Nagy László").
@@ -141,7 +178,15 @@ constexpr const char* kFamilyNames =
     "김|이|박|최|정|강|조|윤|장|임|한|오|서|신|권|황|안|송|류|전|홍|고|문|양|손|배|백|허|유|남|"
     "심|노|하|곽|성|차|주|우|구|민|진|지|나|엄|채|원|천|방|공|현|함|변|염|여|추|도|소|석|선|설|마|길|"
     "연|위|표|명|기|반|라|왕|금|옥|육|인|맹|제|모|탁|국|어|은|편|용|예|경|봉|사|부|"
-    "선우|제갈|남궁|황보|독고|사공";
+    "선우|제갈|남궁|황보|독고|사공|"
+    // More Spanish and Portuguese family names.
+    "arias|ochoa|herrera|aguilar|vargas|castillo|jimenez|moreno|romero|alvarez|ruiz|gutierrez|"
+    "munoz|navarro|dominguez|vazquez|ramirez|reyes|morales|ortiz|delgado|suarez|ortega|molina|"
+    "serrano|cabrera|prieto|mendez|carrasco|pascual|santana|montero|gimenez|ibanez|"
+    "ferrer|duran|vidal|soler|"
+    "morais|carvalho|rodrigues|goncalves|gomes|lopes|marques|"
+    "alves|almeida|ribeiro|carneiro|correia|mendes|nunes|soares|vieira|monteiro|cardoso|cunha|"
+    "pires|freitas|barbosa|araujo|fernandes|azevedo|magalhaes|figueiredo|cavalcanti";
 
 // Endings of Japanese given names written in kanji: 太郎, 大輔, 花子, 陽菜.
 constexpr std::string_view kJapaneseGivenEndings[] = {
@@ -264,7 +309,9 @@ constexpr const char* kLegalForms =
     // "Cyf." (reference), Hebrew "בעמ'" (on page).
     "еоод|оод|доо|شمم|سهامیخاص";
 
-constexpr const char* kLegalFormsFirst = "ооо|оао|зао|пао|ао|ип|株式会社|有限会社|合同会社|주식회사|유한회사";
+constexpr const char* kLegalFormsFirst =
+    "ооо|оао|зао|пао|ао|ип|тов|прат|фоп|тоо|еоод|оод|株式会社|有限会社|合同会社|주식회사|유한회사|"
+    "sarl|sas|sasu|eurl|sci|ab|as|asa|uab|sia|llc|jsc|kft|zrt";
 
 constexpr const char* kOrganisationWords =
     "group|holding|holdings|technologies|technology|solutions|systems|consulting|labs|studio|"
@@ -290,7 +337,7 @@ constexpr const char* kStreetWords =
 // "Bv." beside the Dutch "B.V."): they mark a street only right beside a number ("12 Jalan SS 2",
 // "Baznīcas iela 21"), or opening a text that ends with one ("خیابان شهید بهشتی، پلاک ۱۴").
 constexpr const char* kStreetWordsBesideNumbers =
-    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|bulevar|bv|булевард|شارع|خیابان|kebele";
+    "jalan|jln|iela|tanav|heol|stryd|carrer|avinguda|bulevar|bv|bvar|bvd|blvr|булевард|شارع|خیابان|kebele";
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
@@ -364,12 +411,12 @@ bool Lexicon::endsLikeAFamilyName(std::string_view word, std::string_view folded
   // Serbian and Croatian "-ović", Romanian "-escu", Greek "-poulos"/"-poulou"/"-idou"/"-akis" (not
   // "-idis", which ends given names as well: Miltiadis),
   // Georgian "-shvili",
-  // Turkish "-oğlu", Armenian "-yan", Russian "-ов"/"-ев" (the towns so named are listed).
+  // Turkish "-oğlu", Armenian "-yan".
   static constexpr std::string_view kEndings[] = {
       "ski", "ska", "cki", "cka", "dzki", "dzka", "wicz", "sson", "qvist", "kvist", "quist", "strom",
       "rsen", "nsen", "lsen", "dsen", "ssen", "ovic", "evic", "escu", "eanu", "poulos", "poulou", "idou", "akis",
       "shvili", "dze",
-      "oglu", "enko", "chuk", "yan", "ian", "ова", "ева", "ина", "ская", "ский", "енко", "ович", "ов", "ев", "ёв"};
+      "oglu", "enko", "chuk", "yan", "ian", "ова", "ева", "ина", "ская", "ский", "енко", "ович"};
   if (word.ends_with("ová") && word.size() > 5) return true;
   for (std::string_view ending : kEndings) {
     if (folded.size() >= ending.size() + 3 && folded.ends_with(ending)) return true;

@@ -74,7 +74,8 @@ struct ValueReader::Patterns {
       {u"^\\d{4}\\s?[A-Za-z]{2}$", 0.95},                                 // NL
       {u"^[A-Za-z]{1,2}\\d[A-Za-z\\d]?\\s?\\d[A-Za-z]{2}$", 0.95},       // GB
       {u"^[A-Za-z]\\d[A-Za-z]\\s?\\d[A-Za-z]\\d$", 0.95},                // CA
-      {u"^[AC-FHKNPRTV-Y]\\d[\\dW]\\s?[AC-FHKNPRTV-Y\\d]{4}$", 0.9},       // IE (Eircode)
+      // IE (Eircode): a letter among the last four, or "V60 2019" would be a car and a year.
+      {u"^(?i:[AC-FHKNPRTV-Y]\\d[\\dW]\\s?(?=[A-Z\\d]*[A-Z])[AC-FHKNPRTV-Y\\d]{4})$", 0.9},
       {u"^\\u3012?\\s?\\d{3}-\\d{4}$", 0.9},                              // JP
       {u"^\\d{2}-\\d{3}$", 0.9},                                          // PL
       {u"^\\d{4}-\\d{3}$", 0.9},                                          // PT
@@ -212,7 +213,7 @@ double ValueReader::organisation(std::string_view text) const {
     if (text.size() > mark.size() && (text.starts_with(mark) || text.ends_with(mark))) return 0.95;
   }
   // A handle's parts are no company's words: "jedrek_sl" ends with Spain's "SL" only as letters.
-  if (s.spaces == 0 && s.han + s.kana + s.hangul == 0) return 0.0;
+  if (s.spaces == 0 && s.latin > 0 && s.han + s.kana + s.hangul == 0) return 0.0;
   // Legal forms close the name ("Acme GmbH", "Rossi S.r.l." whose letters fold to
   // separate words, "Nowak Sp. z o.o.") or open it ("ООО Ромашка", "주식회사 한빛"); the
   // others open no name ("Bv. Lehmann 873" is an Argentine boulevard, "Co. Clare" an Irish county).

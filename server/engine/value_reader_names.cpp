@@ -144,6 +144,7 @@ double ValueReader::fullName(std::string_view text) const {
     if (!isCased(first) || u_isupper(first)) ++capitalised;
   }
   if (nameWords < 2 || capitalised < nameWords) return 0.25;
+  if (ws.size() == 2 && isPatronymic(ws[1])) return 0.45;  // "Анна Сергеевна": no family name
   // A place named after a person ("San Francisco", "São Paulo") is still a place, and so is
   // a name with the word for its kind of region ("Kisumu County").
   if (namesAPlace(lex, foldedPhrase(text)) || namedWithARegionWord(text) || endsWithCity(text)) return 0.2;
@@ -185,8 +186,16 @@ bool ValueReader::isCapitalisedWord(std::string_view text) const {
 }
 
 double ValueReader::givenName(std::string_view text) const {
-  if (!isCapitalisedWord(text)) return 0.0;
   const Lexicon& lex = Lexicon::instance();
+  // Two given names written with a space ("Anna Lena", "Marie Sophie"), which a whole name
+  // with a family name that is also a given name looks like ("Sarah James"): offered, unless
+  // the history places them.
+  if (std::vector<std::string_view> ws = splitWords(text); ws.size() == 2) {
+    bool both = isCapitalisedWord(ws[0]) && isCapitalisedWord(ws[1]) && lex.isGivenName(foldedPhrase(ws[0])) &&
+                lex.isGivenName(foldedPhrase(ws[1]));
+    return both ? 0.45 : 0.0;
+  }
+  if (!isCapitalisedWord(text)) return 0.0;
   std::string f = foldedPhrase(text);
   if (double cjk = cjkNamePart(*this, text, f, false); cjk >= 0.0) return cjk;
   if (lex.isGivenName(f)) return 0.9;

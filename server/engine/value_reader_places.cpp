@@ -48,8 +48,8 @@ double ValueReader::city(std::string_view text) const {
   if (lex.isCity(f)) return 0.92;
   if (lex.isCountry(f) || lex.isRegion(f) || lex.isGivenName(f) || lex.isFamilyName(f)) return 0.1;
   if (CjkPlace place = cjkPlace(text); place != CjkPlace::kNone) return place == CjkPlace::kTown ? 0.85 : 0.1;
-  // Codes in capitals ("MG", "CR", "NSW") name states and provinces, not towns.
-  if (text.size() <= 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+  // Two capitals ("MG", "CR") are a state's or a province's code, not a town ("PAU" may be one).
+  if (text.size() == 2 && std::all_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
     return 0.1;
   }
   if (namedWithARegionWord(text)) return 0.1;  // "Košický kraj", "Järva maakond"
@@ -113,20 +113,36 @@ ValueReader::CjkPlace ValueReader::cjkPlace(std::string_view text) const {
   auto endsWith = [&](std::string_view ending, int minLength) {
     return length >= minLength && text.ends_with(ending);
   };
+  auto endsWithAny = [&](std::initializer_list<std::string_view> endings) {
+    return std::any_of(endings.begin(), endings.end(), [&](std::string_view e) { return text.ends_with(e); });
+  };
   if (s.han == s.letters) {
-    // Japan's prefectures ("長野県"), China's provinces and autonomous regions ("江苏省": two
-    // characters are words, "节省"), Taiwan's counties ("新竹縣").
-    if (endsWith("県", 2) || endsWith("省", 3) || endsWith("自治区", 4) || endsWith("縣", 3)) return CjkPlace::kRegion;
-    if (endsWith("市", 2)) return CjkPlace::kTown;
+    // Japan's prefectures ("長野県", not the word "都道府県"), China's provinces and autonomous
+    // regions ("江苏省"), Taiwan's counties ("新竹縣"); not the words that end so ("节省", to save;
+    // "反省", to reflect).
+    if ((endsWith("県", 2) && !text.ends_with("道府県")) || endsWith("自治区", 4) || endsWith("縣", 3) ||
+        (endsWith("省", 3) && length <= 4 && !endsWithAny({"节省", "節省", "反省", "自省", "本省", "全省", "外省"}))) {
+      return CjkPlace::kRegion;
+    }
+    // Towns of three characters or more ("扬州市"; two are words: "超市", supermarket, or family
+    // names: "高市"), not those that end in such a word ("去超市").
+    if (endsWith("市", 3) && length <= 5 &&
+        !endsWithAny({"超市", "股市", "夜市", "上市", "门市", "門市", "城市", "都市", "朝市", "全市", "该市", "該市"})) {
+      return CjkPlace::kTown;
+    }
     return CjkPlace::kNone;
   }
   if (s.hangul == s.letters) {
     // Korea's provinces and metropolitan cities ("전북특별자치도", "부산광역시"), and towns ("전주시":
-    // two syllables are words, "다시", "혹시").
+    // two syllables are words, "다시", "혹시"); not the hours ("다섯시"), a verb's endings
+    // ("어서오시") or names from other languages ("트레이시").
     for (std::string_view ending : {"특별자치도", "특별자치시", "광역시", "특별시"}) {
       if (text.ends_with(ending) && text.size() > ending.size()) return CjkPlace::kRegion;
     }
-    if (endsWith("시", 3)) return CjkPlace::kTown;
+    if (endsWith("시", 3) && length <= 4 &&
+        !endsWithAny({"이시", "오시", "하시", "한시", "두시", "세시", "네시", "섯시", "곱시", "덟시", "홉시", "열시"})) {
+      return CjkPlace::kTown;
+    }
   }
   return CjkPlace::kNone;
 }

@@ -235,6 +235,8 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"Full name", list({{"N:index0", "闫子航"}, {"O:index0", "Rafael Costa"}, {"M:index0", "yanzihang1993@163.com"}}), 0,
        true},
       {"Full name", list({{"N:index0", "任务栏"}, {"O:index0", "Rafael Costa"}, {"M:index0", "yanzihang1993@163.com"}}), 1},
+      // A handle spells words too: only a name that begins with a family name counts.
+      {"Full name", list({{"N:index0", "李明"}, {"W:index0", "我爱你"}, {"M:index0", "woaini520@qq.com"}}), 0},
       {"Full name", list({{"N:index0", "闫子航"}, {"F:index0", "闫"}, {"G:index0", "子航"}, {"O:index0", "Mark Peters"}}), 0,
        true},
       {"Last name", list({{"N:index0", "闫子航"}, {"F:index0", "闫"}, {"G:index0", "子航"}}), 1, true},
@@ -243,9 +245,14 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"Имя", list({{"N:index0", "Ларионов Глеб Аркадьевич"}, {"F:index0", "Ларионов"}, {"G:index0", "Глеб"}}), 2, true},
       {"Фамилия", list({{"N:index0", "Ларионов Глеб Аркадьевич"}, {"F:index0", "Ларионов"}, {"G:index0", "Глеб"}}), 1,
        true},
+      // The patronymic that ends it is neither part.
+      {"Имя *", list({{"P:index0", "Аркадьевич"}, {"N:index0", "Ларионов Глеб Аркадьевич"}, {"G:index0", "Глеб"}}), 2,
+       true},
       // Given names at the start of a longer name, or a single word under a name's label in a
       // note, are not the whole name; an initial before two family names makes them the family name.
       {"Full name", list({{"G:index0", "Anna Lena"}, {"N:index0", "Anna Lena Brückner"}}), 1, true},
+      {"Vorname", list({{"G:index0", "Anna Lena"}, {"N:index0", "Anna Lena Brückner"}}), 0, true},
+      {"Full name", list({{"N:index0", "John Smith"}, {"B:index0", "John Smith Plumbing"}}), 0},
       {"Full name", list({{"L:index0", "Nome: Thaís"}, {"L:index1", "Thaís"}, {"N:index0", "Thaís Albuquerque Moraes"}}),
        2, true},
       {"Apellidos", list({{"F:index0", "Arias Quiroga"}, {"M:index0", "rarias.quiroga@hotmail.es"}}), 0, true},

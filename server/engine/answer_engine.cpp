@@ -302,6 +302,13 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         result.embedded[i] = true;
       }
     }
+    // A spouse's card or a colleague's address, where the history is clearly about someone
+    // else: offered, never inserted, and the person's own value goes ahead of it.
+    bool ownContact = kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail || kind == FieldKind::kPhone;
+    if (ownContact && fit >= kChooseFloor && context.belongsToAnother(i)) {
+      fit *= 0.85;
+      result.doubtful[i] = true;
+    }
     if (fit >= kRankFloor) scored.push_back({i, fit});
   }
   // Best first; among equally good candidates one copied on its own before one pulled out of

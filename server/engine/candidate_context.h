@@ -85,8 +85,33 @@ class CandidateContext {
   // ("lucas.ferreira": Lucas is a given name) and shares no word with candidate i, a name
   // in Latin letters ("Belo Horizonte"): candidate i is not the name the person goes by.
   bool ownHandleNamesAnotherThan(std::size_t i) const;
+  // Candidate i, an e-mail address or a phone number, is someone else's: the history says
+  // clearly more about the person's own name than about another, and candidate i stands in a
+  // contact card under that other name, or its handle begins with another given name
+  // ("kelseyw.bend@…" where the history is about Trevor Whitaker).
+  bool belongsToAnother(std::size_t i) const;
+  // A full name copied outside messages, and how much the history says about it: each clip
+  // it stands in, its first and last word copied on their own, a handle that spells it.
+  struct KnownName {
+    std::string folded;
+    std::vector<std::string> words;  // in ASCII letters; none outside Latin letters
+    std::string lastWithE;           // the last word with umlauts spelled "ue": "brueckner"
+    std::vector<std::string_view> clips;
+    int support = 0;
+  };
 
  private:
+  struct People {
+    std::vector<KnownName> names;
+    int own = -1;  // the name that leads by support, when it leads clearly; -1 when none does
+  };
+  const People& people() const;
+  // The known name that stands alone in candidate i's clip, a card of a few lines; -1 when none.
+  int cardName(std::size_t i) const;
+  // Whether a handle (the user part of an e-mail address) spells the own name, or begins with
+  // another person's given name.
+  enum class HandleOwner { kUnknown, kOwn, kAnother };
+  HandleOwner handleOwner(std::string_view handle, const KnownName& own) const;
   std::string_view clipOf(std::size_t i) const;
   // Sentences, or a greeting or closing: the text of a message or a signature.
   static bool isProse(std::string_view whole);
@@ -113,6 +138,7 @@ class CandidateContext {
   // The folded words of names written "DUPONT Jean", each with whether it is in capitals
   // (the family name); read on first use.
   mutable std::optional<std::vector<std::pair<std::string, bool>>> capitalisedParts_;
+  mutable std::optional<People> people_;  // read on first use
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::vector<bool> labelledLine_;  // by candidate

@@ -61,13 +61,7 @@ const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() 
         continue;
       }
       if (fromProse(j) || mentionedInProse(j)) continue;  // someone else's
-      std::vector<std::string> words(1);
-      for (char c : handle) {
-        if (c >= 'a' && c <= 'z') words.back() += c;
-        else if (c >= 'A' && c <= 'Z') words.back() += static_cast<char>(c - 'A' + 'a');
-        else if (!words.back().empty()) words.emplace_back();
-      }
-      if (words.back().empty()) words.pop_back();
+      std::vector<std::string> words = handleWords(handle);
       if (!words.empty()) {
         ownHandleWords_->push_back(std::move(words));
         ownHandleIsSite_.push_back(site);

@@ -59,6 +59,17 @@ bool isAccent(UChar32 c) {
 
 }  // namespace
 
+std::vector<std::string> handleWords(std::string_view handle) {
+  std::vector<std::string> words(1);
+  for (char c : handle) {
+    if (c >= 'a' && c <= 'z') words.back() += c;
+    else if (c >= 'A' && c <= 'Z') words.back() += static_cast<char>(c - 'A' + 'a');
+    else if (!words.back().empty()) words.emplace_back();
+  }
+  if (words.back().empty()) words.pop_back();
+  return words;
+}
+
 std::string asciiLetters(std::string_view utf8, bool umlautsAsE) {
   if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
     std::string out;  // plain ASCII: no need for the transliterator

@@ -62,6 +62,10 @@ bool madeOnlyOf(const std::string& folded, const std::vector<std::string>& latin
 // The words of foldText(text).
 std::vector<std::string> foldedWords(std::string_view text);
 
+// The runs of ASCII letters of a handle (the user part of an address, a user name), in
+// lower case: split at dots, dashes, underscores, plus signs, digits and anything else.
+std::vector<std::string> handleWords(std::string_view handle);
+
 // The first code point of a UTF-8 text (U+FFFD for an invalid sequence, 0 when empty).
 std::int32_t firstCodePoint(std::string_view text);
 

@@ -149,6 +149,56 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
                {"E-mail (velden in het vet zijn verplicht)", FieldKind::kEmail}});
 }
 
+TEST(AnswerEngine, AnotherPersonsAddressOrNumberIsOfferedWhereTheHistoryIsAboutSomeoneElse) {
+  // Florian's name stands twice; his wife's address, copied alone, is hers by its given name.
+  auto florian = list({{"C0:index0", "theresa.wimmleitner@gmx.at"},
+                       {"C1:index0", "Florian Wimmleitner"},
+                       {"C2:index0", "Florian"},
+                       {"C3:index0", "Wels"}});
+  auto bothAddresses = florian;
+  bothAddresses.push_back({"C4:index0", "f.wimmleitner@aon.at"});
+  // Kelsey's card: her name, number and address; the surname both share counts for neither.
+  auto trevor = list({{"C0:index0", "Kelsey Whitaker\n(541) 617-2283\nkelsey.whitaker@outlook.com"},
+                      {"C0:index1", "Kelsey Whitaker"},
+                      {"C0:index2", "(541) 617-2283"},
+                      {"C0:index3", "kelsey.whitaker@outlook.com"},
+                      {"C1:index0", "Trevor Whitaker"},
+                      {"C2:index0", "Trevor"},
+                      {"C3:index0", "Whitaker"}});
+  auto trevorsOwnToo = trevor;
+  trevorsOwnToo.push_back({"C4:index0", "(541) 382-4917"});
+  trevorsOwnToo.push_back({"C5:index0", "twhitaker84@gmail.com"});
+  // One mention each: nothing tells whose history it is, so the card's values fill as before.
+  auto nobodyLeads = list({{"C0:index0", "Kelsey Whitaker\n(541) 617-2283"},
+                           {"C0:index1", "Kelsey Whitaker"},
+                           {"C0:index2", "(541) 617-2283"},
+                           {"C1:index0", "Trevor Whitaker"}});
+  // His own card, his name written more fully.
+  auto ownCard = list({{"C0:index0", "Dr. Trevor J. Whitaker\n(541) 382-4917"},
+                       {"C0:index1", "Dr. Trevor J. Whitaker"},
+                       {"C0:index2", "(541) 382-4917"},
+                       {"C1:index0", "Trevor Whitaker"},
+                       {"C2:index0", "Trevor"}});
+  // Short forms, initials and the family name first are the person's own.
+  auto michael = list({{"C0:index0", "mike.whitaker@gmail.com"}, {"C1:index0", "Michael Whitaker"},
+                       {"C2:index0", "Michael"}});
+  auto ramon = list({{"C0:index0", "rarias.quiroga@hotmail.es"}, {"C1:index0", "Ramón Arias Quiroga"},
+                     {"C2:index0", "Ramón"}});
+  auto annaLena = list({{"C0:index0", "annalena.brueckner@web.de"}, {"C1:index0", "Anna Lena Brückner"},
+                        {"C2:index0", "Brückner"}});
+  expectChoices({{"Email", florian, 0u, false},
+                 {"Email", bothAddresses, 4u, true},
+                 {"Phone", trevor, 2u, false},
+                 {"Email", trevor, 3u, false},
+                 {"Phone", trevorsOwnToo, 7u, true},
+                 {"Email", trevorsOwnToo, 8u, true},
+                 {"Phone", nobodyLeads, 2u, true},
+                 {"Phone", ownCard, 2u, true},
+                 {"Email", michael, 0u, true},
+                 {"Email", ramon, 0u, true},
+                 {"Email", annaLena, 0u, true}});
+}
+
 TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
   // "Firma Telefon", "会社電話番号": the company's number, which may be the person's at work or
   // the company's switchboard. Never the company's name; the detail is offered, not inserted,

@@ -141,6 +141,8 @@ struct AnswerEngine::Scored {
   // The newest address that fits but that the label refuses ("(no Gmail)"); npos when none.
   // The person's own address is likelier the newer one.
   std::size_t newestRefused = std::string_view::npos;
+  // Some value that fits was set aside as someone else's: the one chosen may be another's too.
+  bool anotherFits = false;
   bool fits(double floor) const { return !ranked.empty() && ranked.front().fit >= floor; }
   // Fits with a value of the person's own, not one pulled out of someone's message.
   bool fitsOwn(double floor) const { return fits(floor) && !embedded[ranked.front().index]; }
@@ -308,6 +310,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     if (ownContact && fit >= kChooseFloor && context.belongsToAnother(i)) {
       fit *= 0.85;
       result.doubtful[i] = true;
+      result.anotherFits = true;
     }
     if (fit >= kRankFloor) scored.push_back({i, fit});
   }
@@ -387,8 +390,10 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
     std::string folded = foldText(texts[scored[r].index]);
     if (folded != bestFolded) rivals.insert(std::move(folded));
   }
-  // A refused address counts as a rival: the one left is as likely another's.
-  std::size_t rivalCount = rivals.size() + (primary.newestRefused != std::string_view::npos ? 1 : 0);
+  // A refused address, or one set aside as someone else's, counts as a rival: the one left is
+  // as likely another's.
+  std::size_t rivalCount = rivals.size() + (primary.newestRefused != std::string_view::npos ? 1 : 0) +
+                          (primary.anotherFits && !primary.doubtful[best.index] ? 1 : 0);
   double confidence = reading.certainty * best.fit;
   if (rivalCount > 0) confidence *= rivalCount == 1 ? 0.7 : 0.55;
   // Not sure enough to insert on its own: the value may belong to the sender of a message,

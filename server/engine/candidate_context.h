@@ -103,7 +103,7 @@ class CandidateContext {
  private:
   struct People {
     std::vector<KnownName> names;
-    int own = -1;  // the name that leads by support, when it leads clearly; -1 when none does
+    int own;  // the name that leads by support, when it leads clearly; -1 when none does
   };
   const People& people() const;
   // The known name that stands alone in candidate i's clip, a card of a few lines; -1 when none.

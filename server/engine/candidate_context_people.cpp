@@ -48,29 +48,28 @@ bool spellsName(const std::vector<std::string>& words, const CandidateContext::K
   if (name.words.size() < 2 || name.words.front().size() < 3) return false;
   if (std::any_of(words.begin(), words.end(), [&](const std::string& w) { return ownGiven(w, name); })) return true;
   const std::string& front = words.front();
-  if (front.size() == 1) return words.size() >= 2 && front[0] == name.words.front()[0];
-  return front.size() >= 4 && isOwnWord(front.substr(1), name) && front.substr(1) != name.words.front();
+  char initial = name.words.front()[0];
+  if (front.size() == 1) return words.size() >= 2 && front[0] == initial;
+  if (front.size() >= 4 && isOwnWord(front.substr(1), name) && front.substr(1) != name.words.front()) return true;
+  // The family name first, then the initial: "smith.j", "jamesk".
+  if (words.size() == 2 && words.back().size() == 1 && words.back()[0] == initial && isOwnWord(front, name)) return true;
+  return front.size() >= 4 && front.back() == initial && isOwnWord(front.substr(0, front.size() - 1), name);
 }
 
-// Whether two names may be the same person's, one written more fully: every word of the
-// shorter stands in the longer ("Trevor Whitaker" in "Dr. Trevor J. Whitaker").
-bool samePerson(const CandidateContext::KnownName& a, const CandidateContext::KnownName& b) {
-  const std::string& shorter = a.folded.size() <= b.folded.size() ? a.folded : b.folded;
-  std::string longer = " " + (a.folded.size() <= b.folded.size() ? b.folded : a.folded) + " ";
-  std::size_t start = 0;
-  while (start < shorter.size()) {
-    std::size_t end = std::min(shorter.find(' ', start), shorter.size());
-    if (longer.find(" " + shorter.substr(start, end - start) + " ") == std::string::npos) return false;
-    start = end + 1;
+// Whether two names share a word, with umlauts spelled either way ("Müller", "Mueller"): a
+// couple, a parent and child, or one person under a short or a former name.
+bool shareAWord(const CandidateContext::KnownName& a, const CandidateContext::KnownName& b) {
+  for (const std::string& w : a.words) {
+    if (isOwnWord(w, b)) return true;
   }
-  return true;
+  return !a.lastWithE.empty() && isOwnWord(a.lastWithE, b);
 }
 
 }  // namespace
 
 const CandidateContext::People& CandidateContext::people() const {
   if (people_) return *people_;
-  people_.emplace();
+  people_.emplace(People{{}, -1});
   std::vector<KnownName>& names = people_->names;
   std::vector<std::size_t> seenAt;  // by name: the first candidate that holds it
   for (std::size_t j = 0; j < texts_.size(); ++j) {
@@ -156,50 +155,41 @@ CandidateContext::HandleOwner CandidateContext::handleOwner(std::string_view han
   std::vector<std::string> words = handleWords(handle);
   if (words.empty() || own.words.size() < 2) return HandleOwner::kUnknown;
   if (spellsName(words, own)) return HandleOwner::kOwn;
-  const std::string& front = words.front();
-  if (front.size() < 3) return HandleOwner::kUnknown;  // another initial, or initials: "jb.lemarchand"
-  // The given name of another name in the history: "maxime.collignon" beside Maxime Collignon.
+  // The given name of another person named in the history, of another family: a friend's or a
+  // colleague's address ("gustavo.lacerda" beside Gustavo Teixeira Lacerda). A given name
+  // alone tells nothing: "bill", "pepe" and "gosia" are the short forms of others, and a
+  // relative's address may well be the one the person gives.
   for (const KnownName& other : people().names) {
-    if (other.words.empty() || other.words.front().size() < 3 || ownGiven(other.words.front(), own) ||
-        samePerson(other, own)) {
-      continue;
-    }
-    for (const std::string& w : words) {
-      if (w.starts_with(other.words.front())) return HandleOwner::kAnother;
-    }
+    if (other.words.size() < 2 || other.words.front().size() < 3 || shareAWord(other, own)) continue;
+    if (words.front().starts_with(other.words.front())) return HandleOwner::kAnother;
   }
-  // Another given name before the own family name: "theresa.wimmleitner", "fionarowntree".
-  // One that begins like an own given name may be its short form ("mike" for Michael, "kate"
-  // for Katherine), so only another first letter tells.
-  bool sameInitial = false;
-  for (std::size_t k = 0; k + 1 < own.words.size(); ++k) {
-    sameInitial = sameInitial || (!own.words[k].empty() && own.words[k][0] == front[0]);
-  }
-  if (sameInitial) return HandleOwner::kUnknown;
-  for (const std::string& last : {own.words.back(), own.lastWithE}) {
-    if (last.size() < 3) continue;
-    if (words.size() == 2 && words.back() == last) return HandleOwner::kAnother;
-    if (words.size() == 1 && front.size() >= last.size() + 4 && front.ends_with(last)) return HandleOwner::kAnother;
-  }
-  if (isOwnWord(front, own)) return HandleOwner::kUnknown;  // the family name first: "lemarchand.c"
-  // A given name that a list knows, alone or with an initial after it: "kelseyw.bend".
-  const Lexicon& lex = Lexicon::instance();
-  bool listed = (front.size() >= 4 && lex.isGivenName(front)) ||
-                (front.size() >= 5 && lex.isGivenName(front.substr(0, front.size() - 1)));
-  return listed ? HandleOwner::kAnother : HandleOwner::kUnknown;
+  return HandleOwner::kUnknown;
 }
 
 bool CandidateContext::belongsToAnother(std::size_t i) const {
   if (fromProse(i) || mentionedInProse(i)) return false;  // someone's message: weighed as such
   const People& p = people();
-  if (p.own < 0) return false;
+  // Only names in Latin letters are compared: other scripts go into handles and cards
+  // transliterated in more ways than one.
+  if (p.own < 0 || p.names[p.own].words.empty()) return false;
   const KnownName& own = p.names[p.own];
   std::string_view text = texts_[i];
   HandleOwner byHandle = HandleOwner::kUnknown;
   if (values_.email(text) >= 1.0) byHandle = handleOwner(text.substr(0, text.find('@')), own);
   if (byHandle != HandleOwner::kUnknown) return byHandle == HandleOwner::kAnother;
+  // A card under a name of another family. A name that shares a word with the person's may
+  // be their own under a short or a former name, or a relative's.
   int card = cardName(i);
-  return card >= 0 && !samePerson(p.names[card], own);
+  if (card < 0 || p.names[card].words.empty() || shareAWord(p.names[card], own)) return false;
+  // An address in the card that spells the person's name makes it theirs: "Morgan Stanley" above
+  // smith.j@…
+  std::string_view clip = clipOf(i);
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    if (j == i || clipOf(j) != clip || values_.email(texts_[j]) < 1.0) continue;
+    if (spellsName(handleWords(texts_[j].substr(0, texts_[j].find('@'))), own)) return false;
+  }
+  return true;
 }
 
 }  // namespace oskel::answer
+

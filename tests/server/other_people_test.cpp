@@ -150,18 +150,24 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
 }
 
 TEST(AnswerEngine, AnotherPersonsAddressOrNumberIsOfferedWhereTheHistoryIsAboutSomeoneElse) {
-  // Florian's name stands twice; his wife's address, copied alone, is hers by its given name.
-  auto florian = list({{"C0:index0", "theresa.wimmleitner@gmx.at"},
+  // Florian's name stands in three clips; a colleague's address, copied alone, begins with the
+  // colleague's given name. His own goes ahead of it, and it still makes a rival.
+  auto florian = list({{"C0:index0", "gustavo.lacerda@moraesteixeira.com.br"},
                        {"C1:index0", "Florian Wimmleitner"},
                        {"C2:index0", "Florian"},
-                       {"C3:index0", "Wels"}});
-  auto bothAddresses = florian;
-  bothAddresses.push_back({"C4:index0", "f.wimmleitner@aon.at"});
-  // Kelsey's card: her name, number and address; the surname both share counts for neither.
-  auto trevor = list({{"C0:index0", "Kelsey Whitaker\n(541) 617-2283\nkelsey.whitaker@outlook.com"},
-                      {"C0:index1", "Kelsey Whitaker"},
+                       {"C3:index0", "Wimmleitner"},
+                       {"C4:index0", "Gustavo Lacerda"}});
+  auto florianToo = florian;
+  florianToo.push_back({"C5:index0", "f.wimmleitner@aon.at"});
+  // His wife's address: as likely the one the family gives, and "theresa" may as well be a
+  // short form of his own name as another's. Nothing changes.
+  auto wife = list({{"C0:index0", "theresa.wimmleitner@gmx.at"}, {"C1:index0", "Florian Wimmleitner"},
+                    {"C2:index0", "Florian"}, {"C3:index0", "Wimmleitner"}});
+  // A colleague's card: her name, number and address.
+  auto trevor = list({{"C0:index0", "Kelsey Bend\n(541) 617-2283\nkelsey.bend@outlook.com"},
+                      {"C0:index1", "Kelsey Bend"},
                       {"C0:index2", "(541) 617-2283"},
-                      {"C0:index3", "kelsey.whitaker@outlook.com"},
+                      {"C0:index3", "kelsey.bend@outlook.com"},
                       {"C1:index0", "Trevor Whitaker"},
                       {"C2:index0", "Trevor"},
                       {"C3:index0", "Whitaker"}});
@@ -169,34 +175,55 @@ TEST(AnswerEngine, AnotherPersonsAddressOrNumberIsOfferedWhereTheHistoryIsAboutS
   trevorsOwnToo.push_back({"C4:index0", "(541) 382-4917"});
   trevorsOwnToo.push_back({"C5:index0", "twhitaker84@gmail.com"});
   // One mention each: nothing tells whose history it is, so the card's values fill as before.
-  auto nobodyLeads = list({{"C0:index0", "Kelsey Whitaker\n(541) 617-2283"},
-                           {"C0:index1", "Kelsey Whitaker"},
+  auto nobodyLeads = list({{"C0:index0", "Kelsey Bend\n(541) 617-2283"},
+                           {"C0:index1", "Kelsey Bend"},
                            {"C0:index2", "(541) 617-2283"},
                            {"C1:index0", "Trevor Whitaker"}});
-  // His own card, his name written more fully.
+  // The person's own cards: the name written more fully or shortened, or an employer's name
+  // above an address that spells theirs.
   auto ownCard = list({{"C0:index0", "Dr. Trevor J. Whitaker\n(541) 382-4917"},
                        {"C0:index1", "Dr. Trevor J. Whitaker"},
                        {"C0:index2", "(541) 382-4917"},
                        {"C1:index0", "Trevor Whitaker"},
                        {"C2:index0", "Trevor"}});
+  auto bobsSignature = list({{"C0:index0", "Bob Smith\n+1 415 555 0134"},
+                             {"C0:index1", "Bob Smith"},
+                             {"C0:index2", "+1 415 555 0134"},
+                             {"C1:index0", "Robert Smith"},
+                             {"C2:index0", "Robert"}});
+  auto employer = list({{"C0:index0", "Morgan Stanley\nsmith.j@morganstanley.com\n+1 212 761 4000"},
+                        {"C0:index1", "Morgan Stanley"},
+                        {"C0:index2", "smith.j@morganstanley.com"},
+                        {"C0:index3", "+1 212 761 4000"},
+                        {"C1:index0", "John Smith"},
+                        {"C2:index0", "John"}});
   // Short forms, initials and the family name first are the person's own.
-  auto michael = list({{"C0:index0", "mike.whitaker@gmail.com"}, {"C1:index0", "Michael Whitaker"},
-                       {"C2:index0", "Michael"}});
+  auto william = list({{"C0:index0", "bill.turner@outlook.com"}, {"C1:index0", "William Turner"},
+                       {"C2:index0", "Turner"}, {"C3:index0", "noreply@ups.com"}});
   auto ramon = list({{"C0:index0", "rarias.quiroga@hotmail.es"}, {"C1:index0", "Ramón Arias Quiroga"},
                      {"C2:index0", "Ramón"}});
   auto annaLena = list({{"C0:index0", "annalena.brueckner@web.de"}, {"C1:index0", "Anna Lena Brückner"},
                         {"C2:index0", "Brückner"}});
+  auto kevin = list({{"C0:index0", "jamesk@company.com"}, {"C1:index0", "Kevin James"}, {"C2:index0", "Kevin"}});
   expectChoices({{"Email", florian, 0u, false},
-                 {"Email", bothAddresses, 4u, true},
+                 {"Email", florianToo, 5u, true},
+                 {"Email", wife, 0u, true},
                  {"Phone", trevor, 2u, false},
                  {"Email", trevor, 3u, false},
                  {"Phone", trevorsOwnToo, 7u, true},
                  {"Email", trevorsOwnToo, 8u, true},
                  {"Phone", nobodyLeads, 2u, true},
                  {"Phone", ownCard, 2u, true},
-                 {"Email", michael, 0u, true},
+                 {"Phone", bobsSignature, 2u, true},
+                 {"Email", employer, 2u, true},
+                 {"Email", william, 0u, true},
                  {"Email", ramon, 0u, true},
-                 {"Email", annaLena, 0u, true}});
+                 {"Email", annaLena, 0u, true},
+                 {"Email", kevin, 0u, true}});
+  // The colleague's address counts as a rival of the person's own.
+  Answer own = engine().answer({"Email", "AXTextField", "x"}, florianToo);
+  Answer alone = engine().answer({"Email", "AXTextField", "x"}, list({{"C5:index0", "f.wimmleitner@aon.at"}}));
+  EXPECT_LT(own.confidence, alone.confidence);
 }
 
 TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {

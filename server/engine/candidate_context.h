@@ -86,9 +86,9 @@ class CandidateContext {
   // in Latin letters ("Belo Horizonte"): candidate i is not the name the person goes by.
   bool ownHandleNamesAnotherThan(std::size_t i) const;
   // Candidate i, an e-mail address or a phone number, is someone else's: the history says
-  // clearly more about the person's own name than about another, and candidate i stands in a
-  // contact card under that other name, or its handle begins with another given name
-  // ("kelseyw.bend@…" where the history is about Trevor Whitaker).
+  // clearly more about the person's own name than about another of another family, and
+  // candidate i stands in a contact card under that other name, or its handle begins with that
+  // name's given name ("gustavo.lacerda@…" where the history is about Florian Wimmleitner).
   bool belongsToAnother(std::size_t i) const;
   // A full name copied outside messages, and how much the history says about it: each clip
   // it stands in, its first and last word copied on their own, a handle that spells it.
@@ -109,7 +109,7 @@ class CandidateContext {
   // The known name that stands alone in candidate i's clip, a card of a few lines; -1 when none.
   int cardName(std::size_t i) const;
   // Whether a handle (the user part of an e-mail address) spells the own name, or begins with
-  // another person's given name.
+  // the given name of another person named in the history, of another family.
   enum class HandleOwner { kUnknown, kOwn, kAnother };
   HandleOwner handleOwner(std::string_view handle, const KnownName& own) const;
   std::string_view clipOf(std::size_t i) const;

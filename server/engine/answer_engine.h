@@ -67,6 +67,8 @@ class AnswerEngine {
   const ValueReader& values() const { return values_; }
 
  private:
+  // The start of a label that is read, cut at a character boundary.
+  static std::string_view readablePart(std::string_view label);
   bool showsAnExampleAddress(std::string_view label) const;
   struct Scored;
   // What the label says beyond the kind. With `ownSite`, a web-address field asks for the

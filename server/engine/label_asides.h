@@ -72,14 +72,6 @@ bool givesAPurpose(const std::vector<LabelAside>& asides);
 // company in the aside then names the person's own employer.
 bool asksForWorkDetails(std::string_view words);
 
-// Whether a label names a person other than the one filling it in: a passenger, a child, a
-// patient, a pet. A date of birth in such a field is offered, never inserted.
-bool namesAnotherPerson(std::string_view label);
-
-// Whether a label numbers a person past the first: "Passenger 2", "2nd guest", "Teilnehmer 3".
-// The first is mostly the one filling in the form; the others are people they book for.
-bool numbersAnotherPerson(std::string_view label);
-
 // A label that is a control's identifier ("postalCode") spelled with a space at each step from
 // a lower- to an upper-case letter: "postal Code". Empty unless the label is one token of ASCII
 // letters and digits that falls into two or three words.

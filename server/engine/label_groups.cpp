@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/label_asides.h"
+#include "engine/label_other_people.h"
 #include "engine/text.h"
 
 namespace oskel::answer {

@@ -9,6 +9,7 @@
 
 #include "engine/example_label.h"
 #include "engine/label_asides.h"
+#include "engine/label_other_people.h"
 #include "engine/label_groups.h"
 #include "engine/label_reader.h"
 #include "engine/text.h"

@@ -28,6 +28,11 @@ bool AnswerEngine::showsAnExampleAddress(std::string_view label) const {
     std::size_t end = label.find_first_of(" \t\n),;", at);
     std::string_view word = label.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
     while (!word.empty() && (word.back() == '.' || word.back() == '!')) word.remove_suffix(1);
+    // Full-width brackets and colons close a marker written without a space: "例）taro@example.jp".
+    for (std::string_view closing : {"\uFF09", "\uFF1A"}) {
+      std::size_t cut = word.rfind(closing, word.find('@'));
+      if (cut != std::string_view::npos) word.remove_prefix(cut + closing.size());
+    }
     if (values_.email(word) > 0.0) return true;
   }
   return false;

@@ -17,7 +17,8 @@ namespace {
 constexpr std::string_view kMarkers[] = {
     "for example", "for instance", "e.g.", "e.g", "eg.", "eg:", "ex.", "ex:", "z. b.", "z.b.", "bsp.", "bspw.",
     "p. ex.", "p.ex.", "por ejemplo", "par exemple", "per esempio", "zum beispiel", "ej.", "ej:", "es.",
-    "bijv.", "bv.", "np.", "örn.", "örn:", "例:", "例：", "如:", "如：", "例如", "예:", "예)", "напр.", "например"};
+    "bijv.", "bv.", "np.", "örn.", "örn:", "例:", "例：", "例)", "例）", "（例）", "(例)", "如:", "如：", "例如", "예:", "예)",
+    "예）", "напр.", "например"};
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -47,8 +48,9 @@ std::string_view stripMarker(std::string_view part, bool* marked) {
   return trimText(part);
 }
 
-// "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78", "98765 43210": the groupings
-// that phone numbers are written in. Made-up digits may be "X"s, but only as whole groups
+// "(555) 555-5555", "+1 (XXX) XXX-XXXX", "06 12 34 56 78", "98765 43210", "(11) 91234-5678":
+// the groupings that phone numbers are written in. Made-up digits may be "X"s or "_"s
+// ("+7 (___) ___-__-__"), but only as whole groups
 // of at least two, so that "120 x 80 x 60" stays a size. A social security number (3-2-4),
 // a tax number (2-7), a Brazilian CPF (3-3-3-2), an Australian business number (2-3-3-3)
 // or a gift-card code (4-4-4) has none of these shapes, and but for the North American
@@ -72,7 +74,7 @@ bool hasAPhonesShape(std::string_view text) {
     if (c >= '0' && c <= '9') {
       digits += c;
       ++group;
-    } else if (c == 'X' || c == 'x') {
+    } else if (c == 'X' || c == 'x' || c == '_') {
       digits += '5';
       ++group;
       ++xs;
@@ -86,6 +88,9 @@ bool hasAPhonesShape(std::string_view text) {
   std::size_t n = digits.size();
   char first = digits.front();
   if (international) return n >= 8 && n <= 15;  // "+919258368523" as well
+  // An area code in brackets before a whole national number: "(11) 91234-5678".
+  bool bracketedArea = text.front() == '(' && groups.front() >= 2 && groups.front() <= 3 && groups.size() >= 3;
+  if (bracketedArea && n >= 10 && n <= 11) return true;
   if (groups == std::vector<int>{3, 3, 4}) return true;                     // North America
   if (groups == std::vector<int>{1, 3, 3, 4}) return first == '1';
   bool oneDigit = digits.find_first_not_of(first) == std::string::npos;
@@ -155,10 +160,18 @@ FieldKind exampleValueKind(const ValueReader& values, std::string_view part, Exa
   if (example.empty()) return FieldKind::kUnknown;
   if (example == "http://" || example == "https://" || values.url(example) >= 0.85) return FieldKind::kUrl;
   if (values.date(example) > 0.0) return FieldKind::kUnknown;
+  // The postal mark stands before a Japanese postal code, or alone for the field: "〒100-0001".
+  if (example.starts_with("\u3012")) {
+    std::string_view code = trimText(example.substr(std::string_view("\u3012").size()));
+    if (code.empty() || values.postalCode(code) >= 0.9) return FieldKind::kPostalCode;
+  }
   if (hasAPhonesShape(example)) {
     bool unmistakable = example.front() == '+' || example.front() == '(';
     return context != ExampleContext::kBesideWords || unmistakable ? FieldKind::kPhone : FieldKind::kUnknown;
   }
+  // A postal code by its shape alone: "SW1A 1AA", "1234 AB", "00-000". Plain digits ("10115")
+  // may as well stand for any number.
+  if (context != ExampleContext::kBesideWords && values.postalCode(example) >= 0.9) return FieldKind::kPostalCode;
   std::string folded = foldedPhrase(example);
   switch (context) {
     case ExampleContext::kBesideWords:
@@ -168,7 +181,10 @@ FieldKind exampleValueKind(const ValueReader& values, std::string_view part, Exa
     case ExampleContext::kWholeLabel:
       break;
   }
-  if (marked) return listedNameKind(values, example, folded);
+  if (marked) {
+    FieldKind listedKind = listedNameKind(values, example, folded);
+    if (listedKind != FieldKind::kUnknown) return listedKind;
+  }
   if (listed(kConventionalFullNames, folded)) return FieldKind::kFullName;
   if (listed(kConventionalGivenNames, folded)) return FieldKind::kGivenName;
   if (listed(kConventionalFamilyNames, folded)) return FieldKind::kFamilyName;

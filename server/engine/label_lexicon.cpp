@@ -174,7 +174,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nom complet|votre nom complet|volledige naam|imie i nazwisko|jmeno a prijmeni|фио|ф и о|піб|п і б|"
      "фамилия имя отчество|имя и фамилия|фамилия и имя|фамилия имя|имя фамилия|twoje imie|"
      "twoje imie i nazwisko|votre nom et prenom|nom et prenom|nom prenom|prenom nom|prenom et nom|"
-     "name and surname|first and last name|vor und nachname|vor und zuname|vorname und nachname|"
+     "name and surname|nominativo|first and last name|vor und nachname|vor und zuname|vorname und nachname|"
      "vorname nachname|name vorname|nachname vorname|nome e cognome|nome cognome|cognome e nome|"
      "nombre y apellidos|nombre y apellido|nombre apellidos|nombres y apellidos|nome e sobrenome|"
      "nome completo|voor en achternaam|naam en achternaam|imie nazwisko|meno a priezvisko|"
@@ -302,7 +302,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "geschaftsanschrift|bedrijfsadres",
      FieldKind::kUnknown, false, true},
     {FieldKind::kOrganisation, 26, KeywordMatch::kAnywhere,
-     "会社名|会社|企業名|公司|单位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名|"
+     "会社名|会社|企業名|公司|单位|單位|회사|회사명|소속|勤務先|所属|団体名|机构|組織|단체|기관명|직장|บริษัท|หน่วยงาน|貴社名|"
      "기업명|企业名称|企業名稱|法人名|御社名|상호명|상호"},
     // Short words that name the parts of a name field only when they stand alone ("Name ·
     // First", "Last"), Turkish "Ad", Vietnamese "Tên" and "Họ".

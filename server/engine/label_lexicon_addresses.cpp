@@ -82,7 +82,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPostalCode, 32, KeywordMatch::kPrefix,
      "postleitz|postnumm|postinum|zip|iranyitosz"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kAnywhere,
-     "郵便番号|邮编|邮政编码|우편번호|รหัสไปรษณีย์|郵遞區號|邮递区号|郵政編碼|郵編"},
+     "郵便番号|〒|邮编|邮政编码|우편번호|รหัสไปรษณีย์|郵遞區號|邮递区号|郵政編碼|郵編"},
     {FieldKind::kCity, 28, KeywordMatch::kWord,
      "city|town|town city|ort|stadt|wohnort|ville|ciudad|localidad|poblacion|citta|localita|"
      "comune|cidade|localidade|plaats|woonplaats|miasto|miejscowosc|город|населенный пункт|місто|"

@@ -232,7 +232,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "numero della carta|cvv|cvc|cvv2|csc|security code|card security code|cardholder|"
      "card holder|cardholder name|name on card|iban|expiry|expiration|card verification|"
      "sort code|konto|kontonummer|routing number|bic|swift|cartao|numero do cartao|nome no cartao|"
-     "en la tarjeta|"
+     "en la tarjeta|kaarthouder|titular de la tarjeta|titulaire de la carte|titular do cartao|"
+     "titolare della carta|"
      "sur la carte|auf der karte|sulla carta|cryptogramme|cryptogramme visuel"},
     {FieldKind::kCardOrSecurityCode, 60, KeywordMatch::kAnywhere,
      "カード番号|卡号|카드번호"},

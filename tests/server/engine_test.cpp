@@ -144,6 +144,15 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
       {"00 000 000 000", FieldKind::kUnknown},   {"0000000000", FieldKind::kUnknown},
       {"Account · 0123456789", FieldKind::kUnknown}, {"Policy · 90000 00000", FieldKind::kUnknown},
       {"Text field · (555) 555-5555", FieldKind::kPhone},
+      // An area code in brackets, a mask of underscores, a marker closed by a full-width bracket.
+      {"(11) 91234-5678", FieldKind::kPhone},     {"+7 (___) ___-__-__", FieldKind::kPhone},
+      {"例）090-1234-5678", FieldKind::kPhone},    {"(12) 3456-78", FieldKind::kUnknown},
+      {"___", FieldKind::kUnknown},               {"例）山田 太郎", FieldKind::kFullName},
+      // Postal codes of a shape of their own, and the postal mark; bare digits may be any number.
+      {"e.g. SW1A 1AA", FieldKind::kPostalCode},  {"00-000", FieldKind::kPostalCode},
+      {"00000-000", FieldKind::kPostalCode},      {"〒", FieldKind::kPostalCode},
+      {"〒100-0001", FieldKind::kPostalCode},      {"z. B. 10115", FieldKind::kUnknown},
+      {"Your idol · SW1A 1AA", FieldKind::kUnknown},{"〒 Tokyo", FieldKind::kUnknown},
       // Beside other words a name shows nothing about the field.
       {"Your idol · Jane Doe", FieldKind::kUnknown}, {"Color · e.g. Brown", FieldKind::kUnknown},
       // A word in two senses settled by the example beside it.
@@ -338,6 +347,8 @@ TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
   EXPECT_EQ(kind("yourname@company.com"), FieldKind::kEmail);
   EXPECT_EQ(kind("name@domain.com"), FieldKind::kEmail);
   EXPECT_EQ(kind("e.g. jane@example.com."), FieldKind::kEmail);
+  EXPECT_EQ(kind("例）taro@example.co.jp"), FieldKind::kEmail);
+  EXPECT_EQ(kind("メール（例：taro@example.jp）"), FieldKind::kEmail);
   EXPECT_EQ(kind("Username (e.g. john@example.org)"), FieldKind::kUsernameOrEmail);
   EXPECT_EQ(kind("Friend's e-mail · friend@example.com"), FieldKind::kSomeoneElse);
   EXPECT_EQ(kind("Email (not yours, e.g. friend@example.com)"), FieldKind::kUnclear);

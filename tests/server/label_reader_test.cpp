@@ -28,6 +28,8 @@ TEST(LabelReader, ReadsLabelsInManyLanguages) {
   EXPECT_EQ(kindOf("Prénom"), FieldKind::kGivenName);
   EXPECT_EQ(kindOf("Apellidos"), FieldKind::kFamilyName);
   EXPECT_EQ(kindOf("Cognome *"), FieldKind::kFamilyName);
+  EXPECT_EQ(kindOf("Nominativo"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("服務單位"), FieldKind::kOrganisation);
   EXPECT_EQ(kindOf("Achternaam"), FieldKind::kFamilyName);
   EXPECT_EQ(kindOf("Imię i nazwisko:"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Full Name (optional)"), FieldKind::kFullName);
@@ -57,6 +59,8 @@ TEST(LabelReader, RefusesFieldsThatMustNotBeFilled) {
   EXPECT_EQ(kindOf("Your Message *"), FieldKind::kComment);
   EXPECT_EQ(kindOf("Passwort"), FieldKind::kPassword);
   EXPECT_EQ(kindOf("Card number"), FieldKind::kCardOrSecurityCode);
+  EXPECT_EQ(kindOf("Naam kaarthouder"), FieldKind::kCardOrSecurityCode);
+  EXPECT_EQ(kindOf("Nom du titulaire de la carte"), FieldKind::kCardOrSecurityCode);
   EXPECT_EQ(kindOf("Verification code"), FieldKind::kOneTimeCode);
   EXPECT_EQ(kindOf("Qty:"), FieldKind::kQuantity);
   EXPECT_EQ(kindOf("Promo code"), FieldKind::kPromoCode);

@@ -205,6 +205,18 @@ bool hasCjkDateCharacter(std::string_view part) {
   return false;
 }
 
+bool writesItAsOnADocument(std::string_view inner) {
+  static constexpr std::string_view kAs[] = {"as", "wie", "comme", "tel", "como", "come", "conforme", "segun",
+                                             "zoals", "jak", "как", "so"};
+  static constexpr std::string_view kDocuments[] = {
+      "passport", "id", "identity", "licence", "license", "pass", "reisepass", "ausweis", "personalausweis",
+      "passeport", "identite", "pasaporte", "dni", "passaporto", "documento", "passaporte", "rg", "cpf",
+      "paspoort", "identiteitskaart", "identiteitsbewijs", "paszport", "paszporcie", "dowod", "dowodzie",
+      "паспорт", "паспорте", "документ", "документе"};
+  std::vector<std::string> words = foldedWords(inner);
+  return words.size() <= 8 && !words.empty() && isListed(kAs, words.front()) && anyListed(kDocuments, words);
+}
+
 bool givesAPurpose(const std::vector<LabelAside>& asides) {
   static constexpr std::string_view kWords[] = {"for", "fur", "pour", "para", "per", "voor", "dla", "для", "allowed"};
   for (const LabelAside& a : asides) {

@@ -64,6 +64,10 @@ bool speaksOfADomain(const std::vector<LabelAside>& asides);
 // "日本語で入力" (enter in Japanese).
 bool hasCjkDateCharacter(std::string_view part);
 
+// Whether an aside says to write the value as a document has it: "(as shown on your passport)",
+// "(wie im Ausweis)", "(como aparece en el DNI)". It says how to write the value, not what it is.
+bool writesItAsOnADocument(std::string_view inner);
+
 // Whether an aside gives the purpose of the value: "(for the invoice)", "(für Rückfragen)",
 // "(allowed email domains: acme.com)".
 bool givesAPurpose(const std::vector<LabelAside>& asides);

@@ -153,7 +153,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nome do contato|contactpersoon|osoba kontaktowa|контактное лицо"},
     // The person in charge, named alone: the one filling in on a business's behalf. Within a
     // longer part it is as often another's ("営業担当者名", "弊社担当者名").
-    {FieldKind::kFullName, 24, KeywordMatch::kWhole, "担当者名|ご担当者名|ご担当者様名"},
+    {FieldKind::kFullName, 24, KeywordMatch::kWhole,
+     "担当者名|ご担当者名|ご担当者様名|联系人|聯絡人|聯繫人|담당자|담당자명|담당자 이름|담당자 성명"},
     // The name a booking or a passport is in: the person's own.
     {FieldKind::kFullName, 36, KeywordMatch::kWord,
      "name on booking|name on the booking|name on passport|name on your passport|passport holder name|"

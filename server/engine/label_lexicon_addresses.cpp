@@ -55,7 +55,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|номер квартиры|ligne 2|"
      "riga 2|linha 2|linia 2"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
-     "adresse ligne 2|adresse ligne2|indirizzo riga 2|endereco linha 2|adres regel 2|adres linia 2"},
+     "adresse ligne 2|adresse ligne2|indirizzo riga 2|endereco linha 2|adres regel 2|adresregel 2|adresregel2|adres linia 2"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere,
      "상세주소|상세 주소|나머지 주소|나머지주소|住所2|住所２|建物名・部屋番号|マンション名・部屋番号"},

@@ -14,6 +14,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "freund|freundes|freundin|ihr freund|destinataire|votre ami|ami|amie|amis|amigo|amiga|tu amigo|"
      "destinatario|del destinatario|amico|amica|tuo amico|do destinatario|seu amigo|vriend|vriendin|"
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
+     "obdarowany|obdarowana|obdarowanego|obdarowanej|mottagare|mottagaren|mottagarens|modtager|modtagers|"
+     "mottaker|mottakers|saaja|saajan|vastaanottaja|vastaanottajan|alici|alicinin|"
      "child|child s|children s|kid s|infant|infant s|dependant|dependent|dependant s|dependent s|"
      "family member|relative|not yours|not yourself|emergency|emergencia|notfall|urgence|urgencia|emergenza|"
      "acidente|accidente|unfall|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"
@@ -267,7 +269,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "filho|filha|filho 1|filho 2|filha 1|filha 2|kind|figlio|figlia|figlio 1|figlio 2|enfant|enfant 1|"
      "enfant 2|dziecko|dziecko 1|dziecko 2|ребенок|ребенок 1"},
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kAnywhere,
-     "友達|友人|お友達|朋友|好友|친구|받는 사람|동승자|受取人|收件人|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
+     "友達|友人|お友達|朋友|好友|친구|받는 사람|받는 분|받는분|수령인|수취인|동승자|受取人|收件人|受赠人|受贈人|"
+     "收礼人|收禮人|ギフトの送り先|贈り先|保護者|親権者|緊急連絡|家长|家長|监护人|監護人|紧急联系|"
      "緊急聯絡|보호자|부모|비상연락|비상 연락|긴급연락|긴급 연락|配偶|배우자|"
      "主治医|かかりつけ医|医師名|担当医|医生|医师|주치의|의사 선생님|受益者|受益人|收款人|貸主|大家さん|房东|出租人|집주인|"
      "임대인|妻の|妻子姓名|妻子的|丈夫姓名|丈夫的|夫の|ご主人|奥様|老公|老婆|남편|아내|お子様|お子さま|子供|子ども|こども|児童|孩子|子女|儿童|小孩|宝宝|자녀|"

@@ -162,6 +162,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "search|such|recherch|busc|ricerc|pesquis|zoek|szuka|wyszuk|поиск|keres|hled"},
     {FieldKind::kSearch, 40, KeywordMatch::kAnywhere,
      "検索|探しもの|搜索|搜尋|검색|찾기|ค้นหา"},
+    // A trap for robots said in a few words and nothing more: "Website (leave blank)". Not
+    // "(leave blank if none)", which says when the field may stay empty.
+    {FieldKind::kCaptcha, 60, KeywordMatch::kWhole,
+     "leave blank|leave empty|keep blank|keep empty|do not fill|don t fill|leer lassen|bitte leer lassen|"
+     "nicht ausfullen|bitte nicht ausfullen|laisser vide|ne pas remplir|dejar en blanco|dejar vacio|no rellenar|"
+     "lasciare vuoto|lasciare in bianco|non compilare|deixe em branco|deixar em branco|nao preencher|leeg laten|"
+     "niet invullen|pozostaw puste|nie wypelniaj|оставьте пустым|не заполняйте|не заполнять"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|spammer|not a spammer|security check|"
      "type no spam|enter no spam|leave this field empty|leave this field blank|leave this empty|"

@@ -245,8 +245,17 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     std::string_view whole = parts[n];
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
-    if (parts.size() == 2 && n == 0 && isOwnDetailsHeading(foldText(whole)) && namesOnlyAField(parts[1])) {
-      return readUnderOwnDetails(parts[1], runTogether);  // "Personal details · Email"
+    // The heading of the section about the one filling in, after nothing but words that say
+    // nothing ("Step 2 of 3"), says nothing of the field either.
+    bool ownSection = !haveDecision && n + 1 < parts.size() && isOwnDetailsHeading(foldText(whole));
+    if (ownSection && n + 2 == parts.size() && namesOnlyAField(parts[n + 1])) {
+      return readUnderOwnDetails(parts[n + 1], runTogether);  // "Personal details · Email"
+    }
+    if (ownSection && n + 2 < parts.size()) {
+      // A field that the later parts name and describe: "Billing details · Street address ·
+      // House number and street name".
+      FieldReading below = read(label.substr(parts[n + 1].data() - label.data()), runTogether);
+      if (below.kind != FieldKind::kUnknown) return below;
     }
     if (n + 1 < parts.size() && reading.kind == FieldKind::kComment) reading = readDetailsHeading(parts, n, reading);
     if (haveDecision && namesAFieldNeverAnswered(decided.kind, decidedPart, reading, whole)) {

@@ -255,6 +255,11 @@ FieldReading LabelReader::readPart(std::string_view whole, bool runTogether, std
 FieldReading LabelReader::readLabel(std::string_view whole, std::string* read) const {
   std::vector<LabelAside> asides = labelAsides(whole);
   const bool oneLabel = colonClosedLabels(whole).empty();
+  // A trap for robots said in an aside of its own: "Website (leave blank)".
+  for (const LabelAside& a : asides) {
+    auto trap = whole_.find(withoutRequirement(foldText(a.inner)));
+    if (trap != whole_.end() && trap->second.kind == FieldKind::kCaptcha) return {FieldKind::kCaptcha, 0.9};
+  }
   FieldReading outside;
   if (!asides.empty()) outside = readFolded(foldText(withoutAsides(whole, asides)), false, oneLabel);
   AsideReading aside = asides.empty() ? AsideReading() : readAsides(whole, asides, outside);

@@ -244,7 +244,7 @@ LabelReader::AsideReading LabelReader::readAsides(std::string_view part, const s
       dropped.push_back(a);
       continue;
     }
-    if (!negated && leavesTheFieldAsItIs(a.inner, outside)) {
+    if (!negated && (leavesTheFieldAsItIs(a.inner, outside) || writesItAsOnADocument(a.inner))) {
       dropped.push_back(a);
       continue;
     }

@@ -23,6 +23,12 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       {"Login details \u00B7 Email", FieldKind::kEmail},
       {"Login details \u00B7 Username", FieldKind::kUsername},
       {"Enter your details \u00B7 Email", FieldKind::kEmail},
+      // Above a field that later parts name and describe, or after a step's counter.
+      {"Billing details \u00B7 Street address \u00B7 House number and street name", FieldKind::kStreetAddress},
+      {"Step 2 of 3 \u00B7 Your details \u00B7 Surname", FieldKind::kFamilyName},
+      {"Your details \u00B7 Company \u00B7 VAT number", FieldKind::kOtherNumber},
+      // Not so a heading that counts another guest: never the person's e-mail address.
+      {"Guest 2 details \u00B7 Email \u00B7 We send the tickets here", FieldKind::kComment},
       // A later part no word names may be anything; the heading alone is still free text.
       {"Company details \u00B7 Trading since", FieldKind::kComment},
       {"Company details", FieldKind::kComment},
@@ -82,6 +88,13 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       {"Company name (shown on invoice)", FieldKind::kOrganisation},
       // Not a trap for robots, a date's format, nor a note that names a person.
       {"Website (leave this field empty)", FieldKind::kCaptcha},
+      {"Website (leave blank)", FieldKind::kCaptcha},
+      {"E-Mail (bitte leer lassen)", FieldKind::kCaptcha},
+      {"Website (leave blank if you have none)", FieldKind::kUrl},
+      // How to write the value: as a document has it.
+      {"Surname (as shown on your passport)", FieldKind::kFamilyName},
+      {"Vorname (wie im Reisepass)", FieldKind::kGivenName},
+      {"Passport (as issued)", FieldKind::kOtherNumber},
       {"Current employer since (DD/MM/YYYY)", FieldKind::kDatePart},
       {"Name (of the person who left the comment)", FieldKind::kComment},
       // What an aside rules out is not what the field asks for, but a piece taken away is.

@@ -30,6 +30,10 @@ TEST(LabelReader, ReadsLabelsInManyLanguages) {
   EXPECT_EQ(kindOf("Cognome *"), FieldKind::kFamilyName);
   EXPECT_EQ(kindOf("Nominativo"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("服務單位"), FieldKind::kOrganisation);
+  EXPECT_EQ(kindOf("联系人"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("담당자명"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("紧急联系人"), FieldKind::kSomeoneElse);
+  EXPECT_EQ(kindOf("Adresregel 2"), FieldKind::kAddressLine2);
   EXPECT_EQ(kindOf("Achternaam"), FieldKind::kFamilyName);
   EXPECT_EQ(kindOf("Imię i nazwisko:"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Full Name (optional)"), FieldKind::kFullName);

@@ -155,6 +155,14 @@ constexpr LabelKeywordGroup kGroups[] = {
     // longer part it is as often another's ("営業担当者名", "弊社担当者名").
     {FieldKind::kFullName, 24, KeywordMatch::kWhole,
      "担当者名|ご担当者名|ご担当者様名|联系人|聯絡人|聯繫人|담당자|담당자명|담당자 이름|담당자 성명"},
+    // The one who books is the one filling in.
+    {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
+     "予約者名|ご予約者名|予約者氏名|ご予約者氏名|预订人姓名|預訂人姓名|预订人|預訂人|예약자명|예약자 이름|예약자 성함|"
+     "예약자 성명"},
+    // An Italian certified mailbox: an address of its own, which the saved one may not be.
+    {FieldKind::kEmail, 40, KeywordMatch::kWord,
+     "pec|indirizzo pec|posta elettronica certificata|email pec|e mail pec|casella pec",
+     FieldKind::kUnknown, false, true},
     // The name a booking or a passport is in: the person's own.
     {FieldKind::kFullName, 36, KeywordMatch::kWord,
      "name on booking|name on the booking|name on passport|name on your passport|passport holder name|"

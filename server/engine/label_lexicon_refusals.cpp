@@ -139,6 +139,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "email domain for|email domain name|allowed email domain|allowed email domains|allowed domains"},
     {FieldKind::kPhonePart, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
+    // The three pieces of a Japanese number, each a field of its own.
+    {FieldKind::kPhonePart, 34, KeywordMatch::kAnywhere, "市外局番|市内局番|加入者番号"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,
      "email password|e mail password|mail password|email passwort|e mail passwort|mot de passe e mail|"
      "new password|neues passwort|nouveau mot de passe|nueva contrasena|nuova password|nova senha|"
@@ -277,6 +279,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "order number|order|order no|order nr|booking|booking reference|bookingnr|"
      "bookingreference|reference|reference number|customer number|customer id|kundennummer|"
+     "kunden id|vertrags id|vertragsnummer|marktlokations id|malo id|zahlernummer|numero client|id client|"
+     "numero de cliente|id de cliente|codice cliente|id cliente|klantnummer|klant id|numer klienta|"
+     "номер клиента|номер договора|contract number|"
      "kd nr|kundenummer|member number|numero de membre|membership number|age|alter|edad|eta|"
      "idade|возраст|latitude|longitude|price|prix|preis|precio|prezzo|amount|betrag|montant|"
      "nip|vat|vat number|ust id|tax id|ssn|invoice|rechnungsnummer|номер заказа|tracking|"

@@ -34,6 +34,9 @@ TEST(LabelReader, ReadsLabelsInManyLanguages) {
   EXPECT_EQ(kindOf("담당자명"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("紧急联系人"), FieldKind::kSomeoneElse);
   EXPECT_EQ(kindOf("Adresregel 2"), FieldKind::kAddressLine2);
+  EXPECT_EQ(kindOf("예약자명"), FieldKind::kFullName);
+  EXPECT_EQ(kindOf("Kunden-ID"), FieldKind::kOtherNumber);
+  EXPECT_EQ(kindOf("電話番号（市外局番）"), FieldKind::kPhonePart);
   EXPECT_EQ(kindOf("Achternaam"), FieldKind::kFamilyName);
   EXPECT_EQ(kindOf("Imię i nazwisko:"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Full Name (optional)"), FieldKind::kFullName);

@@ -109,7 +109,7 @@ bool hasAPhonesShape(std::string_view text) {
 constexpr std::string_view kConventionalFullNames[] = {
     "john doe", "jane doe", "john smith", "jane smith", "max mustermann", "erika mustermann", "jean dupont",
     "marie dupont", "mario rossi", "juan perez", "jan kowalski", "jan jansen", "ivan ivanov", "иван иванов",
-    "taro yamada", "yamada taro", "山田 太郎", "山田太郎", "fulano de tal", "joao silva"};
+    "taro yamada", "yamada taro", "山田 太郎", "山田太郎", "fulano de tal", "joao silva", "张三", "張三", "홍길동"};
 constexpr std::string_view kConventionalGivenNames[] = {"john", "jane", "erika", "иван"};
 constexpr std::string_view kConventionalFamilyNames[] = {"doe", "smith", "mustermann", "dupont", "rossi",
                                                           "kowalski", "ivanov", "иванов", "yamada", "山田"};
@@ -185,7 +185,13 @@ FieldKind exampleValueKind(const ValueReader& values, std::string_view part, Exa
     FieldKind listedKind = listedNameKind(values, example, folded);
     if (listedKind != FieldKind::kUnknown) return listedKind;
   }
-  if (listed(kConventionalFullNames, folded)) return FieldKind::kFullName;
+  // Folding takes Hangul apart, so the list is compared folded as well.
+  static const std::vector<std::string> kFullNames = [] {
+    std::vector<std::string> names;
+    for (std::string_view name : kConventionalFullNames) names.push_back(foldedPhrase(name));
+    return names;
+  }();
+  if (std::find(kFullNames.begin(), kFullNames.end(), folded) != kFullNames.end()) return FieldKind::kFullName;
   if (listed(kConventionalGivenNames, folded)) return FieldKind::kGivenName;
   if (listed(kConventionalFamilyNames, folded)) return FieldKind::kFamilyName;
   return FieldKind::kUnknown;

@@ -157,7 +157,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "担当者名|ご担当者名|ご担当者様名|联系人|聯絡人|聯繫人|담당자|담당자명|담당자 이름|담당자 성명"},
     // The one who books is the one filling in.
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
-     "予約者名|ご予約者名|予約者氏名|ご予約者氏名|预订人姓名|預訂人姓名|预订人|預訂人|예약자명|예약자 이름|예약자 성함|"
+     "予約者名|ご予約者名|予約者氏名|ご予約者氏名|预订人姓名|預訂人姓名|예약자명|예약자 이름|예약자 성함|"
      "예약자 성명"},
     // An Italian certified mailbox: an address of its own, which the saved one may not be.
     {FieldKind::kEmail, 40, KeywordMatch::kWord,
@@ -214,7 +214,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kFamilyName, 30, KeywordMatch::kWord, "name last|name family"},
     {FieldKind::kPhone, 36, KeywordMatch::kWord,
      "prefix and number|prefix number|tel prefix number|phone prefix number|mobile prefix number"},
-    {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "国番号含む|国番号を含む|국가번호 포함|เพื่อนำ|เพื่อนัด"},
+    {FieldKind::kUnknown, 1, KeywordMatch::kAnywhere, "国番号含む|国番号を含む|市外局番から|市外局番を含む|市外局番含む|국가번호 포함|เพื่อนำ|เพื่อนัด"},
     {FieldKind::kFullName, 24, KeywordMatch::kAnywhere,
      "氏名|姓名|성명|フルネーム|全名|真实姓名|真實姓名|성함|실명|주문자명|ชื่อ นามสกุล|ชื่อนามสกุล|ชื่อและนามสกุล"},
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
@@ -262,6 +262,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nombre de la calle|"
      "nome da rua|nome della via|nazwa ulicy|название улицы"},
     {FieldKind::kStreetName, 36, KeywordMatch::kPrefix, "strassenname"},
+    // Italian "nominativo" names a company as well as a person.
+    {FieldKind::kOrganisation, 30, KeywordMatch::kWord,
+     "nominativo azienda|nominativo dell azienda|nominativo societa|nominativo della societa|nominativo ditta|"
+     "nominativo ente|nominativo struttura"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
      "company|company name|organisation|organization|organisation name|organization name|org|"
      "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"

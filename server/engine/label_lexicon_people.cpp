@@ -6,6 +6,8 @@ namespace oskel::answer {
 namespace {
 
 constexpr LabelKeywordGroup kGroups[] = {
+    // The receiver of a gift in the compounds of the Scandinavian languages: "Gåvomottagarens namn".
+    {FieldKind::kSomeoneElse, 50, KeywordMatch::kPrefix, "gavomottag|gavemodtag|gavemottak"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kWord,
      "friend|friends|friend s|friend s email|friend s name|your friend|your friend s|your friends|"
@@ -16,7 +18,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "ontvanger|znajomy|znajomego|przyjaciel|odbiorca|odbiorcy|друг|друга|получатель|получателя|"
      "begleitung|deiner begleitung|ihrer begleitung|begleiter|begleiterin|"
      "obdarowany|obdarowana|obdarowanego|obdarowanej|mottagare|mottagaren|mottagarens|modtager|modtagers|"
-     "mottaker|mottakers|saaja|saajan|vastaanottaja|vastaanottajan|alici|alicinin|"
+     "mottaker|mottakers|saaja|saajan|vastaanottaja|vastaanottajan|alici|alicinin|alicisi|alicisinin|"
      "child|child s|children s|kid s|infant|infant s|dependant|dependent|dependant s|dependent s|"
      "family member|relative|not yours|not yourself|emergency|emergencia|notfall|urgence|urgencia|emergenza|"
      "acidente|accidente|unfall|pet|pet s|dog|dog s|cat s|animal|animal s|horse|baby|"

@@ -167,14 +167,17 @@ constexpr LabelKeywordGroup kGroups[] = {
     // A trap for robots said in a few words and nothing more: "Website (leave blank)". Not
     // "(leave blank if none)", which says when the field may stay empty.
     {FieldKind::kCaptcha, 60, KeywordMatch::kWhole,
-     "leave blank|leave empty|keep blank|keep empty|do not fill|don t fill|leer lassen|bitte leer lassen|"
+     "leave blank|leave empty|keep blank|keep empty|do not fill|don t fill|leer lassen|bitte leer lassen|laat leeg|"
      "nicht ausfullen|bitte nicht ausfullen|laisser vide|ne pas remplir|dejar en blanco|dejar vacio|no rellenar|"
      "lasciare vuoto|lasciare in bianco|non compilare|deixe em branco|deixar em branco|nao preencher|leeg laten|"
      "niet invullen|pozostaw puste|nie wypelniaj|оставьте пустым|не заполняйте|не заполнять"},
     {FieldKind::kCaptcha, 60, KeywordMatch::kWord,
      "captcha|recaptcha|anti robot|anti robots|not a robot|human|spam|spammer|not a spammer|security check|"
      "type no spam|enter no spam|leave this field empty|leave this field blank|leave this empty|"
-     "leave this blank|"
+     "leave this blank|laissez ce champ vide|laisser ce champ vide|ne remplissez pas ce champ|dieses feld leer lassen|"
+     "lassen sie dieses feld leer|dieses feld bitte leer lassen|deje este campo vacio|deja este campo vacio|"
+     "deje este campo en blanco|lascia questo campo vuoto|lasciare questo campo vuoto|deixe este campo em branco|"
+     "deixe este campo vazio|laat dit veld leeg|pozostaw to pole puste|оставьте это поле пустым|"
      "do not fill this field|don t fill this field|"
      "verification image|code in the image|characters in the image|letters in the image|the letters|these letters|"
      "following letters|letters you see|letters shown|letters above|letters below|"

@@ -148,6 +148,7 @@ TEST(AnswerEngine, LabelsThatShowAnExampleValue) {
       {"(11) 91234-5678", FieldKind::kPhone},     {"+7 (___) ___-__-__", FieldKind::kPhone},
       {"例）090-1234-5678", FieldKind::kPhone},    {"(12) 3456-78", FieldKind::kUnknown},
       {"___", FieldKind::kUnknown},               {"例）山田 太郎", FieldKind::kFullName},
+      {"예) 홍길동", FieldKind::kFullName},           {"例：张三", FieldKind::kFullName},
       // Postal codes of a shape of their own, and the postal mark; bare digits may be any number.
       {"e.g. SW1A 1AA", FieldKind::kPostalCode},  {"00-000", FieldKind::kPostalCode},
       {"00000-000", FieldKind::kPostalCode},      {"〒", FieldKind::kPostalCode},

@@ -90,6 +90,8 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       {"Website (leave this field empty)", FieldKind::kCaptcha},
       {"Website (leave blank)", FieldKind::kCaptcha},
       {"E-Mail (bitte leer lassen)", FieldKind::kCaptcha},
+      {"Email (laissez ce champ vide)", FieldKind::kCaptcha},
+      {"Website (laat leeg)", FieldKind::kCaptcha},
       {"Website (leave blank if you have none)", FieldKind::kUrl},
       // How to write the value: as a document has it.
       {"Surname (as shown on your passport)", FieldKind::kFamilyName},

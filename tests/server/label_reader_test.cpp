@@ -37,6 +37,9 @@ TEST(LabelReader, ReadsLabelsInManyLanguages) {
   EXPECT_EQ(kindOf("예약자명"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Kunden-ID"), FieldKind::kOtherNumber);
   EXPECT_EQ(kindOf("電話番号（市外局番）"), FieldKind::kPhonePart);
+  EXPECT_EQ(kindOf("電話番号（市外局番から）"), FieldKind::kPhone);  // "starting with the area code"
+  EXPECT_EQ(kindOf("预订人手机号"), FieldKind::kPhone);
+  EXPECT_EQ(kindOf("Nominativo azienda"), FieldKind::kOrganisation);
   EXPECT_EQ(kindOf("Achternaam"), FieldKind::kFamilyName);
   EXPECT_EQ(kindOf("Imię i nazwisko:"), FieldKind::kFullName);
   EXPECT_EQ(kindOf("Full Name (optional)"), FieldKind::kFullName);

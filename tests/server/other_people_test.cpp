@@ -30,6 +30,8 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Name des Beschenkten", own, std::nullopt},
       {"Imię i nazwisko obdarowanego", own, std::nullopt},
       {"Name deiner Begleitung", own, std::nullopt},
+      {"Gåvomottagarens namn", own, std::nullopt},
+      {"Hediye alıcısının adı soyadı", own, std::nullopt},
       {"Wohnungsgeber · Anschrift", list({{"S:index0", "Hauptstraße 5"}}), std::nullopt},
       {"受赠人姓名", own, std::nullopt},
       {"선물 받는 분 · 이름", own, std::nullopt},

@@ -87,7 +87,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     if (text.empty() || trimText(text).size() != text.size()) continue;
     // A table row ("Acme GmbH<TAB>Berlin") holds several values, and "Firma: Acme GmbH" a
     // label with its value: the values answer, never the row or the line.
-    if (text.find('\t') != std::string_view::npos || context.isLabelledLine(i)) continue;
+    if (text.find('\t') != std::string_view::npos || context.isLabelledLine(i) || context.insideALink(i)) continue;
     if (rulesOut(hints.mail, text)) {
       if (values_.score(kind, text) >= kChooseFloor) result.newestRefused = std::min(result.newestRefused, i);
       continue;
@@ -100,6 +100,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       result.doubtful[i] = true;
     }
     std::vector<FieldReading> labels = context.labelledAs(i);
+    bool nameField = kind == FieldKind::kFullName || kind == FieldKind::kGivenName || kind == FieldKind::kFamilyName;
+    CandidateContext::NameOwner owner = CandidateContext::NameOwner::kUnknown;
+    if (nameField) owner = kind == FieldKind::kFullName ? context.fullNameOwner(i) : context.namePartOwner(i);
     if (!labels.empty()) {
       const FieldReading* answering = nullptr;
       // "Kraj" is the country in Polish and the region in Slovak: "Kraj: Košický kraj" names a
@@ -224,10 +227,23 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         default:
           break;
       }
-      // A value pulled out of a message or a signature is as likely someone else's.
-      if (context.fromProse(i) || context.mentionedInProse(i)) {
+      // A value pulled out of a message or a signature is as likely someone else's; the person's
+      // own name copied alone stays theirs, greeted or signed under as well.
+      bool ownName = owner == CandidateContext::NameOwner::kOwn && !context.fromProse(i);
+      if (context.fromProse(i) || (context.mentionedInProse(i) && !ownName)) {
         fit *= 0.7;
         result.embedded[i] = true;
+      }
+    }
+    // Where the history leaves no doubt whose it is, the person's own name goes ahead, and
+    // another's (a colleague's, a spouse's) is offered, never inserted.
+    if (nameField && labels.empty() && fit > 0.0) {
+      if (owner == CandidateContext::NameOwner::kOwn && kind == FieldKind::kFullName) {
+        fit = std::max(fit, 0.92);
+      } else if (owner == CandidateContext::NameOwner::kAnother && fit >= kChooseFloor) {
+        fit *= 0.85;
+        result.doubtful[i] = true;
+        result.anotherFits = true;
       }
     }
     // A spouse's card or a colleague's address, where the history is clearly about someone

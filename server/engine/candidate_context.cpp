@@ -36,17 +36,6 @@ bool looksLikePostal(std::string_view text) {
          hasDigit(text.substr(0, space));
 }
 
-// A full stop after a word of four or more letters, then a space: the end of a sentence.
-// Abbreviations ("ul. Długa", "St. Paul", "д. 10") in an address block are not.
-bool endsASentence(std::string_view text) {
-  for (std::size_t at = text.find(". "); at != std::string_view::npos; at = text.find(". ", at + 1)) {
-    std::size_t begin = at;
-    while (begin > 0 && text[begin - 1] != ' ' && text[begin - 1] != '\n' && text[begin - 1] != '.') --begin;
-    if (countGraphemes(text.substr(begin, at - begin)) >= 4) return true;
-  }
-  return false;
-}
-
 bool isHangulWord(std::string_view text) {
   CharStats s = charStats(text);
   return s.letters > 0 && s.hangul == s.letters && s.total == s.letters;
@@ -63,14 +52,23 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
                                    const LabelReader& labels, const ValueReader& values)
     : ids_(ids), texts_(texts), values_(values) {
   int reads = 0;
+  std::vector<std::string_view> order;
   for (std::size_t i = 0; i < texts_.size(); ++i) {
     std::string_view clip = clipOf(i);
     auto [it, added] = longestInClip_.emplace(clip, i);
+    if (added) order.push_back(clip);
     if (!added && texts_[it->second].size() < texts_[i].size()) it->second = i;
+  }
+  for (std::string_view clip : order) {
+    clipPosition_.emplace(clip, clipHeads_.size());
+    clipHeads_.push_back(longestInClip_[clip]);
   }
   for (std::size_t i = 0; i < texts_.size() && reads < kMaxLabelReads; ++i) {
     std::string_view text = texts_[i];
-    if (text.size() > kMaxLabelledText || text.find_first_of(":\t") == std::string_view::npos) continue;
+    if (text.size() > kMaxLabelledText) continue;
+    std::string_view signLabel, signValue;
+    bool signed_ = text.find_first_of(":\t\n") == std::string_view::npos && splitAtNumberSign(text, &signLabel, &signValue);
+    if (!signed_ && text.find_first_of(":\t") == std::string_view::npos) continue;
     std::string clip(clipOf(i));
     std::size_t start = 0;
     while (start <= text.size() && reads < kMaxLabelReads) {
@@ -91,6 +89,9 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
         if (cells.size() < 2) continue;
         label = cells[0];
         values.assign(cells.begin() + 1, cells.end());
+      } else if (signed_) {
+        label = signLabel;  // "Pedido nº 40-18273645": says what the number is, as a colon would
+        values.push_back(signValue);
       } else {
         std::size_t colon = line.find(':');
         if (colon == std::string_view::npos) continue;
@@ -106,7 +107,8 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       // read as one label: which value stands under which of its labels is a guess.
       FieldReading reading = labels.readAsOneLabel(label);
       ++reads;
-      if (line.size() == text.size() && values.size() == 1 && reading.kind != FieldKind::kUnknown) {
+      // Not so a line with a number sign: "Calle Mayor nº 5" is a street, number and all.
+      if (!signed_ && line.size() == text.size() && values.size() == 1 && reading.kind != FieldKind::kUnknown) {
         labelledLine_.resize(texts_.size());
         labelledLine_[i] = true;
       }
@@ -128,54 +130,6 @@ std::vector<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
   auto it = labelled_.find(std::string(clipOf(i)) + "\n" + std::string(texts_[i]));
   if (it == labelled_.end()) return {};
   return it->second;
-}
-
-bool CandidateContext::isProse(std::string_view whole) {
-  if (whole.size() < 30) return false;
-  // Sentences, or a greeting or closing line: a message or a signature.
-  if (whole.find("! ") != std::string_view::npos || whole.find("? ") != std::string_view::npos ||
-      whole.find(",\n") != std::string_view::npos || endsASentence(whole)) {
-    return true;
-  }
-  std::string folded = foldText(whole.substr(0, 400));
-  // Greetings and closings, folded; those in Chinese, Japanese and Korean, which write no
-  // spaces, are found anywhere in the text.
-  static const std::vector<std::string> kClosings = [] {
-    std::vector<std::string> out;
-    for (const char* word :
-         {"regards", "thanks", "thank you", "cheers", "hi", "hello", "dear", "grusse", "gruss", "grussen", "hallo",
-          "danke", "cordialement", "bonjour", "bien a vous", "salutations", "merci", "saludos", "un saludo",
-          "atentamente", "hola", "gracias", "saluti", "cordiali", "ciao", "atenciosamente", "cumprimentos", "obrigado",
-          "obrigada", "groeten", "groet", "pozdrawiam", "pozdrowienia", "z powazaniem", "halsningar", "mvh",
-          "с уважением", "спасибо", "best", "sincerely", "sent from my"}) {
-      out.push_back(foldText(word));
-    }
-    for (const char* word : {"よろしくお願い", "敬具", "감사합니다", "안녕하세요", "此致", "谢谢"}) {
-      out.push_back(foldedPhrase(word));
-    }
-    return out;
-  }();
-  for (const std::string& word : kClosings) {
-    if (folded.find(word) != std::string::npos) return true;
-  }
-  return false;
-}
-
-bool CandidateContext::fromProse(std::size_t i) const {
-  auto it = longestInClip_.find(clipOf(i));
-  if (it == longestInClip_.end() || it->second == i) return false;
-  return isProse(texts_[it->second]);
-}
-
-bool CandidateContext::mentionedInProse(std::size_t i) const {
-  std::string_view needle = texts_[i];
-  if (needle.size() < 5) return false;
-  for (const auto& [clip, longest] : longestInClip_) {
-    if (longest == i || clip == clipOf(i)) continue;
-    std::string_view whole = texts_[longest];
-    if (whole.size() > needle.size() && whole.find(needle) != std::string_view::npos && isProse(whole)) return true;
-  }
-  return false;
 }
 
 bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int maxWords) const {

@@ -36,6 +36,9 @@ class CandidateContext {
   // True when candidate i was pulled out of a longer text of prose (a
   // message or a signature) rather than copied or labelled on its own.
   bool fromProse(std::size_t i) const;
+  // True when candidate i is a piece of a web address copied on its own ("2024.12345678" out
+  // of a news link's path): no value of its own.
+  bool insideALink(std::size_t i) const;
   // True when candidate i also occurs inside a message or signature of
   // another clip: someone else's address that was also copied alone.
   bool mentionedInProse(std::size_t i) const;
@@ -90,6 +93,13 @@ class CandidateContext {
   // candidate i stands in a contact card under that other name, or its handle begins with that
   // name's given name ("gustavo.lacerda@…" where the history is about Florian Wimmleitner).
   bool belongsToAnother(std::size_t i) const;
+  // Whose name candidate i is, where the history leaves no doubt whose it is about: one full
+  // name leads every other, with a support of three or more from its clips, its words copied
+  // alone, handles that spell it and messages that greet it. A full name is the person's own or another known name; a single word is a word
+  // of the person's name, or a word of another known name only.
+  enum class NameOwner { kUnknown, kOwn, kAnother };
+  NameOwner fullNameOwner(std::size_t i) const;
+  NameOwner namePartOwner(std::size_t i) const;
   // A full name copied outside messages, and how much the history says about it: each clip
   // it stands in, its first and last word copied on their own, a handle that spells it.
   struct KnownName {
@@ -103,15 +113,25 @@ class CandidateContext {
  private:
   struct People {
     std::vector<KnownName> names;
-    int own;  // the name that leads by support, when it leads clearly; -1 when none does
+    int own;    // the name that leads by support, when it leads clearly; -1 when none does
+    bool sure;  // the own name leads with a support of 3 or more
   };
   const People& people() const;
+  // A name as the known names hold it: folded, and its words in ASCII letters.
+  static KnownName knownName(std::string_view text);
+  // The given names that messages in the history greet, in ASCII letters: "liam" for "G'day
+  // Liam, …". The person a history's messages are written to is mostly its owner.
+  std::vector<std::string> greetedNames() const;
   // The known name that stands alone in candidate i's clip, a card of a few lines; -1 when none.
   int cardName(std::size_t i) const;
+  // The known name that a clip copied just before or after candidate i's stands for: the name
+  // itself, or an address whose handle spells it. People copy one person's details in a row.
+  // -1 when neither neighbour stands for a known name, or they stand for two.
+  int neighboursName(std::size_t i) const;
   // Whether a handle (the user part of an e-mail address) spells the own name, or begins with
   // the given name of another person named in the history, of another family.
   enum class HandleOwner { kUnknown, kOwn, kAnother };
-  HandleOwner handleOwner(std::string_view handle, const KnownName& own) const;
+  HandleOwner handleOwner(std::string_view handle, const KnownName& own, bool sure) const;
   std::string_view clipOf(std::size_t i) const;
   // Sentences, or a greeting or closing: the text of a message or a signature.
   static bool isProse(std::string_view whole);
@@ -143,6 +163,9 @@ class CandidateContext {
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::vector<bool> labelledLine_;  // by candidate
   std::unordered_map<std::string_view, std::size_t> longestInClip_;
+  // Each clip's longest candidate, newest clip first, and each clip's place in that order.
+  std::vector<std::size_t> clipHeads_;
+  std::unordered_map<std::string_view, std::size_t> clipPosition_;
 };
 
 }  // namespace oskel::answer

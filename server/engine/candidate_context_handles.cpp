@@ -202,4 +202,12 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
   return HandlePart::kNone;
 }
 
+bool CandidateContext::insideALink(std::size_t i) const {
+  auto it = longestInClip_.find(clipOf(i));
+  if (it == longestInClip_.end() || it->second == i) return false;
+  std::string_view whole = texts_[it->second];
+  return whole.find("://") != std::string_view::npos && whole.find_first_of(" \n") == std::string_view::npos &&
+         values_.url(whole) >= 0.85;
+}
+
 }  // namespace oskel::answer

@@ -69,26 +69,32 @@ bool shareAWord(const CandidateContext::KnownName& a, const CandidateContext::Kn
 
 const CandidateContext::People& CandidateContext::people() const {
   if (people_) return *people_;
-  people_.emplace(People{{}, -1});
+  people_.emplace(People{{}, -1, false});
   std::vector<KnownName>& names = people_->names;
+  // The user parts of addresses copied on their own; those in a card are the card's evidence.
+  std::vector<std::vector<std::string>> handles;
+  for (std::size_t j = 0; j < texts_.size() && handles.size() < 8; ++j) {
+    auto whole = longestInClip_.find(clipOf(j));
+    if (whole == longestInClip_.end() || whole->second != j || values_.email(texts_[j]) < 1.0) continue;
+    handles.push_back(handleWords(texts_[j].substr(0, texts_[j].find('@'))));
+  }
   std::vector<std::size_t> seenAt;  // by name: the first candidate that holds it
   for (std::size_t j = 0; j < texts_.size(); ++j) {
     std::string_view text = texts_[j];
     if (text.size() > kMaxNameBytes || text.find('\n') != std::string_view::npos || hasDigits(text)) continue;
     std::vector<std::string_view> words = splitWords(text);
-    if (words.size() < 2 || words.size() > 4 || values_.fullName(text) < 0.7) continue;
-    if (fromProse(j) || mentionedInProse(j)) continue;
-    std::string folded = foldedPhrase(text);
-    auto it = std::find_if(names.begin(), names.end(), [&](const KnownName& n) { return n.folded == folded; });
+    // A line of someone's message is theirs to name; the same name copied on its own, or in the
+    // person's own signature as well, still counts.
+    if (words.size() < 2 || words.size() > 4 || fromProse(j)) continue;
+    KnownName name = knownName(text);
+    double fit = values_.fullName(text);
+    // Names that no list knows ("Arjun Mehta") count where a handle spells them.
+    bool spelled = fit >= 0.45 && std::any_of(handles.begin(), handles.end(),
+                                              [&](const std::vector<std::string>& h) { return spellsName(h, name); });
+    if (fit < 0.7 && !spelled) continue;
+    auto it = std::find_if(names.begin(), names.end(), [&](const KnownName& n) { return n.folded == name.folded; });
     if (it == names.end()) {
       if (names.size() >= kMaxKnownNames) continue;
-      KnownName name;
-      name.folded = std::move(folded);
-      CharStats s = charStats(text);
-      if (s.letters > 0 && s.latin == s.letters) {  // other scripts go into handles transliterated
-        for (std::string_view w : words) name.words.push_back(asciiLetters(w));
-        name.lastWithE = asciiLetters(words.back(), true);
-      }
       names.push_back(std::move(name));
       seenAt.push_back(j);
       it = names.end() - 1;
@@ -104,17 +110,11 @@ const CandidateContext::People& CandidateContext::people() const {
       if (other != k && (" " + names[other].folded + " ").find(" " + folded + " ") != std::string::npos) return false;
     }
     for (std::size_t j = 0; j < texts_.size(); ++j) {
-      if (texts_[j] == part && !fromProse(j) && !mentionedInProse(j)) return true;
+      if (texts_[j] == part && !fromProse(j)) return true;
     }
     return false;
   };
-  // The user parts of addresses copied on their own; those in a card are the card's evidence.
-  std::vector<std::vector<std::string>> handles;
-  for (std::size_t j = 0; j < texts_.size() && handles.size() < 8; ++j) {
-    auto whole = longestInClip_.find(clipOf(j));
-    if (whole == longestInClip_.end() || whole->second != j || values_.email(texts_[j]) < 1.0) continue;
-    handles.push_back(handleWords(texts_[j].substr(0, texts_[j].find('@'))));
-  }
+  std::vector<std::string> greeted = greetedNames();
   int best = -1;
   int runnerUp = 0;
   for (std::size_t k = 0; k < names.size(); ++k) {
@@ -122,8 +122,12 @@ const CandidateContext::People& CandidateContext::people() const {
     std::vector<std::string_view> words = splitWords(texts_[seenAt[k]]);
     bool spelled = std::any_of(handles.begin(), handles.end(),
                                [&](const std::vector<std::string>& h) { return spellsName(h, name); });
+    // Greeted by the given name in a message: the one the messages were written to.
+    bool greetedByName = !name.words.empty() && std::any_of(greeted.begin(), greeted.end(), [&](const std::string& g) {
+      return sameGivenName(g, name.words.front()) && g.size() >= 3;
+    });
     name.support = static_cast<int>(name.clips.size()) + (copiedAlone(words.front(), k) ? 1 : 0) +
-                   (copiedAlone(words.back(), k) ? 1 : 0) + (spelled ? 1 : 0);
+                   (copiedAlone(words.back(), k) ? 1 : 0) + (spelled ? 1 : 0) + (greetedByName ? 1 : 0);
     if (best < 0 || name.support > names[best].support) {
       if (best >= 0) runnerUp = names[best].support;
       best = static_cast<int>(k);
@@ -132,7 +136,90 @@ const CandidateContext::People& CandidateContext::people() const {
     }
   }
   if (best >= 0 && names[best].support >= 2 && names[best].support > runnerUp) people_->own = best;
+  people_->sure = best >= 0 && names[best].support >= 3 && names[best].support > runnerUp;
   return *people_;
+}
+
+CandidateContext::KnownName CandidateContext::knownName(std::string_view text) {
+  KnownName name;
+  name.folded = foldedPhrase(text);
+  CharStats s = charStats(text);
+  if (s.letters > 0 && s.latin == s.letters) {  // other scripts go into handles transliterated
+    std::vector<std::string_view> words = splitWords(text);
+    for (std::string_view w : words) name.words.push_back(asciiLetters(w));
+    name.lastWithE = asciiLetters(words.back(), true);
+  }
+  return name;
+}
+
+std::vector<std::string> CandidateContext::greetedNames() const {
+  static constexpr std::string_view kGreetings[] = {
+      "hi", "hello", "hey", "dear", "gday", "hallo", "liebe", "lieber", "moin", "bonjour", "salut", "coucou", "cher",
+      "chere", "hola", "querido", "querida", "estimado", "estimada", "ciao", "caro", "cara", "ola", "oi", "hej",
+      "hoi", "beste", "czesc", "witaj", "drogi", "droga", "hei", "moi", "merhaba", "selam"};
+  std::vector<std::string> out;
+  for (const auto& [clip, longest] : longestInClip_) {
+    std::string_view whole = texts_[longest];
+    if (!isProse(whole)) continue;
+    std::vector<std::string_view> words = splitWords(whole.substr(0, 80));
+    if (words.size() < 3) continue;
+    // "Hi Liam,", "Hej Astrid!", or the name alone before a comma: "Arjun, the plumber …".
+    std::size_t at = isListed(kGreetings, asciiLetters(words[0])) ? 1 : 0;
+    std::string_view word = words[at].substr(0, words[at].find('\n'));
+    bool closed = !word.empty() && (word.back() == ',' || word.back() == '!');
+    if (at == 0 && !closed) continue;
+    std::string given = asciiLetters(word);
+    if (given.size() >= 3) out.push_back(std::move(given));
+  }
+  return out;
+}
+
+CandidateContext::NameOwner CandidateContext::fullNameOwner(std::size_t i) const {
+  const People& p = people();
+  if (!p.sure) return NameOwner::kUnknown;
+  std::string folded = foldedPhrase(texts_[i]);
+  for (std::size_t k = 0; k < p.names.size(); ++k) {
+    if (p.names[k].folded == folded) return static_cast<int>(k) == p.own ? NameOwner::kOwn : NameOwner::kAnother;
+  }
+  return NameOwner::kUnknown;
+}
+
+CandidateContext::NameOwner CandidateContext::namePartOwner(std::size_t i) const {
+  const People& p = people();
+  if (!p.sure) return NameOwner::kUnknown;
+  std::string folded = foldedPhrase(texts_[i]);
+  if (folded.empty() || folded.find(' ') != std::string::npos) return NameOwner::kUnknown;
+  // Which word is the given name depends on the order the name is written in; any word will do.
+  auto hasWord = [&](const KnownName& name) {
+    return (" " + name.folded + " ").find(" " + folded + " ") != std::string::npos;
+  };
+  if (hasWord(p.names[p.own])) return NameOwner::kOwn;
+  for (const KnownName& name : p.names) {
+    if (hasWord(name)) return NameOwner::kAnother;
+  }
+  return NameOwner::kUnknown;
+}
+
+int CandidateContext::neighboursName(std::size_t i) const {
+  const std::vector<KnownName>& names = people().names;
+  auto standsFor = [&](std::size_t head) {
+    std::string_view text = texts_[head];
+    std::string folded = foldedPhrase(text);
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      if (names[k].folded == folded) return static_cast<int>(k);
+    }
+    if (values_.email(text) < 1.0 || fromProse(head)) return -1;
+    std::vector<std::string> handle = handleWords(text.substr(0, text.find('@')));
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      if (spellsName(handle, names[k])) return static_cast<int>(k);
+    }
+    return -1;
+  };
+  std::size_t at = clipPosition_.at(clipOf(i));
+  int before = at > 0 ? standsFor(clipHeads_[at - 1]) : -1;
+  int after = at + 1 < clipHeads_.size() ? standsFor(clipHeads_[at + 1]) : -1;
+  if (before >= 0 && after >= 0 && before != after) return -1;
+  return before >= 0 ? before : after;
 }
 
 int CandidateContext::cardName(std::size_t i) const {
@@ -151,7 +238,8 @@ int CandidateContext::cardName(std::size_t i) const {
   return found;
 }
 
-CandidateContext::HandleOwner CandidateContext::handleOwner(std::string_view handle, const KnownName& own) const {
+CandidateContext::HandleOwner CandidateContext::handleOwner(std::string_view handle, const KnownName& own,
+                                                           bool sure) const {
   std::vector<std::string> words = handleWords(handle);
   if (words.empty() || own.words.size() < 2) return HandleOwner::kUnknown;
   if (spellsName(words, own)) return HandleOwner::kOwn;
@@ -160,7 +248,10 @@ CandidateContext::HandleOwner CandidateContext::handleOwner(std::string_view han
   // alone tells nothing: "bill", "pepe" and "gosia" are the short forms of others, and a
   // relative's address may well be the one the person gives.
   for (const KnownName& other : people().names) {
-    if (other.words.size() < 2 || other.words.front().size() < 3 || shareAWord(other, own)) continue;
+    // Where the history plainly is the person's, a relative's known name tells as well:
+    // "sarah.oconnor" beside "Sarah O'Connor" in Liam O'Connor's history.
+    if (other.words.size() < 2 || other.words.front().size() < 3 || &other == &own) continue;
+    if (shareAWord(other, own) && (!sure || other.words.front() == own.words.front())) continue;
     if (words.front().starts_with(other.words.front())) return HandleOwner::kAnother;
   }
   return HandleOwner::kUnknown;
@@ -175,8 +266,14 @@ bool CandidateContext::belongsToAnother(std::size_t i) const {
   const KnownName& own = p.names[p.own];
   std::string_view text = texts_[i];
   HandleOwner byHandle = HandleOwner::kUnknown;
-  if (values_.email(text) >= 1.0) byHandle = handleOwner(text.substr(0, text.find('@')), own);
+  if (values_.email(text) >= 1.0) byHandle = handleOwner(text.substr(0, text.find('@')), own, p.sure);
   if (byHandle != HandleOwner::kUnknown) return byHandle == HandleOwner::kAnother;
+  // Copied in a row with another's name or address, where the history is plainly the person's.
+  auto whole = longestInClip_.find(clipOf(i));
+  if (p.sure && whole != longestInClip_.end() && whole->second == i) {
+    int neighbour = neighboursName(i);
+    if (neighbour >= 0) return neighbour != p.own;
+  }
   // A card under a name of another family. A name that shares a word with the person's may
   // be their own under a short or a former name, or a relative's.
   int card = cardName(i);

@@ -229,6 +229,22 @@ std::vector<std::string_view> splitWords(std::string_view text) {
   return out;
 }
 
+bool splitAtNumberSign(std::string_view line, std::string_view* label, std::string_view* value) {
+  static constexpr std::string_view kSigns[] = {"#", "n\u00BA", "n\u00B0", "N\u00BA", "N\u00B0", "\u2116", "no.",
+                                                "No.", "NO.", "nr.", "Nr.", "NR."};
+  std::vector<std::string_view> words = splitWords(line);
+  for (std::size_t k = 1; k < words.size() && k <= 4; ++k) {
+    for (std::string_view sign : kSigns) {
+      if (!words[k].starts_with(sign)) continue;
+      std::size_t signAt = static_cast<std::size_t>(words[k].data() - line.data());
+      *label = trimText(line.substr(0, signAt));
+      *value = trimText(line.substr(signAt + sign.size()));
+      if (!label->empty() && !value->empty()) return true;
+    }
+  }
+  return false;
+}
+
 std::string foldedPhrase(std::string_view text) {
   std::string f = foldText(text);
   return f.size() > 2 ? f.substr(1, f.size() - 2) : std::string();

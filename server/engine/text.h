@@ -39,6 +39,10 @@ std::string_view trimText(std::string_view utf8);
 // Words split at spaces and tabs, as written.
 std::vector<std::string_view> splitWords(std::string_view text);
 
+// A line of a few words, a number sign and a value: "Order #W2291847", "Pedido nº 40-18273645",
+// "Rechnung Nr. 2024-117". Sets the words before the sign and the value after it.
+bool splitAtNumberSign(std::string_view line, std::string_view* label, std::string_view* value);
+
 // foldText() of a word or phrase without its padding spaces ("anna", "new york").
 std::string foldedPhrase(std::string_view text);
 

@@ -363,5 +363,47 @@ TEST(AnswerEngine, AnOrganisationsContactDetailsAreNotItsName) {
                  {"Phone \u00B7 Parent or student", own, 0u, true}});
 }
 
+TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiveWay) {
+  // Liam's history: his wife's name, number and address, copied in a row, are newer than his
+  // own. His name leads: copied alone, spelled by his address, greeted in a message and signed
+  // under. Hers are offered; his own are inserted.
+  auto liam = list({{"C0:index0", "Sarah O'Connor"},
+                    {"C1:index0", "0491 570 110"},
+                    {"C2:index0", "sarah.oconnor@gmail.com"},
+                    {"C3:index0", "liam.oconnor@outlook.com"},
+                    {"C4:index0", "Liam O'Connor"},
+                    {"C5:index0", "0491 570 156"},
+                    {"C6:index0", "G'day Liam, the plumber is booked for Tuesday. Cheers, Karen"},
+                    {"C7:index0", "Cheers,\nLiam O'Connor\nSouthbank Joinery"},
+                    {"C7:index1", "Southbank Joinery"}});
+  // Without the greeting and his address, nothing tells the two apart: the newer goes ahead.
+  auto unclear = list({{"C0:index0", "Sarah O'Connor"},
+                       {"C1:index0", "0491 570 110"},
+                       {"C2:index0", "Liam O'Connor"},
+                       {"C3:index0", "0491 570 156"}});
+  // A name no list knows, spelled by the person's address, leads a colleague's listed one.
+  auto arjun = list({{"C0:index0", "Arjun Mehta"},
+                     {"C1:index0", "arjun.mehta91@gmail.com"},
+                     {"C2:index0", "Rahul Sharma"},
+                     {"C3:index0", "Neha Iyer"},
+                     {"C4:index0", "neha.iyer@finlytics.in"},
+                     {"C5:index0", "Hi Arjun, standup moved to 10. Neha"}});
+  // Pieces of a link and an order number are no phone numbers.
+  auto noPhone = list({{"C0:index0", "https://www.gp.se/nyheter/goteborg/sparvagn-2024.12345678"},
+                       {"C0:index1", "2024.12345678"},
+                       {"C1:index0", "Pedido n\u00BA 40-18273645"},
+                       {"C1:index1", "40-18273645"}});
+  expectChoices({{"Full name", liam, 4u, true},
+                 {"Email", liam, 3u, true},
+                 {"Mobile", liam, 5u, true},
+                 {"Full name", unclear, 0u},
+                 {"Mobile", unclear, 1u},
+                 {"Full Name *", arjun, 0u, true},
+                 {"Phone", noPhone, std::nullopt}});
+  auto ranked = engine().answer({"Full name", "AXTextField", "x"}, liam).ranked;
+  ASSERT_GE(ranked.size(), 2u);
+  EXPECT_EQ(ranked[1].index, 0u);  // his wife's name is still offered, after his
+}
+
 }  // namespace
 }  // namespace oskel::answer

@@ -206,8 +206,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           }
           break;
         case FieldKind::kCity:
-          if (context.isCityPartOfLocality(i)) {
+          if (context.isCityPartOfLocality(i) || context.townOwner(i) == CandidateContext::NameOwner::kOwn) {
             fit = std::max(fit, 0.9);
+          } else if (fit >= kChooseFloor && context.townOwner(i) == CandidateContext::NameOwner::kAnother) {
+            // A town other than the one the person's own postal code goes with: a trip's.
+            fit *= 0.85;
+            result.doubtful[i] = true;
           } else if (fit >= 0.35 && fit < kChooseFloor && values_.isCapitalisedWord(text) &&
                      (context.knowsAPersonsName() || context.handleSpellsAName()) && !context.startsSomeName(i) &&
                      !context.endsSomeName(i) && context.partOfOwnHandle(i) == CandidateContext::HandlePart::kNone &&

@@ -67,8 +67,8 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
     std::string_view text = texts_[i];
     if (text.size() > kMaxLabelledText) continue;
     std::string_view signLabel, signValue;
-    bool signed_ = text.find_first_of(":\t\n") == std::string_view::npos && splitAtNumberSign(text, &signLabel, &signValue);
-    if (!signed_ && text.find_first_of(":\t") == std::string_view::npos) continue;
+    bool numbered = text.find_first_of(":\t\n") == std::string_view::npos && splitAtNumberSign(text, &signLabel, &signValue);
+    if (!numbered && text.find_first_of(":\t") == std::string_view::npos) continue;
     std::string clip(clipOf(i));
     std::size_t start = 0;
     while (start <= text.size() && reads < kMaxLabelReads) {
@@ -89,7 +89,7 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
         if (cells.size() < 2) continue;
         label = cells[0];
         values.assign(cells.begin() + 1, cells.end());
-      } else if (signed_) {
+      } else if (numbered) {
         label = signLabel;  // "Pedido nº 40-18273645": says what the number is, as a colon would
         values.push_back(signValue);
       } else {
@@ -108,7 +108,7 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       FieldReading reading = labels.readAsOneLabel(label);
       ++reads;
       // Not so a line with a number sign: "Calle Mayor nº 5" is a street, number and all.
-      if (!signed_ && line.size() == text.size() && values.size() == 1 && reading.kind != FieldKind::kUnknown) {
+      if (!numbered && line.size() == text.size() && values.size() == 1 && reading.kind != FieldKind::kUnknown) {
         labelledLine_.resize(texts_.size());
         labelledLine_[i] = true;
       }
@@ -347,6 +347,43 @@ bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
     }
   }
   return false;
+}
+
+const std::vector<std::string>& CandidateContext::ownTowns() const {
+  if (ownTowns_) return *ownTowns_;
+  ownTowns_.emplace();
+  auto alone = [&](std::size_t j) {
+    auto it = longestInClip_.find(clipOf(j));
+    return it != longestInClip_.end() && it->second == j;
+  };
+  for (std::size_t k = 0; k < texts_.size() && ownTowns_->size() < 4; ++k) {
+    std::string_view code = texts_[k];
+    if (!alone(k) || !looksLikePostal(code) || code.find_first_not_of("0123456789- ") != std::string_view::npos) {
+      continue;
+    }
+    for (std::size_t j = 0; j < texts_.size(); ++j) {
+      std::string_view line = texts_[j];
+      if (j == k || !alone(j) || line.size() > 60 || line.size() <= code.size() + 1) continue;
+      std::string_view town;
+      if (line.starts_with(code) && line[code.size()] == ' ') town = line.substr(code.size());
+      if (line.ends_with(code) && line[line.size() - code.size() - 1] == ' ') {
+        town = line.substr(0, line.size() - code.size() - 1);
+        // "Denver, CO 80206": the state's short form after the town.
+        std::size_t comma = town.rfind(", ");
+        if (comma != std::string_view::npos && town.size() - comma - 2 <= 3) town = town.substr(0, comma);
+      }
+      if (looksLikeTown(town)) ownTowns_->push_back(foldedPhrase(town));
+    }
+  }
+  return *ownTowns_;
+}
+
+CandidateContext::NameOwner CandidateContext::townOwner(std::size_t i) const {
+  const std::vector<std::string>& towns = ownTowns();
+  auto it = longestInClip_.find(clipOf(i));
+  if (towns.empty() || it == longestInClip_.end() || it->second != i) return NameOwner::kUnknown;
+  std::string folded = foldedPhrase(texts_[i]);
+  return std::find(towns.begin(), towns.end(), folded) != towns.end() ? NameOwner::kOwn : NameOwner::kAnother;
 }
 
 }  // namespace oskel::answer

@@ -100,6 +100,11 @@ class CandidateContext {
   enum class NameOwner { kUnknown, kOwn, kAnother };
   NameOwner fullNameOwner(std::size_t i) const;
   NameOwner namePartOwner(std::size_t i) const;
+  // Whether candidate i, a town copied on its own, is the person's: the town of a line
+  // "<postal code> <town>" copied alone whose postal code was copied alone as well ("69003" and
+  // "69003 Lyon"). Another town copied alone is then a trip's or a shop's. kUnknown where no
+  // such line is in the history.
+  NameOwner townOwner(std::size_t i) const;
   // A full name copied outside messages, and how much the history says about it: each clip
   // it stands in, its first and last word copied on their own, a handle that spells it.
   struct KnownName {
@@ -159,6 +164,8 @@ class CandidateContext {
   // (the family name); read on first use.
   mutable std::optional<std::vector<std::pair<std::string, bool>>> capitalisedParts_;
   mutable std::optional<People> people_;  // read on first use
+  const std::vector<std::string>& ownTowns() const;
+  mutable std::optional<std::vector<std::string>> ownTowns_;  // folded; read on first use
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
   std::vector<bool> labelledLine_;  // by candidate

@@ -130,6 +130,8 @@ bool ValueReader::validHost(std::string_view host) const {
 }
 
 double ValueReader::score(FieldKind kind, std::string_view text) const {
+  // A hashtag ("#göteborg", "#izmir") tags a post; it is no value of the person's.
+  if (text.size() > 1 && text.front() == '#' && text.find(' ') == std::string_view::npos) return 0.0;
   switch (kind) {
     case FieldKind::kEmail: return email(text);
     case FieldKind::kPhone: return phone(text);

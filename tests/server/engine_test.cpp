@@ -516,5 +516,25 @@ TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {
   });
 }
 
+TEST(AnswerEngine, ATownOtherThanTheOneThePersonsPostalCodeGoesWithIsATrips) {
+  // "69003" and "69003 Lyon" copied alone say where the person lives; "Bordeaux" is a trip's.
+  auto lyon = list({{"A:index0", "Bordeaux"}, {"B:index0", "69003 Lyon"}, {"C:index0", "69003"}});
+  auto lyonToo = lyon;
+  lyonToo.push_back({"D:index0", "Lyon"});
+  auto denver = list({{"A:index0", "New York"},
+                      {"B:index0", "Denver, CO 80206"},
+                      {"C:index0", "80206"},
+                      {"D:index0", "Denver"}});
+  // Without the postal code copied alone the line may be anyone's: the newest town, as before.
+  auto anyones = list({{"A:index0", "Bordeaux"}, {"B:index0", "69003 Lyon"}, {"C:index0", "Lyon"}});
+  // A hashtag names no town.
+  auto tag = list({{"A:index0", "#g\u00F6teborg"}});
+  expectChoices({{"Ville", lyon, 0u, false},
+                 {"Ville", lyonToo, 3u, true},
+                 {"City", denver, 3u, true},
+                 {"Ville", anyones, 0u},
+                 {"Ort", tag, std::nullopt}});
+}
+
 }  // namespace
 }  // namespace oskel::answer

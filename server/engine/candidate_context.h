@@ -129,9 +129,9 @@ class CandidateContext {
   std::vector<std::string> greetedNames() const;
   // The known name that stands alone in candidate i's clip, a card of a few lines; -1 when none.
   int cardName(std::size_t i) const;
-  // The known name that a clip copied just before or after candidate i's stands for: the name
-  // itself, or an address whose handle spells it. People copy one person's details in a row.
-  // -1 when neither neighbour stands for a known name, or they stand for two.
+  // The known name that the clips copied just before and just after candidate i's both stand
+  // for: the name itself, or an address whose handle spells it ("Erik Lindqvist", his number,
+  // erik.lindqvist@…). People copy one person's details in a row. -1 when they do not agree.
   int neighboursName(std::size_t i) const;
   // Whether a handle (the user part of an e-mail address) spells the own name, or begins with
   // the given name of another person named in the history, of another family.

@@ -218,8 +218,7 @@ int CandidateContext::neighboursName(std::size_t i) const {
   std::size_t at = clipPosition_.at(clipOf(i));
   int before = at > 0 ? standsFor(clipHeads_[at - 1]) : -1;
   int after = at + 1 < clipHeads_.size() ? standsFor(clipHeads_[at + 1]) : -1;
-  if (before >= 0 && after >= 0 && before != after) return -1;
-  return before >= 0 ? before : after;
+  return before == after ? before : -1;
 }
 
 int CandidateContext::cardName(std::size_t i) const {

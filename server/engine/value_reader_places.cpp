@@ -36,6 +36,19 @@ double ValueReader::street(std::string_view text) const {
   double score = s.digits > 0 ? 0.92 : 0.45;
   if (s.lineBreaks > 0) score *= 0.5;
   if (s.digits > 8) score *= 0.5;
+  // The whole address on one line, a shop's or a hotel's as often as not: "Casa Lucio, Calle Cava
+  // Baja 35, 28005 Madrid". A street field wants the street line alone.
+  for (std::size_t comma = text.find(','); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
+    std::vector<std::string_view> words = splitWords(text.substr(comma + 1, text.find(',', comma + 1) - comma - 1));
+    bool code = std::any_of(words.begin(), words.end(), [&](std::string_view w) {
+      return charStats(w).digits >= 4 && postalCode(w) >= 0.8;
+    });
+    bool town = std::any_of(words.begin(), words.end(), [](std::string_view w) {
+      CharStats ws = charStats(w);
+      return ws.digits == 0 && ws.letters >= 2;
+    });
+    if (code && town) return score * 0.6;
+  }
   return score;
 }
 

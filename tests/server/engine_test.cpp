@@ -536,5 +536,16 @@ TEST(AnswerEngine, ATownOtherThanTheOneThePersonsPostalCodeGoesWithIsATrips) {
                  {"Ort", tag, std::nullopt}});
 }
 
+TEST(AnswerEngine, AStreetFieldTakesTheStreetLineNotAWholeAddressOnOneLine) {
+  // A restaurant's address with its postal code and town, copied later, ranks behind the
+  // person's street line; alone it is still offered.
+  auto madrid = list({{"A:index0", "Casa Lucio, Calle Cava Baja 35, 28005 Madrid"},
+                      {"B:index0", "Calle de Embajadores 112, 3\u00BA B"}});
+  auto alone = list({{"A:index0", "Casa Lucio, Calle Cava Baja 35, 28005 Madrid"}});
+  expectChoices({{"Direcci\u00F3n", madrid, 1u, true}, {"Direcci\u00F3n", alone, 0u}});
+  EXPECT_LT(engine().values().street("Lucali, 575 Henry St, Brooklyn, NY 11231"),
+            engine().values().street("575 Henry St, Apt 2"));
+}
+
 }  // namespace
 }  // namespace oskel::answer

@@ -242,8 +242,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     // Where the history leaves no doubt whose it is, the person's own name goes ahead, and
     // another's (a colleague's, a spouse's) is offered, never inserted.
     if (nameField && labels.empty() && fit > 0.0) {
-      if (owner == CandidateContext::NameOwner::kOwn && kind == FieldKind::kFullName) {
-        fit = std::max(fit, 0.92);
+      if (owner == CandidateContext::NameOwner::kOwn && kind == FieldKind::kFullName && context.knowsOtherNames()) {
+        fit = std::max(fit, 0.92);  // ahead of a listed name of another, if one fits better
       } else if (owner == CandidateContext::NameOwner::kAnother && fit >= kChooseFloor) {
         fit *= 0.85;
         result.doubtful[i] = true;

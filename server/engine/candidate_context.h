@@ -100,6 +100,8 @@ class CandidateContext {
   enum class NameOwner { kUnknown, kOwn, kAnother };
   NameOwner fullNameOwner(std::size_t i) const;
   NameOwner namePartOwner(std::size_t i) const;
+  // Whether the history names people other than the one it is about.
+  bool knowsOtherNames() const { return people().names.size() > 1; }
   // Whether candidate i, a town copied on its own, is the person's: the town of a line
   // "<postal code> <town>" copied alone whose postal code was copied alone as well ("69003" and
   // "69003 Lyon"). Another town copied alone is then a trip's or a shop's. kUnknown where no

@@ -234,7 +234,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       // A value pulled out of a message or a signature is as likely someone else's; the person's
       // own name copied alone stays theirs, greeted or signed under as well.
       bool ownName = owner == CandidateContext::NameOwner::kOwn && !context.fromProse(i);
-      if (context.fromProse(i) || (context.mentionedInProse(i) && !ownName)) {
+      if (context.fromProse(i) ||
+          (context.mentionedInProse(i) && !ownName && !context.mentionedOnlyInOwnWords(i))) {
         fit *= 0.7;
         result.embedded[i] = true;
       }

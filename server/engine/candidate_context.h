@@ -100,6 +100,10 @@ class CandidateContext {
   enum class NameOwner { kUnknown, kOwn, kAnother };
   NameOwner fullNameOwner(std::size_t i) const;
   NameOwner namePartOwner(std::size_t i) const;
+  // Whether candidate i, copied on its own, stands in no message or signature but the person's
+  // own, those that hold their full name ("Saludos,\nTomás Fernández\n11 5123-4567"), where the
+  // history is plainly theirs.
+  bool mentionedOnlyInOwnWords(std::size_t i) const;
   // Whether the history names people other than the one it is about.
   bool knowsOtherNames() const { return people().names.size() > 1; }
   // Whether candidate i, a town copied on its own, is the person's: the town of a line

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unicode/uchar.h>
+
 #include "engine/candidate_context.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
@@ -168,6 +170,13 @@ std::vector<std::string> CandidateContext::greetedNames() const {
     std::string_view word = words[at].substr(0, words[at].find('\n'));
     bool closed = !word.empty() && (word.back() == ',' || word.back() == '!');
     if (at == 0 && !closed) continue;
+    // A message signed with a given name may as well be one the person wrote to the one it
+    // greets ("Hoi Stefan, … Gruess, Reto"): it tells nothing.
+    std::size_t last = whole.find_last_of(" \n\u2013-");
+    std::string_view signer = trimText(whole.substr(last == std::string_view::npos ? 0 : last + 1));
+    while (!signer.empty() && (signer.back() == '.' || signer.back() == '!')) signer.remove_suffix(1);
+    UChar32 initial = firstCodePoint(signer);
+    if (!signer.empty() && u_isupper(initial) && Lexicon::instance().isGivenName(foldedPhrase(signer))) continue;
     std::string given = asciiLetters(word);
     if (given.size() >= 3) out.push_back(std::move(given));
   }
@@ -198,6 +207,24 @@ CandidateContext::NameOwner CandidateContext::namePartOwner(std::size_t i) const
     if (hasWord(name)) return NameOwner::kAnother;
   }
   return NameOwner::kUnknown;
+}
+
+bool CandidateContext::mentionedOnlyInOwnWords(std::size_t i) const {
+  const People& p = people();
+  if (!p.sure || fromProse(i)) return false;
+  std::string_view needle = texts_[i];
+  const std::string own = " " + p.names[p.own].folded + " ";
+  bool mentioned = false;
+  for (const auto& [clip, longest] : longestInClip_) {
+    std::string_view whole = texts_[longest];
+    if (longest == i || clip == clipOf(i) || whole.size() <= needle.size() || whole.find(needle) == std::string_view::npos ||
+        !isProse(whole)) {
+      continue;
+    }
+    if (foldText(whole).find(own) == std::string::npos) return false;
+    mentioned = true;
+  }
+  return mentioned;
 }
 
 int CandidateContext::neighboursName(std::size_t i) const {

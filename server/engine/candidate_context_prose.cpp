@@ -40,7 +40,7 @@ bool CandidateContext::isProse(std::string_view whole) {
           "atentamente", "hola", "gracias", "saluti", "cordiali", "ciao", "atenciosamente", "cumprimentos", "obrigado",
           "obrigada", "groeten", "groet", "pozdrawiam", "pozdrowienia", "z powazaniem", "halsningar", "mvh",
           "с уважением", "спасибо", "best", "sincerely", "sent from my", "hey", "hej", "moin", "salut", "coucou",
-          "czesc", "merhaba"}) {
+          "czesc", "merhaba", "g day"}) {
       out.push_back(foldText(word));
     }
     for (const char* word : {"よろしくお願い", "敬具", "감사합니다", "안녕하세요", "此致", "谢谢"}) {

@@ -373,9 +373,12 @@ TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiv
                     {"C3:index0", "liam.oconnor@outlook.com"},
                     {"C4:index0", "Liam O'Connor"},
                     {"C5:index0", "0491 570 156"},
-                    {"C6:index0", "G'day Liam, the plumber is booked for Tuesday. Cheers, Karen"},
-                    {"C7:index0", "Cheers,\nLiam O'Connor\nSouthbank Joinery"},
-                    {"C7:index1", "Southbank Joinery"}});
+                    {"C6:index0", "G'day Liam, the plumber is booked for Tuesday arvo"},
+                    // His signature holds his number: his own words, not someone else's.
+                    {"C7:index0", "Cheers,\nLiam O'Connor\nSouthbank Joinery\n0491 570 156"},
+                    {"C7:index1", "Southbank Joinery"},
+                    // One he wrote: it greets her, and tells nothing of whose history it is.
+                    {"C8:index0", "Hi Sarah, dinner at seven tonight? Cheers, Liam"}});
   // Without the greeting and his address, nothing tells the two apart: the newer goes ahead.
   auto unclear = list({{"C0:index0", "Sarah O'Connor"},
                        {"C1:index0", "0491 570 110"},

@@ -187,12 +187,28 @@ double ValueReader::url(std::string_view text) const {
 }
 
 double ValueReader::phone(std::string_view text) const {
-  if (date(text) > 0.0) return 0.0;
+  if (date(text) > 0.0 || isPersonalIdentityNumber(text)) return 0.0;
   double score = phoneScore(text);
   // "01310-100", "100-0005": a postal code's shape and too few digits for a whole number
   // with its area code.
   if (score > 0.0 && text.front() != '+' && postalCode(text) >= 0.9) score = std::min(score, 0.45);
   return score;
+}
+
+bool ValueReader::isPersonalIdentityNumber(std::string_view text) {
+  // A date of birth, year first, a dash or a plus, four digits: "19910522-1234", "910522-1234".
+  std::size_t dash = text.find_first_of("-+");
+  if (dash == std::string_view::npos || text.size() != dash + 5) return false;
+  std::string_view date = text.substr(0, dash);
+  std::string_view serial = text.substr(dash + 1);
+  auto digits = [](std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (!digits(date) || !digits(serial) || (date.size() != 6 && date.size() != 8)) return false;
+  if (date.size() == 8 && !date.starts_with("19") && !date.starts_with("20")) return false;
+  int month = std::stoi(std::string(date.substr(date.size() - 4, 2)));
+  int day = std::stoi(std::string(date.substr(date.size() - 2)));
+  return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
 double ValueReader::postalCode(std::string_view text) const {

@@ -34,6 +34,8 @@ class ValueReader {
   double url(std::string_view text) const;
   double phone(std::string_view text) const;
   double postalCode(std::string_view text) const;
+  // A Nordic personal identity number: the date of birth and four digits ("19910522-1234").
+  static bool isPersonalIdentityNumber(std::string_view text);
   double fullName(std::string_view text) const;
   double givenName(std::string_view text) const;
   double familyName(std::string_view text) const;

@@ -17,6 +17,8 @@ double ValueReader::street(std::string_view text) const {
   const Lexicon& lex = Lexicon::instance();
   std::vector<std::string> fws = foldedWords(text);
   if (fws.empty() || fws.size() > 10 || text.find('@') != std::string_view::npos) return 0.0;
+  // A web address is no street, whatever words its path holds ("…/drive/folders/…").
+  if (text.find("://") != std::string_view::npos || text.starts_with("www.")) return 0.0;
   bool streetWord = false;
   auto number = [&](std::size_t k) { return k < fws.size() && charStats(fws[k]).digits > 0; };
   for (std::size_t k = 0; k < fws.size(); ++k) {

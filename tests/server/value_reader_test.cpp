@@ -23,6 +23,14 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_GE(v.phone("+49 30 12345678"), 0.85);
   EXPECT_GE(v.phone("(415) 555-0132"), 0.85);
   EXPECT_EQ(v.phone("2026-03-14"), 0.0);
+  // A Swedish personal identity number has a phone's digits, but a date of birth in front.
+  EXPECT_EQ(v.phone("19910522-1234"), 0.0);
+  EXPECT_EQ(v.phone("910522-1234"), 0.0);
+  EXPECT_GE(v.phone("070-123 45 67"), 0.85);
+  // A link's path may hold a street's word; a hashtag a town's name.
+  EXPECT_EQ(v.street("https://drive.google.com/drive/folders/1aZx9Qm3"), 0.0);
+  EXPECT_GE(v.street("12 Mulholland Drive"), 0.9);
+  EXPECT_EQ(v.score(FieldKind::kCity, "#g\u00F6teborg"), 0.0);
   EXPECT_EQ(v.phone("call me"), 0.0);
   EXPECT_EQ(v.url("https://example.org/path?q=1"), 1.0);
   EXPECT_EQ(v.url("www.example.org"), 0.85);

@@ -67,6 +67,27 @@ bool shareAWord(const CandidateContext::KnownName& a, const CandidateContext::Kn
   return !a.lastWithE.empty() && isOwnWord(a.lastWithE, b);
 }
 
+// Whether a message ends with a name after a closing comma, a dash or a line break: "Cheers,
+// Karen", "– Olivia", "…\nA.", or a given name alone as its last word.
+bool signedWithAName(std::string_view whole) {
+  whole = trimText(whole);
+  while (!whole.empty() && (whole.back() == '.' || whole.back() == '!')) whole.remove_suffix(1);
+  std::size_t last = whole.find_last_of(" \n");
+  if (last == std::string_view::npos) return false;
+  std::string_view signer = whole.substr(last + 1);
+  bool dashed = false;  // "–Meg"
+  while (signer.starts_with("\u2013") || signer.starts_with("\u2014") || signer.starts_with("-")) {
+    signer.remove_prefix(signer.front() == '-' ? 1 : std::string_view("\u2013").size());
+    dashed = true;
+  }
+  UChar32 initial = firstCodePoint(signer);
+  if (signer.empty() || signer.size() > 20 || !u_isupper(initial)) return false;
+  std::string_view before = trimText(whole.substr(0, last + 1));
+  bool closed = whole[last] == '\n' || before.ends_with(",") || before.ends_with("-") || before.ends_with("\u2013") ||
+                before.ends_with("\u2014");
+  return closed || dashed || Lexicon::instance().isGivenName(foldedPhrase(signer));
+}
+
 }  // namespace
 
 const CandidateContext::People& CandidateContext::people() const {
@@ -172,11 +193,7 @@ std::vector<std::string> CandidateContext::greetedNames() const {
     if (at == 0 && !closed) continue;
     // A message signed with a given name may as well be one the person wrote to the one it
     // greets ("Hoi Stefan, … Gruess, Reto"): it tells nothing.
-    std::size_t last = whole.find_last_of(" \n\u2013-");
-    std::string_view signer = trimText(whole.substr(last == std::string_view::npos ? 0 : last + 1));
-    while (!signer.empty() && (signer.back() == '.' || signer.back() == '!')) signer.remove_suffix(1);
-    UChar32 initial = firstCodePoint(signer);
-    if (!signer.empty() && u_isupper(initial) && Lexicon::instance().isGivenName(foldedPhrase(signer))) continue;
+    if (signedWithAName(whole)) continue;
     std::string given = asciiLetters(word);
     if (given.size() >= 3) out.push_back(std::move(given));
   }

@@ -52,6 +52,7 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
                                    const LabelReader& labels, const ValueReader& values)
     : ids_(ids), texts_(texts), values_(values) {
   int reads = 0;
+  std::unordered_map<std::string, FieldReading> readings;
   std::vector<std::string_view> order;
   for (std::size_t i = 0; i < texts_.size(); ++i) {
     std::string_view clip = clipOf(i);
@@ -67,7 +68,9 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
     std::string_view text = texts_[i];
     if (text.size() > kMaxLabelledText) continue;
     std::string_view signLabel, signValue;
-    bool numbered = text.find_first_of(":\t\n") == std::string_view::npos && splitAtNumberSign(text, &signLabel, &signValue);
+    bool numbered = text.size() <= 80 && text.find_first_of(":\t\n") == std::string_view::npos &&
+                    (text.find_first_of("#.\xBA\xB0") != std::string_view::npos || text.find("\u2116") != std::string_view::npos) &&
+                    splitAtNumberSign(text, &signLabel, &signValue);
     if (!numbered && text.find_first_of(":\t") == std::string_view::npos) continue;
     std::string clip(clipOf(i));
     std::size_t start = 0;
@@ -105,8 +108,13 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       // A label that names no kind still says the value is something else ("Wi-Fi: CafeGuest").
       // A header cell that runs labels together ("PLZ: Ort:" before "10115<TAB>Berlin") is
       // read as one label: which value stands under which of its labels is a guess.
-      FieldReading reading = labels.readAsOneLabel(label);
-      ++reads;
+      // The same label over many clips ("Order #…", "Tel.:") is read once.
+      auto known = readings.find(std::string(label));
+      if (known == readings.end()) {
+        known = readings.emplace(std::string(label), labels.readAsOneLabel(label)).first;
+        ++reads;
+      }
+      FieldReading reading = known->second;
       // Not so a line with a number sign: "Calle Mayor nº 5" is a street, number and all.
       if (!numbered && line.size() == text.size() && values.size() == 1 && reading.kind != FieldKind::kUnknown) {
         labelledLine_.resize(texts_.size());

@@ -130,15 +130,18 @@ class CandidateContext {
   const People& people() const;
   // A name as the known names hold it: folded, and its words in ASCII letters.
   static KnownName knownName(std::string_view text);
-  // The given names that messages in the history greet, in ASCII letters: "liam" for "G'day
-  // Liam, …". The person a history's messages are written to is mostly its owner.
-  std::vector<std::string> greetedNames() const;
+  // The given names of `names` that messages in the history greet, in ASCII letters: "liam" for
+  // "G'day Liam, …". The person a history's messages are written to is mostly its owner.
+  std::vector<std::string> greetedNames(const std::vector<KnownName>& names) const;
   // The known name that stands alone in candidate i's clip, a card of a few lines; -1 when none.
   int cardName(std::size_t i) const;
   // The known name that the clips copied just before and just after candidate i's both stand
   // for: the name itself, or an address whose handle spells it ("Erik Lindqvist", his number,
   // erik.lindqvist@…). People copy one person's details in a row. -1 when they do not agree.
   int neighboursName(std::size_t i) const;
+  // The known name that the clip with the given head stands for; -1 when none.
+  int readStandsFor(std::size_t head, const std::vector<KnownName>& names) const;
+  mutable std::vector<int> standsFor_;  // by clip: -2 not yet read
   // Whether a handle (the user part of an e-mail address) spells the own name, or begins with
   // the given name of another person named in the history, of another family.
   enum class HandleOwner { kUnknown, kOwn, kAnother };

@@ -109,11 +109,12 @@ const CandidateContext::People& CandidateContext::people() const {
     // A line of someone's message is theirs to name; the same name copied on its own, or in the
     // person's own signature as well, still counts.
     if (words.size() < 2 || words.size() > 4 || fromProse(j)) continue;
-    KnownName name = knownName(text);
     double fit = values_.fullName(text);
+    if (fit < 0.45 || (fit < 0.7 && handles.empty())) continue;
+    KnownName name = knownName(text);
     // Names that no list knows ("Arjun Mehta") count where a handle spells them.
-    bool spelled = fit >= 0.45 && std::any_of(handles.begin(), handles.end(),
-                                              [&](const std::vector<std::string>& h) { return spellsName(h, name); });
+    bool spelled = std::any_of(handles.begin(), handles.end(),
+                               [&](const std::vector<std::string>& h) { return spellsName(h, name); });
     if (fit < 0.7 && !spelled) continue;
     auto it = std::find_if(names.begin(), names.end(), [&](const KnownName& n) { return n.folded == name.folded; });
     if (it == names.end()) {
@@ -137,7 +138,7 @@ const CandidateContext::People& CandidateContext::people() const {
     }
     return false;
   };
-  std::vector<std::string> greeted = greetedNames();
+  std::vector<std::string> greeted = greetedNames(names);
   int best = -1;
   int runnerUp = 0;
   for (std::size_t k = 0; k < names.size(); ++k) {
@@ -175,7 +176,7 @@ CandidateContext::KnownName CandidateContext::knownName(std::string_view text) {
   return name;
 }
 
-std::vector<std::string> CandidateContext::greetedNames() const {
+std::vector<std::string> CandidateContext::greetedNames(const std::vector<KnownName>& names) const {
   static constexpr std::string_view kGreetings[] = {
       "hi", "hello", "hey", "dear", "gday", "hallo", "liebe", "lieber", "moin", "bonjour", "salut", "coucou", "cher",
       "chere", "hola", "querido", "querida", "estimado", "estimada", "ciao", "caro", "cara", "ola", "oi", "hej",
@@ -183,19 +184,22 @@ std::vector<std::string> CandidateContext::greetedNames() const {
   std::vector<std::string> out;
   for (const auto& [clip, longest] : longestInClip_) {
     std::string_view whole = texts_[longest];
-    if (!isProse(whole)) continue;
     std::vector<std::string_view> words = splitWords(whole.substr(0, 80));
     if (words.size() < 3) continue;
     // "Hi Liam,", "Hej Astrid!", or the name alone before a comma: "Arjun, the plumber …".
-    std::size_t at = isListed(kGreetings, asciiLetters(words[0])) ? 1 : 0;
+    std::string_view first = words[0].substr(0, words[0].find('\n'));
+    bool closedFirst = !first.empty() && (first.back() == ',' || first.back() == '!');
+    bool greeting = first.size() <= 10 && isListed(kGreetings, asciiLetters(first));  // no greeting is longer
+    std::size_t at = greeting ? 1 : 0;
+    if (at == 0 && !closedFirst) continue;
     std::string_view word = words[at].substr(0, words[at].find('\n'));
-    bool closed = !word.empty() && (word.back() == ',' || word.back() == '!');
-    if (at == 0 && !closed) continue;
+    std::string given = word.size() <= 40 ? asciiLetters(word) : std::string();
+    bool known = given.size() >= 3 && std::any_of(names.begin(), names.end(), [&](const KnownName& n) {
+      return !n.words.empty() && sameGivenName(given, n.words.front());
+    });
     // A message signed with a given name may as well be one the person wrote to the one it
     // greets ("Hoi Stefan, … Gruess, Reto"): it tells nothing.
-    if (signedWithAName(whole)) continue;
-    std::string given = asciiLetters(word);
-    if (given.size() >= 3) out.push_back(std::move(given));
+    if (known && isProse(whole) && !signedWithAName(whole)) out.push_back(std::move(given));
   }
   return out;
 }
@@ -246,23 +250,31 @@ bool CandidateContext::mentionedOnlyInOwnWords(std::size_t i) const {
 
 int CandidateContext::neighboursName(std::size_t i) const {
   const std::vector<KnownName>& names = people().names;
-  auto standsFor = [&](std::size_t head) {
-    std::string_view text = texts_[head];
-    std::string folded = foldedPhrase(text);
-    for (std::size_t k = 0; k < names.size(); ++k) {
-      if (names[k].folded == folded) return static_cast<int>(k);
-    }
-    if (values_.email(text) < 1.0 || fromProse(head)) return -1;
-    std::vector<std::string> handle = handleWords(text.substr(0, text.find('@')));
-    for (std::size_t k = 0; k < names.size(); ++k) {
-      if (spellsName(handle, names[k])) return static_cast<int>(k);
-    }
-    return -1;
+  if (names.size() < 2) return -1;  // no one else to stand for
+  if (standsFor_.empty()) standsFor_.assign(clipHeads_.size(), -2);
+  auto standsFor = [&](std::size_t at) {
+    if (standsFor_[at] == -2) standsFor_[at] = readStandsFor(clipHeads_[at], names);
+    return standsFor_[at];
   };
   std::size_t at = clipPosition_.at(clipOf(i));
-  int before = at > 0 ? standsFor(clipHeads_[at - 1]) : -1;
-  int after = at + 1 < clipHeads_.size() ? standsFor(clipHeads_[at + 1]) : -1;
+  int before = at > 0 ? standsFor(at - 1) : -1;
+  int after = at + 1 < clipHeads_.size() ? standsFor(at + 1) : -1;
   return before == after ? before : -1;
+}
+
+int CandidateContext::readStandsFor(std::size_t head, const std::vector<KnownName>& names) const {
+  std::string_view text = texts_[head];
+  if (text.size() > kMaxNameBytes) return -1;
+  std::string folded = foldedPhrase(text);
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (names[k].folded == folded) return static_cast<int>(k);
+  }
+  if (values_.email(text) < 1.0 || fromProse(head)) return -1;
+  std::vector<std::string> handle = handleWords(text.substr(0, text.find('@')));
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    if (spellsName(handle, names[k])) return static_cast<int>(k);
+  }
+  return -1;
 }
 
 int CandidateContext::cardName(std::size_t i) const {

@@ -235,9 +235,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       // own name copied alone stays theirs, greeted or signed under as well.
       // So is the person's number or address in their own signature.
       bool ownName = owner == CandidateContext::NameOwner::kOwn && !context.fromProse(i);
-      bool contact = kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail || kind == FieldKind::kPhone;
       if (context.fromProse(i) ||
-          (context.mentionedInProse(i) && !ownName && !(contact && context.mentionedOnlyInOwnWords(i)))) {
+          (context.mentionedInProse(i) && !ownName && !context.mentionedOnlyInOwnWords(i))) {
         fit *= 0.7;
         result.embedded[i] = true;
       }

@@ -98,7 +98,10 @@ const CandidateContext::People& CandidateContext::people() const {
   std::vector<std::vector<std::string>> handles;
   for (std::size_t j = 0; j < texts_.size() && handles.size() < 8; ++j) {
     auto whole = longestInClip_.find(clipOf(j));
-    if (whole == longestInClip_.end() || whole->second != j || values_.email(texts_[j]) < 1.0) continue;
+    if (whole == longestInClip_.end() || whole->second != j || texts_[j].find('@') == std::string_view::npos ||
+        values_.email(texts_[j]) < 1.0) {
+      continue;
+    }
     handles.push_back(handleWords(texts_[j].substr(0, texts_[j].find('@'))));
   }
   std::vector<std::size_t> seenAt;  // by name: the first candidate that holds it
@@ -184,15 +187,17 @@ std::vector<std::string> CandidateContext::greetedNames(const std::vector<KnownN
   std::vector<std::string> out;
   for (const auto& [clip, longest] : longestInClip_) {
     std::string_view whole = texts_[longest];
-    std::vector<std::string_view> words = splitWords(whole.substr(0, 80));
-    if (words.size() < 3) continue;
     // "Hi Liam,", "Hej Astrid!", or the name alone before a comma: "Arjun, the plumber …".
-    std::string_view first = words[0].substr(0, words[0].find('\n'));
-    bool closedFirst = !first.empty() && (first.back() == ',' || first.back() == '!');
+    auto token = [&](std::size_t from) {
+      std::size_t end = whole.find_first_of(" \n", from);
+      return whole.substr(from, end == std::string_view::npos ? std::string_view::npos : end - from);
+    };
+    std::string_view first = token(0);
+    if (first.empty() || first.size() > 40 || first.size() + 1 >= whole.size()) continue;
+    bool closedFirst = first.back() == ',' || first.back() == '!';
     bool greeting = first.size() <= 10 && isListed(kGreetings, asciiLetters(first));  // no greeting is longer
-    std::size_t at = greeting ? 1 : 0;
-    if (at == 0 && !closedFirst) continue;
-    std::string_view word = words[at].substr(0, words[at].find('\n'));
+    if (!greeting && !closedFirst) continue;
+    std::string_view word = greeting ? token(first.size() + 1) : first;
     std::string given = word.size() <= 40 ? asciiLetters(word) : std::string();
     bool known = given.size() >= 3 && std::any_of(names.begin(), names.end(), [&](const KnownName& n) {
       return !n.words.empty() && sameGivenName(given, n.words.front());
@@ -269,7 +274,7 @@ int CandidateContext::readStandsFor(std::size_t head, const std::vector<KnownNam
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (names[k].folded == folded) return static_cast<int>(k);
   }
-  if (values_.email(text) < 1.0 || fromProse(head)) return -1;
+  if (text.find('@') == std::string_view::npos || values_.email(text) < 1.0 || fromProse(head)) return -1;
   std::vector<std::string> handle = handleWords(text.substr(0, text.find('@')));
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (spellsName(handle, names[k])) return static_cast<int>(k);

@@ -231,9 +231,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         default:
           break;
       }
-      // A value pulled out of a message or a signature is as likely someone else's; the person's
-      // own name copied alone stays theirs, greeted or signed under as well.
-      // So is the person's number or address in their own signature.
+      // A value pulled out of a message or a signature is as likely someone else's. The person's
+      // own name copied alone stays theirs, greeted or signed under as well, and so does a value
+      // copied alone that stands in their own signature too.
       bool ownName = owner == CandidateContext::NameOwner::kOwn && !context.fromProse(i);
       if (context.fromProse(i) ||
           (context.mentionedInProse(i) && !ownName && !context.mentionedOnlyInOwnWords(i))) {

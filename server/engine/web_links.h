@@ -12,7 +12,8 @@ namespace oskel::answer {
 // The label asks for a link to some content rather than the person's own site.
 bool asksForALink(std::string_view label);
 
-// A link with a query, a fragment, or a path of two or more parts.
+// A link with a query, a fragment, a path of two or more parts, or one part that names a page:
+// a number of six digits or more, or a slug of four words or more.
 bool isDeepLink(std::string_view url);
 
 }  // namespace oskel::answer

@@ -244,11 +244,14 @@ TEST(ValueReader, PlacesByTheirLastCharacterAndCodesInCapitals) {
 
 TEST(WebLinks, OwnSitesAndLinksToContent) {
   for (const char* own : {"https://annamueller.de", "https://annamueller.de/", "annamueller.de/about",
-                          "https://example.com/en/"}) {
+                          "https://example.com/en/", "https://www.instagram.com/ollie.bennett.photo/",
+                          "https://ferncodesign.com.au/2024"}) {
     EXPECT_FALSE(isDeepLink(own)) << own;
   }
   for (const char* deep : {"https://example.com/blog/post-1", "https://example.com/?ref=mail",
-                           "https://example.com#top", "youtube.com/watch?v=abc"}) {
+                           "https://example.com#top", "youtube.com/watch?v=abc",
+                           "https://www.realestate.com.au/property-unit-vic-fitzroy-141234567",
+                           "https://news.example.com/article67912345"}) {
     EXPECT_TRUE(isDeepLink(deep)) << deep;
   }
   EXPECT_TRUE(asksForALink("Paste the URL of the video"));

@@ -92,6 +92,8 @@ class CandidateContext {
   // clearly more about the person's own name than about another of another family, and
   // candidate i stands in a contact card under that other name, or its handle begins with that
   // name's given name ("gustavo.lacerda@…" where the history is about Florian Wimmleitner).
+  // Where the history is plainly the person's, a relative's given name in the handle tells as
+  // well, and so do the clips on both sides of candidate i standing for the same other person.
   bool belongsToAnother(std::size_t i) const;
   // Whose name candidate i is, where the history leaves no doubt whose it is about: one full
   // name leads every other, with a support of three or more from its clips, its words copied

@@ -68,8 +68,10 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
     std::string_view text = texts_[i];
     if (text.size() > kMaxLabelledText) continue;
     std::string_view signLabel, signValue;
-    bool numbered = text.size() <= 80 && text.find_first_of(":\t\n") == std::string_view::npos &&
-                    (text.find_first_of("#.\xBA\xB0") != std::string_view::npos || text.find("\u2116") != std::string_view::npos) &&
+    // Only a short line with a number sign ('#', 'º', '°', "No.", "№") may be "<label> <sign> <value>".
+    bool signs = text.find_first_of("#.\xBA\xB0") != std::string_view::npos ||
+                 text.find("\u2116") != std::string_view::npos;
+    bool numbered = text.size() <= 80 && signs && text.find_first_of(":\t\n") == std::string_view::npos &&
                     splitAtNumberSign(text, &signLabel, &signValue);
     if (!numbered && text.find_first_of(":\t") == std::string_view::npos) continue;
     std::string clip(clipOf(i));

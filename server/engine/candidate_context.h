@@ -97,8 +97,9 @@ class CandidateContext {
   bool belongsToAnother(std::size_t i) const;
   // Whose name candidate i is, where the history leaves no doubt whose it is about: one full
   // name leads every other, with a support of three or more from its clips, its words copied
-  // alone, handles that spell it and messages that greet it. A full name is the person's own or another known name; a single word is a word
-  // of the person's name, or a word of another known name only.
+  // alone, handles that spell it and messages that greet it. A full name is the person's own
+  // or another known name; a single word is a word of the person's name, or a word of another
+  // known name only.
   enum class NameOwner { kUnknown, kOwn, kAnother };
   NameOwner fullNameOwner(std::size_t i) const;
   NameOwner namePartOwner(std::size_t i) const;

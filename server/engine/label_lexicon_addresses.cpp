@@ -49,11 +49,13 @@ constexpr LabelKeywordGroup kGroups[] = {
      "apartamento|wohnung|c o|care of|complemento de endereco|complemento do endereco|direccion linea 2|"
      "second address line|address line two|building name|house name|house or building name|nom du batiment|"
      "nom de l immeuble|adresszeile 2|batiment etage appartement|batiment etage|address second line|"
-     "second line of address|batiment escalier etage|scala interno piano"},
+     "second line of address|batiment escalier etage|scala interno piano|scala interno|apto|apto bloco|"
+     "numer lokalu|nr lokalu|numer mieszkania|nr mieszkania|lokal mieszkanie|квартира офис|кв офис|номер квартиры|"
+     "cislo bytu|daire|daire no|lagenhetsnummer|lagenhet|leilighet|huoneisto|διαμερισμα"},
     // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
-     "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|номер квартиры|ligne 2|"
-     "riga 2|linha 2|linia 2"},
+     "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|ligne 2|"
+     "riga 2|linha 2|linia 2|interno|byt|lokal|офис|кв"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "adresse ligne 2|adresse ligne2|indirizzo riga 2|endereco linha 2|adres regel 2|adresregel 2|adresregel2|adres linia 2"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".

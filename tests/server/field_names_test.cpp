@@ -63,6 +63,12 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"Billing address \u00B7 County (optional)", FieldKind::kRegion},
       {"Endere\u00E7o de entrega \u00B7 Complemento", FieldKind::kAddressLine2},
       {"Direcci\u00F3n (l\u00EDnea 2)", FieldKind::kAddressLine2},
+      {"Complemento (apto, bloco)", FieldKind::kAddressLine2},
+      {"Scala, interno", FieldKind::kAddressLine2},
+      {"Numer lokalu", FieldKind::kAddressLine2},
+      {"\u041A\u0432\u0430\u0440\u0442\u0438\u0440\u0430 / \u043E\u0444\u0438\u0441", FieldKind::kAddressLine2},  // Квартира / офис
+      {"Daire No", FieldKind::kAddressLine2},
+      {"L\u00E4genhetsnummer", FieldKind::kAddressLine2},
       {"Telefono interno", FieldKind::kPhone},
       // A field's longer name under an address or a company heading, but no question or note.
       {"Shipping address \u00B7 Re-enter email address", FieldKind::kEmail},

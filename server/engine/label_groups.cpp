@@ -119,6 +119,9 @@ bool namesAFieldOnly(std::string_view part, std::size_t cjkLength, std::size_t w
   std::vector<std::string> folded = foldedWords(part);
   // "No." after a word is its number: "Mobile no.", "Phone No.".
   if (folded.size() > 1 && folded.back() == "no") folded.pop_back();
+  // "Etc." closes a list of the field's names: "Apartment, suite, unit, etc.".
+  static constexpr std::string_view kAndSoOn[] = {"etc", "usw", "ecc", "itd", "itp", "enz"};
+  if (folded.size() > 1 && isListed(kAndSoOn, folded.back())) folded.pop_back();
   return folded.size() <= words && !anyListed(kNoteWords, folded);
 }
 

@@ -377,6 +377,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "الجوال|رقم الجوال|الهاتف|هاتف|جوال|נייד|מספר נייד|फ़ोन नंबर|फोन नंबर|मोबाइल नंबर|मोबाइल|फ़ोन|फोन|"
      "so dien thoai|dien thoai|sdt"},
     {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho"},
+    // Vietnamese "Địa chỉ" (address) folds to "dia", the day of Spanish and Portuguese dates.
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
+     "dia chi|dia chi nha|dia chi cu tru|dia chi giao hang|dia chi nhan hang|so nha ten duong|so nha"},
     // Vietnamese "Tỉnh" (province) folds like "tính" in "Giới tính" (gender): alone, or with "thành phố".
     {FieldKind::kRegion, 30, KeywordMatch::kWhole, "tinh"},
     {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh thanh pho|tinh thanh|tinh tp"},

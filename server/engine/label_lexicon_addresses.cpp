@@ -51,7 +51,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nom de l immeuble|adresszeile 2|batiment etage appartement|batiment etage|address second line|"
      "second line of address|batiment escalier etage|scala interno piano|scala interno|apto|apto bloco|"
      "numer lokalu|nr lokalu|numer mieszkania|nr mieszkania|lokal mieszkanie|квартира офис|кв офис|номер квартиры|"
-     "cislo bytu|daire|daire no|lagenhetsnummer|lagenhet|leilighet|huoneisto|διαμερισμα"},
+     "cislo bytu|daire|daire no|lagenhetsnummer|lagenhet|leilighet|huoneisto|διαμερισμα|appartement batiment|"
+     "batiment appartement|appartement etage|etage appartement|appartement batiment etage"},
     // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
      "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|ligne 2|"

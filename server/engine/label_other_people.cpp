@@ -158,4 +158,19 @@ bool numbersAnotherPerson(std::string_view label) {
   return false;
 }
 
+bool asksOnlyIfDifferent(std::string_view label) {
+  static const std::vector<std::string> kPhrases = paddedPhrases({
+      "if different", "if not the same", "if other than", "falls abweichend", "wenn abweichend", "falls anders",
+      "si different", "si differente", "si es diferente", "si es distinto", "si es distinta", "se diverso",
+      "se diversa", "se diferente", "indien afwijkend", "indien anders", "jesli inny", "jesli inne", "jezeli inny",
+      "если отличается", "если отличаются"});
+  static const std::vector<std::string> kCjkPhrases = foldedPhrases({"異なる場合", "다른 경우", "다를 경우"});
+  // "如与预订人不同": "不同" alone is also "various".
+  static const std::vector<std::string> kCjkIfs = foldedPhrases({"如与", "如與", "若与", "若與"});
+  static const std::string kDiffers = foldedPhrase("不同");
+  std::string folded = foldText(label);
+  return containsAny(folded, kPhrases) || containsAny(folded, kCjkPhrases) ||
+         (containsAny(folded, kCjkIfs) && folded.find(kDiffers) != std::string::npos);
+}
+
 }  // namespace oskel::answer

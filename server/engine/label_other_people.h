@@ -15,4 +15,9 @@ bool namesAnotherPerson(std::string_view label);
 // The first is mostly the one filling in the form; the others are people they book for.
 bool numbersAnotherPerson(std::string_view label);
 
+// Whether a label asks for a value only where it differs from one given before: "Billing
+// name (if different)", "Rechnungsadresse (falls abweichend)", "入住人姓名（如与预订人不同）".
+// What the person gave before is their own, so their own values are the wrong answer.
+bool asksOnlyIfDifferent(std::string_view label);
+
 }  // namespace oskel::answer

@@ -8,6 +8,7 @@
 #include "engine/label_asides.h"
 #include "engine/label_groups.h"
 #include "engine/label_organisations.h"
+#include "engine/label_other_people.h"
 #include "engine/label_wording.h"
 #include "engine/text.h"
 
@@ -369,6 +370,11 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
     }
   }
   if (isAnswerable(decided.kind) && namesALaterPerson(label)) return {FieldKind::kSomeoneElse, 0.9};
+  if (isAnswerable(decided.kind) && asksOnlyIfDifferent(label)) {
+    // The name given before is the person's own; another line of their address may still be right.
+    if (isANameKind(decided.kind)) return {FieldKind::kSomeoneElse, 0.9};
+    decided.offerOnly = true;
+  }
   decided = readOrganisationsPeople(label, decided);
   return readWhen(label, decidedPart, decided);
 }

@@ -69,6 +69,9 @@ TEST(LabelReader, BusinessNamesAddressesOfResidenceAndSecondLines) {
       {"\u041A\u0432\u0430\u0440\u0442\u0438\u0440\u0430 / \u043E\u0444\u0438\u0441", FieldKind::kAddressLine2},  // Квартира / офис
       {"Daire No", FieldKind::kAddressLine2},
       {"L\u00E4genhetsnummer", FieldKind::kAddressLine2},
+      {"Billing details \u00B7 Apartment, suite, unit, etc.", FieldKind::kAddressLine2},
+      {"Appartement, b\u00E2timent (facultatif)", FieldKind::kAddressLine2},
+      {"\u0110\u1ECBa ch\u1EC9 (s\u1ED1 nh\u00E0, t\u00EAn \u0111\u01B0\u1EDDng)", FieldKind::kStreetAddress},  // Địa chỉ (số nhà, tên đường)
       {"Telefono interno", FieldKind::kPhone},
       // A field's longer name under an address or a company heading, but no question or note.
       {"Shipping address \u00B7 Re-enter email address", FieldKind::kEmail},

@@ -30,6 +30,12 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Name des Beschenkten", own, std::nullopt},
       {"Imię i nazwisko obdarowanego", own, std::nullopt},
       {"Name deiner Begleitung", own, std::nullopt},
+      // Asked only where it differs from what the person gave before.
+      {"Full name (if different from the account holder)", own, std::nullopt},
+      {"Name des Kontoinhabers (falls abweichend)", own, std::nullopt},
+      {"\u5165\u4F4F\u4EBA\u59D3\u540D\uFF08\u5982\u4E0E\u9884\u8BA2\u4EBA\u4E0D\u540C\uFF09", own,
+       std::nullopt},  // 入住人姓名（如与预订人不同）
+      {"Billing address (if different from delivery)", list({{"S:index0", "12 High Street"}}), 0u, false},
       {"Gåvomottagarens namn", own, std::nullopt},
       {"Hediye alıcısının adı soyadı", own, std::nullopt},
       {"Wohnungsgeber · Anschrift", list({{"S:index0", "Hauptstraße 5"}}), std::nullopt},

@@ -344,7 +344,10 @@ bool isOwnDetailsHeading(const std::string& folded) {
        "applicant", "booking", "payment", "customer", "buyer", "purchaser", "order", "lead", "guest", "reservation",
        "kundendaten", "rechnungsdaten", "buchungsdaten", "du", "client", "commande", "cliente", "reserva", "pedido",
        "solicitante", "comprador", "prenotazione", "richiedente", "klant", "klantgegevens", "aanvrager",
-       "klienta", "покупателя", "клиента", "заказчика"});
+       "klienta", "покупателя", "клиента", "заказчика",
+       // The details an invoice is made out to.
+       "invoice", "invoicing", "vat", "rechnung", "faktura", "faktury", "do", "facture", "facturation", "factura",
+       "facturacion", "fattura", "fatturazione", "factuur", "fatura", "счета", "счет"});
   static const std::vector<std::string> kOwnCjk = foldedPhrases(
       {"個人情報", "お客様情報", "ご本人情報", "基本情報", "会員情報", "个人信息", "您的信息", "联系信息", "会员信息",
        "개인정보", "연락처", "기본정보", "기본", "회원정보", "정보", "ご注文者情報", "ご購入者情報", "申込者情報", "购买人信息",

@@ -194,7 +194,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "imie nazwisko|voornaam en achternaam|voor en achternaam|vor und zuname|vollstandiger name|"
      "prenom et nom|nom et prenom|nombre y apellido|name in full|legal name|your full legal name|الاسم الكامل|"
      "نام و نام خانوادگی|שם מלא|nume si prenume|prenume si nume|nume complet|numele complet|"
-     "numele si prenumele|ονοματεπωνυμο|ime i prezime|ime in priimek|nama lengkap|vards uzvards|vardas pavarde|"
+     "numele si prenumele|ονοματεπωνυμο|ime i prezime|ime in priimek|nama lengkap|nama sesuai ktp|vards uzvards|vardas pavarde|"
      "ees ja perekonnanimi|ім я та прізвище|прізвище ім я|име и фамилия|ad ve soyad|adiniz soyadiniz|"
      "adiniz ve soyadiniz|ho va ten|ho ten|teljes neve|celé jméno|cele meno|cele jmeno|fuldt navn|"
      "for og efternavn|for og etternavn|for och efternamn|etu ja sukunimi|name und vorname|vorname und name|"
@@ -220,7 +220,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kGivenName, 30, KeywordMatch::kWord,
      "first name|firstname|first names|first name s|given name|given names|forename|vorname|"
      "prenom|votre prenom|nombre de pila|nome proprio|primeiro nome|primo nome|voornaam|imie|"
-     "fornavn|fornamn|förnamn|etunimi|keresztnev|krestni jmeno|krstne meno|meno|jmeno krestni|"
+     "fornavn|fornamn|förnamn|etunimi|etunimet|keresztnev|krestni jmeno|krstne meno|meno|jmeno krestni|"
      "имя собственное|名|下の名前|your first name|your given name|votre prenom|ton prenom|"
      "prenom usuel|nombres|nombre propio|tu nombre de pila|nome di battesimo|il tuo nome di battesimo|"
      "primeiro nome|seu primeiro nome|voornamen|roepnaam|imiona|ваше имя и отчество|"
@@ -357,7 +357,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "date of birth|birth date|birthdate|birthday|dob|geburtsdatum|geburtstag|"
      "date de naissance|fecha de nacimiento|data di nascita|data de nascimento|geboortedatum|"
      "data urodzenia|дата рождения|datum narozeni|fodselsdato|fødselsdato|födelsedatum|syntymaaika|"
-     "szuletesi datum|born|tanggal lahir|дата на раждане|dogum tarihi|data nasterii|data de nastere|"
+     "szuletesi datum|szuletesi ido|born|tanggal lahir|дата на раждане|dogum tarihi|data nasterii|data de nastere|"
      "ημερομηνια γεννησης|datum rodenja|fodselsdato|fodelsedatum|syntymapaiva|tarikh lahir|تاریخ تولد|"
      "дата народження|datum narodenia|ngay sinh"},
     {FieldKind::kBirthDate, 27, KeywordMatch::kAnywhere,

@@ -11,7 +11,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "osoite|anschrift|postal address|postadresse|postanschrift|wohnadresse|wohnanschrift|privatadresse|"
      "privatanschrift|heimadresse|alamat|alamat lengkap|آدرس|نشانی|"
      "адрес за доставка|adresa de livrare|adresi|adres bilgileri|διευθυνση|gateadresse|vejnavn og nummer|"
-     "adrese|adresas|aadress"},
+     "adrese|adresas|aadress|ulice a cislo popisne|ulice a cislo"},
     // One-word addresses of German and Dutch, alone: "Name (Lieferadresse)" is a name, "Meldeadresse seit" a date.
     {FieldKind::kStreetAddress, 15, KeywordMatch::kWhole,
      "lieferadresse|rechnungsadresse|lieferanschrift|rechnungsanschrift|versandadresse|versandanschrift|"
@@ -32,7 +32,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "indirizzo di domicilio"},
     // A bare street word is as often the street without its number, beside a number field.
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
-     "street|strasse|straße|rue|calle|rua|straat|ulica|улица|gata|utca",
+     "street|strasse|straße|rue|calle|rua|straat|ulica|улица|gata|utca|ulice|nombre de la via|nombre de via|"
+     "nombre de la calle",
      FieldKind::kUnknown, false, true},
     // Italian "Via" alone; inside an English sentence it is "by way of" ("Follow via email").
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWhole, "via", FieldKind::kUnknown, false, true},
@@ -52,11 +53,14 @@ constexpr LabelKeywordGroup kGroups[] = {
      "second line of address|batiment escalier etage|scala interno piano|scala interno|apto|apto bloco|"
      "numer lokalu|nr lokalu|numer mieszkania|nr mieszkania|lokal mieszkanie|квартира офис|кв офис|номер квартиры|"
      "cislo bytu|daire|daire no|lagenhetsnummer|lagenhet|leilighet|huoneisto|διαμερισμα|appartement batiment|"
-     "batiment appartement|appartement etage|etage appartement|appartement batiment etage"},
+     "batiment appartement|appartement etage|etage appartement|appartement batiment etage|batiment residence|"
+     "корпус|строение|корпус строение|подъезд|этаж|andar e lado|leilighetsnummer|bolignummer|etage og dor|"
+     "οροφος|bloc scara etaj apartament|apartament|emelet ajto|emelet"},
+    {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere, "号室|楼栋|房号|房間號|房间号|大廈名稱|大厦名称|樓層|楼层"},
     // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,
      "line 2|line two|second line|linea 2|complemento|appartement|batiment|квартира|ligne 2|"
-     "riga 2|linha 2|linia 2|interno|byt|lokal|офис|кв"},
+     "riga 2|linha 2|linia 2|interno|byt|lokal|офис|кв|andar|kat|etage|bloc|座 樓 室|座 楼 室"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWord,
      "adresse ligne 2|adresse ligne2|indirizzo riga 2|endereco linha 2|adres regel 2|adresregel 2|adresregel2|adres linia 2"},
     // The rest of an address after the part found by its postal code: "상세주소", "住所2".
@@ -103,6 +107,10 @@ constexpr LabelKeywordGroup kGroups[] = {
     // Short words that name a town only when they stand alone: Danish and Norwegian "By" and
     // Croatian "Grad".
     {FieldKind::kCity, 28, KeywordMatch::kWhole, "by|grad"},
+    {FieldKind::kCity, 28, KeywordMatch::kWord, "kotikunta|asuinkunta"},
+    // Turkish "İl" (province) and Czech "Stát" (country) only as whole labels.
+    {FieldKind::kRegion, 26, KeywordMatch::kWhole, "il"},
+    {FieldKind::kCountry, 26, KeywordMatch::kWhole, "stat"},
     {FieldKind::kCity, 28, KeywordMatch::kAnywhere,
      "市区町村|城市|도시|시군구|所在城市|所在地市|市町村|鄉鎮市區|乡镇市区"},
     {FieldKind::kRegion, 26, KeywordMatch::kWord,

@@ -97,10 +97,22 @@ constexpr LabelKeywordGroup kGroups[] = {
      "fruhester eintrittstermin|bestellnummer|auftragsnummer|"
      // What a provider, a device or a company's kind is, not the person's detail.
      "mobile operator|mobile provider|mobile carrier|current mobile provider|operateur mobile|"
-     "мобильный оператор|phone model|email provider|company type|type of company|"
+     "мобильный оператор|phone model|model telefonu|модель телефона|telefonmodell|modele de telephone|"
+     "email provider|company type|type of company|"
      "type of organisation|type of organization|business type|type of business|tipo de empresa|"
      "type d entreprise|legal form|rechtsform|forme juridique|forma juridica|forma giuridica|forma prawna"},
     {FieldKind::kOtherNumber, 27, KeywordMatch::kAnywhere, "国籍|국적"},
+    // A post-office box is a number of its own, not the street line nor the postal code; and so
+    // are a parcel service's customer number and pick-up point.
+    {FieldKind::kOtherNumber, 40, KeywordMatch::kWord,
+     "po box|p o box|post office box|postfach|postbus|caixa postal|casella postale|boite postale|"
+     "apartado de correos|apartado postal|skrytka pocztowa|абонентский ящик|postboks|postilokero|"
+     "dhl postnummer|postnummer dhl|vydejniho mista|vydejni misto|paczkomat|packstation"},
+    // The employer a job application goes to, not the applicant's own.
+    {FieldKind::kOtherNumber, 50, KeywordMatch::kWord,
+     "company you are applying to|company you re applying to|company you are applying for|"
+     "bei dem sie sich bewerben|bei dem du dich bewirbst|waar u solliciteert|waar je solliciteert|"
+     "auquel vous postulez|a laquelle vous postulez|a la que postulas|a la que te postulas"},
     // The country of a citizenship is a nationality, not where the person lives.
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWord,
      "citizenship|country of citizenship|country of nationality|pays de nationalite|nationalite pays|"

@@ -100,6 +100,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       result.doubtful[i] = true;
     }
     std::vector<FieldReading> labels = context.labelledAs(i);
+    // A line copied alone that also opens a whole address before its postal code and town is
+    // its street line, whatever words it is made of ("Údolní 53"); ahead of the whole address.
+    if (kind == FieldKind::kStreetAddress && labels.empty() && context.isStreetPartOfAddress(i)) {
+      fit = std::max(fit, 0.96);
+    }
     bool nameField = kind == FieldKind::kFullName || kind == FieldKind::kGivenName || kind == FieldKind::kFamilyName;
     CandidateContext::NameOwner owner = CandidateContext::NameOwner::kUnknown;
     if (nameField) owner = kind == FieldKind::kFullName ? context.fullNameOwner(i) : context.namePartOwner(i);
@@ -137,12 +142,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
             break;
           }
           // Names in Chinese, Japanese and Korean put the family name first, and so do
-          // Hungarian and Vietnamese ones in Latin letters.
+          // Hungarian and Vietnamese ones in Latin letters, and lists of any names.
           CharStats s = charStats(text);
-          bool familyFirst = s.han + s.hangul + s.kana > 0 || context.inNameWrittenFamilyFirst(i);
-          bool given = familyFirst ? context.endsSomeName(i) : context.startsSomeName(i);
+          bool cjk = s.han + s.hangul + s.kana > 0;
+          bool given = cjk ? context.endsSomeName(i) : context.givenPartOfSomeName(i);
           given = given || context.precedesPatronymic(i);
-          bool family = familyFirst ? context.startsSomeName(i) : context.endsSomeName(i);
+          bool family = cjk ? context.startsSomeName(i) : context.familyPartOfSomeName(i);
           // People spell their names into their addresses, given name first: anna.mueller@…
           std::optional<bool> byCapitals = context.familyByCapitals(i);
           CandidateContext::HandlePart part = byCapitals || (!given && !family) ? context.partOfOwnHandle(i)

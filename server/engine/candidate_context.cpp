@@ -15,27 +15,6 @@ namespace {
 constexpr int kMaxLabelReads = 64;
 constexpr std::size_t kMaxLabelledText = 8000;
 
-bool hasDigit(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The rest of a locality line after the postal code is the town: letters, no digits.
-bool looksLikeTown(std::string_view text) {
-  text = trimText(text);
-  return !text.empty() && text.size() <= 40 && !hasDigit(text) && startsWithLetter(text) &&
-         text.find('\n') == std::string_view::npos;
-}
-
-// "10115", "00-238", and with one inner space "114 55", "NW1 6XE", "1015 CJ".
-bool looksLikePostal(std::string_view text) {
-  text = trimText(text);
-  if (text.size() < 3 || text.size() > 10 || !hasDigit(text)) return false;
-  std::size_t space = text.find(' ');
-  if (space == std::string_view::npos) return true;
-  return text.find(' ', space + 1) == std::string_view::npos && space >= 2 && text.size() - space - 1 >= 2 &&
-         hasDigit(text.substr(0, space));
-}
-
 bool isHangulWord(std::string_view text) {
   CharStats s = charStats(text);
   return s.letters > 0 && s.hangul == s.letters && s.total == s.letters;
@@ -142,13 +121,17 @@ std::vector<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
   return it->second;
 }
 
-bool CandidateContext::wordPosition(std::size_t i, bool first, int minWords, int maxWords) const {
+bool CandidateContext::wordPosition(std::size_t i, bool wantFirst, int minWords, int maxWords, bool byOrder) const {
   std::string_view needle = texts_[i];
   if (needle.empty() || needle.size() > 60) return false;
   for (std::size_t j = 0; j < texts_.size(); ++j) {
     std::string_view other = texts_[j];
     if (j == i || other.size() > 80 || other.size() <= needle.size() || other.find('\n') != std::string_view::npos) {
       continue;
+    }
+    bool first = wantFirst;
+    if (byOrder && (other.starts_with(needle) || other.ends_with(needle)) && values_.writtenFamilyFirst(other)) {
+      first = !wantFirst;
     }
     bool edge = first ? (other.starts_with(needle) && other[needle.size()] == ' ')
                       : (other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ');
@@ -240,18 +223,9 @@ bool CandidateContext::startsLongerName(std::size_t i) const {
   return values_.givenName(texts_[i]) > 0.0 && wordPosition(i, true, 3, 4);
 }
 
-bool CandidateContext::inNameWrittenFamilyFirst(std::size_t i) const {
-  std::string_view needle = texts_[i];
-  if (needle.empty() || needle.size() > 60) return false;
-  for (std::size_t j = 0; j < texts_.size(); ++j) {
-    std::string_view other = texts_[j];
-    if (j == i || other.size() > 80 || other.size() <= needle.size()) continue;
-    bool starts = other.starts_with(needle) && other[needle.size()] == ' ';
-    bool ends = other.ends_with(needle) && other[other.size() - needle.size() - 1] == ' ';
-    if ((starts || ends) && values_.writtenFamilyFirst(other)) return true;
-  }
-  return false;
-}
+bool CandidateContext::givenPartOfSomeName(std::size_t i) const { return wordPosition(i, true, 2, 4, true); }
+
+bool CandidateContext::familyPartOfSomeName(std::size_t i) const { return wordPosition(i, false, 2, 4, true); }
 
 bool CandidateContext::precedesPatronymic(std::size_t i) const {
   std::string_view needle = texts_[i];
@@ -325,75 +299,6 @@ bool CandidateContext::namePartsCopiedAlone(std::size_t i) const {
   }
   if (words.size() < 2 || words.size() > 4) return false;
   return copiedAlone(words.front()) && copiedAlone(words.back());
-}
-
-bool CandidateContext::isPostalPartOfLocality(std::size_t i) const {
-  std::string_view code = texts_[i];
-  if (!looksLikePostal(code)) return false;
-  for (std::size_t j = 0; j < texts_.size(); ++j) {
-    std::string_view other = texts_[j];
-    if (j == i || other.size() > 60 || other.size() <= code.size() + 1) continue;
-    if (other.starts_with(code) && other[code.size()] == ' ' && looksLikeTown(other.substr(code.size()))) return true;
-    if (other.ends_with(code) && other[other.size() - code.size() - 1] == ' ' &&
-        looksLikeTown(other.substr(0, other.size() - code.size()))) {
-      return true;
-    }
-  }
-  return false;
-}
-
-bool CandidateContext::isCityPartOfLocality(std::size_t i) const {
-  std::string_view town = texts_[i];
-  if (!looksLikeTown(town)) return false;
-  for (std::size_t j = 0; j < texts_.size(); ++j) {
-    std::string_view other = texts_[j];
-    if (j == i || other.size() > 60 || other.size() <= town.size() + 1) continue;
-    if (other.ends_with(town) && other[other.size() - town.size() - 1] == ' ' &&
-        looksLikePostal(other.substr(0, other.size() - town.size()))) {
-      return true;
-    }
-    if (other.starts_with(town) && other[town.size()] == ' ' && looksLikePostal(other.substr(town.size()))) {
-      return true;
-    }
-  }
-  return false;
-}
-
-const std::vector<std::string>& CandidateContext::ownTowns() const {
-  if (ownTowns_) return *ownTowns_;
-  ownTowns_.emplace();
-  auto alone = [&](std::size_t j) {
-    auto it = longestInClip_.find(clipOf(j));
-    return it != longestInClip_.end() && it->second == j;
-  };
-  for (std::size_t k = 0; k < texts_.size() && ownTowns_->size() < 4; ++k) {
-    std::string_view code = texts_[k];
-    if (!alone(k) || !looksLikePostal(code) || code.find_first_not_of("0123456789- ") != std::string_view::npos) {
-      continue;
-    }
-    for (std::size_t j = 0; j < texts_.size(); ++j) {
-      std::string_view line = texts_[j];
-      if (j == k || !alone(j) || line.size() > 60 || line.size() <= code.size() + 1) continue;
-      std::string_view town;
-      if (line.starts_with(code) && line[code.size()] == ' ') town = line.substr(code.size());
-      if (line.ends_with(code) && line[line.size() - code.size() - 1] == ' ') {
-        town = line.substr(0, line.size() - code.size() - 1);
-        // "Denver, CO 80206": the state's short form after the town.
-        std::size_t comma = town.rfind(", ");
-        if (comma != std::string_view::npos && town.size() - comma - 2 <= 3) town = town.substr(0, comma);
-      }
-      if (looksLikeTown(town)) ownTowns_->push_back(foldedPhrase(town));
-    }
-  }
-  return *ownTowns_;
-}
-
-CandidateContext::NameOwner CandidateContext::townOwner(std::size_t i) const {
-  const std::vector<std::string>& towns = ownTowns();
-  auto it = longestInClip_.find(clipOf(i));
-  if (towns.empty() || it == longestInClip_.end() || it->second != i) return NameOwner::kUnknown;
-  std::string folded = foldedPhrase(texts_[i]);
-  return std::find(towns.begin(), towns.end(), folded) != towns.end() ? NameOwner::kOwn : NameOwner::kAnother;
 }
 
 }  // namespace oskel::answer

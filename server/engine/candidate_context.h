@@ -47,9 +47,11 @@ class CandidateContext {
   bool endsSomeName(std::size_t i) const;
   // Candidate i, two given names ("Anna Lena"), begins another name of three or four words.
   bool startsLongerName(std::size_t i) const;
-  // Another candidate begins or ends with candidate i and is a name written family name
-  // first ("Nagy László" beside "Nagy"): the ends of that name swap their parts.
-  bool inNameWrittenFamilyFirst(std::size_t i) const;
+  // Another candidate is a name of two to four words whose given (family) name is candidate
+  // i: its first (last) word, or the other way round in a name written family name first
+  // ("Nagy László", "Wiśniewska Katarzyna").
+  bool givenPartOfSomeName(std::size_t i) const;
+  bool familyPartOfSomeName(std::size_t i) const;
   // Another candidate, a Russian name of three words, has candidate i right before its
   // patronymic: the given name ("Глеб" in "Ларионов Глеб Аркадьевич").
   bool precedesPatronymic(std::size_t i) const;
@@ -64,6 +66,10 @@ class CandidateContext {
   // in which candidate i is the postal code (the city).
   bool isPostalPartOfLocality(std::size_t i) const;
   bool isCityPartOfLocality(std::size_t i) const;
+  // Another candidate, a whole address on one line, holds candidate i right before its
+  // postal code and town: "Údolní 53" in "Jakub Dvořák, Údolní 53, 602 00 Brno", "77 Oakwood
+  // Ave" in "77 Oakwood Ave, Dayton, OH 45409". Candidate i is a street line.
+  bool isStreetPartOfAddress(std::size_t i) const;
   // Some candidate copied on its own (not from a message) reads as a person's full name.
   bool knowsAPersonsName() const;
   // Another candidate, one word copied on its own, reads as a family name by a list or by
@@ -152,8 +158,9 @@ class CandidateContext {
   std::string_view clipOf(std::size_t i) const;
   // Sentences, or a greeting or closing: the text of a message or a signature.
   static bool isProse(std::string_view whole);
-  // Another short line of words, without digits, begins (first) or ends with candidate i.
-  bool wordPosition(std::size_t i, bool first, int minWords, int maxWords) const;
+  // Another short line of words, without digits, begins (first) or ends with candidate i;
+  // `byOrder` swaps the ends of a name written family name first.
+  bool wordPosition(std::size_t i, bool first, int minWords, int maxWords, bool byOrder = false) const;
   // The words of the person's own handles, read on first use.
   const std::vector<std::vector<std::string>>& ownHandleWords() const;
 

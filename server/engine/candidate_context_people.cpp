@@ -26,10 +26,6 @@ bool sameGivenName(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && (a.starts_with(b) || b.starts_with(a));
 }
 
-bool hasDigits(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 bool isOwnWord(const std::string& w, const CandidateContext::KnownName& name) {
   return std::find(name.words.begin(), name.words.end(), w) != name.words.end() || w == name.lastWithE;
 }
@@ -107,7 +103,7 @@ const CandidateContext::People& CandidateContext::people() const {
   std::vector<std::size_t> seenAt;  // by name: the first candidate that holds it
   for (std::size_t j = 0; j < texts_.size(); ++j) {
     std::string_view text = texts_[j];
-    if (text.size() > kMaxNameBytes || text.find('\n') != std::string_view::npos || hasDigits(text)) continue;
+    if (text.size() > kMaxNameBytes || text.find('\n') != std::string_view::npos || hasDigit(text)) continue;
     std::vector<std::string_view> words = splitWords(text);
     // A line of someone's message is theirs to name; the same name copied on its own, or in the
     // person's own signature as well, still counts.

@@ -325,6 +325,10 @@ std::int32_t firstCodePoint(std::string_view text) {
   return c < 0 ? 0xFFFD : c;
 }
 
+bool hasDigit(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 bool startsWithLetter(std::string_view text) {
   UChar32 c = 0;
   int32_t i = 0;

@@ -76,6 +76,9 @@ std::int32_t firstCodePoint(std::string_view text);
 // Whether the first code point of a UTF-8 text is a letter.
 bool startsWithLetter(std::string_view text);
 
+// Whether a text holds an ASCII digit.
+bool hasDigit(std::string_view text);
+
 // Whether a code point has case (upper or lower).
 bool isCased(std::int32_t codePoint);
 

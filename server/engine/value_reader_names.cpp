@@ -173,9 +173,18 @@ bool ValueReader::writtenFamilyFirst(std::string_view text) const {
   const Lexicon& lex = Lexicon::instance();
   const std::string& front = fws.front();
   const std::string& back = fws.back();
+  bool givenLast = !lex.isGivenName(front) && lex.isGivenName(back) && !lex.isFamilyName(back);
+  // Lists and forms write Slavic names family first too, and their family names say so by
+  // their endings: "Wiśniewska Katarzyna", "Ivanov Sergey"; English ones may go either way
+  // ("Taylor Martin").
+  static constexpr std::string_view kSlavicEndings[] = {"ski", "ska", "cki", "cka", "wicz", "owa", "ova", "eva",
+                                                        "ov", "ev", "enko"};
+  bool slavic = std::any_of(std::begin(kSlavicEndings), std::end(kSlavicEndings),
+                            [&](std::string_view e) { return front.size() > e.size() + 2 && front.ends_with(e); });
+  if (ws.size() == 2 && slavic && givenLast) return true;
   if (!lex.isFamilyNameWrittenFirst(front)) return false;
   if (ws.size() == 3 && (ws[1] == "Thị" || ws[1] == "Văn")) return true;
-  return !lex.isGivenName(front) && lex.isGivenName(back) && !lex.isFamilyName(back);
+  return givenLast;
 }
 
 bool ValueReader::isCapitalisedWord(std::string_view text) const {

@@ -543,6 +543,15 @@ TEST(AnswerEngine, AStreetFieldTakesTheStreetLineNotAWholeAddressOnOneLine) {
                       {"B:index0", "Calle de Embajadores 112, 3\u00BA B"}});
   auto alone = list({{"A:index0", "Casa Lucio, Calle Cava Baja 35, 28005 Madrid"}});
   expectChoices({{"Direcci\u00F3n", madrid, 1u, true}, {"Direcci\u00F3n", alone, 0u}});
+  // A line of words no list knows as a street, that opens the person's address copied whole.
+  auto brno = list({{"S:index0", "\u00DAdoln\u00ED 53"}, {"A:index0", "Doru\u010Dovac\u00ED adresa: Jakub Dvo\u0159\u00E1k, \u00DAdoln\u00ED 53, 602 00 Brno"}});
+  auto card = list({{"S:index0", "Peka\u0159sk\u00E1 12"},
+                    {"C:index0", "Ing. Martin Dvo\u0159\u00E1k\njednatel\nPeka\u0159sk\u00E1 12, 602 00 Brno"},
+                    {"C:index1", "Peka\u0159sk\u00E1 12, 602 00 Brno"}});
+  expectChoices({{"Ulice a \u010D\u00EDslo popisn\u00E9", brno, 0u},
+                 {"Street address", list({{"S:index0", "77 Oakwood Ave"}, {"A:index0", "77 Oakwood Ave, Dayton, OH 45409"}}), 0u},
+                 // A line of a card is no address copied whole.
+                 {"Ulice a \u010D\u00EDslo popisn\u00E9", card, std::nullopt}});
   EXPECT_LT(engine().values().street("Lucali, 575 Henry St, Brooklyn, NY 11231"),
             engine().values().street("575 Henry St, Apt 2"));
 }

@@ -209,6 +209,11 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"First name", vietnamese, 1, true},
       {"Last name", vietnamese, 2, true},
       {"First name", unclear, 1, true},
+      // Written family name first once, and given name first in a signature line.
+      {"Imi\u0119", list({{"G:index0", "Katarzyna"}, {"F:index0", "Wi\u015Bniewska"}, {"N:index0", "Wi\u015Bniewska Katarzyna"},
+                      {"S:index0", "Kasia Wi\u015Bniewska"}}), 0, true},
+      {"Nazwisko", list({{"G:index0", "Katarzyna"}, {"F:index0", "Wi\u015Bniewska"}, {"N:index0", "Wi\u015Bniewska Katarzyna"},
+                        {"S:index0", "Kasia Wi\u015Bniewska"}}), 1, true},
       // The address puts the given name first; the site's host, the other way round, does
       // not outweigh it, and alone two handles that disagree tell nothing.
       {"Vorname", list({{"F:index0", "Tschudi"}, {"G:index0", "Seraina"}, {"W:index0", "https://tschudi-seraina.ch"},

@@ -133,7 +133,8 @@ TEST(ValueReader, WritingsOfMoreCountries) {
 TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
   const ValueReader& v = engine().values();
   // Family name first where the lists leave no doubt, or after Vietnamese "Thị"/"Văn".
-  for (const char* name : {"Nagy László", "Kovács Zsófia", "Wang Wei", "Nguyễn Thị Lan", "Trần Văn Minh"}) {
+  for (const char* name : {"Nagy László", "Kovács Zsófia", "Wang Wei", "Nguyễn Thị Lan", "Trần Văn Minh",
+                           "Wiśniewska Katarzyna", "Kowalski Jan"}) {
     EXPECT_TRUE(v.writtenFamilyFirst(name)) << name;
   }
   // Given name first, names in both lists ("Bernard", "Kim"), family names of traditions that

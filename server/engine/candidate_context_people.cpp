@@ -100,11 +100,16 @@ const CandidateContext::People& CandidateContext::people() const {
     }
     handles.push_back(handleWords(texts_[j].substr(0, texts_[j].find('@'))));
   }
-  std::vector<std::size_t> seenAt;  // by name: the first candidate that holds it
+  std::vector<std::string_view> seenAs;  // by name: as the first candidate that holds it writes it
   for (std::size_t j = 0; j < texts_.size(); ++j) {
     std::string_view text = texts_[j];
     if (text.size() > kMaxNameBytes || text.find('\n') != std::string_view::npos || hasDigit(text)) continue;
     std::vector<std::string_view> words = splitWords(text);
+    // A business named after its owner stands for the owner's name: "Oliver Bennett Photography".
+    if (words.size() >= 3 && Lexicon::instance().isPlaceOrTradeWord(foldedPhrase(words.back()))) {
+      words.pop_back();
+      text = text.substr(0, words.back().data() + words.back().size() - text.data());
+    }
     // A line of someone's message is theirs to name; the same name copied on its own, or in the
     // person's own signature as well, still counts.
     if (words.size() < 2 || words.size() > 4 || fromProse(j)) continue;
@@ -119,7 +124,7 @@ const CandidateContext::People& CandidateContext::people() const {
     if (it == names.end()) {
       if (names.size() >= kMaxKnownNames) continue;
       names.push_back(std::move(name));
-      seenAt.push_back(j);
+      seenAs.push_back(text);
       it = names.end() - 1;
     }
     std::string_view clip = clipOf(j);
@@ -142,7 +147,7 @@ const CandidateContext::People& CandidateContext::people() const {
   int runnerUp = 0;
   for (std::size_t k = 0; k < names.size(); ++k) {
     KnownName& name = names[k];
-    std::vector<std::string_view> words = splitWords(texts_[seenAt[k]]);
+    std::vector<std::string_view> words = splitWords(seenAs[k]);
     bool spelled = std::any_of(handles.begin(), handles.end(),
                                [&](const std::vector<std::string>& h) { return spellsName(h, name); });
     // Greeted by the given name in a message: the one the messages were written to.

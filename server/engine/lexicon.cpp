@@ -146,6 +146,15 @@ constexpr const char* kOrganisationWords =
     "stiftung|fondation|hospital|klinik|bank|insurance|versicherung|software|media|services|"
     "industries|international|ventures|capital|enterprises|company|gesellschaft|verein|大学|銀行";
 
+// Places and trades that put a town's or a person's name before them ("Leeds Academy Trust",
+// "Marcus Reyes Plumbing"): no person's name, though a note that names one is no organisation.
+constexpr const char* kPlaceAndTradeWords =
+    "academy|trust|surgery|department|clinic|clinique|clinica|centre|center|council|society|"
+    "association|library|museum|pharmacy|apotheke|praxis|ministry|gym|fitness|salon|bakery|"
+    "restaurant|hotel|plumbing|heating|roofing|electrical|construction|photography|fotografia|"
+    "interiors|logistics|dental|veterinary|tierarztpraxis|zahnarztpraxis|kindergarten|kita|schule|"
+    "gymnasium|escola|escuela|scuola|ecole|lycee|pizzeria|cafe|bistro|brewery|pivovar";
+
 constexpr const char* kStreetWords =
     "street|st|avenue|ave|av|road|rd|lane|ln|drive|dr|boulevard|blvd|bd|way|court|ct|place|pl|"
     "square|sq|terrace|crescent|close|highway|hwy|parkway|pkwy|strasse|str|weg|allee|platz|gasse|"
@@ -200,6 +209,7 @@ Lexicon::Lexicon() {
   addWords(&legalForms_, kLegalForms);
   addWords(&legalFormsFirst_, kLegalFormsFirst);
   addWords(&orgWords_, kOrganisationWords);
+  addWords(&placeAndTradeWords_, kPlaceAndTradeWords);
   addWords(&streetWords_, kStreetWords);
   addWords(&streetWordsBesideNumbers_, kStreetWordsBesideNumbers);
   addWords(&particles_, kParticles);

@@ -43,6 +43,8 @@ class Lexicon {
   // Legal forms written before the name: "ООО Ромашка", "주식회사 한빛".
   bool isLegalFormFirst(std::string_view word) const { return legalFormsFirst_.contains(std::string(word)); }
   bool isOrganisationWord(std::string_view word) const { return orgWords_.contains(std::string(word)); }
+  // Words of schools, surgeries, shops and trades: "academy", "surgery", "plumbing".
+  bool isPlaceOrTradeWord(std::string_view word) const { return placeAndTradeWords_.contains(std::string(word)); }
   // Whole street words ("street", "rue") and street-word endings of compounds ("strasse").
   bool isStreetWord(std::string_view word) const { return streetWords_.contains(std::string(word)); }
   bool endsWithStreetWord(std::string_view word) const;
@@ -66,6 +68,7 @@ class Lexicon {
   std::unordered_set<std::string> legalForms_;
   std::unordered_set<std::string> legalFormsFirst_;
   std::unordered_set<std::string> orgWords_;
+  std::unordered_set<std::string> placeAndTradeWords_;
   std::unordered_set<std::string> streetWords_;
   std::unordered_set<std::string> streetWordsBesideNumbers_;
   std::unordered_set<std::string> particles_;

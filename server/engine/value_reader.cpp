@@ -187,7 +187,7 @@ double ValueReader::url(std::string_view text) const {
 }
 
 double ValueReader::phone(std::string_view text) const {
-  if (date(text) > 0.0 || isPersonalIdentityNumber(text)) return 0.0;
+  if (date(text) > 0.0 || isIdentityNumber(text)) return 0.0;
   double score = phoneScore(text);
   // "01310-100", "100-0005": a postal code's shape and too few digits for a whole number
   // with its area code.
@@ -195,7 +195,14 @@ double ValueReader::phone(std::string_view text) const {
   return score;
 }
 
-bool ValueReader::isPersonalIdentityNumber(std::string_view text) {
+bool ValueReader::isIdentityNumber(std::string_view text) {
+  // Groups of digits split by dots, then the check digits: "123.456.789-09", "45.123.789/0001-62".
+  auto shaped = [&](std::string_view shape) {
+    return text.size() == shape.size() && std::equal(shape.begin(), shape.end(), text.begin(), [](char s, char c) {
+             return s == '9' ? (c >= '0' && c <= '9') : s == c;
+           });
+  };
+  if (shaped("999.999.999-99") || shaped("99.999.999/9999-99")) return true;
   // A date of birth, year first, a dash or a plus, four digits: "19910522-1234", "910522-1234".
   std::size_t dash = text.find_first_of("-+");
   if (dash == std::string_view::npos || text.size() != dash + 5) return false;

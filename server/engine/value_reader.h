@@ -34,8 +34,10 @@ class ValueReader {
   double url(std::string_view text) const;
   double phone(std::string_view text) const;
   double postalCode(std::string_view text) const;
-  // A Nordic personal identity number: the date of birth and four digits ("19910522-1234").
-  static bool isPersonalIdentityNumber(std::string_view text);
+  // A number that identifies a person or a company and reads like a phone number: a Nordic
+  // personal identity number ("19910522-1234"), Brazil's CPF ("123.456.789-09") and CNPJ
+  // ("45.123.789/0001-62").
+  static bool isIdentityNumber(std::string_view text);
   double fullName(std::string_view text) const;
   double givenName(std::string_view text) const;
   double familyName(std::string_view text) const;

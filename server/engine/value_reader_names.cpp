@@ -88,7 +88,9 @@ double ValueReader::fullName(std::string_view text) const {
   std::vector<std::string_view> ws = splitWords(text);
   std::vector<std::string> fws = foldedWords(text);
   for (const std::string& w : fws) {
-    if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isStreetWord(w)) return 0.0;
+    if (lex.isLegalForm(w) || lex.isOrganisationWord(w) || lex.isPlaceOrTradeWord(w) || lex.isStreetWord(w)) {
+      return 0.0;
+    }
   }
   // A legal form written with dots ("A.Ş.", "S.r.l.") folds to several short words.
   if (organisation(text) >= 0.75) return 0.0;

@@ -19,6 +19,12 @@ double ValueReader::street(std::string_view text) const {
   if (fws.empty() || fws.size() > 10 || text.find('@') != std::string_view::npos) return 0.0;
   // A web address is no street, whatever words its path holds ("…/drive/folders/…").
   if (text.find("://") != std::string_view::npos || text.starts_with("www.")) return 0.0;
+  // A line with a label of a few words: only what stands after the colon may be the street
+  // ("Adresse: 12 rue de Rivoli"), not a note's words ("Mise en place sábado: 40 pax").
+  if (std::size_t colon = text.find(": "); colon != std::string_view::npos && colon > 0 &&
+                                          splitWords(text.substr(0, colon)).size() <= 4) {
+    return street(text.substr(colon + 2)) * 0.8;
+  }
   bool streetWord = false;
   auto number = [&](std::size_t k) { return k < fws.size() && charStats(fws[k]).digits > 0; };
   for (std::size_t k = 0; k < fws.size(); ++k) {

@@ -397,12 +397,21 @@ TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiv
                      {"C3:index0", "Neha Iyer"},
                      {"C4:index0", "neha.iyer@finlytics.in"},
                      {"C5:index0", "Hi Arjun, standup moved to 10. Neha"}});
+  // Oliver's business bears his name: it stands for him, ahead of a client copied as often.
+  auto oliver = list({{"C0:index0", "Sam Okafor"},
+                      {"C1:index0", "sam.okafor@outlook.com"},
+                      {"C2:index0", "hello@oliverbennettphoto.co.uk"},
+                      {"C3:index0", "Oliver Bennett Photography\nwww.oliverbennettphoto.co.uk\n07700 900461"},
+                      {"C3:index1", "Oliver Bennett Photography"},
+                      {"C4:index0", "Oliver"},
+                      {"C5:index0", "Hi Oliver, your booking at Didsbury Dental is confirmed."}});
   // Pieces of a link and an order number are no phone numbers.
   auto noPhone = list({{"C0:index0", "https://www.gp.se/nyheter/goteborg/sparvagn-2024.12345678"},
                        {"C0:index1", "2024.12345678"},
                        {"C1:index0", "Pedido n\u00BA 40-18273645"},
                        {"C1:index1", "40-18273645"}});
-  expectChoices({{"Full name", liam, 4u, true},
+  expectChoices({{"Email", oliver, 2u},
+                 {"Full name", liam, 4u, true},
                  {"Email", liam, 3u, true},
                  {"Mobile", liam, 5u, true},
                  {"Full name", unclear, 0u},

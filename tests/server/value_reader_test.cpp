@@ -27,6 +27,17 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_EQ(v.phone("19910522-1234"), 0.0);
   EXPECT_EQ(v.phone("910522-1234"), 0.0);
   EXPECT_GE(v.phone("070-123 45 67"), 0.85);
+  // Brazil's tax numbers of a person and of a company; a mobile number of the same digits' count.
+  EXPECT_EQ(v.phone("123.456.789-09"), 0.0);
+  EXPECT_EQ(v.phone("45.123.789/0001-62"), 0.0);
+  EXPECT_GE(v.phone("(31) 99123-4567"), 0.85);
+  // A note's words before a colon are no street; a street after an address's label is one.
+  EXPECT_EQ(v.street("Mise en place s\u00E1bado: 40 pax, menu degusta\u00E7\u00E3o 7 momentos"), 0.0);
+  EXPECT_GE(v.street("Adresse: 12 rue de Rivoli"), 0.7);
+  // A school, a surgery, a department and a trade are no person, though they begin with a name.
+  for (const char* place : {"Leeds Academy Trust", "Cotham Vale Surgery", "Science Department", "Reyes Plumbing"}) {
+    EXPECT_EQ(v.fullName(place), 0.0) << place;
+  }
   // A link's path may hold a street's word; a hashtag a town's name.
   EXPECT_EQ(v.street("https://drive.google.com/drive/folders/1aZx9Qm3"), 0.0);
   EXPECT_GE(v.street("12 Mulholland Drive"), 0.9);

@@ -33,7 +33,7 @@ bool numbersAnotherPerson(std::string_view label) {
   static const std::vector<std::string> kPeople = foldedPhrases({
       "passenger", "traveller", "traveler", "guest", "attendee", "participant", "adult", "person", "occupant",
       "applicant", "driver", "tenant", "owner", "buyer", "member", "player", "rider", "kid", "child", "visitor",
-      "entrant", "delegate", "seller", "insured", "borrower", "companion", "pasajero", "viajero", "hijo", "filho",
+      "entrant", "delegate", "seller", "insured", "borrower", "companion", "holder", "signatory", "pasajero", "viajero", "hijo", "filho",
       "podrozny", "dorosly",
       "huesped", "invitado", "participante", "adulto", "persona", "conductor", "passager", "voyageur",
       "adulte", "personne", "conducteur", "passagier", "reisender", "reisende",
@@ -150,8 +150,12 @@ bool numbersAnotherPerson(std::string_view label) {
       std::vector<std::string> after = n + 1 < raw.size() ? foldedWords(raw[n + 1]) : std::vector<std::string>();
       if (after.empty() || !isListed(kAges, after.front())) return true;
     }
-    if (i > 0 && (ordinal(raw[i - 1]) || (!foldedWords(raw[i - 1]).empty() &&
-                                           isListed(kLaterOrdinals, foldedWords(raw[i - 1]).front())))) {
+    // The ordinal may stand before what the person holds: "Second account holder".
+    static constexpr std::string_view kHeld[] = {"account", "card", "policy", "contract", "loan", "named"};
+    std::size_t before = i;
+    if (before > 1 && isListed(kHeld, foldedPhrase(raw[before - 1]))) --before;
+    if (before > 0 && (ordinal(raw[before - 1]) || (!foldedWords(raw[before - 1]).empty() &&
+                                                    isListed(kLaterOrdinals, foldedWords(raw[before - 1]).front())))) {
       return true;
     }
   }

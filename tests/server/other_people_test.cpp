@@ -30,6 +30,8 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Name des Beschenkten", own, std::nullopt},
       {"Imię i nazwisko obdarowanego", own, std::nullopt},
       {"Name deiner Begleitung", own, std::nullopt},
+      {"Second account holder \u00B7 First name", own, std::nullopt},
+      {"Account holder 2 \u00B7 Surname", own, std::nullopt},
       // Asked only where it differs from what the person gave before.
       {"Full name (if different from the account holder)", own, std::nullopt},
       {"Name des Kontoinhabers (falls abweichend)", own, std::nullopt},

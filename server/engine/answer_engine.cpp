@@ -94,6 +94,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     }
     double fit = values_.score(kind, text);
     if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
+    // Of the forms of a number saved, the one written as the label asks goes ahead.
+    if (kind == FieldKind::kPhone && fit >= kChooseFloor && hints.phoneFormat.stated()) {
+      fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
+    }
     // "14.03.1988" typed into a "MM/DD/YYYY" field would name another day: offered, never inserted.
     if (kind == FieldKind::kBirthDate && fit >= kChooseFloor && !fitsDateOrder(text, hints.dateOrder)) {
       fit = kChooseFloor + 0.05;
@@ -303,6 +307,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   LabelHints hints;
   hints.ownSite = kind == FieldKind::kUrl && !asksForALink(readablePart(field.label));
   if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(readablePart(field.label));
+  if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(readablePart(field.label));
   if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
     hints.mail = mailRuledOut(readablePart(field.label));
   }

@@ -20,6 +20,7 @@
 #include "engine/field_kind.h"
 #include "engine/label_reader.h"
 #include "engine/mail_domains.h"
+#include "engine/phone_format.h"
 #include "engine/value_reader.h"
 
 namespace oskel::answer {
@@ -77,6 +78,7 @@ class AnswerEngine {
     bool ownSite = false;
     DateOrder dateOrder = DateOrder::kUnstated;
     RuledOutMail mail;  // addresses the label's asides refuse: "(no Gmail)"
+    PhoneFormat phoneFormat;  // how the label asks a number to be written: "(555) 555-5555"
   };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,

@@ -27,6 +27,15 @@ TEST(AnswerEngine, ChoosesOnlyAmongCandidatesAndPrefersTheNewer) {
   EXPECT_GE(single.confidence, AnswerEngine::kClientThreshold);
 }
 
+TEST(AnswerEngine, OfOneNumberSavedTwiceTheFormTheLabelAsksForGoesAhead) {
+  // The international form reads surer, but the label shows the national one.
+  auto saved = list({{"A:index0", "+16145550187"}, {"B:index0", "(614) 555-0187"}});
+  expectChoices({{"Phone", saved, 0u},
+                 {"Phone * (format: (555) 555-5555)", saved, 1u},
+                 {"Tel\u00E9fono celular (10 d\u00EDgitos)", list({{"A:index0", "+52 33 1234 5678"}, {"B:index0", "33 1234 5678"}}),
+                  1u}});
+}
+
 TEST(AnswerEngine, AnswersNoMatchWhenNothingFitsOrTheFieldIsRefused) {
   std::vector<CandidateInput> candidates = list({{"A:index0", "anna@example.com"}, {"B:index0", "+49 30 12345678"}});
   EXPECT_FALSE(engine().answer({"Search", "AXTextField", "x"}, candidates).chosen);

@@ -110,8 +110,8 @@ class CandidateContext {
   NameOwner fullNameOwner(std::size_t i) const;
   NameOwner namePartOwner(std::size_t i) const;
   // Whether candidate i, copied on its own, stands in no message or signature but the person's
-  // own, those that hold their full name ("Saludos,\nTomás Fernández\n11 5123-4567"), where the
-  // history is plainly theirs.
+  // own, where the history is plainly theirs: those that hold their full name ("Saludos,\nTomás
+  // Fernández\n11 5123-4567"), or are signed or introduced with their given name ("it's Marcus").
   bool mentionedOnlyInOwnWords(std::size_t i) const;
   // Whether the history names people other than the one it is about.
   bool knowsOtherNames() const { return people().names.size() > 1; }

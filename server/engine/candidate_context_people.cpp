@@ -21,6 +21,22 @@ constexpr std::size_t kMaxKnownNames = 16;
 constexpr std::size_t kMaxNameBytes = 60;
 constexpr long kMaxCardLines = 8;
 
+// A name folded without the initials between its first and last word: "Marcus J. Bell" is
+// "marcus bell", the same person. "O'Connor" is one word.
+std::string foldedWithoutMiddleInitials(std::string_view text) {
+  std::vector<std::string_view> words = splitWords(text);
+  if (words.size() < 3) return foldedPhrase(text);
+  std::string kept(words.front());
+  for (std::size_t k = 1; k < words.size(); ++k) {
+    std::string_view w = words[k];
+    if (w.ends_with('.')) w.remove_suffix(1);
+    if (k + 1 < words.size() && w.size() == 1) continue;
+    kept += ' ';
+    kept += words[k];
+  }
+  return foldedPhrase(kept);
+}
+
 // Whether two given names may be the same, one shortened: "alex" and "alexander".
 bool sameGivenName(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && (a.starts_with(b) || b.starts_with(a));
@@ -82,6 +98,24 @@ bool signedWithAName(std::string_view whole) {
   bool closed = whole[last] == '\n' || before.ends_with(",") || before.ends_with("-") || before.ends_with("\u2013") ||
                 before.ends_with("\u2014");
   return closed || dashed || Lexicon::instance().isGivenName(foldedPhrase(signer));
+}
+
+// Whether a message names its writer by the given name of `name`: signed with it ("… Abraço,
+// Rui") or introduced by it ("it's Marcus", "hier ist Anna", "tu Kasia").
+bool writtenBy(std::string_view whole, const std::string& folded, const CandidateContext::KnownName& name) {
+  if (name.words.empty() || name.words.front().size() < 3) return false;
+  const std::string& given = name.words.front();
+  if (signedWithAName(whole)) {
+    std::string_view last = trimText(whole);
+    while (!last.empty() && (last.back() == '.' || last.back() == '!')) last.remove_suffix(1);
+    if (asciiLetters(last.substr(last.find_last_of(" \n-") + 1)) == given) return true;
+  }
+  static constexpr std::string_view kBefore[] = {"it s", "its", "this is", "c est", "hier ist", "ich bin", "soy",
+                                                 "sono", "aqui e", "tu", "hier is", "ik ben", "jestem", "это"};
+  for (std::string_view b : kBefore) {
+    if (folded.find(" " + std::string(b) + " " + given + " ") != std::string::npos) return true;
+  }
+  return folded.find(" " + given + " here ") != std::string::npos;
 }
 
 }  // namespace
@@ -170,7 +204,7 @@ const CandidateContext::People& CandidateContext::people() const {
 
 CandidateContext::KnownName CandidateContext::knownName(std::string_view text) {
   KnownName name;
-  name.folded = foldedPhrase(text);
+  name.folded = foldedWithoutMiddleInitials(text);
   CharStats s = charStats(text);
   if (s.letters > 0 && s.latin == s.letters) {  // other scripts go into handles transliterated
     std::vector<std::string_view> words = splitWords(text);
@@ -213,7 +247,7 @@ std::vector<std::string> CandidateContext::greetedNames(const std::vector<KnownN
 CandidateContext::NameOwner CandidateContext::fullNameOwner(std::size_t i) const {
   const People& p = people();
   if (!p.sure) return NameOwner::kUnknown;
-  std::string folded = foldedPhrase(texts_[i]);
+  std::string folded = foldedWithoutMiddleInitials(texts_[i]);
   for (std::size_t k = 0; k < p.names.size(); ++k) {
     if (p.names[k].folded == folded) return static_cast<int>(k) == p.own ? NameOwner::kOwn : NameOwner::kAnother;
   }
@@ -248,7 +282,8 @@ bool CandidateContext::mentionedOnlyInOwnWords(std::size_t i) const {
         !isProse(whole)) {
       continue;
     }
-    if (foldText(whole).find(own) == std::string::npos) return false;
+    std::string folded = foldText(whole);
+    if (folded.find(own) == std::string::npos && !writtenBy(whole, folded, p.names[p.own])) return false;
     mentioned = true;
   }
   return mentioned;
@@ -271,7 +306,7 @@ int CandidateContext::neighboursName(std::size_t i) const {
 int CandidateContext::readStandsFor(std::size_t head, const std::vector<KnownName>& names) const {
   std::string_view text = texts_[head];
   if (text.size() > kMaxNameBytes) return -1;
-  std::string folded = foldedPhrase(text);
+  std::string folded = foldedWithoutMiddleInitials(text);
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (names[k].folded == folded) return static_cast<int>(k);
   }

@@ -407,12 +407,22 @@ TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiv
                       {"C3:index1", "Oliver Bennett Photography"},
                       {"C4:index0", "Oliver"},
                       {"C5:index0", "Hi Oliver, your booking at Didsbury Dental is confirmed."}});
+  // Marcus, with and without his middle initial, tells a friend his new address: his own words.
+  auto marcus = list({{"C0:index0", "45409"},
+                      {"C1:index0", "Hey man, it's Marcus \u2014 we're all moved in! New place is 77 Oakwood Ave, "
+                                    "Dayton OH 45409. Come by Saturday"},
+                      {"C2:index0", "45420"},
+                      {"C3:index0", "Miami Valley HVAC Supply, 2400 Wayne Ave, Dayton, OH 45420"},
+                      {"C4:index0", "marcus.bell88@gmail.com"},
+                      {"C5:index0", "Marcus Bell"},
+                      {"C6:index0", "Marcus J. Bell"}});
   // Pieces of a link and an order number are no phone numbers.
   auto noPhone = list({{"C0:index0", "https://www.gp.se/nyheter/goteborg/sparvagn-2024.12345678"},
                        {"C0:index1", "2024.12345678"},
                        {"C1:index0", "Pedido n\u00BA 40-18273645"},
                        {"C1:index1", "40-18273645"}});
   expectChoices({{"Email", oliver, 2u},
+                 {"ZIP code", marcus, 0u},
                  {"Full name", liam, 4u, true},
                  {"Email", liam, 3u, true},
                  {"Mobile", liam, 5u, true},

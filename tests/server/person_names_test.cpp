@@ -209,6 +209,9 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"First name", vietnamese, 1, true},
       {"Last name", vietnamese, 2, true},
       {"First name", unclear, 1, true},
+      // The reading in kana, copied newer, stays behind the name in kanji.
+      {"\u540D", list({{"K:index0", "\u30DF\u30B5\u30AD"}, {"G:index0", "\u7F8E\u54B2"}, {"F:index0", "\u4F50\u85E4"},
+                     {"N:index0", "\u4F50\u85E4 \u7F8E\u54B2"}}), 1, true},  // 名: ミサキ, 美咲, 佐藤, 佐藤 美咲
       // Written family name first once, and given name first in a signature line.
       {"Imi\u0119", list({{"G:index0", "Katarzyna"}, {"F:index0", "Wi\u015Bniewska"}, {"N:index0", "Wi\u015Bniewska Katarzyna"},
                       {"S:index0", "Kasia Wi\u015Bniewska"}}), 0, true},

@@ -253,7 +253,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     // A name in kana alone is mostly the reading of one written in kanji: the kanji go ahead.
     if (nameField && fit > 0.0) {
       CharStats chars = charStats(text);
-      if (chars.kana > 0 && chars.kana == chars.letters) fit *= 0.9;
+      if (chars.kana > 0 && chars.kana == chars.letters) fit *= 0.6;
     }
     // Where the history leaves no doubt whose it is, the person's own name goes ahead, and
     // another's (a colleague's, a spouse's) is offered, never inserted.

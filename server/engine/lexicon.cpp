@@ -33,7 +33,7 @@ constexpr const char* kCities =
     "bologna|firenze|florence|venezia|venice|lisboa|lisbon|porto|amsterdam|rotterdam|den haag|"
     "the hague|utrecht|eindhoven|bruxelles|brussels|brussel|antwerpen|antwerp|gent|warszawa|"
     "warsaw|krakow|lodz|wroclaw|poznan|gdansk|praha|prague|brno|bratislava|budapest|bucuresti|"
-    "bucharest|sofia|athens|athina|kobenhavn|copenhagen|aarhus|oslo|bergen|stockholm|goteborg|"
+    "bucharest|athens|athina|kobenhavn|copenhagen|aarhus|oslo|bergen|stockholm|goteborg|"
     "gothenburg|helsinki|tampere|reykjavik|moskva|moscow|москва|санкт петербург|saint petersburg|"
     "новосибирск|екатеринбург|казань|kyiv|kiev|київ|киев|ростов|ростов на дону|саратов|псков|тамбов|"
     "харьков|харків|львов|львів|кишинев|королёв|королев|азов|ковров|борисов|"

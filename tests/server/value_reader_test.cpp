@@ -28,6 +28,8 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_EQ(v.phone("19910522-1234"), 0.0);
   EXPECT_EQ(v.phone("910522-1234"), 0.0);
   EXPECT_GE(v.phone("070-123 45 67"), 0.85);
+  // A capital that is as often a given name is no town alone.
+  EXPECT_LT(v.score(FieldKind::kCity, "Sof\u00EDa"), 0.35);
   // Brazil's tax numbers of a person and of a company; a mobile number of the same digits' count.
   EXPECT_EQ(v.phone("123.456.789-09"), 0.0);
   EXPECT_EQ(v.phone("45.123.789/0001-62"), 0.0);

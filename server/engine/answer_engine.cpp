@@ -81,6 +81,13 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
   result.embedded.assign(texts.size(), false);
   result.doubtful.assign(texts.size(), false);
   result.handleSpelled.assign(texts.size(), false);
+  // The person's own address, where one spells their name, goes ahead of addresses that spell
+  // no one known (a colleague's, a client's).
+  bool mailField = kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail;
+  bool ownAddressSaved = false;
+  for (std::size_t i = 0; mailField && i < texts.size() && !ownAddressSaved; ++i) {
+    ownAddressSaved = !context.fromProse(i) && context.spellsOwnName(i);
+  }
   for (std::size_t i = 0; i < texts.size(); ++i) {
     std::string_view text = texts[i];
     // A value with surrounding white space is not the exact answer; leave it to its trimmed twin.
@@ -268,7 +275,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     }
     // A spouse's card or a colleague's address, where the history is clearly about someone
     // else: offered, never inserted, and the person's own value goes ahead of it.
-    bool ownContact = kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail || kind == FieldKind::kPhone;
+    if (ownAddressSaved && fit >= kChooseFloor && values_.email(text) >= 1.0 && !context.spellsOwnName(i)) fit *= 0.9;
+    bool ownContact = mailField || kind == FieldKind::kPhone;
     if (ownContact && fit >= kChooseFloor && context.belongsToAnother(i)) {
       fit *= 0.85;
       result.doubtful[i] = true;

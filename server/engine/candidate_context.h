@@ -101,6 +101,9 @@ class CandidateContext {
   // Where the history is plainly the person's, a relative's given name in the handle tells as
   // well, and so do the clips on both sides of candidate i standing for the same other person.
   bool belongsToAnother(std::size_t i) const;
+  // Whether candidate i is an address whose user part spells the person's own name, where
+  // the history is plainly theirs ("camille.dubois@…" in Camille Dubois's history).
+  bool spellsOwnName(std::size_t i) const;
   // Whose name candidate i is, where the history leaves no doubt whose it is about: one full
   // name leads every other, with a support of three or more from its clips, its words copied
   // alone, handles that spell it and messages that greet it. A full name is the person's own

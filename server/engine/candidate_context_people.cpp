@@ -353,6 +353,13 @@ CandidateContext::HandleOwner CandidateContext::handleOwner(std::string_view han
   return HandleOwner::kUnknown;
 }
 
+bool CandidateContext::spellsOwnName(std::size_t i) const {
+  const People& p = people();
+  std::string_view text = texts_[i];
+  if (!p.sure || p.names[p.own].words.empty() || values_.email(text) < 1.0) return false;
+  return handleOwner(text.substr(0, text.find('@')), p.names[p.own], true) == HandleOwner::kOwn;
+}
+
 bool CandidateContext::belongsToAnother(std::size_t i) const {
   if (fromProse(i) || mentionedInProse(i)) return false;  // someone's message: weighed as such
   const People& p = people();

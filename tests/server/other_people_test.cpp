@@ -416,6 +416,12 @@ TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiv
                       {"C4:index0", "marcus.bell88@gmail.com"},
                       {"C5:index0", "Marcus Bell"},
                       {"C6:index0", "Marcus J. Bell"}});
+  // Camille's own address spells her name: ahead of a newer colleague's that spells no one known.
+  auto camille = list({{"C0:index0", "julien.martin@lumen-agence.fr"},
+                       {"C1:index0", "Camille Dubois"},
+                       {"C2:index0", "camille.dubois@lumen-agence.fr"},
+                       {"C3:index0", "Camille"},
+                       {"C4:index0", "Dubois"}});
   // Pieces of a link and an order number are no phone numbers.
   auto noPhone = list({{"C0:index0", "https://www.gp.se/nyheter/goteborg/sparvagn-2024.12345678"},
                        {"C0:index1", "2024.12345678"},
@@ -423,6 +429,7 @@ TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiv
                        {"C1:index1", "40-18273645"}});
   expectChoices({{"Email", oliver, 2u},
                  {"ZIP code", marcus, 0u},
+                 {"Adresse e-mail", camille, 2u, true},
                  {"Full name", liam, 4u, true},
                  {"Email", liam, 3u, true},
                  {"Mobile", liam, 5u, true},

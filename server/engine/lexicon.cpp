@@ -176,7 +176,7 @@ constexpr const char* kStreetWordsBesideNumbers =
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
-    "katu|utca";
+    "katu|utca|gaten|intie|entie|plass|torget";
 
 constexpr const char* kParticles =
     "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|binti|bint|ibn|al|el|ten|ter|zu|mc|st";

@@ -120,7 +120,7 @@ TEST(ValueReader, WritingsOfMoreCountries) {
   }
   // Streets named with Ukrainian, Indonesian, Greek, Norwegian and Romanian words.
   for (const char* street : {"vul. Svobody 15", "Jl. Dago No. 88", "Odos Korinthou 45", "Munkegata 20",
-                             "Calea Victoriei 12"}) {
+                             "Calea Victoriei 12", "Nyg\u00E5rdsgaten 31", "Mannerheimintie 5", "Stortorget 2"}) {
     EXPECT_GE(v.street(street), 0.9) << street;
   }
   // Words that look like a street's but are a state, a noun or a name.

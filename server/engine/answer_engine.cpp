@@ -216,7 +216,7 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
           } else if (fit >= kChooseFloor && context.namePartsCopiedAlone(i)) {
             fit = raiseOwnName(fit, text);
           } else if (fit > kChooseFloor && fit <= 0.7 && context.ownHandleNamesAnotherThan(i)) {
-            // Words no list knows as a given name ("Belo Horizonte"), while the person's own
+            // Words no list knows as a given name ("Sete Lagoas"), while the person's own
             // address names someone else: as likely a place or a brand. Offered only.
             result.doubtful[i] = true;
           }

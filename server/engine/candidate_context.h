@@ -92,7 +92,7 @@ class CandidateContext {
   bool handleSpellsAName() const;
   // An e-mail address or user name of the person's own reads as a person's name by a list
   // ("lucas.ferreira": Lucas is a given name) and shares no word with candidate i, a name
-  // in Latin letters ("Belo Horizonte"): candidate i is not the name the person goes by.
+  // in Latin letters ("Sete Lagoas"): candidate i is not the name the person goes by.
   bool ownHandleNamesAnotherThan(std::size_t i) const;
   // Candidate i, an e-mail address or a phone number, is someone else's: the history says
   // clearly more about the person's own name than about another of another family, and

@@ -9,6 +9,7 @@
 #include <unicode/unistr.h>
 
 #include "engine/lexicon_names.h"
+#include "engine/lexicon_places.h"
 #include "engine/text.h"
 
 namespace oskel::answer {
@@ -205,6 +206,12 @@ Lexicon::Lexicon() {
   addWords(&familyNames_, name_lists::kFamilyNamesWrittenFirst);
   addWords(&familyNamesWrittenFirst_, name_lists::kFamilyNamesWrittenFirst);
   addWords(&cities_, kCities);
+  // The longer list leaves out what the name lists hold: "Regina", "Marion".
+  std::unordered_set<std::string> towns;
+  addWords(&towns, place_lists::kMoreTowns);
+  for (const std::string& town : towns) {
+    if (!givenNames_.contains(town) && !familyNames_.contains(town)) cities_.insert(town);
+  }
   addWords(&regions_, kRegions);
   addWords(&legalForms_, kLegalForms);
   addWords(&legalFormsFirst_, kLegalFormsFirst);

@@ -42,7 +42,7 @@ class ValueReader {
   double givenName(std::string_view text) const;
   double familyName(std::string_view text) const;
   // familyName() of one capitalised word that no list knows, neither as a name nor as a place:
-  // "Lindqvist" is one, but so are a town ("Västerås") and a given name ("Elif") the lists lack.
+  // "Lindqvist" is one, but so are a town ("Kungälv") and a given name ("Elif") the lists lack.
   static constexpr double kUnlistedFamilyName = 0.5;
   double organisation(std::string_view text) const;
   double street(std::string_view text) const;

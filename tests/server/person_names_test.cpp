@@ -171,8 +171,8 @@ TEST(AnswerEngine, PlacesAndNumbersThatLookLikeTheRightValue) {
 // names someone else, they are as likely a town, and are only offered.
 TEST(AnswerEngine, AnUnknownPairBesideAnAddressThatSpellsAnotherName) {
   expectChoices({
-      {"Full name", list({{"T:index0", "Belo Horizonte"}, {"M:index0", "lucas.ferreira@bol.com.br"}}), 0, false},
-      {"Full name", list({{"T:index0", "Belo Horizonte"}, {"M:index0", "info@example.com"}}), 0, true},
+      {"Full name", list({{"T:index0", "Sete Lagoas"}, {"M:index0", "lucas.ferreira@bol.com.br"}}), 0, false},
+      {"Full name", list({{"T:index0", "Sete Lagoas"}, {"M:index0", "info@example.com"}}), 0, true},
       // Handles that name no one, or that share a word with the name, leave it inserted.
       {"Full name", list({{"N:index0", "Thiago Mourão"}, {"F:index0", "IMG_4821.jpg"}}), 0, true},
       {"Full name", list({{"N:index0", "Ngozi Adeyemi"}, {"M:index0", "customer.care@jumia.com.ng"}}), 0, true},
@@ -185,7 +185,7 @@ TEST(AnswerEngine, AnUnknownPairBesideAnAddressThatSpellsAnotherName) {
       {"Full name", list({{"N:index0", "Олег Кузнецов"}, {"M:index0", "oleg.kuznetsov@mail.ru"}}), 0, true},
       // A family name of several words is spelled as one run in the address.
       {"Full name", list({{"N:index0", "Siobhán Ó Briain"}, {"M:index0", "siobhan.obriain@eircom.net"}}), 0, true},
-      {"Full name", list({{"T:index0", "Belo Horizonte"}, {"N:index0", "Siobhán Ó Briain"},
+      {"Full name", list({{"T:index0", "Sete Lagoas"}, {"N:index0", "Siobhán Ó Briain"},
                           {"M:index0", "siobhan.obriain@eircom.net"}}), 1, true},
       {"Full name", list({{"T:index0", "Jawa Barat"}, {"N:index0", "Daan de Vries"}, {"M:index0", "daandevries"}}),
        1, true},

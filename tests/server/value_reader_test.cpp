@@ -178,6 +178,10 @@ TEST(ValueReader, NamesWrittenFamilyNameFirstAndWordsThatOnlyLookLikeNames) {
 
 TEST(ValueReader, CompaniesRegionsAndTownsOfMoreCountries) {
   const ValueReader& v = engine().values();
+  // Towns of the longer list, in their own spelling.
+  for (const char* town : {"Belo Horizonte", "Zapopan", "Dayton", "V\u00E4ster\u00E5s", "Gda\u0144sk"}) {
+    EXPECT_GE(v.score(FieldKind::kCity, town), 0.9) << town;
+  }
   for (const char* company : {"Kõrvitsa Puit OÜ", "Радосављевић д.о.о.", "Кънчева Дизайн ЕООД",
                               "شركة أبو العينين للتجارة ش.م.م", "شرکت فرش اسفندیاری (سهامی خاص)",
                               "บริษัท วงศ์สกุลชัย จำกัด"}) {

@@ -154,7 +154,10 @@ constexpr const char* kPlaceAndTradeWords =
     "association|library|museum|pharmacy|apotheke|praxis|ministry|gym|fitness|salon|bakery|"
     "restaurant|hotel|plumbing|heating|roofing|electrical|construction|photography|fotografia|"
     "interiors|logistics|dental|veterinary|tierarztpraxis|zahnarztpraxis|kindergarten|kita|schule|"
-    "gymnasium|escola|escuela|scuola|ecole|lycee|pizzeria|cafe|bistro|brewery|pivovar";
+    "gymnasium|escola|escuela|scuola|ecole|lycee|pizzeria|cafe|bistro|brewery|pivovar|"
+    // Words of neighbourhoods and towns: "Nueva Córdoba", "Col. Americana", "Jardim Paulista".
+    "nueva|nuevo|puerto|ciudad|colonia|col|barrio|bairro|fraccionamiento|fracc|residencial|jardim|"
+    "parque|lomas";
 
 constexpr const char* kStreetWords =
     "street|st|avenue|ave|av|road|rd|lane|ln|drive|dr|boulevard|blvd|bd|way|court|ct|place|pl|"
@@ -177,7 +180,7 @@ constexpr const char* kStreetWordsBesideNumbers =
 
 constexpr const char* kStreetEndings =
     "strasse|str|weg|allee|platz|gasse|damm|ring|straat|laan|gracht|vej|gade|gata|gatan|vagen|veien|vegen|"
-    "katu|utca|gaten|intie|entie|plass|torget";
+    "katu|utca|gaten|intie|entie|plass|torget|markt";
 
 constexpr const char* kParticles =
     "van|von|de|der|den|del|della|di|da|das|dos|du|la|le|y|e|bin|binti|bint|ibn|al|el|ten|ter|zu|mc|st";

@@ -188,6 +188,8 @@ double ValueReader::url(std::string_view text) const {
 
 double ValueReader::phone(std::string_view text) const {
   if (date(text) > 0.0 || isIdentityNumber(text)) return 0.0;
+  // A bracket without its pair is a piece cut out of a longer text: "614) 555-0198".
+  if (std::count(text.begin(), text.end(), '(') != std::count(text.begin(), text.end(), ')')) return 0.0;
   double score = phoneScore(text);
   // "01310-100", "100-0005": a postal code's shape and too few digits for a whole number
   // with its area code.

@@ -45,9 +45,13 @@ double ValueReader::street(std::string_view text) const {
   if (s.lineBreaks > 0) score *= 0.5;
   if (s.digits > 8) score *= 0.5;
   // The whole address on one line, a shop's or a hotel's as often as not: "Casa Lucio, Calle Cava
-  // Baja 35, 28005 Madrid". A street field wants the street line alone.
-  for (std::size_t comma = text.find(','); comma != std::string_view::npos; comma = text.find(',', comma + 1)) {
-    std::vector<std::string_view> words = splitWords(text.substr(comma + 1, text.find(',', comma + 1) - comma - 1));
+  // Baja 35, 28005 Madrid", "Rheinsoft GmbH | Hohenzollernring 54 | 50672 Köln". A street field
+  // wants the street line alone.
+  constexpr std::string_view kBreaks = ",|";
+  for (std::size_t comma = text.find_first_of(kBreaks); comma != std::string_view::npos;
+       comma = text.find_first_of(kBreaks, comma + 1)) {
+    std::vector<std::string_view> words =
+        splitWords(text.substr(comma + 1, text.find_first_of(kBreaks, comma + 1) - comma - 1));
     bool code = std::any_of(words.begin(), words.end(), [&](std::string_view w) {
       return charStats(w).digits >= 4 && postalCode(w) >= 0.8;
     });
@@ -56,6 +60,15 @@ double ValueReader::street(std::string_view text) const {
       return ws.digits == 0 && ws.letters >= 2;
     });
     if (code && town) return score * 0.6;
+  }
+  // A place's name or a note before the street: "Hotel Stary, ul. Szczepańska 5".
+  if (std::size_t comma = text.find_first_of(kBreaks); comma != std::string_view::npos) {
+    std::string_view head = text.substr(0, comma);
+    std::vector<std::string> headWords = foldedWords(head);
+    bool streetHead = charStats(head).digits > 0 || std::any_of(headWords.begin(), headWords.end(), [&](const std::string& w) {
+                        return lex.isStreetWord(w) || lex.endsWithStreetWord(w) || lex.isStreetWordBesideANumber(w);
+                      });
+    if (!streetHead) score *= 0.8;
   }
   return score;
 }

@@ -34,6 +34,16 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_EQ(v.phone("123.456.789-09"), 0.0);
   EXPECT_EQ(v.phone("45.123.789/0001-62"), 0.0);
   EXPECT_GE(v.phone("(31) 99123-4567"), 0.85);
+  // A number cut out of a longer text with half its brackets.
+  EXPECT_EQ(v.phone("614) 555-0198"), 0.0);
+  // A whole address split by bars, and a street after a place's name or a note, go behind a
+  // street line; Dutch and Flemish market squares are streets.
+  EXPECT_LT(v.street("Rheinsoft GmbH | Hohenzollernring 54 | 50672 K\u00F6ln"), v.street("Hohenzollernring 54"));
+  EXPECT_LT(v.street("Hotel Stary, ul. Szczepa\u0144ska 5"), v.street("ul. D\u0142uga 27/14"));
+  EXPECT_GE(v.street("Korenmarkt 17"), 0.9);
+  // Neighbourhoods are no people: "Nueva Córdoba", "Col. Americana".
+  EXPECT_EQ(v.fullName("Nueva C\u00F3rdoba"), 0.0);
+  EXPECT_EQ(v.fullName("Col. Americana"), 0.0);
   // A note's words before a colon are no street; a street after an address's label is one.
   EXPECT_EQ(v.street("Mise en place s\u00E1bado: 40 pax, menu degusta\u00E7\u00E3o 7 momentos"), 0.0);
   EXPECT_GE(v.street("Adresse: 12 rue de Rivoli"), 0.7);

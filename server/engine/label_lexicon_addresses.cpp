@@ -100,10 +100,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "municipio|municipality|ciudad poblacion|cidade de residencia|gemeente|stad|plaatsnaam|"
      "miejscowosc zamieszkania|город проживания|ваш город|населенный пункт|ort stadt|stadt ort|"
      "wohnort stadt|postort|postitoimipaikka|sehir|المدينة|شهر|עיר|poststed|sted|kota|kabupaten kota|град|"
-     "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|ilce|"
+     "населено място|oras|localitate|localitatea|πολη|mjesto|pilseta|miestas|linn|varos|"
      "place of residence|town of residence|residence city|mjesto stanovanja"},
-    // "Locality" is the town in most address forms and the neighbourhood in some.
-    {FieldKind::kCity, 28, KeywordMatch::kWord, "locality", FieldKind::kUnknown, false, true},
+    // "Locality" is the town in most address forms and the neighbourhood in some; Turkish
+    // "İlçe" is the district of a province, which a town of the lists may be or not.
+    {FieldKind::kCity, 28, KeywordMatch::kWord, "locality|ilce", FieldKind::kUnknown, false, true},
     // Short words that name a town only when they stand alone: Danish and Norwegian "By" and
     // Croatian "Grad".
     {FieldKind::kCity, 28, KeywordMatch::kWhole, "by|grad"},

@@ -231,6 +231,8 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Country of birth", list({{"C:index0", "Deutschland"}}), 0u, false},
       {"\u65E7\u4F4F\u6240", address, 0u, false},  // 旧住所
       {"Previous surname", list({{"F:index0", "Müller"}}), std::nullopt},
+      // A province's capital may or may not be the district asked for.
+      {"\u0130l\u00E7e", list({{"C:index0", "\u0130zmir"}}), 0u, false},  // İlçe: İzmir
       // ... but not a note about a former value beside the field's own name.
       {"Present address (not previous)", address, 0u, true},
       {"Email used for previous purchases", list({{"E:index0", "anna@example.com"}}), 0u, true},

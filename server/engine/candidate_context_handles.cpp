@@ -7,6 +7,7 @@
 #include "engine/candidate_context.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
+#include "engine/web_links.h"
 
 namespace oskel::answer {
 namespace {
@@ -51,7 +52,7 @@ const std::vector<std::vector<std::string>>& CandidateContext::ownHandleWords() 
         handle = text.substr(0, text.find('@'));
       } else if (values_.username(text) >= 0.6) {
         handle = text;
-      } else if (values_.url(text) >= 0.85) {
+      } else if (values_.url(text) >= 0.85 && !isDeepLink(text)) {  // a home page, not a listing's page
         site = true;
         std::size_t scheme = text.find("://");
         handle = scheme == std::string_view::npos ? text : text.substr(scheme + 3);

@@ -383,6 +383,9 @@ TEST(AnswerEngine, ExampleAddressesAndResetSentencesAskForAnAddress) {
 
 TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
   expectChoices({
+      // A listing's page on a site named after a town is no site of the person's own.
+      {"First name", list({{"G:index0", "Jennifer"}, {"F:index0", "Walsh"}, {"T:index0", "Austin"},
+                           {"U:index0", "https://www.austinhomesearch.com/listing/8821347"}}), 0u},
       // A whole name the person's address spells beats a newer phrase of capitalised words;
       // a colleague's contact block does not beat the person's own newer name.
       {"Full name",

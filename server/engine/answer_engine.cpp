@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "engine/candidate_context.h"
+#include "engine/label_wording.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
 #include "engine/web_links.h"
@@ -101,6 +102,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     }
     double fit = values_.score(kind, text);
     if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
+    if (hints.provinceAsked && fit >= kChooseFloor && Lexicon::instance().isRegionAboveProvinces(foldedPhrase(text))) {
+      fit = kChooseFloor + 0.05;  // the region, one level above the province: offered only
+      result.doubtful[i] = true;
+    }
     // Of the forms of a number saved, the one written as the label asks goes ahead.
     if (kind == FieldKind::kPhone && fit >= kChooseFloor && hints.phoneFormat.stated()) {
       fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
@@ -321,6 +326,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   hints.ownSite = kind == FieldKind::kUrl && !asksForALink(readablePart(field.label));
   if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(readablePart(field.label));
   if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(readablePart(field.label));
+  hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(readablePart(field.label));
   if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
     hints.mail = mailRuledOut(readablePart(field.label));
   }

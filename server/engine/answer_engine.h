@@ -79,6 +79,7 @@ class AnswerEngine {
     DateOrder dateOrder = DateOrder::kUnstated;
     RuledOutMail mail;  // addresses the label's asides refuse: "(no Gmail)"
     PhoneFormat phoneFormat;  // how the label asks a number to be written: "(555) 555-5555"
+    bool provinceAsked = false;  // "Provincia": not the region above it ("Emilia-Romagna")
   };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,

@@ -198,4 +198,11 @@ bool asksWhere(std::string_view part) {
          containsAny(foldText(part), kCjk);
 }
 
+bool asksForAProvince(std::string_view label) {
+  std::vector<std::string> words = foldedWords(label);
+  static constexpr std::string_view kProvince[] = {"provincia", "prov"};
+  static constexpr std::string_view kRegion[] = {"region", "regione", "comunidad", "comunitat", "autonoma"};
+  return anyListed(kProvince, words) && !anyListed(kRegion, words);
+}
+
 }  // namespace oskel::answer

@@ -38,4 +38,8 @@ bool hintsAtTheHeadingsValue(std::string_view part);
 // Sie?", "Where should we deliver?", "어디에 사시나요?".
 bool asksWhere(std::string_view part);
 
+// Whether a label asks for the province of Spanish or Italian forms ("Provincia", "Provincia
+// di residenza"), not the region above it ("Regione", "Comunidad autónoma").
+bool asksForAProvince(std::string_view label);
+
 }  // namespace oskel::answer

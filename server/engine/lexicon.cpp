@@ -46,6 +46,15 @@ constexpr const char* kCities =
     "cape town|sydney|melbourne|brisbane|perth|auckland|wellington|sao paulo|rio de janeiro|"
     "buenos aires|santiago|lima|bogota|mexico city|ciudad de mexico|guadalajara|monterrey";
 
+// Spain's autonomous communities and Italy's regions that are no province of the same name:
+// the level above the "Provincia" their forms ask for.
+constexpr const char* kRegionsAboveProvinces =
+    "comunidad valenciana|comunitat valenciana|andalucia|cataluna|catalunya|comunidad de madrid|galicia|"
+    "pais vasco|euskadi|castilla y leon|castilla la mancha|aragon|extremadura|region de murcia|"
+    "principado de asturias|canarias|islas canarias|emilia romagna|lombardia|lazio|toscana|veneto|piemonte|"
+    "campania|sicilia|puglia|calabria|sardegna|liguria|marche|abruzzo|friuli venezia giulia|"
+    "trentino alto adige|umbria|basilicata|molise|valle d aosta";
+
 constexpr const char* kRegions =
     "alabama|alaska|arizona|arkansas|california|colorado|connecticut|delaware|florida|georgia|"
     "hawaii|idaho|illinois|indiana|iowa|kansas|kentucky|louisiana|maine|maryland|massachusetts|"
@@ -208,6 +217,7 @@ Lexicon::Lexicon() {
   addWords(&familyNames_, name_lists::kFamilyNames);
   addWords(&familyNames_, name_lists::kFamilyNamesWrittenFirst);
   addWords(&familyNamesWrittenFirst_, name_lists::kFamilyNamesWrittenFirst);
+  addWords(&regionsAboveProvinces_, kRegionsAboveProvinces);
   addWords(&cities_, kCities);
   // The longer list leaves out what the name lists hold: "Regina", "Marion".
   std::unordered_set<std::string> towns;

@@ -33,6 +33,10 @@ class Lexicon {
   bool endsLikeAJapaneseGivenName(std::string_view word) const;
   bool isCity(std::string_view phrase) const { return cities_.contains(std::string(phrase)); }
   bool isRegion(std::string_view phrase) const { return regions_.contains(std::string(phrase)); }
+  // Spain's autonomous communities and Italy's regions, above the provinces: "Emilia-Romagna".
+  bool isRegionAboveProvinces(std::string_view phrase) const {
+    return regionsAboveProvinces_.contains(std::string(phrase));
+  }
   // Cities that are a region of their own ("berlin", "москва", "singapore").
   bool isCityState(std::string_view phrase) const { return cityStates_.contains(std::string(phrase)); }
   // Words that name a kind of region ("county", "län", "область").
@@ -68,6 +72,7 @@ class Lexicon {
   std::unordered_set<std::string> legalForms_;
   std::unordered_set<std::string> legalFormsFirst_;
   std::unordered_set<std::string> orgWords_;
+  std::unordered_set<std::string> regionsAboveProvinces_;
   std::unordered_set<std::string> placeAndTradeWords_;
   std::unordered_set<std::string> streetWords_;
   std::unordered_set<std::string> streetWordsBesideNumbers_;

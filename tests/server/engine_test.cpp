@@ -231,6 +231,10 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Country of birth", list({{"C:index0", "Deutschland"}}), 0u, false},
       {"\u65E7\u4F4F\u6240", address, 0u, false},  // 旧住所
       {"Previous surname", list({{"F:index0", "Müller"}}), std::nullopt},
+      // Spain's and Italy's regions are the level above the province their forms ask for.
+      {"Provincia *", list({{"R:index0", "Emilia-Romagna"}}), 0u, false},
+      {"Regione *", list({{"R:index0", "Emilia-Romagna"}}), 0u, true},
+      {"Provincia", list({{"R:index0", "Comunidad Valenciana"}}), 0u, false},
       // A province's capital may or may not be the district asked for.
       {"\u0130l\u00E7e", list({{"C:index0", "\u0130zmir"}}), 0u, false},  // İlçe: İzmir
       // ... but not a note about a former value beside the field's own name.

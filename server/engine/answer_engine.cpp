@@ -106,6 +106,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       fit = kChooseFloor + 0.05;  // the region, one level above the province: offered only
       result.doubtful[i] = true;
     }
+    if (hints.patronymicAsked && fit >= kChooseFloor) {
+      std::vector<std::string_view> words = splitWords(text);
+      bool withPatronymic = words.size() == 3 && std::any_of(words.begin(), words.end(), ValueReader::isPatronymic);
+      fit = withPatronymic ? std::max(fit, 0.97) : fit * 0.9;
+    }
     // Of the forms of a number saved, the one written as the label asks goes ahead.
     if (kind == FieldKind::kPhone && fit >= kChooseFloor && hints.phoneFormat.stated()) {
       fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
@@ -327,6 +332,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(readablePart(field.label));
   if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(readablePart(field.label));
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(readablePart(field.label));
+  hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(readablePart(field.label));
   if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
     hints.mail = mailRuledOut(readablePart(field.label));
   }

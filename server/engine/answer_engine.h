@@ -80,6 +80,7 @@ class AnswerEngine {
     RuledOutMail mail;  // addresses the label's asides refuse: "(no Gmail)"
     PhoneFormat phoneFormat;  // how the label asks a number to be written: "(555) 555-5555"
     bool provinceAsked = false;  // "Provincia": not the region above it ("Emilia-Romagna")
+    bool patronymicAsked = false;  // "ФИО": the whole name with the patronymic goes ahead
   };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,

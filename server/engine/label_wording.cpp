@@ -205,4 +205,9 @@ bool asksForAProvince(std::string_view label) {
   return anyListed(kProvince, words) && !anyListed(kRegion, words);
 }
 
+bool asksForThePatronymic(std::string_view label) {
+  static const std::vector<std::string> kWords = paddedPhrases({"фио", "ф и о", "пиб", "п і б", "отчество", "по батькові"});
+  return containsAny(foldText(label), kWords);
+}
+
 }  // namespace oskel::answer

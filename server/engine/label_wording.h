@@ -42,4 +42,7 @@ bool asksWhere(std::string_view part);
 // di residenza"), not the region above it ("Regione", "Comunidad autónoma").
 bool asksForAProvince(std::string_view label);
 
+// Whether a label asks for the name with its patronymic: "ФИО", "ПІБ", "Ф.И.О. полностью".
+bool asksForThePatronymic(std::string_view label);
+
 }  // namespace oskel::answer

@@ -111,6 +111,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       bool withPatronymic = words.size() == 3 && std::any_of(words.begin(), words.end(), ValueReader::isPatronymic);
       fit = withPatronymic ? std::max(fit, 0.97) : fit * 0.9;
     }
+    if (hints.tradeNameAsked && fit >= kChooseFloor) {
+      std::vector<std::string> words = foldedWords(text);
+      if (std::any_of(words.begin(), words.end(), [](const std::string& w) { return Lexicon::instance().isLegalForm(w); })) {
+        fit *= 0.7;  // the registered name, legal form and all
+      }
+    }
     // Of the forms of a number saved, the one written as the label asks goes ahead.
     if (kind == FieldKind::kPhone && fit >= kChooseFloor && hints.phoneFormat.stated()) {
       fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
@@ -333,6 +339,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(readablePart(field.label));
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(readablePart(field.label));
   hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(readablePart(field.label));
+  hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(readablePart(field.label));
   if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
     hints.mail = mailRuledOut(readablePart(field.label));
   }

@@ -81,6 +81,7 @@ class AnswerEngine {
     PhoneFormat phoneFormat;  // how the label asks a number to be written: "(555) 555-5555"
     bool provinceAsked = false;  // "Provincia": not the region above it ("Emilia-Romagna")
     bool patronymicAsked = false;  // "ФИО": the whole name with the patronymic goes ahead
+    bool tradeNameAsked = false;   // "Trading name": a name without its legal form goes ahead
   };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,

@@ -214,6 +214,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "how did you hear about us|how did you find us|where did you hear about us|"
      "wie haben sie von uns erfahren|comment nous avez vous connu|como nos conociste|"
      "come ci hai conosciuto|como nos conheceu|hoe heeft u ons gevonden|skad sie o nas dowiedziales|"
+     "como conheceu|como conheceu a nossa empresa|como nos encontrou|como soube de nos|"
+     "jak sie o nas dowiedziales|jak sie o nas dowiedzialas|comment avez vous connu|"
      "как вы о нас узнали|your question|your questions|ihre frage|votre question|tu pregunta|su pregunta|"
      "la tua domanda|sua pergunta|uw vraag|twoje pytanie|motivo del contacto|"
      "special instructions|delivery instructions|additional information|"

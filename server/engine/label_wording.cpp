@@ -210,4 +210,11 @@ bool asksForThePatronymic(std::string_view label) {
   return containsAny(foldText(label), kWords);
 }
 
+bool asksForATradeName(std::string_view label) {
+  static const std::vector<std::string> kWords = paddedPhrases(
+      {"trade name", "trading name", "trading as", "doing business as", "handelsnaam", "handelsname", "nome fantasia",
+       "nombre comercial", "nom commercial", "nome commerciale", "nazwa handlowa", "торговое название"});
+  return containsAny(foldText(label), kWords);
+}
+
 }  // namespace oskel::answer

@@ -45,4 +45,8 @@ bool asksForAProvince(std::string_view label);
 // Whether a label asks for the name with its patronymic: "ФИО", "ПІБ", "Ф.И.О. полностью".
 bool asksForThePatronymic(std::string_view label);
 
+// Whether a label asks for the name a business trades under, not its registered name:
+// "Trading name", "Handelsnaam", "Nome fantasia", "Nombre comercial".
+bool asksForATradeName(std::string_view label);
+
 }  // namespace oskel::answer

@@ -36,6 +36,11 @@ TEST(AnswerEngine, OfOneNumberSavedTwiceTheFormTheLabelAsksForGoesAhead) {
                   1u}});
 }
 
+TEST(AnswerEngine, ATradingNameGoesAheadOfTheRegisteredOne) {
+  auto both = list({{"A:index0", "Northwind Solutions Ltd"}, {"B:index0", "Northwind Solutions"}});
+  expectChoices({{"Trading name", both, 1u}, {"Nome fantasia", both, 1u}, {"Company name", both, 0u}});
+}
+
 TEST(AnswerEngine, AnswersNoMatchWhenNothingFitsOrTheFieldIsRefused) {
   std::vector<CandidateInput> candidates = list({{"A:index0", "anna@example.com"}, {"B:index0", "+49 30 12345678"}});
   EXPECT_FALSE(engine().answer({"Search", "AXTextField", "x"}, candidates).chosen);

@@ -12,7 +12,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "дитини|дитина|дані дитини|надзвичайної ситуації|на випадок надзвичайної|дите|ditete|diteti|o diteti|"
      "educando|do educando|dados do educando|ulasilacak kisi|acil durumda ulasilacak|foresatt|foresatte 2|"
      "lahiomainen|lahiomaisen|huoltaja|huoltajan|πατρος|μητρος|πατερα|μητερας|κηδεμονα|κηδεμονας|"
-     "nguoi gioi thieu|nguoi than|kontak darurat|darurat|nama wali|nama orang tua"},
+     "nguoi gioi thieu|nguoi than|nguoi lien he khi can|lien he khan cap|khan cap|kontak darurat|darurat|"
+     "nama wali|nama orang tua"},
     // The receiver of a gift in the compounds of the Scandinavian languages: "Gåvomottagarens namn".
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kPrefix, "gavomottag|gavemodtag|gavemottak"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.

@@ -301,6 +301,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Acil durumda ulaşılacak kişi · Telefon", FieldKind::kSomeoneElse},
       {"Dados do educando · Nome completo", FieldKind::kSomeoneElse},
       {"Lähiomaisen puhelinnumero", FieldKind::kSomeoneElse},
+      {"Người liên hệ khi cần · Số điện thoại", FieldKind::kSomeoneElse},
       {"Caixa Postal", FieldKind::kOtherNumber},    {"Postfach", FieldKind::kOtherNumber},
       {"DHL Postnummer", FieldKind::kOtherNumber},  {"Postnummer", FieldKind::kPostalCode},
       {"Model telefonu", FieldKind::kOtherNumber},

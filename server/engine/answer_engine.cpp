@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "engine/candidate_context.h"
+#include "engine/label_asides.h"
 #include "engine/label_wording.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
@@ -116,6 +117,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       if (std::any_of(words.begin(), words.end(), [](const std::string& w) { return Lexicon::instance().isLegalForm(w); })) {
         fit *= 0.7;  // the registered name, legal form and all
       }
+    }
+    if (hints.mailbox != LabelHints::Mailbox::kAny && fit >= kChooseFloor && values_.email(text) >= 1.0 &&
+        isPrivateMailbox(text) != (hints.mailbox == LabelHints::Mailbox::kPrivate)) {
+      fit *= 0.85;  // a work address for a private one, or the other way round
     }
     // Of the forms of a number saved, the one written as the label asks goes ahead.
     if (kind == FieldKind::kPhone && fit >= kChooseFloor && hints.phoneFormat.stated()) {
@@ -340,6 +345,12 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(readablePart(field.label));
   hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(readablePart(field.label));
   hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(readablePart(field.label));
+  if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
+    std::string_view label = readablePart(field.label);
+    bool work = asksForWorkDetails(label);
+    bool personal = asksForPrivateDetails(label);
+    if (work != personal) hints.mailbox = work ? LabelHints::Mailbox::kWork : LabelHints::Mailbox::kPrivate;
+  }
   if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
     hints.mail = mailRuledOut(readablePart(field.label));
   }

@@ -82,6 +82,8 @@ class AnswerEngine {
     bool provinceAsked = false;  // "Provincia": not the region above it ("Emilia-Romagna")
     bool patronymicAsked = false;  // "ФИО": the whole name with the patronymic goes ahead
     bool tradeNameAsked = false;   // "Trading name": a name without its legal form goes ahead
+    // "Email (private)", "Business email": the mailbox of that sort goes ahead of the other.
+    enum class Mailbox { kAny, kPrivate, kWork } mailbox = Mailbox::kAny;
   };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,

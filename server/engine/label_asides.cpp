@@ -228,10 +228,20 @@ bool givesAPurpose(const std::vector<LabelAside>& asides) {
 
 bool asksForWorkDetails(std::string_view words) {
   static constexpr std::string_view kWork[] = {"work", "business", "office", "arbeit", "dienstlich", "geschaftlich",
+                                               "dienstliche", "geschaftliche", "beruflich", "berufliche",
+                                               "professionnelle", "professional", "corporate",
                                                "travail", "professionnel", "pro", "trabajo", "laboral", "lavoro",
                                                "aziendale", "trabalho", "comercial", "werk", "zakelijk", "sluzbowy",
                                                "рабочий", "рабочая"};
   return anyListed(kWork, foldedWords(words));
+}
+
+bool asksForPrivateDetails(std::string_view words) {
+  static constexpr std::string_view kPrivate[] = {"private", "privat", "privee", "prive", "personal", "personnel",
+                                                  "personnelle", "personlich", "personliche", "particular",
+                                                  "privato", "privata", "privado", "privada", "prywatny", "личный",
+                                                  "личная"};
+  return anyListed(kPrivate, foldedWords(words));
 }
 
 // A label that is a control's identifier ("postalCode", "dateOfBirth") spelled with a

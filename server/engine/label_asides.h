@@ -76,6 +76,9 @@ bool givesAPurpose(const std::vector<LabelAside>& asides);
 // company in the aside then names the person's own employer.
 bool asksForWorkDetails(std::string_view words);
 
+// Whether words ask for private details: "Email (private)", "E-Mail privat", "Personal email".
+bool asksForPrivateDetails(std::string_view words);
+
 // A label that is a control's identifier ("postalCode") spelled with a space at each step from
 // a lower- to an upper-case letter: "postal Code". Empty unless the label is one token of ASCII
 // letters and digits that falls into two or three words.

@@ -245,4 +245,23 @@ bool rulesOut(const RuledOutMail& rule, std::string_view address) {
   return false;
 }
 
+bool isPrivateMailbox(std::string_view address) {
+  static const RuledOutMail kPrivate = [] {
+    RuledOutMail rule;
+    for (std::string_view provider : kFreeProviders) rule.domains.emplace_back(provider);
+    // Home internet providers' mailboxes.
+    for (std::string_view isp : {"bluewin.ch", "sunrise.ch", "telia.com", "ziggo.nl", "kpnmail.nl", "online.no",
+                                 "videotron.ca", "shaw.ca", "rogers.com", "sympatico.ca", "comcast.net", "verizon.net",
+                                 "att.net", "btinternet.com", "sky.com", "virginmedia.com", "telenet.be", "skynet.be",
+                                 "a1.net", "chello.at", "aon.at", "vodafone.de", "arcor.de", "tiscali.it", "alice.it",
+                                 "telefonica.net", "sapo.pt", "bigpond.com", "optusnet.com.au", "xtra.co.nz",
+                                 "eircom.net", "abv.bg", "inbox.lv", "centrum.cz", "atlas.cz", "post.cz",
+                                 "citromail.hu", "freemail.hu", "ukr.net", "bk.ru", "list.ru", "inbox.ru", "ya.ru"}) {
+      rule.domains.emplace_back(isp);
+    }
+    return rule;
+  }();
+  return rulesOut(kPrivate, address);
+}
+
 }  // namespace oskel::answer

@@ -38,4 +38,8 @@ RuledOutMail mailRuledOut(std::string_view label);
 // Whether `address` (a whole e-mail address) is one that `rule` rules out.
 bool rulesOut(const RuledOutMail& rule, std::string_view address);
 
+// Whether `address` is a private mailbox: at a free provider or a home internet provider
+// ("gmail.com", "gmx.de", "bluewin.ch"), not at an employer's or a business's own domain.
+bool isPrivateMailbox(std::string_view address);
+
 }  // namespace oskel::answer

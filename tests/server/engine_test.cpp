@@ -36,6 +36,16 @@ TEST(AnswerEngine, OfOneNumberSavedTwiceTheFormTheLabelAsksForGoesAhead) {
                   1u}});
 }
 
+TEST(AnswerEngine, APrivateOrAWorkMailboxAsTheLabelAsks) {
+  auto anna = list({{"A:index0", "anna.meier@badenova-netze.de"}, {"B:index0", "sunnyhiker77@gmx.de"}});
+  auto lukas = list({{"A:index0", "lukas.mueller@bluewin.ch"}, {"B:index0", "hello@mueller-photography.ch"}});
+  expectChoices({{"E-Mail (privat)", anna, 1u},
+                 {"E-Mail (dienstlich)", anna, 0u},
+                 {"Gesch\u00E4ftliche E-Mail", lukas, 1u},
+                 {"Personal email", lukas, 0u},
+                 {"E-Mail", lukas, 0u}});
+}
+
 TEST(AnswerEngine, ATradingNameGoesAheadOfTheRegisteredOne) {
   auto both = list({{"A:index0", "Northwind Solutions Ltd"}, {"B:index0", "Northwind Solutions"}});
   expectChoices({{"Trading name", both, 1u}, {"Nome fantasia", both, 1u}, {"Company name", both, 0u}});

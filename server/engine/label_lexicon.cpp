@@ -334,7 +334,11 @@ constexpr LabelKeywordGroup kGroups[] = {
      "pouzivatelske meno|nama pengguna|потребителско име|nume de utilizator|numele de utilizator|ονομα χρηστη|"
      "korisnicko ime|lietotajvards|vartotojo vardas|kasutajanimi|utilizador"},
     // Named alone: beside a name ("お名前（ニックネームでも大丈夫です）") a nickname is only allowed.
-    {FieldKind::kUsername, 30, KeywordMatch::kWhole, "アカウントID|アカウント ID|ニックネーム|昵称|닉네임"},
+    {FieldKind::kUsername, 30, KeywordMatch::kWhole, "アカウントID|アカウント ID|닉네임"},
+    // The public handle of Japanese, Chinese and Russian sites, with a note beside it as well:
+    // "ニックネーム（公開されます）", "Никнейм (виден всем)".
+    {FieldKind::kUsername, 30, KeywordMatch::kAnywhere, "ニックネーム|昵称"},
+    {FieldKind::kUsername, 30, KeywordMatch::kWord, "никнейм|ник"},
     // Portuguese "Apelido" is the family name in Portugal and a nickname in Brazil: whichever
     // the history holds is offered, never inserted.
     {FieldKind::kUsername, 30, KeywordMatch::kWord, "apelido|apelidos", FieldKind::kFamilyName, true, true},

@@ -308,6 +308,8 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Como conheceu a nossa empresa?", FieldKind::kComment},
       {"Jak się o nas dowiedziałeś?", FieldKind::kComment},
       {"公司所在区", FieldKind::kCity},
+      {"Никнейм (виден всем)", FieldKind::kUsername},
+      {"ニックネーム（公開されます）", FieldKind::kUsername},
       {"Name des Unternehmens, bei dem Sie sich bewerben", FieldKind::kOtherNumber},
       {"Invoice details · Company name", FieldKind::kOrganisation},
       {"Dane do faktury VAT · Nazwa firmy", FieldKind::kOrganisation},

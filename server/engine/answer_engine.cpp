@@ -5,11 +5,8 @@
 #include <unordered_set>
 
 #include "engine/candidate_context.h"
-#include "engine/label_asides.h"
-#include "engine/label_wording.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
-#include "engine/web_links.h"
 
 namespace oskel::answer {
 namespace {
@@ -102,35 +99,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       continue;
     }
     double fit = values_.score(kind, text);
-    if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
-    if (hints.provinceAsked && fit >= kChooseFloor && Lexicon::instance().isRegionAboveProvinces(foldedPhrase(text))) {
-      fit = kChooseFloor + 0.05;  // the region, one level above the province: offered only
-      result.doubtful[i] = true;
-    }
-    if (hints.patronymicAsked && fit >= kChooseFloor) {
-      std::vector<std::string_view> words = splitWords(text);
-      bool withPatronymic = words.size() == 3 && std::any_of(words.begin(), words.end(), ValueReader::isPatronymic);
-      fit = withPatronymic ? std::max(fit, 0.97) : fit * 0.9;
-    }
-    if (hints.tradeNameAsked && fit >= kChooseFloor) {
-      std::vector<std::string> words = foldedWords(text);
-      if (std::any_of(words.begin(), words.end(), [](const std::string& w) { return Lexicon::instance().isLegalForm(w); })) {
-        fit *= 0.7;  // the registered name, legal form and all
-      }
-    }
-    if (hints.mailbox != LabelHints::Mailbox::kAny && fit >= kChooseFloor && values_.email(text) >= 1.0 &&
-        isPrivateMailbox(text) != (hints.mailbox == LabelHints::Mailbox::kPrivate)) {
-      fit *= 0.85;  // a work address for a private one, or the other way round
-    }
-    // Of the forms of a number saved, the one written as the label asks goes ahead.
-    if (kind == FieldKind::kPhone && fit >= kChooseFloor && hints.phoneFormat.stated()) {
-      fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
-    }
-    // "14.03.1988" typed into a "MM/DD/YYYY" field would name another day: offered, never inserted.
-    if (kind == FieldKind::kBirthDate && fit >= kChooseFloor && !fitsDateOrder(text, hints.dateOrder)) {
-      fit = kChooseFloor + 0.05;
-      result.doubtful[i] = true;
-    }
+    bool offerOnly = false;
+    fit = weighByLabel(hints, kind, text, fit, kChooseFloor, values_, &offerOnly);
+    if (offerOnly) result.doubtful[i] = true;
     std::vector<FieldReading> labels = context.labelledAs(i);
     // A line copied alone that also opens a whole address before its postal code and town is
     // its street line, whatever words it is made of ("Údolní 53"); ahead of the whole address.
@@ -338,22 +309,7 @@ Answer AnswerEngine::answer(const FieldInput& field, const std::vector<Candidate
   }
   CandidateContext context(ids, texts, labels_, values_);
 
-  LabelHints hints;
-  hints.ownSite = kind == FieldKind::kUrl && !asksForALink(readablePart(field.label));
-  if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(readablePart(field.label));
-  if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(readablePart(field.label));
-  hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(readablePart(field.label));
-  hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(readablePart(field.label));
-  hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(readablePart(field.label));
-  if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
-    std::string_view label = readablePart(field.label);
-    bool work = asksForWorkDetails(label);
-    bool personal = asksForPrivateDetails(label);
-    if (work != personal) hints.mailbox = work ? LabelHints::Mailbox::kWork : LabelHints::Mailbox::kPrivate;
-  }
-  if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
-    hints.mail = mailRuledOut(readablePart(field.label));
-  }
+  LabelHints hints = readLabelHints(kind, readablePart(field.label));
   Scored primary = score(kind, texts, context, hints);
   // A label in two senses ("Name", "Nom"): the usual sense first; the other one answers
   // only when nothing fits the usual sense, and then never on its own.

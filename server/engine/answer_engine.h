@@ -16,11 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/date_order.h"
 #include "engine/field_kind.h"
+#include "engine/label_hints.h"
 #include "engine/label_reader.h"
-#include "engine/mail_domains.h"
-#include "engine/phone_format.h"
 #include "engine/value_reader.h"
 
 namespace oskel::answer {
@@ -72,19 +70,6 @@ class AnswerEngine {
   static std::string_view readablePart(std::string_view label);
   bool showsAnExampleAddress(std::string_view label) const;
   struct Scored;
-  // What the label says beyond the kind. With `ownSite`, a web-address field asks for the
-  // person's own site, not a page of another; `dateOrder` is the format a date field states.
-  struct LabelHints {
-    bool ownSite = false;
-    DateOrder dateOrder = DateOrder::kUnstated;
-    RuledOutMail mail;  // addresses the label's asides refuse: "(no Gmail)"
-    PhoneFormat phoneFormat;  // how the label asks a number to be written: "(555) 555-5555"
-    bool provinceAsked = false;  // "Provincia": not the region above it ("Emilia-Romagna")
-    bool patronymicAsked = false;  // "ФИО": the whole name with the patronymic goes ahead
-    bool tradeNameAsked = false;   // "Trading name": a name without its legal form goes ahead
-    // "Email (private)", "Business email": the mailbox of that sort goes ahead of the other.
-    enum class Mailbox { kAny, kPrivate, kWork } mailbox = Mailbox::kAny;
-  };
   // Every candidate that fits a field of `kind` at least a little, best first.
   Scored score(FieldKind kind, const std::vector<std::string_view>& texts, const class CandidateContext& context,
                const LabelHints& hints) const;

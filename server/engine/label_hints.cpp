@@ -1,0 +1,67 @@
+#include "engine/label_hints.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/label_asides.h"
+#include "engine/label_wording.h"
+#include "engine/lexicon.h"
+#include "engine/text.h"
+#include "engine/web_links.h"
+
+namespace oskel::answer {
+
+LabelHints readLabelHints(FieldKind kind, std::string_view label) {
+  LabelHints hints;
+  hints.ownSite = kind == FieldKind::kUrl && !asksForALink(label);
+  if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(label);
+  if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(label);
+  hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(label);
+  hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(label);
+  hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(label);
+  if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
+    bool work = asksForWorkDetails(label);
+    bool personal = asksForPrivateDetails(label);
+    if (work != personal) hints.mailbox = work ? LabelHints::Mailbox::kWork : LabelHints::Mailbox::kPrivate;
+    hints.mail = mailRuledOut(label);
+  }
+  return hints;
+}
+
+double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view text, double fit, double floor,
+                    const ValueReader& values, bool* offerOnly) {
+  if (hints.ownSite && fit > 0.0 && isDeepLink(text)) fit *= 0.45;
+  if (fit < floor) return fit;
+  const Lexicon& lex = Lexicon::instance();
+  if (hints.provinceAsked && lex.isRegionAboveProvinces(foldedPhrase(text))) {
+    *offerOnly = true;  // the region, one level above the province
+    return floor + 0.05;
+  }
+  if (hints.patronymicAsked) {
+    std::vector<std::string_view> words = splitWords(text);
+    bool withPatronymic = words.size() == 3 && std::any_of(words.begin(), words.end(), ValueReader::isPatronymic);
+    fit = withPatronymic ? std::max(fit, 0.97) : fit * 0.9;
+  }
+  if (hints.tradeNameAsked) {
+    std::vector<std::string> words = foldedWords(text);
+    auto legalForm = [&](const std::string& w) { return lex.isLegalForm(w); };
+    if (std::any_of(words.begin(), words.end(), legalForm)) fit *= 0.7;  // the registered name, legal form and all
+  }
+  if (hints.mailbox != LabelHints::Mailbox::kAny && values.email(text) >= 1.0 &&
+      isPrivateMailbox(text) != (hints.mailbox == LabelHints::Mailbox::kPrivate)) {
+    fit *= 0.85;  // a work address for a private one, or the other way round
+  }
+  // Of the forms of a number saved, the one written as the label asks goes ahead.
+  if (kind == FieldKind::kPhone && hints.phoneFormat.stated()) {
+    fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
+  }
+  // "14.03.1988" typed into a "MM/DD/YYYY" field would name another day.
+  if (kind == FieldKind::kBirthDate && !fitsDateOrder(text, hints.dateOrder)) {
+    *offerOnly = true;
+    return floor + 0.05;
+  }
+  return fit;
+}
+
+}  // namespace oskel::answer

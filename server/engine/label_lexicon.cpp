@@ -255,7 +255,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "フリガナ|ふりがな|カナ|かな|よみがな|セイ|メイ|拼音"},
     {FieldKind::kNameReading, 40, KeywordMatch::kWord, "furigana|katakana|kana|pinyin|phonetic name|phonetic first name|phonetic last name|phonetic given name|"
      "phonetic family name|phonetic reading|name pronunciation|pronunciation of your name|nom phonetique|"
-     "phonetischer name|nombre fonetico|nome fonetico|fonetische naam"},
+     "phonetischer name|nombre fonetico|nome fonetico|fonetische naam|phonetic"},
     // The street without its number: every saved address carries the house number.
     {FieldKind::kStreetName, 36, KeywordMatch::kWord,
      "street name|name of street|straatnaam|strassenname|nom de rue|nom de la rue|nom de voie|nom de la voie|"

@@ -13,7 +13,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "educando|do educando|dados do educando|ulasilacak kisi|acil durumda ulasilacak|foresatt|foresatte 2|"
      "lahiomainen|lahiomaisen|huoltaja|huoltajan|πατρος|μητρος|πατερα|μητερας|κηδεμονα|κηδεμονας|"
      "nguoi gioi thieu|nguoi than|nguoi lien he khi can|lien he khan cap|khan cap|kontak darurat|darurat|"
-     "nama wali|nama orang tua"},
+     "nama wali|nama orang tua|filleul|filleule|votre filleul|ahijado|quem vai receber|para presente|"
+     "honoree|honoree name|in honor of|in memory of|in honour of"},
     // The receiver of a gift in the compounds of the Scandinavian languages: "Gåvomottagarens namn".
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kPrefix, "gavomottag|gavemodtag|gavemottak"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.

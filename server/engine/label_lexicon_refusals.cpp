@@ -144,6 +144,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "indicatif du telephone|indicatif pays|prefixe|prefixe telephonique|prefijo|prefijo telefonico|prefisso|"
      "prefisso telefonico|tel prefix|mobile prefix|phone number prefix|prefix phone|codigo do pais|"
      "codigo de pais|ddi|country code|not include area code|not include the area code|not include country code|"
+     "indicativo|indicativo do pais|indicativo de pais|line number|last 4 digits|last four digits|"
      "not include the country code"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kWhole,
      "email domain|e mail domain|mail domain|company email domain|domain"},

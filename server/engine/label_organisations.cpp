@@ -220,7 +220,8 @@ bool namesAnErrand(const std::string& folded) {
       "booking", "order", "reservation", "check", "in", "check-in", "checkin", "your", "my", "the", "hotel",
       "airline", "flight", "restaurant", "table", "room", "trip", "travel", "bestellung", "buchung", "reservierung",
       "ihre", "commande", "votre", "reserva", "pedido", "su", "ordine", "prenotazione", "bestelling", "boeking",
-      "reservering", "zamowienie", "rezerwacja", "заказ", "бронирование", "online", "ticket"});
+      "reservering", "zamowienie", "rezerwacja", "заказ", "бронирование", "online", "ticket", "manage", "retrieve",
+      "view", "find", "existing", "verwalten", "gerer", "gestionar", "gestisci", "gerir", "beheren"});
   static const std::vector<std::string> kCjk = foldedPhrases({"ご予約", "予約", "ご注文", "注文", "预订", "预定", "订单", "예약", "주문", "ホテル", "酒店", "호텔"});
   return madeOnlyOf(folded, kLatin, kCjk);
 }

@@ -244,6 +244,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
   std::vector<std::string_view> parts = labelParts(label);
   for (std::size_t n = 0; n < parts.size(); ++n) {
     std::string_view whole = parts[n];
+    if (n + 1 < parts.size() && callsToWrite(whole)) continue;  // "Write a review · Email"
     std::string part;
     FieldReading reading = readPart(whole, runTogether, &part);
     // The heading of the section about the one filling in, after nothing but words that say

@@ -217,4 +217,16 @@ bool asksForATradeName(std::string_view label) {
   return containsAny(foldText(label), kWords);
 }
 
+bool callsToWrite(std::string_view part) {
+  static const std::vector<std::string> kCalls = paddedPhrases(
+      {"write a review", "leave a review", "add a review", "submit a review", "write your review", "leave a comment",
+       "post a comment", "add a comment", "write a comment", "bewertung schreiben", "schreiben sie eine bewertung",
+       "kommentar schreiben", "laisser un avis", "donnez votre avis", "laisser un commentaire", "escribir una resena",
+       "escribe una resena", "deja un comentario", "scrivi una recensione", "lascia un commento",
+       "escreva uma avaliacao", "deixe um comentario", "schrijf een review", "laat een reactie achter",
+       "napisz opinie", "dodaj komentarz", "napisz komentarz"});
+  std::string folded = foldText(part);
+  return std::any_of(kCalls.begin(), kCalls.end(), [&](const std::string& c) { return folded == c; });
+}
+
 }  // namespace oskel::answer

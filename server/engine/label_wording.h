@@ -49,4 +49,8 @@ bool asksForThePatronymic(std::string_view label);
 // "Trading name", "Handelsnaam", "Nome fantasia", "Nombre comercial".
 bool asksForATradeName(std::string_view label);
 
+// Whether a part is the heading of a form that asks to write something: "Write a review",
+// "Leave a comment", "Laisser un avis". The fields under it (name, e-mail) are the writer's.
+bool callsToWrite(std::string_view part);
+
 }  // namespace oskel::answer

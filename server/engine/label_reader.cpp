@@ -358,6 +358,7 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.certainty = reading.certainty;
       decided.alternative = reading.alternative;
       decided.balanced = reading.balanced;
+      decided.offerOnly = decided.offerOnly || reading.offerOnly;  // "Lieferadresse · Straße": maybe without the number
       decidedPart = part;
     } else if (namesAFieldWithANote(decided, decidedPart, reading, whole)) {
       // "Delivery address · Phone for delivery questions"; the payer's own under a billing address,

@@ -259,6 +259,7 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Phonetic name", list({{"P:index0", "+49 30 1234567"}, {"N:index0", "Anna Müller"}}), std::nullopt},
       // A bare street word may sit beside a house-number field.
       {"Straße:*", address, 0u, false},
+      {"Lieferadresse \u00B7 Stra\u00DFe *", address, 0u, false},  // under an address heading as well
       {"Street", address, 0u, false},
       {"Rue", address, 0u, false},
       {"Улица", address, 0u, false},

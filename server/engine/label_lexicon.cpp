@@ -109,7 +109,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "site pessoal|seu site|strona www|strona internetowa|www|link|сайт|ссылка|веб сайт|youtube|video|vidéo|http|"
      "https|http www|adresse du site|indirizzo del sito|nettside|hjemmeside|kotisivu|kotisivut|weboldal|honlap|"
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
-     "webbplats|вебсайт|веб сайт|verkkosivu|verkkosivut|verkkosivusto"},
+     "webbplats|вебсайт|веб сайт|verkkosivu|verkkosivut|verkkosivusto|"
+     // A profile on a network of professionals, as a job application asks for it.
+     "linkedin|linkedin profile|profil linkedin|perfil de linkedin|perfil linkedin|profilo linkedin|xing"},
     // A company's site is a web address, not the company's name.
     {FieldKind::kUrl, 30, KeywordMatch::kWord,
      "company website|company web site|company url|company homepage|business website|organisation website|"
@@ -381,9 +383,6 @@ constexpr LabelKeywordGroup kGroups[] = {
      "الجوال|رقم الجوال|الهاتف|هاتف|جوال|נייד|מספר נייד|फ़ोन नंबर|फोन नंबर|मोबाइल नंबर|मोबाइल|फ़ोन|फोन|"
      "so dien thoai|dien thoai|sdt"},
     {FieldKind::kCity, 28, KeywordMatch::kWord, "शहर|नगर|thanh pho"},
-    // Vietnamese "Địa chỉ" (address) folds to "dia", the day of Spanish and Portuguese dates.
-    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
-     "dia chi|dia chi nha|dia chi cu tru|dia chi giao hang|dia chi nhan hang|so nha ten duong|so nha"},
     // Vietnamese "Tỉnh" (province) folds like "tính" in "Giới tính" (gender): alone, or with "thành phố".
     {FieldKind::kRegion, 30, KeywordMatch::kWhole, "tinh"},
     {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh thanh pho|tinh thanh|tinh tp"},

@@ -78,6 +78,9 @@ constexpr LabelKeywordGroup kGroups[] = {
     // Other words for an organisation, named alone: "Firma · Verein", "Entreprise · Établissement".
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "business|verein|praxis|kanzlei|praxis kanzlei|structure|association|ente"},
+    // Vietnamese "Địa chỉ" (address) folds to "dia", the day of Spanish and Portuguese dates.
+    {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
+     "dia chi|dia chi nha|dia chi cu tru|dia chi giao hang|dia chi nhan hang|so nha ten duong|so nha"},
     {FieldKind::kCity, 40, KeywordMatch::kWhole, "poczta"},
     {FieldKind::kRegion, 30, KeywordMatch::kWord, "voivodeship"},
     {FieldKind::kPostalCode, 32, KeywordMatch::kWord,

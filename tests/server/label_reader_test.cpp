@@ -315,6 +315,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Indicativo do pa\u00EDs", FieldKind::kPhonePart},
       {"Parrainage \u00B7 Adresse e-mail de votre filleul", FieldKind::kSomeoneElse},
       {"Give in honor or memory of someone \u00B7 Honoree name", FieldKind::kSomeoneElse},
+      {"Candidature \u00B7 Profil LinkedIn", FieldKind::kUrl},
       {"Refer a friend \u00B7 Your first name", FieldKind::kGivenName},
       {"Refer a friend \u00B7 Friend email", FieldKind::kSomeoneElse},
       {"Никнейм (виден всем)", FieldKind::kUsername},

@@ -284,9 +284,9 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided.offerOnly = decided.offerOnly || groupOffered;
       decidedPart = part;
       haveDecision = true;
-    } else if (decided.kind == FieldKind::kSomeoneElse && isAnswerable(reading.kind) && namesAFieldOnly(whole) &&
-               namesOwnValue(part, reading.kind)) {
-      decided = reading;  // "Refer a friend · Your first name": the one who refers
+    } else if ((decided.kind == FieldKind::kSomeoneElse || decided.kind == FieldKind::kPromoCode) &&
+               isAnswerable(reading.kind) && namesAFieldOnly(whole) && namesOwnValue(part, reading.kind)) {
+      decided = reading;  // "Refer a friend · Your first name", "Gift card · Your email": the giver's
       decidedPart = part;
     } else if (decided.kind == FieldKind::kStreetAddress && isALineOfAnAddress(reading.kind) && !asksToInclude(whole) &&
                (namesAFieldOnly(part) || isOnlyTheNameOf(withoutAsides(part, labelAsides(part)), reading.kind))) {

@@ -318,6 +318,8 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Candidature \u00B7 Profil LinkedIn", FieldKind::kUrl},
       {"Refer a friend \u00B7 Your first name", FieldKind::kGivenName},
       {"Refer a friend \u00B7 Friend email", FieldKind::kSomeoneElse},
+      {"Gift card \u00B7 Your email (sender)", FieldKind::kEmail},
+      {"Gift card \u00B7 Recipient email", FieldKind::kSomeoneElse},
       {"Никнейм (виден всем)", FieldKind::kUsername},
       {"ニックネーム（公開されます）", FieldKind::kUsername},
       {"Name des Unternehmens, bei dem Sie sich bewerben", FieldKind::kOtherNumber},

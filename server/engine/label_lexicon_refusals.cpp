@@ -108,6 +108,10 @@ constexpr LabelKeywordGroup kGroups[] = {
      "po box|p o box|post office box|postfach|postbus|caixa postal|casella postale|boite postale|"
      "apartado de correos|apartado postal|skrytka pocztowa|абонентский ящик|postboks|postilokero|"
      "dhl postnummer|postnummer dhl|vydejniho mista|vydejni misto|paczkomat|packstation"},
+    // Airports and stations of a journey searched for, not the person's town.
+    {FieldKind::kOtherNumber, 40, KeywordMatch::kWord,
+     "airport|city or airport|departure airport|arrival airport|flughafen|aeroport|aeropuerto|aeroporto|"
+     "luchthaven|lotnisko|аэропорт|departure station|arrival station|bahnhof"},
     // The employer a job application goes to, not the applicant's own.
     {FieldKind::kOtherNumber, 50, KeywordMatch::kWord,
      "company you are applying to|company you re applying to|company you are applying for|"

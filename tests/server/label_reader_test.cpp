@@ -316,6 +316,7 @@ TEST(LabelReader, LabelsBeyondTheMainLanguages) {
       {"Parrainage \u00B7 Adresse e-mail de votre filleul", FieldKind::kSomeoneElse},
       {"Give in honor or memory of someone \u00B7 Honoree name", FieldKind::kSomeoneElse},
       {"Candidature \u00B7 Profil LinkedIn", FieldKind::kUrl},
+      {"From \u00B7 City or airport", FieldKind::kOtherNumber},
       {"Refer a friend \u00B7 Your first name", FieldKind::kGivenName},
       {"Refer a friend \u00B7 Friend email", FieldKind::kSomeoneElse},
       {"Gift card \u00B7 Your email (sender)", FieldKind::kEmail},

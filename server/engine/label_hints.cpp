@@ -15,6 +15,14 @@ namespace oskel::answer {
 LabelHints readLabelHints(FieldKind kind, std::string_view label) {
   LabelHints hints;
   hints.ownSite = kind == FieldKind::kUrl && !asksForALink(label);
+  if (kind == FieldKind::kUrl) {
+    static constexpr std::string_view kSites[] = {"linkedin", "xing", "github", "gitlab", "behance", "dribbble",
+                                                  "instagram", "facebook", "youtube", "tiktok", "vimeo", "flickr"};
+    for (const std::string& w : foldedWords(label)) {
+      if (isListed(kSites, w)) hints.site = w;
+    }
+    hints.ownSite = hints.ownSite && hints.site.empty();  // a profile's page on the site named
+  }
   if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(label);
   if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(label);
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(label);
@@ -51,6 +59,13 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
   if (hints.mailbox != LabelHints::Mailbox::kAny && values.email(text) >= 1.0 &&
       isPrivateMailbox(text) != (hints.mailbox == LabelHints::Mailbox::kPrivate)) {
     fit *= 0.85;  // a work address for a private one, or the other way round
+  }
+  // A link to the site the label names, ahead of links to others.
+  if (!hints.site.empty()) {
+    std::string_view host = text;
+    if (std::size_t scheme = host.find("://"); scheme != std::string_view::npos) host.remove_prefix(scheme + 3);
+    host = host.substr(0, host.find_first_of("/?#"));
+    if (foldText(host).find(hints.site) == std::string::npos) fit *= 0.85;
   }
   // Of the forms of a number saved, the one written as the label asks goes ahead.
   if (kind == FieldKind::kPhone && hints.phoneFormat.stated()) {

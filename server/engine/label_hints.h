@@ -4,6 +4,7 @@
 // goes ahead of the same value written otherwise.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "engine/date_order.h"
@@ -22,6 +23,7 @@ struct LabelHints {
   bool provinceAsked = false;     // "Provincia": not the region above it ("Emilia-Romagna")
   bool patronymicAsked = false;   // "ФИО": the whole name with the patronymic goes ahead
   bool tradeNameAsked = false;    // "Trading name": a name without its legal form goes ahead
+  std::string site;               // "LinkedIn profile": a link to that site goes ahead ("linkedin")
   // "Email (private)", "Business email": the mailbox of that sort goes ahead of the other.
   enum class Mailbox { kAny, kPrivate, kWork } mailbox = Mailbox::kAny;
 };

@@ -73,8 +73,9 @@ constexpr LabelKeywordGroup kGroups[] = {
      "n et voie|numero et voie|no et voie|street name and number|street name and house number|"
      "straatnaam en huisnummer|straatnaam huisnummer|strassenname und hausnummer|nom de rue et numero"},
     {FieldKind::kCity, 30, KeywordMatch::kAnywhere, "시/군/구|시 군 구|구/군|구 군"},
-    // The district a place lies in, heavier than the company it is asked of: "公司所在区".
-    {FieldKind::kCity, 40, KeywordMatch::kAnywhere, "所在区|所在地区|所在区县|所在區"},
+    // The district a place lies in, heavier than the company it is asked of: "公司所在区". A town
+    // of the lists may be the district or the city around it: offered only.
+    {FieldKind::kCity, 40, KeywordMatch::kAnywhere, "所在区|所在地区|所在区县|所在區", FieldKind::kUnknown, false, true},
     // Other words for an organisation, named alone: "Firma · Verein", "Entreprise · Établissement".
     {FieldKind::kOrganisation, 26, KeywordMatch::kWhole,
      "business|verein|praxis|kanzlei|praxis kanzlei|structure|association|ente"},

@@ -301,9 +301,11 @@ TEST(AnswerEngine, AWebsiteFieldTakesASiteNotAPageOfAnother) {
       {"Website", links, 2u},
       {"Homepage", links, 2u},
       {"Site web", deepOnly, std::nullopt},
-      // A field for a link to some content takes the newest link.
+      // A field for a link to some content takes the newest link, or one to the site it names.
       {"Paste the URL of the video", links, 0u},
-      {"Vidéo Youtube :", deepOnly, 0u},
+      {"Vidéo Youtube :", deepOnly, 1u},
+      {"Profil LinkedIn", list({{"G:index0", "https://github.com/twisniewski"},
+                                {"L:index0", "https://www.linkedin.com/in/tomasz-wisniewski-dev"}}), 1u},
   });
 }
 

@@ -108,6 +108,8 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     if (kind == FieldKind::kStreetAddress && labels.empty() && context.isStreetPartOfAddress(i)) {
       fit = std::max(fit, 0.96);
     }
+    // The street line with the next line of the address on it goes behind the street line alone.
+    if (kind == FieldKind::kStreetAddress && fit >= kChooseFloor && context.extendsAnotherLine(i)) fit *= 0.9;
     bool nameField = kind == FieldKind::kFullName || kind == FieldKind::kGivenName || kind == FieldKind::kFamilyName;
     CandidateContext::NameOwner owner = CandidateContext::NameOwner::kUnknown;
     if (nameField) owner = kind == FieldKind::kFullName ? context.fullNameOwner(i) : context.namePartOwner(i);

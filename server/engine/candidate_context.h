@@ -70,6 +70,9 @@ class CandidateContext {
   // postal code and town: "Údolní 53" in "Jakub Dvořák, Údolní 53, 602 00 Brno", "77 Oakwood
   // Ave" in "77 Oakwood Ave, Dayton, OH 45409". Candidate i is a street line.
   bool isStreetPartOfAddress(std::size_t i) const;
+  // Another candidate copied alone is the start of candidate i before a comma or a dash: "12
+  // Main St" of "12 Main St, Apt 3". Candidate i holds more than one line of an address.
+  bool extendsAnotherLine(std::size_t i) const;
   // Some candidate copied on its own (not from a message) reads as a person's full name.
   bool knowsAPersonsName() const;
   // Another candidate, one word copied on its own, reads as a family name by a list or by

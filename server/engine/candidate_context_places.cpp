@@ -140,4 +140,20 @@ bool CandidateContext::isStreetPartOfAddress(std::size_t i) const {
   return false;
 }
 
+bool CandidateContext::extendsAnotherLine(std::size_t i) const {
+  std::string_view whole = texts_[i];
+  if (whole.size() > 200 || whole.find('\n') != std::string_view::npos) return false;
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    std::string_view start = texts_[j];
+    auto clip = longestInClip_.find(clipOf(j));
+    if (j == i || start.size() < 4 || start.size() + 2 > whole.size() || !whole.starts_with(start) ||
+        clip == longestInClip_.end() || clip->second != j) {
+      continue;
+    }
+    std::string_view rest = whole.substr(start.size());
+    if (rest.starts_with(", ") || rest.starts_with(" \u2013 ") || rest.starts_with(" - ")) return true;
+  }
+  return false;
+}
+
 }  // namespace oskel::answer

@@ -221,6 +221,9 @@ bool ValueReader::isIdentityNumber(std::string_view text) {
 }
 
 double ValueReader::postalCode(std::string_view text) const {
+  // Japan's postal mark before the code: the code alone goes ahead of it.
+  constexpr std::string_view kPostalMark = "\u3012";  // 〒
+  if (text.starts_with(kPostalMark)) return 0.9 * postalCode(trimText(text.substr(kPostalMark.size())));
   if (text.size() < 3 || text.size() > 12) return 0.0;
   for (const Patterns::Postal& p : patterns_->postal) {
     if (matches(p.pattern.get(), text)) return p.score;

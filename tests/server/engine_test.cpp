@@ -586,6 +586,9 @@ TEST(AnswerEngine, AStreetFieldTakesTheStreetLineNotAWholeAddressOnOneLine) {
                     {"C:index1", "Peka\u0159sk\u00E1 12, 602 00 Brno"}});
   expectChoices({{"Ulice a \u010D\u00EDslo popisn\u00E9", brno, 0u},
                  {"Street address", list({{"S:index0", "77 Oakwood Ave"}, {"A:index0", "77 Oakwood Ave, Dayton, OH 45409"}}), 0u},
+                 // The street line alone, ahead of the same line with the flat after it.
+                 {"Adresse \u00B7 Num\u00E9ro et rue", list({{"A:index0", "4521, rue De Lanaudi\u00E8re, app. 3"},
+                                                    {"B:index0", "4521, rue De Lanaudi\u00E8re"}}), 1u},
                  // A line of a card is no address copied whole.
                  {"Ulice a \u010D\u00EDslo popisn\u00E9", card, std::nullopt}});
   EXPECT_LT(engine().values().street("Lucali, 575 Henry St, Brooklyn, NY 11231"),

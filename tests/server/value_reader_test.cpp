@@ -34,6 +34,9 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_EQ(v.phone("123.456.789-09"), 0.0);
   EXPECT_EQ(v.phone("45.123.789/0001-62"), 0.0);
   EXPECT_GE(v.phone("(31) 99123-4567"), 0.85);
+  // Japan's postal mark: the code alone goes ahead.
+  EXPECT_GE(v.postalCode("\u3012154-0004"), 0.5);
+  EXPECT_LT(v.postalCode("\u3012154-0004"), v.postalCode("154-0004"));
   // A number cut out of a longer text with half its brackets.
   EXPECT_EQ(v.phone("614) 555-0198"), 0.0);
   // A whole address split by bars, and a street after a place's name or a note, go behind a

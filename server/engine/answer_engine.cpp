@@ -93,7 +93,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     if (text.empty() || trimText(text).size() != text.size()) continue;
     // A table row ("Acme GmbH<TAB>Berlin") holds several values, and "Firma: Acme GmbH" a
     // label with its value: the values answer, never the row or the line.
-    if (text.find('\t') != std::string_view::npos || context.isLabelledLine(i) || context.insideALink(i)) continue;
+    if (text.find('\t') != std::string_view::npos || context.isLabelledLine(i) || context.insideALink(i) ||
+        context.cutFromALongerWord(i)) {
+      continue;
+    }
     if (rulesOut(hints.mail, text)) {
       if (values_.score(kind, text) >= kChooseFloor) result.newestRefused = std::min(result.newestRefused, i);
       continue;

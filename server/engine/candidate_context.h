@@ -39,6 +39,9 @@ class CandidateContext {
   // True when candidate i is a piece of a web address copied on its own ("2024.12345678" out
   // of a news link's path): no value of its own.
   bool insideALink(std::size_t i) const;
+  // Whether candidate i stands in its clip only as a piece of a longer word, a letter or a digit
+  // right beside it: "68 5390 0754 7034" out of the account number "BE68 5390 0754 7034".
+  bool cutFromALongerWord(std::size_t i) const;
   // True when candidate i also occurs inside a message or signature of
   // another clip: someone else's address that was also copied alone.
   bool mentionedInProse(std::size_t i) const;

@@ -1,6 +1,7 @@
 // The parts of CandidateContext that read the person's own handles: the user parts of
 // e-mail addresses, user names and sites' hosts copied on their own.
 #include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,23 @@ bool CandidateContext::insideALink(std::size_t i) const {
   std::string_view whole = texts_[it->second];
   return whole.find("://") != std::string_view::npos && whole.find_first_of(" \n") == std::string_view::npos &&
          values_.url(whole) >= 0.85;
+}
+
+bool CandidateContext::cutFromALongerWord(std::size_t i) const {
+  auto it = longestInClip_.find(clipOf(i));
+  if (it == longestInClip_.end() || it->second == i) return false;
+  std::string_view whole = texts_[it->second];
+  std::string_view piece = texts_[i];
+  if (piece.empty()) return false;
+  auto glued = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+  bool found = false;
+  for (std::size_t at = whole.find(piece); at != std::string_view::npos; at = whole.find(piece, at + 1)) {
+    found = true;
+    bool before = at > 0 && glued(whole[at - 1]);
+    bool after = at + piece.size() < whole.size() && glued(whole[at + piece.size()]);
+    if (!before && !after) return false;
+  }
+  return found;
 }
 
 }  // namespace oskel::answer

@@ -426,7 +426,9 @@ TEST(AnswerEngine, WhereTheHistoryIsPlainlyTheirsAnotherPersonsNameAndDetailsGiv
   auto noPhone = list({{"C0:index0", "https://www.gp.se/nyheter/goteborg/sparvagn-2024.12345678"},
                        {"C0:index1", "2024.12345678"},
                        {"C1:index0", "Pedido n\u00BA 40-18273645"},
-                       {"C1:index1", "40-18273645"}});
+                       {"C1:index1", "40-18273645"},
+                       {"C2:index0", "IBAN BE68 5390 0754 7034"},
+                       {"C2:index1", "68 5390 0754 7034"}});
   expectChoices({{"Email", oliver, 2u},
                  {"ZIP code", marcus, 0u},
                  {"Adresse e-mail", camille, 2u, true},

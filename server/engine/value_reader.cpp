@@ -204,7 +204,8 @@ bool ValueReader::isIdentityNumber(std::string_view text) {
              return s == '9' ? (c >= '0' && c <= '9') : s == c;
            });
   };
-  if (shaped("999.999.999-99") || shaped("99.999.999/9999-99")) return true;
+  // France's SIRET of a business: "832 145 697 00021".
+  if (shaped("999.999.999-99") || shaped("99.999.999/9999-99") || shaped("999 999 999 99999")) return true;
   // A date of birth, year first, a dash or a plus, four digits: "19910522-1234", "910522-1234".
   std::size_t dash = text.find_first_of("-+");
   if (dash == std::string_view::npos || text.size() != dash + 5) return false;

@@ -36,7 +36,7 @@ class ValueReader {
   double postalCode(std::string_view text) const;
   // A number that identifies a person or a company and reads like a phone number: a Nordic
   // personal identity number ("19910522-1234"), Brazil's CPF ("123.456.789-09") and CNPJ
-  // ("45.123.789/0001-62").
+  // ("45.123.789/0001-62"), France's SIRET ("832 145 697 00021").
   static bool isIdentityNumber(std::string_view text);
   double fullName(std::string_view text) const;
   double givenName(std::string_view text) const;

@@ -125,6 +125,9 @@ double ValueReader::fullName(std::string_view text) const {
     if (ws.size() == 1 && s.letters >= 2 && s.letters <= 4) return 0.5;
     return 0.0;
   }
+  // A name in Han, Hangul or kana with its Latin spelling beside it ("陳怡君 Yi-Chun Chen") is
+  // the name twice: the one in either script alone goes ahead.
+  if (s.han + s.hangul + s.kana > 0 && s.latin > 0) return 0.35;
   if (ws.size() < 2 || ws.size() > 5) return 0.0;
   int capitalised = 0;
   int nameWords = 0;

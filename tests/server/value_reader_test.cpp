@@ -34,6 +34,12 @@ TEST(ValueReader, ShapesOfValues) {
   EXPECT_EQ(v.phone("123.456.789-09"), 0.0);
   EXPECT_EQ(v.phone("45.123.789/0001-62"), 0.0);
   EXPECT_GE(v.phone("(31) 99123-4567"), 0.85);
+  // France's SIRET is no phone number.
+  EXPECT_EQ(v.phone("832 145 697 00021"), 0.0);
+  // A name in Han with its Latin spelling beside it is the name twice; kana with a long-vowel
+  // mark is a name all the same.
+  EXPECT_LT(v.fullName("\u9673\u6021\u541B Yi-Chun Chen"), 0.5);
+  EXPECT_GE(v.fullName("\u30B9\u30DF\u30B9 \u30A8\u30DF\u30EA\u30FC"), 0.5);  // スミス エミリー
   // Japan's postal mark: the code alone goes ahead.
   EXPECT_GE(v.postalCode("\u3012154-0004"), 0.5);
   EXPECT_LT(v.postalCode("\u3012154-0004"), v.postalCode("154-0004"));

@@ -28,6 +28,7 @@ LabelHints readLabelHints(FieldKind kind, std::string_view label) {
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(label);
   hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(label);
   hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(label);
+  hints.oneFamilyNameAsked = kind == FieldKind::kFamilyName && asksForOneOfTwoFamilyNames(label);
   if (kind == FieldKind::kEmail || kind == FieldKind::kUsernameOrEmail) {
     bool work = asksForWorkDetails(label);
     bool personal = asksForPrivateDetails(label);
@@ -44,6 +45,10 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
   const Lexicon& lex = Lexicon::instance();
   if (hints.provinceAsked && lex.isRegionAboveProvinces(foldedPhrase(text))) {
     *offerOnly = true;  // the region, one level above the province
+    return floor + 0.05;
+  }
+  if (hints.oneFamilyNameAsked && splitWords(text).size() >= 2) {
+    *offerOnly = true;  // "García López" for the first family name alone
     return floor + 0.05;
   }
   if (hints.patronymicAsked) {

@@ -23,6 +23,7 @@ struct LabelHints {
   bool provinceAsked = false;     // "Provincia": not the region above it ("Emilia-Romagna")
   bool patronymicAsked = false;   // "ФИО": the whole name with the patronymic goes ahead
   bool tradeNameAsked = false;    // "Trading name": a name without its legal form goes ahead
+  bool oneFamilyNameAsked = false;  // "Primer apellido": not both family names together
   std::string site;               // "LinkedIn profile": a link to that site goes ahead ("linkedin")
   // "Email (private)", "Business email": the mailbox of that sort goes ahead of the other.
   enum class Mailbox { kAny, kPrivate, kWork } mailbox = Mailbox::kAny;

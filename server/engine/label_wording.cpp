@@ -229,4 +229,12 @@ bool callsToWrite(std::string_view part) {
   return std::any_of(kCalls.begin(), kCalls.end(), [&](const std::string& c) { return folded == c; });
 }
 
+bool asksForOneOfTwoFamilyNames(std::string_view label) {
+  static const std::vector<std::string> kWords = paddedPhrases(
+      {"primer apellido", "segundo apellido", "1er apellido", "2do apellido", "apellido paterno", "apellido materno",
+       "first surname", "second surname", "paternal surname", "maternal surname", "sobrenome paterno",
+       "sobrenome materno", "primeiro apelido", "segundo apelido"});
+  return containsAny(foldText(label), kWords);
+}
+
 }  // namespace oskel::answer

@@ -53,4 +53,7 @@ bool asksForATradeName(std::string_view label);
 // "Leave a comment", "Laisser un avis". The fields under it (name, e-mail) are the writer's.
 bool callsToWrite(std::string_view part);
 
+// Whether a label asks for one of two family names: "Primer apellido", "Apellido materno".
+bool asksForOneOfTwoFamilyNames(std::string_view label);
+
 }  // namespace oskel::answer

@@ -209,6 +209,9 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"First name", vietnamese, 1, true},
       {"Last name", vietnamese, 2, true},
       {"First name", unclear, 1, true},
+      // One of two family names is not both together.
+      {"Primer apellido *", list({{"F:index0", "Garc\u00EDa L\u00F3pez"}}), 0, false},
+      {"Apellidos", list({{"F:index0", "Garc\u00EDa L\u00F3pez"}}), 0, true},
       // "ФИО" asks for the patronymic too.
       {"\u0424\u0418\u041E", list({{"S:index0", "\u0414\u043C\u0438\u0442\u0440\u0438\u0439 \u0412\u043E\u043B\u043A\u043E\u0432"},
                                {"L:index0", "\u0412\u043E\u043B\u043A\u043E\u0432 \u0414\u043C\u0438\u0442\u0440\u0438\u0439 "

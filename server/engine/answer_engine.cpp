@@ -270,9 +270,9 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         result.anotherFits = true;
       }
     }
+    if (ownAddressSaved && fit >= kChooseFloor && values_.email(text) >= 1.0 && !context.spellsOwnName(i)) fit *= 0.9;
     // A spouse's card or a colleague's address, where the history is clearly about someone
     // else: offered, never inserted, and the person's own value goes ahead of it.
-    if (ownAddressSaved && fit >= kChooseFloor && values_.email(text) >= 1.0 && !context.spellsOwnName(i)) fit *= 0.9;
     bool ownContact = mailField || kind == FieldKind::kPhone;
     if (ownContact && fit >= kChooseFloor && context.belongsToAnother(i)) {
       fit *= 0.85;

@@ -166,7 +166,7 @@ constexpr const char* kPlaceAndTradeWords =
     "gymnasium|escola|escuela|scuola|ecole|lycee|pizzeria|cafe|bistro|brewery|pivovar|"
     // Words of neighbourhoods and towns: "Nueva Córdoba", "Col. Americana", "Jardim Paulista".
     "nueva|nuevo|puerto|ciudad|colonia|col|barrio|bairro|fraccionamiento|fracc|residencial|jardim|"
-    "parque|lomas";
+    "parque";
 
 constexpr const char* kStreetWords =
     "street|st|avenue|ave|av|road|rd|lane|ln|drive|dr|boulevard|blvd|bd|way|court|ct|place|pl|"

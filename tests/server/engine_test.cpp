@@ -27,30 +27,6 @@ TEST(AnswerEngine, ChoosesOnlyAmongCandidatesAndPrefersTheNewer) {
   EXPECT_GE(single.confidence, AnswerEngine::kClientThreshold);
 }
 
-TEST(AnswerEngine, OfOneNumberSavedTwiceTheFormTheLabelAsksForGoesAhead) {
-  // The international form reads surer, but the label shows the national one.
-  auto saved = list({{"A:index0", "+16145550187"}, {"B:index0", "(614) 555-0187"}});
-  expectChoices({{"Phone", saved, 0u},
-                 {"Phone * (format: (555) 555-5555)", saved, 1u},
-                 {"Tel\u00E9fono celular (10 d\u00EDgitos)", list({{"A:index0", "+52 33 1234 5678"}, {"B:index0", "33 1234 5678"}}),
-                  1u}});
-}
-
-TEST(AnswerEngine, APrivateOrAWorkMailboxAsTheLabelAsks) {
-  auto anna = list({{"A:index0", "anna.meier@badenova-netze.de"}, {"B:index0", "sunnyhiker77@gmx.de"}});
-  auto lukas = list({{"A:index0", "lukas.mueller@bluewin.ch"}, {"B:index0", "hello@mueller-photography.ch"}});
-  expectChoices({{"E-Mail (privat)", anna, 1u},
-                 {"E-Mail (dienstlich)", anna, 0u},
-                 {"Gesch\u00E4ftliche E-Mail", lukas, 1u},
-                 {"Personal email", lukas, 0u},
-                 {"E-Mail", lukas, 0u}});
-}
-
-TEST(AnswerEngine, ATradingNameGoesAheadOfTheRegisteredOne) {
-  auto both = list({{"A:index0", "Northwind Solutions Ltd"}, {"B:index0", "Northwind Solutions"}});
-  expectChoices({{"Trading name", both, 1u}, {"Nome fantasia", both, 1u}, {"Company name", both, 0u}});
-}
-
 TEST(AnswerEngine, AnswersNoMatchWhenNothingFitsOrTheFieldIsRefused) {
   std::vector<CandidateInput> candidates = list({{"A:index0", "anna@example.com"}, {"B:index0", "+49 30 12345678"}});
   EXPECT_FALSE(engine().answer({"Search", "AXTextField", "x"}, candidates).chosen);
@@ -246,10 +222,6 @@ TEST(AnswerEngine, LabelsThatAsOftenMeanAPartAreOfferedNotInserted) {
       {"Country of birth", list({{"C:index0", "Deutschland"}}), 0u, false},
       {"\u65E7\u4F4F\u6240", address, 0u, false},  // 旧住所
       {"Previous surname", list({{"F:index0", "Müller"}}), std::nullopt},
-      // Spain's and Italy's regions are the level above the province their forms ask for.
-      {"Provincia *", list({{"R:index0", "Emilia-Romagna"}}), 0u, false},
-      {"Regione *", list({{"R:index0", "Emilia-Romagna"}}), 0u, true},
-      {"Provincia", list({{"R:index0", "Comunidad Valenciana"}}), 0u, false},
       // A province's capital may or may not be the district asked for.
       {"\u0130l\u00E7e", list({{"C:index0", "\u0130zmir"}}), 0u, false},  // İlçe: İzmir
       // ... but not a note about a former value beside the field's own name.

@@ -209,13 +209,6 @@ TEST(AnswerEngine, NamesWrittenFamilyNameFirst) {
       {"First name", vietnamese, 1, true},
       {"Last name", vietnamese, 2, true},
       {"First name", unclear, 1, true},
-      // One of two family names is not both together.
-      {"Primer apellido *", list({{"F:index0", "Garc\u00EDa L\u00F3pez"}}), 0, false},
-      {"Apellidos", list({{"F:index0", "Garc\u00EDa L\u00F3pez"}}), 0, true},
-      // "ФИО" asks for the patronymic too.
-      {"\u0424\u0418\u041E", list({{"S:index0", "\u0414\u043C\u0438\u0442\u0440\u0438\u0439 \u0412\u043E\u043B\u043A\u043E\u0432"},
-                               {"L:index0", "\u0412\u043E\u043B\u043A\u043E\u0432 \u0414\u043C\u0438\u0442\u0440\u0438\u0439 "
-                                            "\u0421\u0435\u0440\u0433\u0435\u0435\u0432\u0438\u0447"}}), 1},
       // The reading in kana, copied newer, stays behind the name in kanji.
       {"\u540D", list({{"K:index0", "\u30DF\u30B5\u30AD"}, {"G:index0", "\u7F8E\u54B2"}, {"F:index0", "\u4F50\u85E4"},
                      {"N:index0", "\u4F50\u85E4 \u7F8E\u54B2"}}), 1, true},  // 名: ミサキ, 美咲, 佐藤, 佐藤 美咲

@@ -5,7 +5,6 @@
 
 #include "engine/answer_engine.h"
 #include "engine/date_order.h"
-#include "engine/phone_format.h"
 #include "engine/text.h"
 #include "engine/web_links.h"
 #include "engine_test_support.h"
@@ -315,24 +314,6 @@ TEST(ValueReader, DottedUserNamesAreNotHosts) {
   for (const Case& c : cases) {
     EXPECT_EQ(v.url(c.text) >= 0.5, c.link) << c.text;
     EXPECT_EQ(v.username(c.text) >= 0.5, c.username) << c.text;
-  }
-}
-
-TEST(PhoneFormat, ExamplesAndCountsOfDigitsInLabels) {
-  PhoneFormat us = phoneFormatAskedBy("Phone * (format: (555) 555-5555)");
-  EXPECT_EQ(us.shape, "(999) 999-9999");
-  EXPECT_TRUE(fitsPhoneFormat("(614) 555-0187", us));
-  EXPECT_FALSE(fitsPhoneFormat("+16145550187", us));
-  EXPECT_FALSE(fitsPhoneFormat("614-555-0187", us));
-  EXPECT_EQ(phoneFormatAskedBy("Telefon (z. B. 0171 1234567)").shape, "9999 9999999");
-  PhoneFormat mx = phoneFormatAskedBy("Tel\u00E9fono celular (10 d\u00EDgitos) *");
-  EXPECT_EQ(mx.digits, 10);
-  EXPECT_TRUE(fitsPhoneFormat("33 1234 5678", mx));
-  EXPECT_FALSE(fitsPhoneFormat("+52 33 1234 5678", mx));
-  // No example, a count that is no phone's, or a number too short: nothing stated.
-  for (const char* label : {"Phone", "Phone (2 digits)", "Extension (e.g. 1234)", "Phone 2"}) {
-    EXPECT_FALSE(phoneFormatAskedBy(label).stated()) << label;
-    EXPECT_FALSE(fitsPhoneFormat("(614) 555-0187", phoneFormatAskedBy(label))) << label;
   }
 }
 

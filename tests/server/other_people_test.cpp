@@ -3,8 +3,6 @@
 // organisation's name.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "engine/answer_engine.h"
 #include "engine_test_support.h"
 

@@ -7,6 +7,7 @@
 #include "engine/label_asides.h"
 #include "engine/label_wording.h"
 #include "engine/lexicon.h"
+#include "engine/phone_reader.h"
 #include "engine/text.h"
 #include "engine/web_links.h"
 
@@ -24,7 +25,10 @@ LabelHints readLabelHints(FieldKind kind, std::string_view label) {
     hints.ownSite = hints.ownSite && hints.site.empty();  // a profile's page on the site named
   }
   if (kind == FieldKind::kBirthDate) hints.dateOrder = dateOrderAskedBy(label);
-  if (kind == FieldKind::kPhone) hints.phoneFormat = phoneFormatAskedBy(label);
+  if (kind == FieldKind::kPhone) {
+    hints.phoneFormat = phoneFormatAskedBy(label);
+    hints.line = lineAskedBy(label);
+  }
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(label);
   hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(label);
   hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(label);
@@ -71,6 +75,11 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
     if (std::size_t scheme = host.find("://"); scheme != std::string_view::npos) host.remove_prefix(scheme + 3);
     host = host.substr(0, host.find_first_of("/?#"));
     if (foldText(host).find(hints.site) == std::string::npos) fit *= 0.85;
+  }
+  // A fixed line for a mobile field, or a mobile for a fixed-line one.
+  if (kind == FieldKind::kPhone && hints.line != LineAsked::kAny) {
+    PhoneLine line = phoneLine(text);
+    if (line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line == LineAsked::kMobile)) fit *= 0.85;
   }
   // Of the forms of a number saved, the one written as the label asks goes ahead.
   if (kind == FieldKind::kPhone && hints.phoneFormat.stated()) {

@@ -86,7 +86,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "phone no|phone nr|phone num|tel no|telephone no|mobile no|mobile nr|mob no|contact no|contact number|"
      "direct line|best number to reach you|best contact number|best phone number|daytime number|"
      "contact phone|your phone|your phone number|phone mobile|mobile phone|mobile phone number|"
-     "handynummer|mobilnummer|mobiltelefon|mobilfunknummer|telefonnr|rufnummer|festnetz|"
+     "handynummer|mobilnummer|mobiltelefon|mobilfunknummer|telefonnr|rufnummer|festnetz|festnetznummer|festnetztelefon|"
      "numero de portable|numero de mobile|numero de tel|numero de telefono|numero de celular|"
      "numero de movil|numero celular|numero movil|telefono movil|telefono fijo|numero di telefono|numero di cellulare|numero di tel|"
      "telefono cellulare|recapito telefonico|numero de telemovel|numero de telefone|numero do celular|"

@@ -1,5 +1,6 @@
 #include "engine/phone_reader.h"
 
+#include <optional>
 #include <string>
 
 #include <phonenumbers/phonenumber.pb.h>
@@ -15,6 +16,20 @@ using i18n::phonenumbers::PhoneNumberUtil;
 constexpr const char* kRegions[] = {"US", "GB", "DE", "FR", "ES", "IT", "PT", "NL", "PL", "RU", "JP", "CN",
                                     "KR", "BR", "IN", "CA", "AU", "CH", "AT", "BE", "SE", "DK", "NO", "FI",
                                     "CZ", "HU"};
+
+// Regions asked what sort of line a national number is: those above and others whose numbers
+// look alike, so that a number counts as a fixed line only where none of them takes it for a
+// mobile.
+constexpr const char* kLineRegions[] = {"TW", "HK", "SG", "MX", "AR", "CO", "CL", "TR", "VN", "ID", "UA",
+                                        "GR", "RO", "IE", "NZ", "ZA", "SK", "BY", "KZ", "TH", "PH", "MY"};
+
+PhoneLine lineOf(const PhoneNumber& parsed) {
+  switch (PhoneNumberUtil::GetInstance()->GetNumberType(parsed)) {
+    case PhoneNumberUtil::MOBILE: return PhoneLine::kMobile;
+    case PhoneNumberUtil::FIXED_LINE: return PhoneLine::kLandline;
+    default: return PhoneLine::kUnknown;
+  }
+}
 
 }  // namespace
 
@@ -63,6 +78,35 @@ double phoneScore(std::string_view text) {
   // Possible but not valid anywhere (an unassigned range): written like a phone number, still likely one.
   if (possible) return (trunkPrefix || separators > 0) && digits >= 9 ? 0.6 : 0.35;
   return 0.0;
+}
+
+PhoneLine phoneLine(std::string_view text) {
+  if (phoneScore(text) <= 0.0) return PhoneLine::kUnknown;
+  std::string number(text);
+  if (number.rfind("00", 0) == 0) number = "+" + number.substr(2);
+  const PhoneNumberUtil& util = *PhoneNumberUtil::GetInstance();
+  PhoneNumber parsed;
+  if (number[0] == '+') {
+    if (util.Parse(number, "ZZ", &parsed) != PhoneNumberUtil::NO_PARSING_ERROR || !util.IsValidNumber(parsed))
+      return PhoneLine::kUnknown;
+    return lineOf(parsed);
+  }
+  std::optional<PhoneLine> agreed;
+  auto ask = [&](const char* region) {
+    if (util.Parse(number, region, &parsed) != PhoneNumberUtil::NO_PARSING_ERROR || !util.IsValidNumber(parsed))
+      return true;
+    PhoneLine line = lineOf(parsed);
+    if (agreed && *agreed != line) agreed = PhoneLine::kUnknown;
+    if (!agreed) agreed = line;
+    return *agreed != PhoneLine::kUnknown;
+  };
+  for (const char* region : kRegions) {
+    if (!ask(region)) return PhoneLine::kUnknown;
+  }
+  for (const char* region : kLineRegions) {
+    if (!ask(region)) return PhoneLine::kUnknown;
+  }
+  return agreed.value_or(PhoneLine::kUnknown);
 }
 
 }  // namespace oskel::answer

@@ -15,4 +15,10 @@ namespace oskel::answer {
 
 double phoneScore(std::string_view text);
 
+// Whether a number reads as a mobile or a fixed line. A national number counts as one of them
+// only where every region that accepts it agrees ("030 1234567" is a fixed line wherever it is
+// valid); kUnknown otherwise, and for texts that are no phone number at all.
+enum class PhoneLine { kUnknown, kMobile, kLandline };
+PhoneLine phoneLine(std::string_view text);
+
 }  // namespace oskel::answer

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/answer_engine.h"
+#include "engine/label_wording.h"
 #include "engine/phone_format.h"
+#include "engine/phone_reader.h"
 #include "engine_test_support.h"
 
 namespace oskel::answer {
@@ -36,6 +38,39 @@ TEST(AnswerEngine, OfOneNumberSavedTwiceTheFormTheLabelAsksForGoesAhead) {
                  {"Phone * (format: (555) 555-5555)", saved, 1u},
                  {"Tel\u00E9fono celular (10 d\u00EDgitos)", list({{"A:index0", "+52 33 1234 5678"}, {"B:index0", "33 1234 5678"}}),
                   1u}});
+}
+
+TEST(PhoneLine, AMobileOrAFixedLineOnlyWhereEveryRegionAgrees) {
+  EXPECT_EQ(phoneLine("+49 151 23456789"), PhoneLine::kMobile);
+  EXPECT_EQ(phoneLine("+49 30 1234567"), PhoneLine::kLandline);
+  EXPECT_EQ(phoneLine("0043 664 1234567"), PhoneLine::kMobile);
+  EXPECT_EQ(phoneLine("+43 3124 22815"), PhoneLine::kLandline);
+  // A North American number may be either; an invalid or unparsable one says nothing.
+  EXPECT_EQ(phoneLine("+1 614 555 0187"), PhoneLine::kUnknown);
+  EXPECT_EQ(phoneLine("+49 12"), PhoneLine::kUnknown);
+  EXPECT_EQ(phoneLine("Order 4471"), PhoneLine::kUnknown);
+  EXPECT_EQ(phoneLine(""), PhoneLine::kUnknown);
+
+  EXPECT_EQ(lineAskedBy("Handynummer"), LineAsked::kMobile);
+  EXPECT_EQ(lineAskedBy("T\u00E9l\u00E9phone portable *"), LineAsked::kMobile);
+  EXPECT_EQ(lineAskedBy("\u624B\u6A5F\u865F\u78BC"), LineAsked::kMobile);  // 手機號碼
+  EXPECT_EQ(lineAskedBy("Telefon (Festnetz)"), LineAsked::kLandline);
+  EXPECT_EQ(lineAskedBy("Phone"), LineAsked::kAny);
+  EXPECT_EQ(lineAskedBy("Festnetz oder Handy"), LineAsked::kAny);
+  EXPECT_EQ(lineAskedBy("CEP"), LineAsked::kAny);  // a Brazilian postal code, not Turkish "cep telefonu"
+}
+
+TEST(AnswerEngine, AMobileForAMobileFieldAndAFixedLineForAFixedLineField) {
+  // The newer fixed line leads a plain phone field; a mobile field takes the mobile.
+  auto eva = list({{"A:index0", "+43 3124 22815"}, {"B:index0", "+43 664 2183390"}});
+  auto karl = list({{"A:index0", "+49 151 23456789"}, {"B:index0", "+49 30 1234567"}});
+  expectChoices({{"Telefon", eva, 0u},
+                 {"Telefon (mobil)", eva, 1u},
+                 {"Mobile *", eva, 1u},
+                 {"Telefon", karl, 0u},
+                 {"Festnetznummer", karl, 1u},
+                 // A fixed line alone is still the person's number for a mobile field.
+                 {"Handy", list({{"A:index0", "+49 30 1234567"}}), 0u}});
 }
 
 TEST(AnswerEngine, APrivateOrAWorkMailboxAsTheLabelAsks) {

@@ -344,7 +344,8 @@ bool isOwnDetailsHeading(const std::string& folded) {
        "applicant", "booking", "payment", "customer", "buyer", "purchaser", "order", "lead", "guest", "reservation",
        "kundendaten", "rechnungsdaten", "buchungsdaten", "du", "client", "commande", "cliente", "reserva", "pedido",
        "solicitante", "comprador", "prenotazione", "richiedente", "klant", "klantgegevens", "aanvrager",
-       "klienta", "покупателя", "клиента", "заказчика",
+       "klienta", "покупателя", "клиента", "заказчика", "donor", "donation", "spender", "spenderdaten",
+       "donateur", "donante", "donatore", "doador", "darczyncy", "diri", "pribadi", "pemesan", "anda", "pembeli",
        // The details an invoice is made out to.
        "invoice", "invoicing", "vat", "rechnung", "faktura", "faktury", "do", "facture", "facturation", "factura",
        "facturacion", "fattura", "fatturazione", "factuur", "fatura", "счета", "счет"});

@@ -10,7 +10,8 @@ constexpr LabelKeywordGroup kGroups[] = {
     // Qualifiers that say how to write the value, not what it is: "First name (as on passport)".
     {FieldKind::kUnknown, 1, KeywordMatch::kWord,
      "as on passport|as in passport|as on your passport|as in your passport|as shown on passport|"
-     "as it appears on your passport|as on id|as on your id|as it appears on your id|wie im pass|"
+     "as it appears on your passport|as shown on your passport|as shown in your passport|as written on your passport|"
+     "as printed on your passport|as it appears in your passport|as per passport|as per your passport|as on id|as on your id|as it appears on your id|wie im pass|"
      "wie im ausweis|comme sur le passeport|como en el pasaporte|come sul passaporto|"
      "as on id card|as on your id card|as on identity card|as on your identity card|as shown on your id|"
      "segun dni|segun tu dni|como figura en tu dni|como en tu dni|como en el dni|como aparece en tu dni|"
@@ -157,7 +158,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kPhonePart, 34, KeywordMatch::kPrefix,
      "phoneprefix|phonesuffix|areacode|phonepart"},
     // The three pieces of a Japanese number, each a field of its own.
-    {FieldKind::kPhonePart, 34, KeywordMatch::kAnywhere, "市外局番|市内局番|加入者番号"},
+    {FieldKind::kPhonePart, 34, KeywordMatch::kAnywhere, "市外局番|市内局番|加入者番号|가운데 자리|가운데자리|앞자리|뒷자리|끝자리"},
     {FieldKind::kPassword, 66, KeywordMatch::kWord,
      "email password|e mail password|mail password|email passwort|e mail passwort|mot de passe e mail|"
      "new password|neues passwort|nouveau mot de passe|nueva contrasena|nuova password|nova senha|"

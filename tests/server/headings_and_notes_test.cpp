@@ -25,6 +25,10 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       {"Enter your details \u00B7 Email", FieldKind::kEmail},
       // Above a field that later parts name and describe, or after a step's counter.
       {"Billing details \u00B7 Street address \u00B7 House number and street name", FieldKind::kStreetAddress},
+      // The donor and the one whose "data diri" (own details) a form asks for fill it in.
+      {"Donor details \u00B7 Full name", FieldKind::kFullName},
+      {"Data diri \u00B7 Nama lengkap", FieldKind::kFullName},
+      {"\uD734\uB300\uD3F0 \uBC88\uD638 \u00B7 \uAC00\uC6B4\uB370 \uC790\uB9AC", FieldKind::kPhonePart},  // 휴대폰 번호 · 가운데 자리
       {"Step 2 of 3 \u00B7 Your details \u00B7 Surname", FieldKind::kFamilyName},
       {"Your details \u00B7 Company \u00B7 VAT number", FieldKind::kOtherNumber},
       // Not so a heading that counts another guest: never the person's e-mail address.
@@ -96,6 +100,7 @@ TEST(LabelReader, NotesInAsidesLeaveTheFieldAsItIs) {
       // How to write the value: as a document has it.
       {"Surname (as shown on your passport)", FieldKind::kFamilyName},
       {"Vorname (wie im Reisepass)", FieldKind::kGivenName},
+      {"Full name as shown on your passport", FieldKind::kFullName},
       {"Passport (as issued)", FieldKind::kOtherNumber},
       {"Current employer since (DD/MM/YYYY)", FieldKind::kDatePart},
       {"Name (of the person who left the comment)", FieldKind::kComment},

@@ -28,6 +28,10 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Name des Beschenkten", own, std::nullopt},
       {"Imię i nazwisko obdarowanego", own, std::nullopt},
       {"Name deiner Begleitung", own, std::nullopt},
+      {"Travelling companion \u00B7 Surname", own, std::nullopt},
+      {"Angaben zum Unfallgegner \u00B7 Name", own, std::nullopt},
+      {"Tilmelding \u00B7 Barnets navn", own, std::nullopt},
+      {"Acil durumda aranacak ki\u015Fi \u00B7 Telefon", own, std::nullopt},
       {"Second account holder \u00B7 First name", own, std::nullopt},
       {"Account holder 2 \u00B7 Surname", own, std::nullopt},
       // Asked only where it differs from what the person gave before.

@@ -1,6 +1,7 @@
 #include "engine/candidate_context.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include <unicode/uchar.h>
@@ -52,8 +53,26 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
                  text.find("\u2116") != std::string_view::npos;
     bool numbered = text.size() <= 80 && signs && text.find_first_of(":\t\n") == std::string_view::npos &&
                     splitAtNumberSign(text, &signLabel, &signValue);
-    if (!numbered && text.find_first_of(":\t") == std::string_view::npos) continue;
     std::string clip(clipOf(i));
+    if (!numbered && text.find_first_of(":\t") == std::string_view::npos) {
+      // "Invoice 2026-0117 due 2026-04-01": a short line whose first word names a number of its
+      // own sort says what the number after it is, without a colon.
+      std::size_t space = text.find(' ');
+      if (text.size() > 80 || text.find('\n') != std::string_view::npos || space == std::string_view::npos ||
+          space + 1 >= text.size() || !std::isdigit(static_cast<unsigned char>(text[space + 1]))) {
+        continue;
+      }
+      std::string_view word = text.substr(0, space);
+      std::string_view number = text.substr(space + 1);
+      number = number.substr(0, number.find(' '));
+      auto known = readings.find(std::string(word));
+      if (known == readings.end()) {
+        known = readings.emplace(std::string(word), labels.readAsOneLabel(word)).first;
+        ++reads;
+      }
+      if (known->second.kind == FieldKind::kOtherNumber) labelled_[clip + "\n" + std::string(number)].push_back(known->second);
+      continue;
+    }
     std::size_t start = 0;
     while (start <= text.size() && reads < kMaxLabelReads) {
       std::size_t end = text.find('\n', start);

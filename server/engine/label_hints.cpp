@@ -76,10 +76,12 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
     host = host.substr(0, host.find_first_of("/?#"));
     if (foldText(host).find(hints.site) == std::string::npos) fit *= 0.85;
   }
-  // A fixed line for a mobile field, or a mobile for a fixed-line one.
-  if (kind == FieldKind::kPhone && hints.line != LineAsked::kAny) {
-    PhoneLine line = phoneLine(text);
-    if (line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line == LineAsked::kMobile)) fit *= 0.85;
+  // A fixed line goes behind for a mobile field, and a mobile for a fixed-line one. Only behind:
+  // among several mobiles, being one says nothing of whose it is.
+  if (kind == FieldKind::kPhone && hints.line.line != LineAsked::Line::kAny) {
+    PhoneLine line = phoneLine(text, hints.line.regions);
+    bool other = line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line.line == LineAsked::Line::kMobile);
+    if (other) fit *= 0.9;
   }
   // Of the forms of a number saved, the one written as the label asks goes ahead.
   if (kind == FieldKind::kPhone && hints.phoneFormat.stated()) {

@@ -9,7 +9,6 @@
 
 #include "engine/date_order.h"
 #include "engine/field_kind.h"
-#include "engine/label_wording.h"
 #include "engine/mail_domains.h"
 #include "engine/phone_format.h"
 #include "engine/value_reader.h"
@@ -21,7 +20,7 @@ struct LabelHints {
   DateOrder dateOrder = DateOrder::kUnstated;  // the format a date field states
   RuledOutMail mail;              // addresses the label's asides refuse: "(no Gmail)"
   PhoneFormat phoneFormat;        // how a number is to be written: "(555) 555-5555"
-  LineAsked line = LineAsked::kAny;  // "Handy", "Festnetz": a number of the other sort goes behind
+  LineAsked line;                 // "Handy", "Festnetz": a number of the other sort goes behind
   bool provinceAsked = false;     // "Provincia": not the region above it ("Emilia-Romagna")
   bool patronymicAsked = false;   // "ФИО": the whole name with the patronymic goes ahead
   bool tradeNameAsked = false;    // "Trading name": a name without its legal form goes ahead

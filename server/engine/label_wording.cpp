@@ -237,22 +237,4 @@ bool asksForOneOfTwoFamilyNames(std::string_view label) {
   return containsAny(foldText(label), kWords);
 }
 
-LineAsked lineAskedBy(std::string_view label) {
-  static const std::vector<std::string> kMobile = paddedPhrases(
-      {"mobile", "mobil", "mobiel", "mobiltelefon", "mobilnummer", "mobilni", "mobilny", "handy", "handynummer",
-       "cell", "cellphone", "cellular", "celular", "cellulare", "telemovel", "portable", "gsm", "komorka", "cep telefonu",
-       "komorkowy", "komorkowego", "мобильный", "мобильного", "мобільний", "сотовый", "matkapuhelin",
-       "κινητο", "di dong", "ponsel", "whatsapp"});
-  static const std::vector<std::string> kCjkMobile = foldedPhrases({"手机", "手機", "携帯", "ケータイ", "휴대폰", "휴대전화", "핸드폰"});
-  static const std::vector<std::string> kLandline = paddedPhrases(
-      {"landline", "festnetz", "festnetznummer", "fixe", "fixo", "fijo", "fisso", "vaste", "vast nummer",
-       "stacjonarny", "stacjonarnego", "домашний", "стационарный", "lankapuhelin", "sabit"});
-  static const std::vector<std::string> kCjkLandline = foldedPhrases({"固定電話", "固定电话", "座机", "市話", "市话", "유선"});
-  std::string folded = foldText(label);
-  bool mobile = containsAny(folded, kMobile) || containsAny(folded, kCjkMobile);
-  bool landline = containsAny(folded, kLandline) || containsAny(folded, kCjkLandline);
-  if (mobile == landline) return LineAsked::kAny;  // neither, or "Festnetz oder Handy"
-  return mobile ? LineAsked::kMobile : LineAsked::kLandline;
-}
-
 }  // namespace oskel::answer

@@ -56,9 +56,4 @@ bool callsToWrite(std::string_view part);
 // Whether a label asks for one of two family names: "Primer apellido", "Apellido materno".
 bool asksForOneOfTwoFamilyNames(std::string_view label);
 
-// Whether a phone field's label asks for a mobile ("Handy", "Téléphone portable", "手機號碼")
-// or a fixed line ("Festnetz", "Téléphone fixe"); neither for a plain "Phone".
-enum class LineAsked { kAny, kMobile, kLandline };
-LineAsked lineAskedBy(std::string_view label);
-
 }  // namespace oskel::answer

@@ -69,4 +69,81 @@ bool fitsPhoneFormat(std::string_view text, const PhoneFormat& format) {
   return format.digits > 0 && countDigits(text) == format.digits;
 }
 
+namespace {
+
+struct LineWords {
+  LineAsked::Line line;
+  std::vector<std::string> words;  // from paddedPhrases() or, for CJK, foldedPhrases()
+  std::vector<std::string> regions;
+};
+
+const std::vector<LineWords>& lineWords() {
+  using Line = LineAsked::Line;
+  static const std::vector<LineWords> kWords = {
+      {Line::kMobile, paddedPhrases({"handy", "handynummer", "mobilfunknummer"}), {"DE", "AT", "CH"}},
+      {Line::kMobile, paddedPhrases({"mobiltelefon", "mobilnummer"}), {"DE", "AT", "CH", "SE", "DK", "NO"}},
+      {Line::kLandline, paddedPhrases({"festnetz", "festnetznummer", "festnetztelefon"}), {"DE", "AT", "CH"}},
+      {Line::kMobile, paddedPhrases({"mobil"}), {"DE", "AT", "CH", "SE", "DK", "NO", "CZ", "SK", "HU"}},
+      {Line::kMobile, paddedPhrases({"mobile", "cell", "cellphone", "cellular", "mobile phone", "cell phone"}),
+       {"GB", "IE", "AU", "NZ", "IN", "US", "CA", "ZA", "SG", "FR", "BE"}},
+      {Line::kLandline, paddedPhrases({"landline", "land line"}), {"GB", "IE", "AU", "NZ", "IN", "US", "CA", "ZA"}},
+      {Line::kMobile, paddedPhrases({"portable"}), {"FR", "BE", "CH"}},
+      {Line::kLandline, paddedPhrases({"fixe"}), {"FR", "BE", "CH"}},
+      {Line::kMobile, paddedPhrases({"mobiel", "gsm"}), {"NL", "BE"}},
+      {Line::kLandline, paddedPhrases({"vaste telefoon", "vast nummer", "vaste nummer"}), {"NL", "BE"}},
+      {Line::kMobile, paddedPhrases({"movil", "celular"}), {"ES", "MX", "AR", "CO", "CL", "BR"}},
+      {Line::kLandline, paddedPhrases({"fijo"}), {"ES", "MX", "AR", "CO", "CL"}},
+      {Line::kMobile, paddedPhrases({"cellulare"}), {"IT", "CH"}},
+      {Line::kLandline, paddedPhrases({"fisso"}), {"IT", "CH"}},
+      {Line::kMobile, paddedPhrases({"telemovel"}), {"PT"}},
+      {Line::kLandline, paddedPhrases({"fixo"}), {"PT", "BR"}},
+      {Line::kMobile, paddedPhrases({"komorka", "komorkowy", "komorkowego"}), {"PL"}},
+      {Line::kLandline, paddedPhrases({"stacjonarny", "stacjonarnego"}), {"PL"}},
+      {Line::kMobile, paddedPhrases({"мобильный", "мобильного", "сотовый", "сотового"}), {"RU", "BY", "KZ"}},
+      {Line::kLandline, paddedPhrases({"домашний", "стационарный"}), {"RU", "BY", "KZ"}},
+      {Line::kMobile, paddedPhrases({"мобільний", "мобільного"}), {"UA"}},
+      {Line::kMobile, paddedPhrases({"mobilni", "mobilny"}), {"CZ", "SK"}},
+      {Line::kMobile, paddedPhrases({"matkapuhelin"}), {"FI"}},
+      {Line::kLandline, paddedPhrases({"lankapuhelin"}), {"FI"}},
+      {Line::kMobile, paddedPhrases({"cep telefonu", "cep tel"}), {"TR"}},
+      {Line::kLandline, paddedPhrases({"sabit telefon"}), {"TR"}},
+      {Line::kMobile, paddedPhrases({"κινητο"}), {"GR", "CY"}},
+      {Line::kMobile, paddedPhrases({"di dong"}), {"VN"}},
+      {Line::kMobile, paddedPhrases({"ponsel"}), {"ID"}},
+      {Line::kMobile, paddedPhrases({"whatsapp"}), {}},
+      {Line::kMobile, foldedPhrases({"手机"}), {"CN"}},
+      {Line::kLandline, foldedPhrases({"座机", "固定电话"}), {"CN"}},
+      {Line::kMobile, foldedPhrases({"手機"}), {"TW", "HK"}},
+      {Line::kLandline, foldedPhrases({"市話"}), {"TW", "HK"}},
+      {Line::kMobile, foldedPhrases({"携帯", "ケータイ"}), {"JP"}},
+      {Line::kLandline, foldedPhrases({"固定電話"}), {"JP"}},
+      {Line::kMobile, foldedPhrases({"휴대폰", "휴대전화", "핸드폰"}), {"KR"}},
+      {Line::kLandline, foldedPhrases({"유선"}), {"KR"}},
+  };
+  return kWords;
+}
+
+}  // namespace
+
+LineAsked lineAskedBy(std::string_view label) {
+  std::string folded = foldText(label);
+  bool mobile = false;
+  bool landline = false;
+  bool anyRegion = false;
+  std::vector<std::string> regions;
+  for (const LineWords& words : lineWords()) {
+    if (!containsAny(folded, words.words)) continue;
+    (words.line == LineAsked::Line::kMobile ? mobile : landline) = true;
+    anyRegion = anyRegion || words.regions.empty();
+    for (const std::string& region : words.regions) {
+      if (std::find(regions.begin(), regions.end(), region) == regions.end()) regions.push_back(region);
+    }
+  }
+  LineAsked asked;
+  if (mobile == landline) return asked;  // neither, or "Festnetz oder Handy"
+  asked.line = mobile ? LineAsked::Line::kMobile : LineAsked::Line::kLandline;
+  if (!anyRegion) asked.regions = std::move(regions);
+  return asked;
+}
+
 }  // namespace oskel::answer

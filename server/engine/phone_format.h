@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace oskel::answer {
 
@@ -19,5 +20,16 @@ PhoneFormat phoneFormatAskedBy(std::string_view label);
 
 // Whether `text` is written in `format`: the example's shape, or the count of digits.
 bool fitsPhoneFormat(std::string_view text, const PhoneFormat& format);
+
+// Whether a phone field asks for a mobile ("Handy", "Téléphone portable", "手機號碼") or a
+// fixed line ("Festnetz", "Téléphone fixe"), and the regions whose numbers the label's words
+// are used for: "Handy" is German, Austrian or Swiss.
+struct LineAsked {
+  enum class Line { kAny, kMobile, kLandline } line = Line::kAny;
+  std::vector<std::string> regions;  // ISO codes, "DE"; empty when the words name no region
+};
+
+// What `label` asks; kAny for a plain "Phone", and for "Festnetz oder Handy".
+LineAsked lineAskedBy(std::string_view label);
 
 }  // namespace oskel::answer

@@ -1,6 +1,5 @@
 #include "engine/phone_reader.h"
 
-#include <optional>
 #include <string>
 
 #include <phonenumbers/phonenumber.pb.h>
@@ -80,7 +79,7 @@ double phoneScore(std::string_view text) {
   return 0.0;
 }
 
-PhoneLine phoneLine(std::string_view text) {
+PhoneLine phoneLine(std::string_view text, const std::vector<std::string>& regions) {
   if (phoneScore(text) <= 0.0) return PhoneLine::kUnknown;
   std::string number(text);
   if (number.rfind("00", 0) == 0) number = "+" + number.substr(2);
@@ -91,22 +90,24 @@ PhoneLine phoneLine(std::string_view text) {
       return PhoneLine::kUnknown;
     return lineOf(parsed);
   }
-  std::optional<PhoneLine> agreed;
-  auto ask = [&](const char* region) {
+  bool mobile = false;
+  bool landline = false;
+  bool either = false;  // a region where it may be both ("(512) 555-0147") or is another sort of line
+  auto ask = [&](const std::string& region) {
     if (util.Parse(number, region, &parsed) != PhoneNumberUtil::NO_PARSING_ERROR || !util.IsValidNumber(parsed))
-      return true;
+      return;
     PhoneLine line = lineOf(parsed);
-    if (agreed && *agreed != line) agreed = PhoneLine::kUnknown;
-    if (!agreed) agreed = line;
-    return *agreed != PhoneLine::kUnknown;
+    mobile = mobile || line == PhoneLine::kMobile;
+    landline = landline || line == PhoneLine::kLandline;
+    either = either || line == PhoneLine::kUnknown;
   };
-  for (const char* region : kRegions) {
-    if (!ask(region)) return PhoneLine::kUnknown;
+  if (regions.empty()) {
+    for (const char* region : kRegions) ask(region);
+    for (const char* region : kLineRegions) ask(region);
   }
-  for (const char* region : kLineRegions) {
-    if (!ask(region)) return PhoneLine::kUnknown;
-  }
-  return agreed.value_or(PhoneLine::kUnknown);
+  for (const std::string& region : regions) ask(region);
+  if (mobile == landline || either) return PhoneLine::kUnknown;
+  return mobile ? PhoneLine::kMobile : PhoneLine::kLandline;
 }
 
 }  // namespace oskel::answer

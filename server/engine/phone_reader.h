@@ -9,16 +9,19 @@
 // asked, so the call is cheap for ordinary text. Thread-safe.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace oskel::answer {
 
 double phoneScore(std::string_view text);
 
-// Whether a number reads as a mobile or a fixed line. A national number counts as one of them
-// only where every region that accepts it agrees ("030 1234567" is a fixed line wherever it is
-// valid); kUnknown otherwise, and for texts that are no phone number at all.
+// Whether a number reads as a mobile or a fixed line. A number with its country code is what
+// that country makes it; a national one is read in each of `regions` (every region known when
+// empty) and counts as a mobile or a fixed line only where every region that accepts it reads
+// it so. kUnknown otherwise, and for texts that are no phone number at all.
 enum class PhoneLine { kUnknown, kMobile, kLandline };
-PhoneLine phoneLine(std::string_view text);
+PhoneLine phoneLine(std::string_view text, const std::vector<std::string>& regions = {});
 
 }  // namespace oskel::answer

@@ -59,6 +59,14 @@ TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
   Answer country = engine().answer({"Country", "AXTextField", "x"},
                                    list({{"K:index0", "Kraj: Slovensko"}, {"K:index1", "Slovensko"}}));
   EXPECT_EQ(country.chosen, std::optional<std::size_t>(1));
+  // A line that opens with a number's name says what the number after it is, colon or not;
+  // a phone field leaves it, though it could be dialled in Denmark.
+  for (const char* line : {"Invoice 2026-0117 due 2026-04-01", "Invoice: 2026-0117"}) {
+    Answer phone = engine().answer({"Phone", "AXTextField", "x"}, list({{"I:index0", line}, {"I:index1", "2026-0117"}}));
+    EXPECT_FALSE(phone.chosen && phone.confidence >= 0.4) << line;
+  }
+  Answer dialled = engine().answer({"Phone", "AXTextField", "x"}, list({{"T:index0", "2026-0117"}}));
+  EXPECT_EQ(dialled.chosen, std::optional<std::size_t>(0));
   // "Smith" ends the name "Oliver Smith": a family name, not a given name.
   std::vector<CandidateInput> names = list({{"A:index0", "Smith"}, {"B:index0", "Oliver"}, {"C:index0", "Oliver Smith"}});
   Answer given = engine().answer({"First name", "AXTextField", "x"}, names);

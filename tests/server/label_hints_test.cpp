@@ -2,8 +2,10 @@
 // mailbox, the name a business trades under. A saved value written that way goes ahead.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/answer_engine.h"
-#include "engine/label_wording.h"
 #include "engine/phone_format.h"
 #include "engine/phone_reader.h"
 #include "engine_test_support.h"
@@ -40,7 +42,7 @@ TEST(AnswerEngine, OfOneNumberSavedTwiceTheFormTheLabelAsksForGoesAhead) {
                   1u}});
 }
 
-TEST(PhoneLine, AMobileOrAFixedLineOnlyWhereEveryRegionAgrees) {
+TEST(PhoneLine, AMobileOrAFixedLineInTheRegionsTheLabelsWordsAreUsedIn) {
   EXPECT_EQ(phoneLine("+49 151 23456789"), PhoneLine::kMobile);
   EXPECT_EQ(phoneLine("+49 30 1234567"), PhoneLine::kLandline);
   EXPECT_EQ(phoneLine("0043 664 1234567"), PhoneLine::kMobile);
@@ -50,14 +52,22 @@ TEST(PhoneLine, AMobileOrAFixedLineOnlyWhereEveryRegionAgrees) {
   EXPECT_EQ(phoneLine("+49 12"), PhoneLine::kUnknown);
   EXPECT_EQ(phoneLine("Order 4471"), PhoneLine::kUnknown);
   EXPECT_EQ(phoneLine(""), PhoneLine::kUnknown);
+  // A national number is read where the label's words are used: "0912-345-678" is a mobile in
+  // Taiwan, and "13816527093" one in China, though other regions read them otherwise.
+  LineAsked taiwan = lineAskedBy("\u624B\u6A5F\u865F\u78BC");  // 手機號碼
+  EXPECT_EQ(taiwan.line, LineAsked::Line::kMobile);
+  EXPECT_EQ(phoneLine("0912-345-678", taiwan.regions), PhoneLine::kMobile);
+  EXPECT_EQ(phoneLine("02-2755-3012", taiwan.regions), PhoneLine::kLandline);
+  EXPECT_EQ(phoneLine("0912-345-678"), PhoneLine::kUnknown);
+  EXPECT_EQ(phoneLine("13816527093", lineAskedBy("\u624B\u673A\u53F7\u7801").regions), PhoneLine::kMobile);
 
-  EXPECT_EQ(lineAskedBy("Handynummer"), LineAsked::kMobile);
-  EXPECT_EQ(lineAskedBy("T\u00E9l\u00E9phone portable *"), LineAsked::kMobile);
-  EXPECT_EQ(lineAskedBy("\u624B\u6A5F\u865F\u78BC"), LineAsked::kMobile);  // 手機號碼
-  EXPECT_EQ(lineAskedBy("Telefon (Festnetz)"), LineAsked::kLandline);
-  EXPECT_EQ(lineAskedBy("Phone"), LineAsked::kAny);
-  EXPECT_EQ(lineAskedBy("Festnetz oder Handy"), LineAsked::kAny);
-  EXPECT_EQ(lineAskedBy("CEP"), LineAsked::kAny);  // a Brazilian postal code, not Turkish "cep telefonu"
+  EXPECT_EQ(lineAskedBy("Handynummer").regions, (std::vector<std::string>{"DE", "AT", "CH"}));
+  EXPECT_EQ(lineAskedBy("T\u00E9l\u00E9phone portable *").line, LineAsked::Line::kMobile);
+  EXPECT_EQ(lineAskedBy("Telefon (Festnetz)").line, LineAsked::Line::kLandline);
+  EXPECT_TRUE(lineAskedBy("WhatsApp").regions.empty());
+  EXPECT_EQ(lineAskedBy("Phone").line, LineAsked::Line::kAny);
+  EXPECT_EQ(lineAskedBy("Festnetz oder Handy").line, LineAsked::Line::kAny);
+  EXPECT_EQ(lineAskedBy("CEP").line, LineAsked::Line::kAny);  // a Brazilian postal code, not Turkish "cep tel"
 }
 
 TEST(AnswerEngine, AMobileForAMobileFieldAndAFixedLineForAFixedLineField) {
@@ -70,7 +80,16 @@ TEST(AnswerEngine, AMobileForAMobileFieldAndAFixedLineForAFixedLineField) {
                  {"Telefon", karl, 0u},
                  {"Festnetznummer", karl, 1u},
                  // A fixed line alone is still the person's number for a mobile field.
-                 {"Handy", list({{"A:index0", "+49 30 1234567"}}), 0u}});
+                 {"Handy", list({{"A:index0", "+49 30 1234567"}}), 0u},
+                 // A North American number may be a mobile; one read as a fixed line in India does
+                 // not make it one.
+                 {"Mobile Phone", list({{"A:index0", "(512) 555-0147"}}), 0u},
+                 // "Mobilnummer" is Swedish as well as German: a Swedish mobile is no fixed line.
+                 {"Mobilnummer", list({{"A:index0", "073-555 22 91"}, {"B:index0", "08-555 310 00"}}), 0u},
+                 {"Mobilnummer", list({{"A:index0", "08-555 310 00"}, {"B:index0", "073-555 22 91"}}), 1u},
+                 // Written without a country code, read where the label's words are used.
+                 {"\u624B\u6A5F\u865F\u78BC", list({{"A:index0", "02-2755-3012"}, {"B:index0", "0912-345-678"}}), 1u},
+                 {"\uD734\uB300\uD3F0 \uBC88\uD638", list({{"A:index0", "02-3456-7890"}, {"B:index0", "010-4827-3391"}}), 1u}});
 }
 
 TEST(AnswerEngine, APrivateOrAWorkMailboxAsTheLabelAsks) {

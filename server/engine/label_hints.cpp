@@ -81,7 +81,7 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
   if (kind == FieldKind::kPhone && hints.line.line != LineAsked::Line::kAny) {
     PhoneLine line = phoneLine(text, hints.line.regions);
     bool other = line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line.line == LineAsked::Line::kMobile);
-    if (other) fit *= 0.9;
+    if (other) fit *= 0.8;
   }
   // Of the forms of a number saved, the one written as the label asks goes ahead.
   if (kind == FieldKind::kPhone && hints.phoneFormat.stated()) {

@@ -279,6 +279,10 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       result.doubtful[i] = true;
       result.anotherFits = true;
     }
+    // A fixed line for a mobile field, or a mobile for a fixed-line one, goes behind, however
+    // surely a note labels it a phone. Only behind: among several mobiles, being one says
+    // nothing of whose it is.
+    if (fit > 0.0 && isOtherLine(hints, kind, text)) fit *= 0.8;
     if (fit >= kRankFloor) scored.push_back({i, fit});
   }
   // Best first; among equally good candidates one copied on its own before one pulled out of

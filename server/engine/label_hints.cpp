@@ -76,13 +76,6 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
     host = host.substr(0, host.find_first_of("/?#"));
     if (foldText(host).find(hints.site) == std::string::npos) fit *= 0.85;
   }
-  // A fixed line goes behind for a mobile field, and a mobile for a fixed-line one. Only behind:
-  // among several mobiles, being one says nothing of whose it is.
-  if (kind == FieldKind::kPhone && hints.line.line != LineAsked::Line::kAny) {
-    PhoneLine line = phoneLine(text, hints.line.regions);
-    bool other = line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line.line == LineAsked::Line::kMobile);
-    if (other) fit *= 0.8;
-  }
   // Of the forms of a number saved, the one written as the label asks goes ahead.
   if (kind == FieldKind::kPhone && hints.phoneFormat.stated()) {
     fit = fitsPhoneFormat(text, hints.phoneFormat) ? 1.0 : fit * 0.9;
@@ -93,6 +86,12 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
     return floor + 0.05;
   }
   return fit;
+}
+
+bool isOtherLine(const LabelHints& hints, FieldKind kind, std::string_view text) {
+  if (kind != FieldKind::kPhone || hints.line.line == LineAsked::Line::kAny) return false;
+  PhoneLine line = phoneLine(text, hints.line.regions);
+  return line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line.line == LineAsked::Line::kMobile);
 }
 
 }  // namespace oskel::answer

@@ -39,4 +39,8 @@ LabelHints readLabelHints(FieldKind kind, std::string_view label);
 double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view text, double fit, double floor,
                     const ValueReader& values, bool* offerOnly);
 
+// Whether `text` is a number of the other sort of line than the label asks for: a fixed line
+// for "Handy", a mobile for "Festnetz".
+bool isOtherLine(const LabelHints& hints, FieldKind kind, std::string_view text);
+
 }  // namespace oskel::answer

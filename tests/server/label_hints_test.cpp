@@ -87,6 +87,9 @@ TEST(AnswerEngine, AMobileForAMobileFieldAndAFixedLineForAFixedLineField) {
                  // "Mobilnummer" is Swedish as well as German: a Swedish mobile is no fixed line.
                  {"Mobilnummer", list({{"A:index0", "073-555 22 91"}, {"B:index0", "08-555 310 00"}}), 0u},
                  {"Mobilnummer", list({{"A:index0", "08-555 310 00"}, {"B:index0", "073-555 22 91"}}), 1u},
+                 // A note that labels the fixed line a phone does not make it the mobile.
+                 {"Tel\u00E9fono m\u00F3vil *",
+                  list({{"S:index0", "Tel: 91 527 33 10"}, {"S:index1", "91 527 33 10"}, {"M:index0", "612 345 789"}}), 2u},
                  // Written without a country code, read where the label's words are used.
                  {"\u624B\u6A5F\u865F\u78BC", list({{"A:index0", "02-2755-3012"}, {"B:index0", "0912-345-678"}}), 1u},
                  {"\uD734\uB300\uD3F0 \uBC88\uD638", list({{"A:index0", "02-3456-7890"}, {"B:index0", "010-4827-3391"}}), 1u}});

@@ -131,6 +131,11 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
         if (!sameKind) fit = 0.8;
         else if (kind == FieldKind::kFullName && fit == 0.0) fit = kChooseFloor + 0.1;  // "Nome: Thaís", one word
         else if (!hasStrongShape(kind) || fit > 0.2) fit = std::max(fit, 0.9 + 0.05 * answering->certainty);
+        // A note with two values of the kind ("Primer apellido: Fernández", "Segundo apellido:
+        // Morales"): the one under other words than the field's goes behind.
+        if (sameKind && !context.labelledWith(i, hints.ownLabel) && context.clipLabelsAnotherWith(i, hints.ownLabel)) {
+          fit *= 0.9;
+        }
       } else if (kind == FieldKind::kCity && fit >= 0.9 &&
                  std::any_of(labels.begin(), labels.end(),
                              [](const FieldReading& l) { return l.kind == FieldKind::kRegion; })) {

@@ -7,6 +7,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include "engine/label_wording.h"
 #include "engine/lexicon.h"
 #include "engine/text.h"
 
@@ -120,8 +121,10 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
         labelledLine_.resize(texts_.size());
         labelledLine_[i] = true;
       }
+      std::string folded = withoutRequirement(foldText(label));
       for (std::string_view value : values) {
         labelled_[clip + "\n" + std::string(value)].push_back(reading);
+        labelWords_[clip + "\n" + std::string(value)].push_back(folded);
       }
     }
   }
@@ -138,6 +141,19 @@ std::vector<FieldReading> CandidateContext::labelledAs(std::size_t i) const {
   auto it = labelled_.find(std::string(clipOf(i)) + "\n" + std::string(texts_[i]));
   if (it == labelled_.end()) return {};
   return it->second;
+}
+
+bool CandidateContext::labelledWith(std::size_t i, std::string_view folded) const {
+  auto it = labelWords_.find(std::string(clipOf(i)) + "\n" + std::string(texts_[i]));
+  if (it == labelWords_.end() || folded.size() < 3) return false;
+  return std::find(it->second.begin(), it->second.end(), folded) != it->second.end();
+}
+
+bool CandidateContext::clipLabelsAnotherWith(std::size_t i, std::string_view folded) const {
+  for (std::size_t j = 0; j < texts_.size(); ++j) {
+    if (j != i && texts_[j] != texts_[i] && clipOf(j) == clipOf(i) && labelledWith(j, folded)) return true;
+  }
+  return false;
 }
 
 bool CandidateContext::wordPosition(std::size_t i, bool wantFirst, int minWords, int maxWords, bool byOrder) const {

@@ -30,6 +30,11 @@ class CandidateContext {
   // The kinds named by the labels in front of candidate i in its own clip
   // (one value may stand under several labels: "City: Moskva", "Region: Moskva").
   std::vector<FieldReading> labelledAs(std::size_t i) const;
+  // Whether a label in front of candidate i in its own clip is written as `folded` (a
+  // foldText() of a field's own label): "Segundo apellido: Morales" for "Segundo apellido *".
+  bool labelledWith(std::size_t i, std::string_view folded) const;
+  // Whether another candidate of candidate i's clip is labelled with `folded`.
+  bool clipLabelsAnotherWith(std::size_t i, std::string_view folded) const;
   // Candidate i is one line that labels its value ("Firma: Acme GmbH"): the value answers,
   // never the line with its label.
   bool isLabelledLine(std::size_t i) const { return i < labelledLine_.size() && labelledLine_[i]; }
@@ -196,6 +201,7 @@ class CandidateContext {
   mutable std::optional<std::vector<std::string>> ownTowns_;  // folded; read on first use
   // (clip id + '\n' + value) -> label reading.
   std::unordered_map<std::string, std::vector<FieldReading>> labelled_;
+  std::unordered_map<std::string, std::vector<std::string>> labelWords_;  // the same keys: labels folded
   std::vector<bool> labelledLine_;  // by candidate
   std::unordered_map<std::string_view, std::size_t> longestInClip_;
   // Each clip's longest candidate, newest clip first, and each clip's place in that order.

@@ -29,6 +29,10 @@ LabelHints readLabelHints(FieldKind kind, std::string_view label) {
     hints.phoneFormat = phoneFormatAskedBy(label);
     hints.line = lineAskedBy(label);
   }
+  std::string_view last = label;
+  static constexpr std::string_view kJoin = " \u00B7 ";
+  if (std::size_t at = last.rfind(kJoin); at != std::string_view::npos) last.remove_prefix(at + kJoin.size());
+  hints.ownLabel = withoutRequirement(foldText(last));
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(label);
   hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(label);
   hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(label);

@@ -26,6 +26,9 @@ struct LabelHints {
   bool tradeNameAsked = false;    // "Trading name": a name without its legal form goes ahead
   bool oneFamilyNameAsked = false;  // "Primer apellido": not both family names together
   std::string site;               // "LinkedIn profile": a link to that site goes ahead ("linkedin")
+  // The field's own label folded, without a heading or a requirement word: a note's value under
+  // the same label ("Segundo apellido: Morales") goes ahead of values under another.
+  std::string ownLabel;
   // "Email (private)", "Business email": the mailbox of that sort goes ahead of the other.
   enum class Mailbox { kAny, kPrivate, kWork } mailbox = Mailbox::kAny;
 };

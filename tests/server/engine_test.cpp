@@ -48,6 +48,15 @@ TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
   Answer city = engine().answer({"City", "AXTextField", "x"}, note);
   ASSERT_TRUE(city.chosen);
   EXPECT_EQ(*city.chosen, 3u);
+  // A note with two values of one kind: the one under the field's own words.
+  std::vector<CandidateInput> surnames =
+      list({{"S:index0", "Nombre: Luc\u00EDa\nPrimer apellido: Fern\u00E1ndez\nSegundo apellido: Morales"},
+            {"S:index1", "Luc\u00EDa"},
+            {"S:index2", "Fern\u00E1ndez"},
+            {"S:index3", "Morales"}});
+  EXPECT_EQ(engine().answer({"Segundo apellido", "AXTextField", "x"}, surnames).chosen, std::optional<std::size_t>(3));
+  EXPECT_EQ(engine().answer({"Datos personales \u00B7 Primer apellido *", "AXTextField", "x"}, surnames).chosen,
+            std::optional<std::size_t>(2));
   // "Kraj" is the country in Polish and the region in Slovak; a value that names a region by
   // its own words ("Košický kraj", "Bayern") is no country, whatever its label.
   for (const char* region : {"Košický kraj", "Bayern"}) {

@@ -288,6 +288,12 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
     // surely a note labels it a phone. Only behind: among several mobiles, being one says
     // nothing of whose it is.
     if (fit > 0.0 && isOtherLine(hints, kind, text)) fit *= 0.8;
+    // A name or an address in another script than the label asks for is offered, never
+    // inserted, and goes behind one written as asked, however surely it is the person's.
+    if (fit > 0.0 && isInAnotherScript(hints, text)) {
+      fit = std::min(fit, kChooseFloor * 0.9);
+      result.doubtful[i] = true;
+    }
     if (fit >= kRankFloor) scored.push_back({i, fit});
   }
   // Best first; among equally good candidates one copied on its own before one pulled out of

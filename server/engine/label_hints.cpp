@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/label_asides.h"
@@ -12,6 +13,50 @@
 #include "engine/web_links.h"
 
 namespace oskel::answer {
+
+namespace {
+
+// The script a label asks a name or an address to be written in; kAny where it names none, or
+// two ("성명 (한글/영문)").
+LabelHints::Script scriptAskedBy(std::string_view label) {
+  using Script = LabelHints::Script;
+  static const std::vector<std::pair<Script, std::vector<std::string>>> kWords = {
+      {Script::kLatin,
+       paddedPhrases({"latin", "latin characters", "latin letters", "in english", "english", "romanized", "romanised",
+                      "romaji", "pinyin", "латиницей", "латинскими", "на латинице", "латиниці", "латинськими",
+                      "λατινικους", "λατινικοι", "λατινικα", "lettres latines", "caracteres latinos",
+                      "lateinischen buchstaben", "alfabeto latino"})},
+      {Script::kLatin, foldedPhrases({"英文", "英字", "ローマ字", "アルファベット", "영문", "拼音", "羅馬拼音", "罗马拼音"})},
+      {Script::kHan, foldedPhrases({"中文", "漢字", "汉字"})},
+      {Script::kHangul, foldedPhrases({"한글"})},
+      {Script::kCyrillic, paddedPhrases({"кириллицей", "на кириллице", "кирилицею"})},
+  };
+  std::string folded = foldText(label);
+  Script asked = Script::kAny;
+  for (const auto& [script, words] : kWords) {
+    if (!containsAny(folded, words)) continue;
+    if (asked != Script::kAny && asked != script) return Script::kAny;
+    asked = script;
+  }
+  return asked;
+}
+
+bool isWrittenInAScript(FieldKind kind) {
+  switch (kind) {
+    case FieldKind::kFullName:
+    case FieldKind::kGivenName:
+    case FieldKind::kFamilyName:
+    case FieldKind::kMiddleName:
+    case FieldKind::kOrganisation:
+    case FieldKind::kStreetAddress:
+    case FieldKind::kAddressLine2:
+    case FieldKind::kCity:
+    case FieldKind::kRegion: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
 
 LabelHints readLabelHints(FieldKind kind, std::string_view label) {
   LabelHints hints;
@@ -33,6 +78,7 @@ LabelHints readLabelHints(FieldKind kind, std::string_view label) {
   static constexpr std::string_view kJoin = " \u00B7 ";
   if (std::size_t at = last.rfind(kJoin); at != std::string_view::npos) last.remove_prefix(at + kJoin.size());
   hints.ownLabel = withoutRequirement(foldText(last));
+  if (isWrittenInAScript(kind)) hints.script = scriptAskedBy(label);
   hints.provinceAsked = kind == FieldKind::kRegion && asksForAProvince(label);
   hints.patronymicAsked = kind == FieldKind::kFullName && asksForThePatronymic(label);
   hints.tradeNameAsked = kind == FieldKind::kOrganisation && asksForATradeName(label);
@@ -96,6 +142,18 @@ bool isOtherLine(const LabelHints& hints, FieldKind kind, std::string_view text)
   if (kind != FieldKind::kPhone || hints.line.line == LineAsked::Line::kAny) return false;
   PhoneLine line = phoneLine(text, hints.line.regions);
   return line != PhoneLine::kUnknown && (line == PhoneLine::kMobile) != (hints.line.line == LineAsked::Line::kMobile);
+}
+
+bool isInAnotherScript(const LabelHints& hints, std::string_view text) {
+  CharStats chars = charStats(text);
+  switch (hints.script) {
+    case LabelHints::Script::kAny: return false;
+    case LabelHints::Script::kLatin: return chars.letters > chars.latin;
+    case LabelHints::Script::kHan: return chars.han == 0;
+    case LabelHints::Script::kHangul: return chars.hangul == 0;
+    case LabelHints::Script::kCyrillic: return chars.cyrillic == 0;
+  }
+  return false;
 }
 
 }  // namespace oskel::answer

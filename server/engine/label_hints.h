@@ -29,6 +29,8 @@ struct LabelHints {
   // The field's own label folded, without a heading or a requirement word: a note's value under
   // the same label ("Segundo apellido: Morales") goes ahead of values under another.
   std::string ownLabel;
+  // "Name (Latin characters)", "英文姓名", "성명(한글)": a value in another script is offered only.
+  enum class Script { kAny, kLatin, kHan, kHangul, kCyrillic } script = Script::kAny;
   // "Email (private)", "Business email": the mailbox of that sort goes ahead of the other.
   enum class Mailbox { kAny, kPrivate, kWork } mailbox = Mailbox::kAny;
 };
@@ -45,5 +47,9 @@ double weighByLabel(const LabelHints& hints, FieldKind kind, std::string_view te
 // Whether `text` is a number of the other sort of line than the label asks for: a fixed line
 // for "Handy", a mobile for "Festnetz".
 bool isOtherLine(const LabelHints& hints, FieldKind kind, std::string_view text);
+
+// Whether `text` is written in another script than the label asks for: "Волков Дмитрий" for
+// "ФИО латиницей".
+bool isInAnotherScript(const LabelHints& hints, std::string_view text);
 
 }  // namespace oskel::answer

@@ -105,6 +105,24 @@ TEST(AnswerEngine, APrivateOrAWorkMailboxAsTheLabelAsks) {
                  {"E-Mail", lukas, 0u}});
 }
 
+TEST(AnswerEngine, ANameInTheScriptTheLabelAsksFor) {
+  auto volkov = list({{"A:index0", "\u0412\u043E\u043B\u043A\u043E\u0432 \u0414\u043C\u0438\u0442\u0440\u0438\u0439"},
+                      {"B:index0", "VOLKOV DMITRII"}});
+  auto lin = list({{"A:index0", "\u6797\u96C5\u5A77"}, {"B:index0", "Lin Ya-Ting"}});  // 林雅婷
+  auto kim = list({{"A:index0", "KIM JIWOO"}, {"B:index0", "\uAE40\uC9C0\uC6B0"}});  // 김지우
+  expectChoices({{"\u0424\u0418\u041E \u043B\u0430\u0442\u0438\u043D\u0438\u0446\u0435\u0439", volkov, 1u},  // ФИО латиницей
+                 {"\u82F1\u6587\u59D3\u540D\uFF08\u540C\u8B77\u7167\uFF09", lin, 1u},  // 英文姓名（同護照）
+                 {"\uC131\uBA85(\uD55C\uAE00) *", kim, 1u},  // 성명(한글)
+                 // Both scripts named, or none: either goes.
+                 {"\uC131\uBA85 (\uD55C\uAE00/\uC601\uBB38)", kim, 0u},  // 성명 (한글/영문)
+                 {"Full name", volkov, 0u}});
+  // Only the other script saved: never inserted.
+  auto cyrillic = list({{"A:index0", "\u0412\u043E\u043B\u043A\u043E\u0432 \u0414\u043C\u0438\u0442\u0440\u0438\u0439"}});
+  EXPECT_GE(engine().answer({"Full name", "AXTextField", "x"}, cyrillic).confidence, AnswerEngine::kClientThreshold);
+  Answer latin = engine().answer({"Full name (Latin characters)", "AXTextField", "x"}, cyrillic);
+  EXPECT_FALSE(latin.chosen && latin.confidence >= AnswerEngine::kClientThreshold) << latin.confidence;
+}
+
 TEST(AnswerEngine, ATradingNameGoesAheadOfTheRegisteredOne) {
   auto both = list({{"A:index0", "Northwind Solutions Ltd"}, {"B:index0", "Northwind Solutions"}});
   expectChoices({{"Trading name", both, 1u}, {"Nome fantasia", both, 1u}, {"Company name", both, 0u}});

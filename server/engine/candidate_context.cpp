@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kMaxLabelReads = 64;
 constexpr std::size_t kMaxLabelledText = 8000;
+constexpr std::string_view kWideColon = "\uFF1A";  // "："
 
 bool isHangulWord(std::string_view text) {
   CharStats s = charStats(text);
@@ -55,23 +56,27 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
     bool numbered = text.size() <= 80 && signs && text.find_first_of(":\t\n") == std::string_view::npos &&
                     splitAtNumberSign(text, &signLabel, &signValue);
     std::string clip(clipOf(i));
-    if (!numbered && text.find_first_of(":\t") == std::string_view::npos) {
-      // "Invoice 2026-0117 due 2026-04-01": a short line whose first word names a number of its
-      // own sort says what the number after it is, without a colon.
+    bool colons = text.find_first_of(":\t") != std::string_view::npos || text.find(kWideColon) != std::string_view::npos;
+    if (!numbered && !colons) {
+      // "Invoice 2026-0117 due 2026-04-01", "請求書番号 INV-2024-031": a short line whose first
+      // word names a number of its own sort says what the number after it is, without a colon.
       std::size_t space = text.find(' ');
-      if (text.size() > 80 || text.find('\n') != std::string_view::npos || space == std::string_view::npos ||
-          space + 1 >= text.size() || !std::isdigit(static_cast<unsigned char>(text[space + 1]))) {
-        continue;
-      }
+      if (text.size() > 80 || text.find('\n') != std::string_view::npos || space == std::string_view::npos) continue;
       std::string_view word = text.substr(0, space);
       std::string_view number = text.substr(space + 1);
       number = number.substr(0, number.find(' '));
+      if (!hasDigit(number)) continue;
       auto known = readings.find(std::string(word));
       if (known == readings.end()) {
         known = readings.emplace(std::string(word), labels.readAsOneLabel(word)).first;
         ++reads;
       }
-      if (known->second.kind == FieldKind::kOtherNumber) labelled_[clip + "\n" + std::string(number)].push_back(known->second);
+      if (known->second.kind != FieldKind::kOtherNumber) continue;
+      labelled_[clip + "\n" + std::string(number)].push_back(known->second);
+      if (space + 1 + number.size() == text.size()) {
+        labelledLine_.resize(texts_.size());
+        labelledLine_[i] = true;  // the whole line is the label and its number
+      }
       continue;
     }
     std::size_t start = 0;
@@ -97,10 +102,12 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
         label = signLabel;  // "Pedido nº 40-18273645": says what the number is, as a colon would
         values.push_back(signValue);
       } else {
-        std::size_t colon = line.find(':');
+        // "Name: …", and "地址：…" with the colon of Chinese and Japanese text.
+        std::size_t colon = std::min(line.find(':'), line.find(kWideColon));
         if (colon == std::string_view::npos) continue;
+        std::size_t colonSize = line[colon] == ':' ? 1 : kWideColon.size();
         label = trimText(line.substr(0, colon));
-        std::string_view value = trimText(line.substr(colon + 1));
+        std::string_view value = trimText(line.substr(colon + colonSize));
         if (value.empty() || value.starts_with("//")) continue;
         values.push_back(value);
       }

@@ -75,6 +75,13 @@ TEST(AnswerEngine, UsesTheLabelsOfANoteAndTheNamesAround) {
     EXPECT_FALSE(phone.chosen && phone.confidence >= 0.4) << line;
   }
   Answer dialled = engine().answer({"Phone", "AXTextField", "x"}, list({{"T:index0", "2026-0117"}}));
+  // A label and its value on one line are never the value, with the colon of Chinese and
+  // Japanese text ("地址：…") or with none before a number ("請求書番号 INV-2024-031").
+  for (const char* line : {"\u5730\u5740\uFF1A\u53F0\u4E2D\u5E02\u897F\u5340\u516C\u76CA\u8DEF\u4E8C\u6BB551\u865F",
+                           "\u8ACB\u6C42\u66F8\u756A\u53F7 INV-2024-031"}) {
+    Answer street = engine().answer({"Address line 1", "AXTextField", "x"}, list({{"L:index0", line}}));
+    EXPECT_FALSE(street.chosen) << line;
+  }
   EXPECT_EQ(dialled.chosen, std::optional<std::size_t>(0));
   // "Smith" ends the name "Oliver Smith": a family name, not a given name.
   std::vector<CandidateInput> names = list({{"A:index0", "Smith"}, {"B:index0", "Oliver"}, {"C:index0", "Oliver Smith"}});

@@ -269,7 +269,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "nominativo azienda|nominativo dell azienda|nominativo societa|nominativo della societa|nominativo ditta|"
      "nominativo ente|nominativo struttura"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord,
-     "company|company name|organisation|organization|organisation name|organization name|org|"
+     "company|company name|co name|organisation|organization|organisation name|organization name|org|"
      "firma|firmenname|unternehmen|societe|entreprise|raison sociale|nom de l entreprise|"
      "empresa|nombre de la empresa|azienda|societa|ragione sociale|bedrijf|bedrijfsnaam|"
      "nazwa firmy|компания|организация|название компании|компанія|організація|employer|institution|"

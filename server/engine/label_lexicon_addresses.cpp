@@ -55,7 +55,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "cislo bytu|daire|daire no|lagenhetsnummer|lagenhet|leilighet|huoneisto|διαμερισμα|appartement batiment|"
      "batiment appartement|appartement etage|etage appartement|appartement batiment etage|batiment residence|"
      "корпус|строение|корпус строение|подъезд|этаж|andar e lado|leilighetsnummer|bolignummer|etage og dor|"
-     "οροφος|bloc scara etaj apartament|apartament|emelet ajto|emelet"},
+     "οροφος|bloc scara etaj apartament|apartament|emelet ajto|emelet|numero interior|num interior|no interior|"
+     "num int|no int|toevoeging|huisnummertoevoeging|huisnummer toevoeging"},
     {FieldKind::kAddressLine2, 34, KeywordMatch::kAnywhere, "号室|楼栋|房号|房間號|房间号|大廈名稱|大厦名称|樓層|楼层"},
     // Words that name the second line only as the whole part: "Address · Line 2", "Complemento".
     {FieldKind::kAddressLine2, 34, KeywordMatch::kWhole,

@@ -208,6 +208,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "画像認証|验证码|자동입력 방지"},
     {FieldKind::kComment, 35, KeywordMatch::kWord,
      "message|messages|comment|comments|your comment|your message|nachricht|ihre nachricht|"
+     "referencias|referencias del domicilio|referencias de tu domicilio|punto de referencia|ponto de referencia|"
+     "account nickname|nickname for this account|card nickname|nickname for this card|"
      "mitteilung|anmerkung|anmerkungen|bemerkung|kommentar|commentaire|commentaires|"
      "votre message|votre demande|mensaje|comentario|comentarios|messaggio|commento|note|"
      "notes|mensagem|comentário|bericht|opmerking|opmerkingen|wiadomosc|tresc|komentarz|"
@@ -331,7 +333,15 @@ constexpr LabelKeywordGroup kGroups[] = {
      "pessoas|osob|человек|erwachsene|adultes|adultos|adulti|kinder|enfants|ninos|bambini|"
      "criancas|volwassenen|dzieci|взрослые|дети|number of|anzahl der"},
     {FieldKind::kOtherNumber, 34, KeywordMatch::kAnywhere,
-     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า|ที่อยู่ ip"},
+     "注文番号|订单号|ชื่อร้าน|ชื่อสินค้า|ที่อยู่ ip|"
+     // Booking, order, parcel, invoice, member and ID numbers in Japanese, Chinese and Korean.
+     "予約番号|会員番号|追跡番号|問い合わせ番号|受付番号|請求書番号|伝票番号|顧客番号|お客様番号|契約番号|管理番号|"
+     "社員番号|学籍番号|保険証番号|マイナンバー|免許証番号|旅券番号|パスポート番号|"
+     "订单编号|订单号码|訂單編號|訂單號碼|运单号|運單號|快递单号|快遞單號|运送单号|運送單號|物流单号|发票号码|發票號碼|"
+     "发票号|预约号|预订号|預約編號|会员号|会员编号|會員編號|身份证号|身份證字號|护照号|護照號碼|学号|學號|工号|"
+     "统一编号|統一編號|统一社会信用代码|纳税人识别号|納稅人識別號|税号|载具|載具|"
+     "주문번호|예약번호|송장번호|운송장번호|운송장 번호|회원번호|학번|사번|주민등록번호|여권번호|사업자등록번호|"
+     "사업자 등록번호|고객번호"},
     {FieldKind::kPhonePart, 34, KeywordMatch::kAnywhere, "国番号|국가번호"},
     // Arabic, Hebrew, Hindi and Vietnamese.
     {FieldKind::kPassword, 60, KeywordMatch::kWord, "كلمة المرور|كلمة السر|סיסמה|סיסמא|पासवर्ड|mat khau"},

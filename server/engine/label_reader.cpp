@@ -273,6 +273,9 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       if (haveDecision && offersTheHeading(decided, decidedPart, reading, whole)) decided.offerOnly = true;
       continue;
     }
+    // A later part that only says what becomes of the value: "Mobile number · We'll text you a
+    // verification code", as it would in brackets.
+    if (haveDecision && isAnswerable(decided.kind) && leavesTheFieldAsItIs(whole, decided)) continue;
     if (isHardRefusal(reading.kind)) return reading;
     if (namesARolesDetail(whole, label)) return {FieldKind::kSomeoneElse, 0.9};  // "Teacher mobile"
     // A name word of two senses heads the parts of the whole name: "Nom · Prénom", "Nome · Cognome".

@@ -28,6 +28,18 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       // The donor and the one whose "data diri" (own details) a form asks for fill it in.
       {"Donor details \u00B7 Full name", FieldKind::kFullName},
       {"Data diri \u00B7 Nama lengkap", FieldKind::kFullName},
+      // A later part that only says what becomes of the value, and words of other forms.
+      {"Mobile number \u00B7 We'll text you a verification code", FieldKind::kPhone},
+      {"Mobile number \u00B7 Enter the code we sent you", FieldKind::kOneTimeCode},
+      {"Referencias para encontrar tu domicilio \u00B7 p. ej. casa azul, port\u00F3n negro", FieldKind::kComment},
+      {"Account nickname \u00B7 e.g. Holiday savings", FieldKind::kComment},
+      {"N\u00FAmero interior (opcional)", FieldKind::kAddressLine2},
+      {"Toevoeging (bijv. A of 2-hoog)", FieldKind::kAddressLine2},
+      {"Co. name", FieldKind::kOrganisation},
+      {"Previous owner \u00B7 Name", FieldKind::kSomeoneElse},
+      {"Geschenkempf\u00E4nger \u00B7 Name", FieldKind::kSomeoneElse},
+      {"\u8ACB\u6C42\u66F8\u756A\u53F7", FieldKind::kOtherNumber},  // 請求書番号
+      {"\uC608\uC57D\uBC88\uD638", FieldKind::kOtherNumber},  // 예약번호
       {"\uD734\uB300\uD3F0 \uBC88\uD638 \u00B7 \uAC00\uC6B4\uB370 \uC790\uB9AC", FieldKind::kPhonePart},  // 휴대폰 번호 · 가운데 자리
       {"Step 2 of 3 \u00B7 Your details \u00B7 Surname", FieldKind::kFamilyName},
       {"Your details \u00B7 Company \u00B7 VAT number", FieldKind::kOtherNumber},

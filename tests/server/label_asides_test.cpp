@@ -204,7 +204,7 @@ TEST(LabelReader, BracketedAsides) {
       {"Phone (no\u00A0area code)", FieldKind::kPhonePart},
       {"Phone (no (area) code)", FieldKind::kPhonePart},
       {"Phone (no dialling code)", FieldKind::kPhonePart},
-      {"Domicilio (No. interior)", FieldKind::kOtherNumber},
+      {"Domicilio (No. interior)", FieldKind::kAddressLine2},  // the flat's number, Mexico's second line
       {"Endereço (nº da casa)", FieldKind::kOtherNumber},
       {"Adresse (no civique)", FieldKind::kOtherNumber},
       // Portuguese "no" is "on the": the name on the card is no plain name.

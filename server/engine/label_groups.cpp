@@ -211,7 +211,9 @@ bool isOwnAddressHeading(const std::string& folded) {
       "afleveradres", "logradouro", "dostawy", "faktury", "zamieszkania", "доставки",
       "проживания", "permanent", "rozliczeniowy", "korespondencji", "do korespondencji", "платежный", "регистрации",
       "residenza", "residencial", "domicilio", "postale", "faturacao", "correspondencia", "correspondance",
-      "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige",
+      "aktuelle", "actuelle", "actual", "attuale", "atual", "huidig", "huidige", "invoice", "invoicing",
+      "private", "privat", "fakturaadresse", "faktureringsadress", "fakturaadres", "dorucovaci", "adresa",
+      "trvale", "bydliste", "fakturacni",
       // A street with its number heads its boxes too: "Street, number · No.", "Str. u. Hausnr. · Hausnr.".
       "strasse", "str", "u", "und", "hausnummer", "hausnr", "nr", "and", "number", "no", "calle", "numero", "rua",
       "via", "e", "n", "civico", "ulica", "domu", "lokalu", "straat", "huisnummer", "en", "rue", "et", "nom", "voie"});

@@ -111,7 +111,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "webova stranka|webstranka|situs web|situs|وب سایت|уебсайт|ιστοσελιδα|web sitesi|site web|hjemmesida|"
      "webbplats|вебсайт|веб сайт|verkkosivu|verkkosivut|verkkosivusto|"
      // A profile on a network of professionals, as a job application asks for it.
-     "linkedin|linkedin profile|profil linkedin|perfil de linkedin|perfil linkedin|profilo linkedin|xing"},
+     "linkedin|linkedin profile|profil linkedin|perfil de linkedin|perfil linkedin|profilo linkedin|xing|"
+     "github|github profile|gitlab|gitlab profile|behance|dribbble|portfolio url|portfolio link"},
     // A company's site is a web address, not the company's name.
     {FieldKind::kUrl, 30, KeywordMatch::kWord,
      "company website|company web site|company url|company homepage|business website|organisation website|"
@@ -387,7 +388,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kRegion, 30, KeywordMatch::kWhole, "tinh"},
     {FieldKind::kRegion, 30, KeywordMatch::kWord, "tinh thanh pho|tinh thanh|tinh tp"},
     {FieldKind::kRegion, 30, KeywordMatch::kWhole, "chon tinh"},
-    {FieldKind::kPostalCode, 32, KeywordMatch::kWord, "पिन कोड|पिनकोड|ma buu dien|ma buu chinh"},
+    {FieldKind::kPostalCode, 32, KeywordMatch::kWord, "पिन कोड|पिनकोड|pincode|pin code pincode|postal pin code|ma buu dien|ma buu chinh"},
     {FieldKind::kOrganisation, 26, KeywordMatch::kWord, "कंपनी|कंपनी का नाम|cong ty|ten cong ty"},
 };
 

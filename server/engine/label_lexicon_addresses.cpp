@@ -29,7 +29,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "адрес доставки|улица дом|улица и дом|"
      // Postal addresses and addresses of residence, not the postal code or the town alone.
      "direccion postal|endereco postal|postadres|indirizzo di residenza|indirizzo residenza|"
-     "indirizzo di domicilio"},
+     "indirizzo di domicilio|invoice address|invoicing address|adres do faktury|"
+     "adres na fakturze|fakturaadresse|faktureringsadress|fakturaadres"},
     // A bare street word is as often the street without its number, beside a number field.
     {FieldKind::kStreetAddress, 28, KeywordMatch::kWord,
      "street|strasse|straße|rue|calle|rua|straat|ulica|улица|gata|utca|ulice|nombre de la via|nombre de via|"
@@ -111,7 +112,7 @@ constexpr LabelKeywordGroup kGroups[] = {
      "place of residence|town of residence|residence city|mjesto stanovanja"},
     // "Locality" is the town in most address forms and the neighbourhood in some; Turkish
     // "İlçe" is the district of a province, which a town of the lists may be or not.
-    {FieldKind::kCity, 28, KeywordMatch::kWord, "locality|ilce", FieldKind::kUnknown, false, true},
+    {FieldKind::kCity, 28, KeywordMatch::kWord, "locality|ilce|comuna", FieldKind::kUnknown, false, true},
     // Short words that name a town only when they stand alone: Danish and Norwegian "By" and
     // Croatian "Grad".
     {FieldKind::kCity, 28, KeywordMatch::kWhole, "by|grad"},
@@ -131,7 +132,7 @@ constexpr LabelKeywordGroup kGroups[] = {
     {FieldKind::kCountry, 26, KeywordMatch::kWord,
      "country|land|pays|pais|paese|nazione|kraj|страна|государство|країна|maa|ország|orszag|"
      "country region|country of residence|paese di residenza|stato di residenza|nazione di residenza|wohnsitzland|"
-     "land des wohnsitzes|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
+     "land des wohnsitzes|zeme|negara|کشور|държава|ulke|tara|χωρα|drzava|valsts|salis|riik|krajina"},
     {FieldKind::kCountry, 26, KeywordMatch::kAnywhere,
      "国|国家|국가|国名|ประเทศ|國家|國|나라"},
 };

@@ -301,6 +301,13 @@ FieldReading LabelReader::read(std::string_view label, bool runTogether) const {
       decided = reading;
       decided.offerOnly = decided.offerOnly || groupOffered || !own;
       decidedPart = part;  // "Delivery address · City of birth" is the place of birth
+    } else if (decided.kind == FieldKind::kStreetAddress && isALineOfAnAddress(reading.kind) &&
+               reading.certainty < 0.9 && joinedPieces(part).size() > 1) {
+      // "Billing address · Postal code and city": two lines in one box. The first line's value
+      // is offered, never inserted; the street never.
+      decided = reading;
+      decided.offerOnly = true;
+      decidedPart = part;
     } else if (runTogether && (reading.kind != decided.kind || reading.offerOnly) &&
                !colonClosedLabels(whole).empty()) {
       // A later part runs labels together and reads another kind, or was unsure which:

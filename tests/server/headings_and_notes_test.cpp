@@ -36,6 +36,14 @@ TEST(LabelReader, HeadingsOfDetailsHeadTheFieldsAfterThem) {
       {"N\u00FAmero interior (opcional)", FieldKind::kAddressLine2},
       {"Toevoeging (bijv. A of 2-hoog)", FieldKind::kAddressLine2},
       {"Co. name", FieldKind::kOrganisation},
+      {"Invoice address (private) \u00B7 Street and number", FieldKind::kStreetAddress},
+      {"Invoice address \u00B7 Postcode", FieldKind::kPostalCode},
+      {"Company \u00B7 Email address for invoices", FieldKind::kEmail},
+      {"Invoice number", FieldKind::kOtherNumber},
+      {"Doru\u010Dovac\u00ED adresa \u00B7 Zem\u011B", FieldKind::kCountry},
+      {"GitHub profile (optional)", FieldKind::kUrl},
+      {"Pincode *", FieldKind::kPostalCode},
+      {"PIN code", FieldKind::kOneTimeCode},  // a card's or a phone's as often as India's postal code
       {"Previous owner \u00B7 Name", FieldKind::kSomeoneElse},
       {"Geschenkempf\u00E4nger \u00B7 Name", FieldKind::kSomeoneElse},
       {"\u8ACB\u6C42\u66F8\u756A\u53F7", FieldKind::kOtherNumber},  // 請求書番号
@@ -220,7 +228,9 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
                             "Lieferadresse \u00B7 Wie sind Sie auf uns aufmerksam geworden?", "Firma \u00B7 z. Hd.",
                             "Billing address \u00B7 Accounting email", "Billing address \u00B7 Alternative phone",
                             "Billing address \u00B7 Attendee name", "Country of issue", "Venue address",
-                            "Address \u00B7 Where do you work?"}) {
+                            "Address \u00B7 Where do you work?",
+                            // Two lines in one box: the postal code offered, the street never.
+                            "Billing address \u00B7 Postal code and city", "Comuna"}) {
     EXPECT_TRUE(offered(label)) << label;
   }
   for (const char* label : {"Address \u00B7 Line 1", "Address \u00B7 Optional", "Adresse \u00B7 Keine Packstation",
@@ -229,9 +239,10 @@ TEST(LabelReader, FieldsUnderAnAddressHeading) {
                             "Rechnungsadresse \u00B7 Vorname", "Firma \u00B7 Z form\u0105 prawn\u0105",
                             "Company \u00B7 Legal form required", "Rechnungsadresse \u00B7 E-Mail f\u00FCr Rechnungen",
                             "Adresse \u00B7 Privat", "Address \u00B7 Where do you live?", "Address \u00B7 State or province",
-                            "Billing address \u00B7 Email for receipts"}) {
+                            "Billing address \u00B7 Email for receipts", "Invoice address \u00B7 Postcode"}) {
     EXPECT_FALSE(offered(label)) << label;
   }
+  EXPECT_EQ(kindOf("Billing address \u00B7 Postal code and city"), FieldKind::kPostalCode);
   // Another person named under a billing address stays offered.
   EXPECT_TRUE(offered("Billing address \u00B7 Student's name"));
 }

@@ -284,10 +284,6 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       result.doubtful[i] = true;
       result.anotherFits = true;
     }
-    // A fixed line for a mobile field, or a mobile for a fixed-line one, goes behind, however
-    // surely a note labels it a phone. Only behind: among several mobiles, being one says
-    // nothing of whose it is.
-    if (fit > 0.0 && isOtherLine(hints, kind, text)) fit *= 0.8;
     // A name or an address in another script than the label asks for is offered, never
     // inserted, and goes behind one written as asked, however surely it is the person's.
     if (fit > 0.0 && isInAnotherScript(hints, text)) {
@@ -295,6 +291,20 @@ AnswerEngine::Scored AnswerEngine::score(FieldKind kind, const std::vector<std::
       result.doubtful[i] = true;
     }
     if (fit >= kRankFloor) scored.push_back({i, fit});
+  }
+  // A fixed line for a mobile field, or a mobile for a fixed-line one, goes behind, however
+  // surely a note labels it a phone. Only behind: among several mobiles, being one says nothing
+  // of whose it is. Reading the sort of line is slow, so only the best few are read.
+  if (kind == FieldKind::kPhone && hints.line.line != LineAsked::Line::kAny) {
+    constexpr std::size_t kLinesRead = 8;
+    std::size_t read = std::min(kLinesRead, scored.size());
+    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(read), scored.end(),
+                      [](const RankedCandidate& a, const RankedCandidate& b) { return a.fit > b.fit; });
+    for (std::size_t k = 0; k < read; ++k) {
+      if (isOtherLine(hints, kind, texts[scored[k].index])) scored[k].fit *= 0.8;
+    }
+    std::sort(scored.begin(), scored.end(),
+              [](const RankedCandidate& a, const RankedCandidate& b) { return a.index < b.index; });
   }
   // Best first; among equally good candidates one copied on its own before one pulled out of
   // a message, then the newer (earlier in the list).

@@ -15,6 +15,7 @@ namespace oskel::answer {
 namespace {
 
 constexpr int kMaxLabelReads = 64;
+constexpr int kMaxNumberWordReads = 16;
 constexpr std::size_t kMaxLabelledText = 8000;
 constexpr std::string_view kWideColon = "\uFF1A";  // "："
 
@@ -34,6 +35,7 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
                                    const LabelReader& labels, const ValueReader& values)
     : ids_(ids), texts_(texts), values_(values) {
   int reads = 0;
+  int numberWordReads = 0;
   std::unordered_map<std::string, FieldReading> readings;
   std::vector<std::string_view> order;
   for (std::size_t i = 0; i < texts_.size(); ++i) {
@@ -65,11 +67,14 @@ CandidateContext::CandidateContext(const std::vector<std::string_view>& ids, con
       std::string_view word = text.substr(0, space);
       std::string_view number = text.substr(space + 1);
       number = number.substr(0, number.find(' '));
-      if (!hasDigit(number)) continue;
+      auto digits = std::count_if(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+      if (word.size() < 3 || hasDigit(word) || digits < 4) continue;  // not "Berlin 23", "Raum 4.12"
+      // Read on a budget of their own, so that many such lines leave the labels of notes read.
       auto known = readings.find(std::string(word));
       if (known == readings.end()) {
+        if (numberWordReads >= kMaxNumberWordReads) continue;
         known = readings.emplace(std::string(word), labels.readAsOneLabel(word)).first;
-        ++reads;
+        ++numberWordReads;
       }
       if (known->second.kind != FieldKind::kOtherNumber) continue;
       labelled_[clip + "\n" + std::string(number)].push_back(known->second);

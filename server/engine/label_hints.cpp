@@ -145,6 +145,7 @@ bool isOtherLine(const LabelHints& hints, FieldKind kind, std::string_view text)
 }
 
 bool isInAnotherScript(const LabelHints& hints, std::string_view text) {
+  if (hints.script == LabelHints::Script::kAny) return false;
   CharStats chars = charStats(text);
   switch (hints.script) {
     case LabelHints::Script::kAny: return false;

@@ -1,5 +1,6 @@
 #include "engine/phone_reader.h"
 
+#include <optional>
 #include <string>
 
 #include <phonenumbers/phonenumber.pb.h>
@@ -22,11 +23,16 @@ constexpr const char* kRegions[] = {"US", "GB", "DE", "FR", "ES", "IT", "PT", "N
 constexpr const char* kLineRegions[] = {"TW", "HK", "SG", "MX", "AR", "CO", "CL", "TR", "VN", "ID", "UA",
                                         "GR", "RO", "IE", "NZ", "ZA", "SK", "BY", "KZ", "TH", "PH", "MY"};
 
-PhoneLine lineOf(const PhoneNumber& parsed) {
+// The sort of line `parsed` is; nullopt for a service number (toll-free, shared cost, a
+// company's own), which says nothing of the sort of line the same digits are elsewhere.
+std::optional<PhoneLine> lineOf(const PhoneNumber& parsed) {
   switch (PhoneNumberUtil::GetInstance()->GetNumberType(parsed)) {
     case PhoneNumberUtil::MOBILE: return PhoneLine::kMobile;
     case PhoneNumberUtil::FIXED_LINE: return PhoneLine::kLandline;
-    default: return PhoneLine::kUnknown;
+    case PhoneNumberUtil::FIXED_LINE_OR_MOBILE:
+    case PhoneNumberUtil::PERSONAL_NUMBER:
+    case PhoneNumberUtil::UNKNOWN: return PhoneLine::kUnknown;
+    default: return std::nullopt;
   }
 }
 
@@ -88,15 +94,17 @@ PhoneLine phoneLine(std::string_view text, const std::vector<std::string>& regio
   if (number[0] == '+') {
     if (util.Parse(number, "ZZ", &parsed) != PhoneNumberUtil::NO_PARSING_ERROR || !util.IsValidNumber(parsed))
       return PhoneLine::kUnknown;
-    return lineOf(parsed);
+    return lineOf(parsed).value_or(PhoneLine::kUnknown);
   }
   bool mobile = false;
   bool landline = false;
-  bool either = false;  // a region where it may be both ("(512) 555-0147") or is another sort of line
+  bool either = false;  // a region where it may be both: "(512) 555-0147"
   auto ask = [&](const std::string& region) {
     if (util.Parse(number, region, &parsed) != PhoneNumberUtil::NO_PARSING_ERROR || !util.IsValidNumber(parsed))
       return;
-    PhoneLine line = lineOf(parsed);
+    std::optional<PhoneLine> read = lineOf(parsed);
+    if (!read) return;
+    PhoneLine line = *read;
     mobile = mobile || line == PhoneLine::kMobile;
     landline = landline || line == PhoneLine::kLandline;
     either = either || line == PhoneLine::kUnknown;

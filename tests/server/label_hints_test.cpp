@@ -60,6 +60,9 @@ TEST(PhoneLine, AMobileOrAFixedLineInTheRegionsTheLabelsWordsAreUsedIn) {
   EXPECT_EQ(phoneLine("02-2755-3012", taiwan.regions), PhoneLine::kLandline);
   EXPECT_EQ(phoneLine("0912-345-678"), PhoneLine::kUnknown);
   EXPECT_EQ(phoneLine("13816527093", lineAskedBy("\u624B\u673A\u53F7\u7801").regions), PhoneLine::kMobile);
+  // A region that takes the digits for a service number ("051…" in Switzerland) leaves the
+  // others to say: a fixed line in Bologna for "Cellulare".
+  EXPECT_EQ(phoneLine("051 634 2219", lineAskedBy("Cellulare").regions), PhoneLine::kLandline);
 
   EXPECT_EQ(lineAskedBy("Handynummer").regions, (std::vector<std::string>{"DE", "AT", "CH"}));
   EXPECT_EQ(lineAskedBy("T\u00E9l\u00E9phone portable *").line, LineAsked::Line::kMobile);

@@ -164,8 +164,11 @@ CandidateContext::HandlePart CandidateContext::partOfOwnHandle(std::size_t i) co
     std::string lastKey = lastWord.empty() ? std::string() : asciiLetters(lastWord, umlauts);
     std::string lastKeyOther = lastWord.empty() ? std::string() : asciiLetters(lastWord, !umlauts);
     auto partIn = [&](const std::vector<std::string>& words) {
+      // Not where the handle's initial is the second word's: "Volkov Dmitrii" in d.volkov@… is
+      // the whole name written family name first.
+      bool initialOfLast = words.front().size() == 1 && !lastKey.empty() && lastKey[0] == words.front()[0];
       if (firstKey.size() >= 3 && words.size() >= 2 && words.back() == firstKey && words.front() != lastKey &&
-          words.front() != lastKeyOther) {
+          words.front() != lastKeyOther && !initialOfLast) {
         return HandlePart::kLast;
       }
       // An initial before a family name of two words: "rarias.quiroga" for "Arias Quiroga".

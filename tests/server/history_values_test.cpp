@@ -212,6 +212,13 @@ TEST(AnswerEngine, NamesSpelledIntoThePersonsOwnHandles) {
   EXPECT_EQ(asciiLetters("Müller", true), "mueller");
   EXPECT_EQ(asciiLetters("Иван"), "ivan");
   EXPECT_EQ(asciiLetters("de Vries"), "devries");
+  // The handle's initial is the second word's: "VOLKOV DMITRII" is the whole name written family
+  // name first, not a family name of two words ("García López" in m.garcia@…).
+  auto volkov = list({{"A:index0", "VOLKOV DMITRII"}, {"B:index0", "d.volkov@mail.ru"}});
+  Answer family = engine().answer({"Surname", "AXTextField", "x"}, volkov);
+  EXPECT_FALSE(family.chosen && family.confidence >= AnswerEngine::kClientThreshold) << family.confidence;
+  auto garcia = list({{"A:index0", "Garc\u00EDa L\u00F3pez"}, {"B:index0", "m.garcia@mail.es"}});
+  EXPECT_EQ(engine().answer({"Apellidos", "AXTextField", "x"}, garcia).chosen, std::optional<std::size_t>(0));
 }
 
 TEST(AnswerEngine, CommonFamilyNamesAndNamesWrittenInKanji) {

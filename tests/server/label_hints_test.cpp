@@ -82,6 +82,7 @@ TEST(AnswerEngine, AMobileForAMobileFieldAndAFixedLineForAFixedLineField) {
                  {"Mobile *", eva, 1u},
                  {"Telefon", karl, 0u},
                  {"Festnetznummer", karl, 1u},
+                 {"Home phone", list({{"A:index0", "07700 900482"}, {"B:index0", "0113 496 0558"}}), 1u},
                  // A fixed line alone is still the person's number for a mobile field.
                  {"Handy", list({{"A:index0", "+49 30 1234567"}}), 0u},
                  // A North American number may be a mobile; one read as a fixed line in India does

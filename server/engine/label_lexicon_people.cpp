@@ -17,7 +17,8 @@ constexpr LabelKeywordGroup kGroups[] = {
      "honoree|honoree name|in honor of|in memory of|in honour of|travelling companion|traveling companion|"
      "fellow traveller|fellow traveler|unfallgegner|unfallgegners|unfallgegnerin|unfallbeteiligte|"
      "unfallbeteiligten|gegenpartei|previous owner|former owner|vorbesitzer|vorbesitzers|"
-     "geschenkempfanger|geschenkempfangers|geschenkempfangerin|barnets|barnets navn|barnet|acil durumda|acil durumda aranacak|aranacak kisi"},
+     "geschenkempfanger|geschenkempfangers|geschenkempfangerin|persona da contattare|in caso di necessita|"
+     "barnets|barnets navn|barnet|acil durumda|acil durumda aranacak|aranacak kisi"},
     // The receiver of a gift in the compounds of the Scandinavian languages: "Gåvomottagarens namn".
     {FieldKind::kSomeoneElse, 50, KeywordMatch::kPrefix, "gavomottag|gavemodtag|gavemottak"},
     // Another person's details: a friend to tell, a recipient, a child, an emergency contact.

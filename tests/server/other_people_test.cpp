@@ -32,6 +32,7 @@ TEST(AnswerEngine, OtherPeopleInEveryLanguageGetNothingOfThePersons) {
       {"Angaben zum Unfallgegner \u00B7 Name", own, std::nullopt},
       {"Tilmelding \u00B7 Barnets navn", own, std::nullopt},
       {"Acil durumda aranacak ki\u015Fi \u00B7 Telefon", own, std::nullopt},
+      {"Persona da contattare in caso di necessit\u00E0 \u00B7 Telefono", own, std::nullopt},
       {"Second account holder \u00B7 First name", own, std::nullopt},
       {"Account holder 2 \u00B7 Surname", own, std::nullopt},
       // Asked only where it differs from what the person gave before.
